@@ -1,0 +1,65 @@
+#include "support/test_support.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace pixmo::test {
+namespace {
+int IndexOfChar(char c) {
+    if (c == '.') return 0;
+    if (c == '#') return 1;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    throw std::invalid_argument(std::string("bad grid character ") + c);
+}
+char CharOfIndex(int i) {
+    if (i == 0) return '.';
+    if (i == 1) return '#';
+    if (i < 10) return static_cast<char>('0' + i);
+    if (i < 16) return static_cast<char>('a' + i - 10);
+    return '?';
+}
+}  // namespace
+
+std::unique_ptr<TDib> FromGrid(const std::vector<std::string>& rows, int colors) {
+    const int h = static_cast<int>(rows.size());
+    const int w = h ? static_cast<int>(rows[0].size()) : 0;
+    auto image = TDib::Create(w, h, colors);
+    for (int i = 0; i < colors; ++i) {
+        int v = colors > 1 ? i * 255 / (colors - 1) : 0;
+        image->SetColor(i, RGB(v, v, v));
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image->SetPixel(x, y, static_cast<uint8_t>(IndexOfChar(rows[y][x])));
+    return image;
+}
+
+std::vector<std::string> ToGrid(const TDib& image) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < image.Height(); ++y) {
+        std::string row;
+        for (int x = 0; x < image.Width(); ++x) row += CharOfIndex(image.Pixel(x, y));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string TestDataDir() {
+    const char* env = std::getenv("PIXMO3_TESTDATA");
+    std::string dir = env && *env ? env : PIXMO3_TESTDATA;
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return "";
+    return dir;
+}
+
+std::string MakeTempDir() {
+    const char* base = std::getenv("TMPDIR");
+    std::string templ = std::string(base && *base ? base : "/tmp") + "/pixmo3-test-XXXXXX";
+    if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
+    return templ;
+}
+
+}  // namespace pixmo::test

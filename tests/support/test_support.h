@@ -1,0 +1,22 @@
+#pragma once
+// Helpers shared by the test programs: pictures as text grids and the corpus location.
+#include <string>
+#include <vector>
+
+#include "image/dib.h"
+
+namespace pixmo::test {
+
+// Rows of characters, one per pixel: '.' is index 0, '#' index 1, '0'..'9' and 'a'..'f'
+// those indices. Returns an image of `colors` colours (table: grey ramp unless given).
+std::unique_ptr<TDib> FromGrid(const std::vector<std::string>& rows, int colors = 2);
+// The image's indices as rows of the same characters.
+std::vector<std::string> ToGrid(const TDib& image);
+
+// The folder of the outside corpora (pngsuite/, bmpsuite/), or "" when absent.
+std::string TestDataDir();
+
+// A fresh empty folder under the system's temporary folder.
+std::string MakeTempDir();
+
+}  // namespace pixmo::test

@@ -1,0 +1,73 @@
+#pragma once
+// Packed DIBs, BMP files and the mask clipboard block as byte blocks. Every reader here
+// takes the bytes as a span and checks each length against what is present before use;
+// nothing is allocated for an image until its rows are known to be there.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "image/bitmap_header.h"
+#include "image/dib.h"
+
+namespace pixmo {
+
+// Messages for blocks that contradict themselves.
+inline constexpr const char* kMsgBadInfoHeader = "Intestazione dell'immagine non valida";
+inline constexpr const char* kMsgColorTableShort = "Tabella dei colori incompleta";
+inline constexpr const char* kMsgBadPixelOffset = "Posizione dei dati dell'immagine non valida";
+inline constexpr const char* kMsgBitsShort = "Dati dell'immagine incompleti";
+
+// The parts of a packed DIB or BMP file, located and checked. Table and Bits point into
+// the caller's block.
+struct TDibParts {
+    TBitmapInfoHeader Header;
+    std::vector<uint32_t> Table;  // table words 0x00RRGGBB, at most the depth's count
+    const uint8_t* Bits = nullptr;
+    size_t BitsSize = 0;  // bytes present from Bits to the end of the block
+};
+
+// The shared locator: the info header at headerOffset, the table right after the header's
+// own size field, the pixels right after the table (when pixelOffset is negative) or at
+// pixelOffset.
+TDibParts LocateDibParts(std::span<const uint8_t> bytes, uint64_t headerOffset, int64_t pixelOffset);
+
+// A packed DIB: header, table at the end of the header, pixels right after the table
+// (the colours-used field, or the depth's count when it is 0).
+TDibParts LocatePacked(std::span<const uint8_t> block);
+// A BMP file: "BM" (else "%s ‚?" with fileName), the packed header at 14, pixels at the
+// offset stored at 10.
+TDibParts LocateBmp(std::span<const uint8_t> file, const std::string& fileName);
+
+template <class T>
+std::unique_ptr<T> CreateFromParts(TDibParts& parts) {
+    return T::CreateFromInfo(parts.Header, parts.Table, parts.Bits, parts.BitsSize);
+}
+template <class T>
+std::unique_ptr<T> CreateFromPackedAs(std::span<const uint8_t> block) {
+    TDibParts parts = LocatePacked(block);
+    return CreateFromParts<T>(parts);
+}
+template <class T>
+std::unique_ptr<T> CreateFromBmpBytes(std::span<const uint8_t> file, const std::string& fileName) {
+    TDibParts parts = LocateBmp(file, fileName);
+    return CreateFromParts<T>(parts);
+}
+
+// Rows of the stored image at its nominal depth, bottom row first, ImageSize() bytes.
+// 1- and 4-bit pixels go leftmost in the high bits; a stored index above what the depth
+// can hold is clamped to the depth's largest index.
+void PackPixels(const TDib& image, uint8_t* destination);
+
+// The whole BMP file: 14-byte file header, then the packed DIB.
+std::vector<uint8_t> BuildBmpFile(const TDib& image);
+
+// The format-130 block: the mask as a packed 1-bit DIB with a black and white table,
+// inside (any non-zero value) as 1.
+std::vector<uint8_t> BuildMaskBlock(const TMaskDib& mask);
+// Reads a format-130 block (a packed DIB of any depth the image model reads): pixels
+// whose colour is white become 1, all others 0.
+std::unique_ptr<TMaskDib> CreateMaskFromBlock(std::span<const uint8_t> block);
+
+}  // namespace pixmo

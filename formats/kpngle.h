@@ -1,0 +1,69 @@
+#pragma once
+// TKPNGLE: one raster image (1, 4, 8 or 24 bits, palette up to 256 entries) and its PNG
+// form. Reads every colour type, bit depth, filter and the Adam7 interlace of the PNG
+// standard, reduced to what the program holds (16-bit samples to their high byte, alpha and
+// ancillary chunks dropped, grey as a generated ramp). Writes palette and truecolour images
+// without filtering or interlace. Deflate and inflate are the system's zlib.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "formats/byte_stream.h"
+#include "formats/png_image_store.h"
+#include "image/errors.h"
+
+namespace pixmo {
+
+class TDib;
+
+// Every format error of the codec.
+class ETKPNGLE : public EPixmoError {
+public:
+    using EPixmoError::EPixmoError;
+};
+
+class TKPNGLE {
+public:
+    TKPNGLE() = default;
+    TKPNGLE(const TKPNGLE&) = delete;
+    TKPNGLE& operator=(const TKPNGLE&) = delete;
+
+    // The owned image, or null.
+    TPngImageStore* Bitmap() { return FBitmap.get(); }
+    const TPngImageStore* Bitmap() const { return FBitmap.get(); }
+
+    // 1: zlib level 1 (fastest); 2: level 9; anything else: zlib's default level.
+    int32_t Compression = 0;
+
+    // Null frees the image; another TKPNGLE's image is copied (this one's own is kept).
+    void CopyFrom(const TKPNGLE* source);
+    void CopyFrom(const TPngImageStore& source);
+    // The image at its nominal depth with its colour table.
+    void CopyFrom(const TDib& source);
+    void CopyTo(TKPNGLE& dest) const { dest.CopyFrom(this); }
+    // A new image made from the owned one; raises when there is none. A 24-bit image
+    // keeps no palette (the image model holds none beside true-colour pixels).
+    std::unique_ptr<TDib> CreateDib() const;
+
+    bool IsEmpty() const { return !FBitmap; }
+    int Width() const { return FBitmap ? FBitmap->Width() : 0; }
+    int Height() const { return FBitmap ? FBitmap->Height() : 0; }
+    void SetWidth(int width);
+    void SetHeight(int height);
+    std::vector<uint32_t> Palette() const { return FBitmap ? FBitmap->Palette : std::vector<uint32_t>{}; }
+    void SetPalette(const std::vector<uint32_t>& palette);
+
+    // Reads a PNG; on failure raises ETKPNGLE (or the stream's read error) and leaves a
+    // partly filled image in place.
+    void LoadPng(TByteReadStream& stream);
+    // Writes a PNG when there is an image, nothing otherwise.
+    void SavePng(TByteWriteStream& stream) const;
+
+    // Used by the reader when the image is set up.
+    TPngImageStore& NewBitmap(int width, int height, int bitCount);
+
+private:
+    std::unique_ptr<TPngImageStore> FBitmap;
+};
+
+}  // namespace pixmo

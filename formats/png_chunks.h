@@ -1,0 +1,34 @@
+#pragma once
+// What the PNG reader and writer share: the signature, chunk types and buffer sizes.
+#include <cstddef>
+#include <cstdint>
+
+namespace pixmo {
+
+constexpr uint8_t kPngSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
+
+// Chunk types as big-endian 32-bit numbers.
+constexpr uint32_t kChunkIHDR = 0x49484452;
+constexpr uint32_t kChunkPLTE = 0x504C5445;
+constexpr uint32_t kChunkIDAT = 0x49444154;
+constexpr uint32_t kChunkIEND = 0x49454E44;
+
+// Compressed data moves through one buffer of this size in each direction; IDAT chunks
+// are written at this size but the last.
+constexpr size_t kPngZBufferSize = 32768;
+
+// The zlib version the codec asks for at initialisation (any 1.x accepts it).
+constexpr const char* kZlibVersionAsked = "1.1.2";
+
+inline uint32_t ReadBE32(const uint8_t* p) {
+    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
+           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
+}
+inline void WriteBE32(uint8_t* p, uint32_t v) {
+    p[0] = static_cast<uint8_t>(v >> 24);
+    p[1] = static_cast<uint8_t>(v >> 16);
+    p[2] = static_cast<uint8_t>(v >> 8);
+    p[3] = static_cast<uint8_t>(v);
+}
+
+}  // namespace pixmo

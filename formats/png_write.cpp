@@ -1,0 +1,173 @@
+// Writing a TKPNGLE as PNG: IHDR, PLTE when there is a palette, unfiltered rows deflated
+// through one 32,768-byte buffer into IDAT chunks of that size but the last, then IEND.
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "formats/kpngle.h"
+#include "formats/png_chunks.h"
+
+namespace pixmo {
+
+namespace {
+
+constexpr const char* kMsgBitCount = "not support BitCount";
+constexpr const char* kMsgNoColorTable = "no colortable";
+constexpr const char* kMsgDeflateInit = "Zlib error";
+constexpr const char* kMsgDeflateRow = "ZLIB Error";
+constexpr const char* kMsgDeflateFinish = "ZLIB error";
+
+[[noreturn]] void Fail(const char* message) { throw ETKPNGLE(message); }
+
+struct TPngWriteState {
+    const TKPNGLE* Owner = nullptr;
+    TByteWriteStream* Stream = nullptr;
+    z_stream Zs{};
+    bool ZsOpen = false;
+    int Width = 0, Height = 0;
+    int BitCount = 0;
+    int PaletteCount = 0;
+    int64_t RowStride = 0;
+    uint8_t ChunkType[4] = {};
+    uint32_t Crc = 0;
+    bool HasAlpha = false;
+    int BitDepth = 0;
+    size_t RowBufferSize = 0;
+    std::vector<uint8_t> RowBuffer;
+    int RowCounter = 0;
+    uint8_t PackedPalette[256 * 3] = {};
+    uint8_t OutBuffer[kPngZBufferSize] = {};
+
+    ~TPngWriteState() {
+        if (ZsOpen) deflateEnd(&Zs);
+    }
+};
+
+void WriteChunk(TPngWriteState& s, uint32_t type, const uint8_t* data, size_t length) {
+    uint8_t head[8];
+    WriteBE32(head, static_cast<uint32_t>(length));
+    WriteBE32(head + 4, type);
+    std::memcpy(s.ChunkType, head + 4, 4);
+    s.Crc = static_cast<uint32_t>(crc32(0L, Z_NULL, 0));
+    s.Crc = static_cast<uint32_t>(crc32(s.Crc, s.ChunkType, 4));
+    if (length) s.Crc = static_cast<uint32_t>(crc32(s.Crc, data, static_cast<uInt>(length)));
+    uint8_t crc[4];
+    WriteBE32(crc, s.Crc);
+    s.Stream->WriteBuffer(head, 8);
+    if (length) s.Stream->WriteBuffer(data, length);
+    s.Stream->WriteBuffer(crc, 4);
+}
+
+void FlushFullBuffer(TPngWriteState& s) {
+    if (s.Zs.avail_out != 0) return;
+    WriteChunk(s, kChunkIDAT, s.OutBuffer, kPngZBufferSize);
+    s.Zs.next_out = s.OutBuffer;
+    s.Zs.avail_out = kPngZBufferSize;
+}
+
+int ZlibLevel(int32_t compression) {
+    if (compression == 1) return 1;
+    if (compression == 2) return 9;
+    return Z_DEFAULT_COMPRESSION;
+}
+
+void WritePng(TPngWriteState& s, const TPngImageStore& bitmap, int32_t compression) {
+    s.Width = bitmap.Width();
+    s.Height = bitmap.Height();
+    const int format = bitmap.BitCount();
+    s.BitCount = format == 1 || format == 4 || format == 8 ? format : 24;
+    s.RowStride = bitmap.LineBytes();
+    s.PaletteCount = static_cast<int>(std::min<size_t>(bitmap.Palette.size(), 256));
+    for (int i = 0; i < s.PaletteCount; ++i) {
+        const uint32_t word = bitmap.Palette[i];
+        s.PackedPalette[3 * i] = static_cast<uint8_t>(word >> 16);
+        s.PackedPalette[3 * i + 1] = static_cast<uint8_t>(word >> 8);
+        s.PackedPalette[3 * i + 2] = static_cast<uint8_t>(word);
+    }
+
+    switch (s.BitCount) {
+        case 1:
+        case 4:
+        case 8:
+            s.BitDepth = s.BitCount;
+            break;
+        case 24:
+            s.BitDepth = 8;
+            break;
+        default:
+            Fail(kMsgBitCount);
+    }
+    const size_t rowBytes = (static_cast<size_t>(s.Width) * s.BitCount + 7) / 8;
+    s.RowBufferSize = rowBytes + 1;
+    s.RowBuffer.assign(s.RowBufferSize, 0);
+
+    const int rc = deflateInit_(&s.Zs, ZlibLevel(compression), kZlibVersionAsked, static_cast<int>(sizeof(z_stream)));
+    if (rc == Z_MEM_ERROR) throw std::bad_alloc();
+    if (rc != Z_OK) Fail(kMsgDeflateInit);
+    s.ZsOpen = true;
+    s.Zs.next_out = s.OutBuffer;
+    s.Zs.avail_out = kPngZBufferSize;
+
+    s.Stream->WriteBuffer(kPngSignature, 8);
+
+    uint8_t ihdr[13];
+    WriteBE32(ihdr, static_cast<uint32_t>(s.Width));
+    WriteBE32(ihdr + 4, static_cast<uint32_t>(s.Height));
+    ihdr[8] = static_cast<uint8_t>(s.BitDepth);
+    ihdr[9] = s.BitCount <= 8 ? 3 : (s.HasAlpha ? 6 : 2);
+    ihdr[10] = 0;
+    ihdr[11] = 0;
+    ihdr[12] = 0;
+    WriteChunk(s, kChunkIHDR, ihdr, 13);
+
+    if (s.PaletteCount == 0 && s.BitCount <= 8) Fail(kMsgNoColorTable);
+    if (s.PaletteCount >= 1) WriteChunk(s, kChunkPLTE, s.PackedPalette, 3 * static_cast<size_t>(s.PaletteCount));
+
+    uint8_t* row = s.RowBuffer.data();
+    for (s.RowCounter = 0; s.RowCounter < s.Height; ++s.RowCounter) {
+        const uint8_t* src = bitmap.ScanLine(s.RowCounter);
+        row[0] = 0;  // filter None
+        if (s.BitCount == 24) {
+            uint8_t* dst = row + 1;
+            for (int x = 0; x < s.Width; ++x, dst += 3, src += 3) {
+                dst[0] = src[2];
+                dst[1] = src[1];
+                dst[2] = src[0];
+            }
+        } else {
+            std::memcpy(row + 1, src, rowBytes);
+        }
+        s.Zs.next_in = row;
+        s.Zs.avail_in = static_cast<uInt>(s.RowBufferSize);
+        while (s.Zs.avail_in > 0) {
+            if (deflate(&s.Zs, Z_NO_FLUSH) < 0) Fail(kMsgDeflateRow);
+            FlushFullBuffer(s);
+        }
+    }
+
+    for (;;) {
+        const int z = deflate(&s.Zs, Z_FINISH);
+        if (z < 0) Fail(kMsgDeflateFinish);
+        if (z == Z_STREAM_END) break;
+        FlushFullBuffer(s);
+    }
+    const size_t rest = kPngZBufferSize - s.Zs.avail_out;
+    if (rest > 0) WriteChunk(s, kChunkIDAT, s.OutBuffer, rest);
+    deflateReset(&s.Zs);
+
+    WriteChunk(s, kChunkIEND, nullptr, 0);
+}
+
+}  // namespace
+
+void TKPNGLE::SavePng(TByteWriteStream& stream) const {
+    if (!Bitmap()) return;
+    auto state = std::make_unique<TPngWriteState>();
+    state->Owner = this;
+    state->Stream = &stream;
+    WritePng(*state, *Bitmap(), Compression);
+}
+
+}  // namespace pixmo

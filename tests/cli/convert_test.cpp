@@ -1,0 +1,159 @@
+// pixmo3-convert run as a program on temporary files: output, exit codes, messages, and
+// nothing written when something fails.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "image/bitmap_header.h"
+#include "image/byte_order.h"
+#include "image/dib.h"
+#include "support/test_support.h"
+
+namespace pixmo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Convert : public ::testing::Test {
+protected:
+    void SetUp() override { dir = test::MakeTempDir(); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Path(const std::string& name) const { return dir + "/" + name; }
+
+    // Runs the program with the arguments (quoted), keeps stdout and stderr, returns the exit code.
+    int Run(const std::vector<std::string>& args) {
+        std::string command = std::string("'") + PIXMO3_CONVERT + "'";
+        for (const auto& a : args) command += " '" + a + "'";
+        command += " >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
+        const int status = std::system(command.c_str());
+        out = Slurp(Path("stdout"));
+        err = Slurp(Path("stderr"));
+        fs::remove(Path("stdout"));
+        fs::remove(Path("stderr"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    std::string dir, out, err;
+};
+
+TEST_F(Convert, HelpAndBadArguments) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(out.find("pixmo3-convert IN OUT"), std::string::npos);
+    EXPECT_EQ(err, "");
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{}, {"one"}, {"a", "b", "c"}, {"--bogus", "x"}, {"--info"}}) {
+        EXPECT_EQ(Run(bad), 2);
+        EXPECT_NE(err.find("pixmo3-convert IN OUT"), std::string::npos);
+        EXPECT_EQ(out, "");
+    }
+}
+
+TEST_F(Convert, InfoPrintsSizeDepthAndColours) {
+    test::FromGrid({std::string(33, '#')})->SaveToFile(Path("two.bmp"));
+    EXPECT_EQ(Run({"--info", Path("two.bmp")}), 0);
+    EXPECT_EQ(out, "33x1 1 2\n");
+    TTrueDib::Create(5, 3)->SaveToFile(Path("rgb.bmp"));
+    EXPECT_EQ(Run({"--info", Path("rgb.bmp")}), 0);
+    EXPECT_EQ(out, "5x3 24 0\n");
+    test::FromGrid({"12", "34"}, 40)->SaveToFile(Path("forty"));
+    EXPECT_EQ(Run({"--info", Path("forty")}), 0);
+    EXPECT_EQ(out, "2x2 8 40\n");
+}
+
+TEST_F(Convert, ConvertsBmpExactly) {
+    auto two = test::FromGrid({"#.#.#.#.#", "..##..##."});
+    auto sixteen = test::FromGrid({"0123456789abcdef", "fedcba9876543210"}, 16);
+    auto many = test::FromGrid({"9.3", "7.1"}, 256);
+    auto rgb = TTrueDib::Create(7, 2);
+    for (int i = 0; i < 21; ++i) rgb->ScanLine(0)[i] = static_cast<uint8_t>(i * 11);
+    int n = 0;
+    for (const TDib* image : {two.get(), sixteen.get(), many.get(), static_cast<TDib*>(rgb.get())}) {
+        const std::string in = Path("in" + std::to_string(n) + ".bmp");
+        const std::string outName = Path("out" + std::to_string(n++) + ".dib");
+        image->SaveToFile(in);
+        ASSERT_EQ(Run({in, outName}), 0) << err;
+        EXPECT_EQ(Slurp(outName), Slurp(in));
+    }
+}
+
+TEST_F(Convert, PngRoundTripKeepsTheIndices) {
+    auto image = test::FromGrid({"0123", "4567", "89ab"}, 16);
+    image->SaveToFile(Path("a.bmp"));
+    ASSERT_EQ(Run({Path("a.bmp"), Path("a.PNG")}), 0) << err;
+    ASSERT_EQ(Run({Path("a.PNG"), Path("b.bmp")}), 0) << err;
+    auto back = TDib::CreateFromFile(Path("b.bmp"));
+    EXPECT_EQ(test::ToGrid(*back), test::ToGrid(*image));
+    EXPECT_EQ(back->GetColor(5), image->GetColor(5));
+}
+
+TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
+    // Compressed.
+    TBitmapInfoHeader rle;
+    rle.Width = 2;
+    rle.Height = 2;
+    rle.BitCount = 8;
+    rle.Compression = 1;
+    std::vector<uint8_t> file(14 + 40 + 16, 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    WriteLE32(&file[10], 54);
+    WriteInfoHeader(&file[14], rle);
+    WriteBytes("rle.bmp", file);
+    EXPECT_EQ(Run({Path("rle.bmp"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "E' stato compresso!\n");
+    EXPECT_EQ(out, "");
+    EXPECT_FALSE(fs::exists(Path("out.bmp")));
+
+    // Planes 2: the image model's message is empty, so the tool names the file.
+    rle.Compression = 0;
+    rle.Planes = 2;
+    WriteInfoHeader(&file[14], rle);
+    WriteBytes("planes.bmp", file);
+    EXPECT_EQ(Run({"--info", Path("planes.bmp")}), 1);
+    EXPECT_EQ(err, "pixmo3-convert: " + Path("planes.bmp") + ": errore\n");
+    EXPECT_EQ(out, "");
+
+    // Not a BMP; truncated; missing.
+    WriteBytes("text.bmp", {'h', 'e', 'l', 'l', 'o'});
+    EXPECT_EQ(Run({Path("text.bmp"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, Path("text.bmp") + " ‚?\n");
+    test::FromGrid({"#.#", "..."})->SaveToFile(Path("good.bmp"));
+    std::string good = Slurp(Path("good.bmp"));
+    WriteBytes("cut.bmp", std::vector<uint8_t>(good.begin(), good.end() - 1));
+    EXPECT_EQ(Run({Path("cut.bmp"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "Dati dell'immagine incompleti\n");
+    EXPECT_EQ(Run({Path("missing.bmp"), Path("out.bmp")}), 1);
+    EXPECT_NE(err, "");
+    EXPECT_FALSE(fs::exists(Path("out.bmp")));
+
+    // A failed save keeps what was at the target.
+    fs::create_directory(Path("target.bmp"));
+    EXPECT_EQ(Run({Path("good.bmp"), Path("target.bmp")}), 1);
+    EXPECT_NE(err, "");
+    EXPECT_TRUE(fs::is_directory(Path("target.bmp")));
+    EXPECT_EQ(Run({Path("good.bmp"), Path("no/such/dir.bmp")}), 1);
+    // Only the files this test made are there: no temporary left behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++entries;
+    EXPECT_EQ(entries, 6);
+}
+
+}  // namespace
+}  // namespace pixmo

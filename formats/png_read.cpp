@@ -346,6 +346,7 @@ void TPngReader::InflateInto(uint8_t* dest, size_t count) {
     s.Zs.next_out = dest;
     s.Zs.avail_out = static_cast<uInt>(count);
     while (s.Zs.avail_out > 0) {
+        if (s.StreamEnded) Fail(kMsgDataShort);
         if (s.Zs.avail_in == 0) RefillInput();
         const int rc = inflate(&s.Zs, Z_NO_FLUSH);
         // A preset dictionary is not allowed in PNG data and would stall the loop.

@@ -1,0 +1,76 @@
+#pragma once
+// The document's process-wide objects in one owner: the current image, the selection (with
+// its mask and floating piece), the undo history, the colour indices, the undo budget, the
+// changed flag and the file name. The window creates one at start-up; tests create a fresh
+// one per case. Nothing here is global.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "image/color.h"
+#include "image/dib.h"
+
+namespace pixmo {
+
+class TClipboard;
+class TEditClient;
+class TMainPanels;
+class TSelection;
+class TUndo;
+
+inline constexpr int64_t kDefaultUndoLimit = 10000000;
+
+class TEditContext {
+public:
+    TEditContext(TEditClient& client, TMainPanels& panels, TClipboard& clipboard);
+    ~TEditContext();
+    TEditContext(const TEditContext&) = delete;
+    TEditContext& operator=(const TEditContext&) = delete;
+
+    TEditClient& Client() const { return FClient; }
+    TMainPanels& Panels() const { return FPanels; }
+    TClipboard& Clipboard() const { return FClipboard; }
+    TSelection& Selection() const { return *FSelection; }
+    TUndo& Undo() const { return *FUndo; }
+
+    // The current image, or null.
+    TDib* Dib() const { return FDib.get(); }
+    // Installs a new current image (frees the previous one): a new empty selection mask,
+    // the selection dropped, the colour indices clamped, the client told. Null does nothing.
+    void SetDib(std::unique_ptr<TDib> image);
+    // SetDib, then the image is the named file's: the changed flag is cleared.
+    void SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
+    const std::string& FileName() const { return FFileName; }
+
+    bool Modified() const { return FModified; }
+    void SetModified(bool modified);
+
+    int Color1Index() const { return FColor1Index; }
+    int Color2Index() const { return FColor2Index; }
+    // Nothing without an image or when unchanged; clamped to the palette's top.
+    void SetColor1Index(int index);
+    void SetColor2Index(int index);
+    // Writes palette entry index (inside the palette only) and tells everyone.
+    void SetPaletteColor(int index, TColorRef color);
+    // Palette entries changed behind the context's back (the palette window's exchange).
+    void PaletteChanged();
+
+    // The undo byte budget.
+    int64_t UndoLimit() const { return FUndoLimit; }
+    void SetUndoLimit(int64_t limit);
+
+private:
+    TEditClient& FClient;
+    TMainPanels& FPanels;
+    TClipboard& FClipboard;
+    std::unique_ptr<TDib> FDib;
+    std::unique_ptr<TSelection> FSelection;
+    std::unique_ptr<TUndo> FUndo;
+    std::string FFileName;
+    bool FModified = false;
+    int FColor1Index = 0;
+    int FColor2Index = 0;
+    int64_t FUndoLimit = kDefaultUndoLimit;
+};
+
+}  // namespace pixmo

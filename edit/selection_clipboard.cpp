@@ -1,0 +1,74 @@
+// The selection and the clipboard: copy, cut, paste.
+#include <algorithm>
+
+#include "edit/edit_client.h"
+#include "edit/edit_context.h"
+#include "edit/selection.h"
+#include "edit/undo.h"
+#include "edit/undo_objects_selection.h"
+#include "image/clipboard.h"
+#include "image/int_math.h"
+
+namespace pixmo {
+
+void TSelection::CopyToClipboard() {
+    if (!Image() || FRect.IsEmpty()) return;
+    TClipboard& clipboard = FContext.Clipboard();
+    std::unique_ptr<TDib> selected = FFloatImage ? nullptr : CopySelected();
+    std::unique_ptr<TMaskDib> mask = FFloatMask ? nullptr : CopyMask();
+    clipboard.Clear();
+    (FFloatImage ? *FFloatImage : *selected).CopyToClipboard(clipboard);
+    (FFloatMask ? *FFloatMask : *mask).CopyToClipboard(clipboard);
+}
+
+void TSelection::Cut() {
+    TDib* image = Image();
+    if (!image) return;
+    CopyToClipboard();
+    FContext.Undo().Add(std::make_unique<TUndoCutSelection>(FContext));
+    DeleteRecorded();
+}
+
+void TSelection::PasteClipboard() {
+    TDib* image = Image();
+    if (!image) return;
+    TClipboard& clipboard = FContext.Clipboard();
+    auto piece = TDib::CreateFromClipboardOnPalette(clipboard, *image);
+    std::unique_ptr<TMaskDib> mask;
+    if (clipboard.HasFormat(CF_DSPBITMAP)) mask = TMaskDib::CreateFromClipboard(clipboard);
+    // A mask that does not fit the picture beside it is not ours to trust.
+    if (!mask || mask->GetSize() != piece->GetSize()) {
+        mask = TMaskDib::CreateSize(piece->GetSize());
+        FillAll(*mask, 1);
+    }
+    Paste(*piece, mask.get());
+}
+
+namespace {
+// Moves [start, start + size) inside [low, high) where it fits, else to low.
+int PlaceInside(int start, int size, int low, int high) {
+    if (start + size > high) start = high - size;
+    if (start < low) start = low;
+    return start;
+}
+}  // namespace
+
+void TSelection::Paste(const TDib& piece, const TMaskDib* mask) {
+    TDib* image = Image();
+    if (!image) return;
+    TEditClient& client = FContext.Client();
+    client.AbortTool();
+    client.BringToFront();
+    FContext.Undo().Add(std::make_unique<TUndoPaste>(FContext));
+    const TPoint pointer = client.CursorImagePoint();
+    const int w = piece.Width(), h = piece.Height();
+    int x = pointer.X - Div(w, 2), y = pointer.Y - Div(h, 2);
+    const TRect visible = client.VisibleImageRect();
+    x = PlaceInside(x, w, visible.Left, visible.Right);
+    y = PlaceInside(y, h, visible.Top, visible.Bottom);
+    x = PlaceInside(x, w, 0, image->Width());
+    y = PlaceInside(y, h, 0, image->Height());
+    SetFloating(&piece, mask, TRect{x, y, x + w, y + h});
+}
+
+}  // namespace pixmo

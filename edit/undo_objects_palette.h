@@ -1,0 +1,51 @@
+#pragma once
+// Undo steps of palette edits.
+#include <string>
+#include <vector>
+
+#include "edit/undo.h"
+#include "image/color.h"
+
+namespace pixmo {
+
+inline constexpr const char* kMsgUndoError = "Errore Annulla";
+
+// One entry's colour before an edit.
+class TUndoPalette : public TUndoObject {
+public:
+    TUndoPalette(TEditContext& context, int index, TColorRef colour);
+    std::string GetCaption() const override { return "Palette Change"; }
+    void Exchange() override;
+
+private:
+    int32_t FIndex;
+    TColorRef FColour;
+};
+
+// Two entries the palette window exchanged (with the pixels that use them).
+class TUndoExchangePalette : public TUndoObject {
+public:
+    TUndoExchangePalette(TEditContext& context, int indexA, int indexB);
+    std::string GetCaption() const override { return "Il cambiamento della posizione della Palette"; }
+    void Exchange() override;
+
+private:
+    int32_t FIndexA;
+    int32_t FIndexB;
+};
+
+// The colours of a range of entries; "Errore Annulla" without an image or when the range
+// runs past the palette.
+class TUndoPalettes : public TUndoObject {
+public:
+    TUndoPalettes(TEditContext& context, int first, int count);
+    std::string GetCaption() const override { return "Palette gradation"; }
+    void Exchange() override;
+
+private:
+    int FFirst;
+    std::vector<TColorRef> FColours;
+    std::vector<TColorRef> Collect(int count) const;
+};
+
+}  // namespace pixmo

@@ -52,7 +52,9 @@ TEST(DibStorage, OneBytePerPixelWhateverTheNominalDepth) {
     img->SetPixel(1, 0, 7);
     EXPECT_EQ(img->Bits()[2 * img->LineBytes() + 1], 7);
     for (size_t i = 0; i < static_cast<size_t>(img->LineBytes()) * 3; ++i) {
-        if (i != static_cast<size_t>(2 * img->LineBytes() + 1)) EXPECT_EQ(img->Bits()[i], 0);
+        if (i != static_cast<size_t>(2 * img->LineBytes() + 1)) {
+            EXPECT_EQ(img->Bits()[i], 0);
+        }
     }
 }
 
@@ -116,7 +118,7 @@ TEST(DibCreateFromInfo, ColoursUsedAndBits) {
     uint32_t table[16] = {};
     table[10] = 0x00FF0000;
     auto img4 = TDib::CreateFromInfo(h4, table, bits4, sizeof bits4);
-    EXPECT_EQ(ToGrid(*img4), (std::vector<std::string>{"abc", "123"}));
+    EXPECT_EQ(ToGrid(*img4), (std::vector<std::string>{"abc", "#23"}));
     EXPECT_EQ(img4->GetColor(10), RGB(255, 0, 0));
 
     // 1-bit, leftmost pixel in the most significant bit.
@@ -194,9 +196,9 @@ TEST(DibCopies, CloneResizedRectAndTrue) {
     EXPECT_EQ(clone->GetColor(4), RGB(9, 8, 7));
 
     auto bigger = TDib::CreateResized(*src, TPoint{4, 3});
-    EXPECT_EQ(ToGrid(*bigger), (std::vector<std::string>{"123.", "456.", "...."}));
+    EXPECT_EQ(ToGrid(*bigger), (std::vector<std::string>{"#23.", "456.", "...."}));
     auto smaller = TDib::CreateResized(*src, TPoint{2, 1});
-    EXPECT_EQ(ToGrid(*smaller), (std::vector<std::string>{"12"}));
+    EXPECT_EQ(ToGrid(*smaller), (std::vector<std::string>{"#2"}));
 
     auto part = TDib::CreateFromRect(*src, Rect(1, 1, 3, 2));
     EXPECT_EQ(ToGrid(*part), (std::vector<std::string>{"56"}));

@@ -8,14 +8,19 @@ namespace pixmo {
 namespace {
 
 TEST(IniDocument, ParsesAndRewritesByteForByte) {
+    static const char withNul[] = "[A]\nk=a\0b\n\xff\xfe junk\n=novalue\n[broken\n";
     const std::string texts[] = {
         "",
         "[MainForm]\nTimer=200\n",
         "; hand-written\r\n[A]\r\n  key = value  \r\n\r\n# note\r\n[B]\r\nx=\"quoted\"",
         "\xEF\xBB\xBF[A]\nk=v\n",
-        std::string("[A]\nk=a\0b\n\xff\xfe junk\n=novalue\n[broken\n", 38),
+        std::string(withNul, sizeof withNul - 1),
     };
     for (const std::string& text : texts) EXPECT_EQ(TIniDocument(text).Text(), text);
+    TIniDocument nul(texts[4]);
+    EXPECT_EQ(nul.Value("a", "k"), std::string("a\0b", 3));
+    EXPECT_EQ(nul.Keys("A"), std::vector<std::string>{"k"});
+    EXPECT_FALSE(nul.SectionExists("broken"));
 }
 
 TEST(IniDocument, LooksUpIgnoringCaseAndFirstWins) {

@@ -1,0 +1,63 @@
+// Effects on the selected content: each computes a new piece from CopySelected, records
+// the content as it was, and puts the new piece in through the selection.
+#include "edit/edit_client.h"
+#include "edit/edit_context.h"
+#include "edit/selection.h"
+#include "edit/undo.h"
+#include "image/errors.h"
+#include "image/int_math.h"
+#include "image/raster_primitives.h"
+
+namespace pixmo {
+
+void TSelection::ApplyEffect(const char* caption, std::unique_ptr<TDib> result) {
+    if (!result) return;
+    FContext.Undo().AddEffect(caption);
+    PutSelected(*result);
+}
+
+void TSelection::MakeMask() {
+    TDib* image = Image();
+    if (!image || image->IsTrueColor()) return;
+    std::unique_ptr<TDib> result;
+    {
+        TBusyCursor busy(FContext.Client());
+        auto piece = CopySelected();
+        // Black outside, white inside; matched to the nearest entries of our table.
+        auto mask = TMaskDib::CreateFromColor(*piece, true, image->GetColor(FContext.Color2Index()));
+        result = ConvertToPalette(*mask, *image);
+    }
+    ApplyEffect("Crea Maschera", std::move(result));
+}
+
+void TSelection::InvertColors() {
+    TDib* image = Image();
+    if (!image) return;
+    auto piece = CopySelected();
+    auto inverted = pixmo::InvertColors(piece.get());
+    ApplyEffect("Inverti Colori", ConvertToPalette(*inverted, *image));
+}
+
+void TSelection::DifferenceColors(int kind) {
+    TDib* image = Image();
+    if (!image) return;
+    auto piece = CopySelected();
+    auto swapped = SwapChannelsExcept(piece.get(), kind, image->GetColor(FContext.Color2Index()));
+    ApplyEffect("Differenza Colori", ConvertToPalette(*swapped, *image));
+}
+
+void TSelection::Shift(int dx, int dy) {
+    if (!Image() || (dx == 0 && dy == 0)) return;
+    auto piece = CopySelected();
+    const std::string caption = Format("Shift :%d,%d", dx, dy);
+    ApplyEffect(caption.c_str(), ShiftImage(*piece, dx, dy));
+}
+
+void TSelection::XShift() {
+    if (!Image()) return;
+    auto piece = CopySelected();
+    const int dx = Div(piece->Width(), 2), dy = Div(piece->Height(), 2);
+    ApplyEffect("X Shift", ShiftImage(*piece, dx, dy));
+}
+
+}  // namespace pixmo

@@ -95,6 +95,17 @@ TEST_F(IniFileTest, UnreadableFileGivesDefaultsAndIsNeverReplaced) {
     EXPECT_TRUE(std::filesystem::exists(path + "/keep"));
 }
 
+TEST_F(IniFileTest, ALinkedFileIsWrittenThroughTheLink) {
+    std::string real = Path("real.ini"), link = Path("link.ini");
+    Put(real, "[S]\nk=1\n");
+    std::filesystem::create_symlink(real, link);
+    TIniFile ini(link);
+    ini.WriteString("S", "k", "2");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(Get(real), "[S]\nk=2\n");
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "2");
+}
+
 TEST_F(IniFileTest, UpdateGroupsWritesIntoOneReplacement) {
     std::string path = Path("u.ini");
     TIniFile ini(path);

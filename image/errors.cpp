@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
 
 namespace pixmo {
 
@@ -15,9 +14,9 @@ std::string Format(const char* fmt, ...) {
     va_end(copy);
     std::string out;
     if (n > 0) {
-        std::vector<char> buf(static_cast<size_t>(n) + 1);
-        std::vsnprintf(buf.data(), buf.size(), fmt, args);
-        out.assign(buf.data(), static_cast<size_t>(n));
+        out.resize(static_cast<size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), fmt, args);
+        out.resize(static_cast<size_t>(n));
     }
     va_end(args);
     return out;

@@ -180,6 +180,28 @@ TEST(PngWrite, EverythingTheProgramHoldsRoundTrips) {
     }
 }
 
+TEST(PngWrite, CodecImageOperations) {
+    TKPNGLE png;
+    png.CopyFrom(*test::FromGrid({"#.##.#.##", "##.#.##.#"}));
+    png.SetWidth(3);  // keeps the top-left pixels, clears the bits past the new width
+    png.SetHeight(3);
+    EXPECT_EQ(png.Bitmap()->ScanLine(0)[0], 0xA0);
+    EXPECT_EQ(png.Bitmap()->ScanLine(1)[0], 0xC0);
+    EXPECT_EQ(png.Bitmap()->ScanLine(2)[0], 0x00);
+    TKPNGLE copy;
+    png.CopyTo(copy);
+    EXPECT_EQ(test::ToGrid(*copy.CreateDib()), (std::vector<std::string>{"#.#", "##.", "..."}));
+    // A truecolour image that came with a PLTE writes it back.
+    png.CopyFrom(*TTrueDib::Create(1, 1));
+    png.SetPalette({0x112233});
+    TByteWriteStream stream;
+    png.SavePng(stream);
+    EXPECT_EQ(Chunks(stream.Bytes())[1].Data, (TBytes{0x11, 0x22, 0x33}));
+    copy.CopyFrom(static_cast<const TKPNGLE*>(nullptr));
+    EXPECT_TRUE(copy.IsEmpty());
+    EXPECT_EQ(copy.Width(), 0);
+}
+
 TEST(PngWrite, PngNamesGoThroughTheCodec) {
     InstallFormats();
     const std::string dir = test::MakeTempDir();

@@ -1,0 +1,147 @@
+// 10,000 small strokes recorded on an 8000 x 8000 image: the time to record one, and the
+// heap the history really holds at its peak beside its own TotalSize. The peer copies the
+// same rectangles with memcpy and nothing else.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "edit/edit_client.h"
+#include "edit/edit_context.h"
+#include "edit/main_panels.h"
+#include "edit/undo.h"
+#include "image/clipboard.h"
+#include "image/dib.h"
+
+namespace {
+
+// Bytes the allocator holds for live blocks, as it reports them.
+size_t gLiveBytes = 0;
+
+}  // namespace
+
+// Replaced allocation functions pair malloc with free on purpose.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+void* operator new(size_t size) {
+    void* p = std::malloc(size ? size : 1);
+    if (!p) throw std::bad_alloc();
+    gLiveBytes += malloc_usable_size(p);
+    return p;
+}
+void operator delete(void* p) noexcept {
+    if (!p) return;
+    gLiveBytes -= malloc_usable_size(p);
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept { operator delete(p); }
+
+namespace {
+
+using namespace pixmo;
+
+class TQuietClient : public TEditClient {
+public:
+    bool IsBusy() const override { return false; }
+    void RepaintImageRect(const TRect&) override {}
+    void InvalidateImageRect(const TRect&) override {}
+    void InvalidateAll() override {}
+    void UpdateNow() override {}
+    void RedrawOutline() override {}
+    void UpdateToolCursor() override {}
+    void AbortTool() override {}
+    TPoint CursorImagePoint() const override { return {}; }
+    TRect VisibleImageRect() const override { return {}; }
+    void BringToFront() override {}
+    void ImageInstalled() override {}
+    void PaletteChanged() override {}
+    void ColorIndexChanged(int) override {}
+    void BeginBusyCursor() override {}
+    void EndBusyCursor() override {}
+    void ExchangePaletteEntries(int, int) override {}
+};
+
+class TQuietPanels : public TMainPanels {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowRect(const TRect&) override {}
+    void SetUndoPanel(const std::string&) override {}
+    void ModifiedChanged(bool) override {}
+    void FileNameChanged(const std::string&) override {}
+};
+
+constexpr int kStrokes = 10000;
+constexpr int kSide = 8000;
+
+// A pencil stroke's changed rectangle: 24..40 pixels each way, anywhere on the image.
+TRect StrokeRect(uint32_t& seed) {
+    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    const int w = 24 + static_cast<int>(next() >> 8) % 17, h = 24 + static_cast<int>(next() >> 8) % 17;
+    const int x = static_cast<int>(next() >> 8) % (kSide - w), y = static_cast<int>(next() >> 8) % (kSide - h);
+    return TRect{x, y, x + w, y + h};
+}
+
+void BM_RecordStrokes(benchmark::State& state) {
+    TQuietClient client;
+    TQuietPanels panels;
+    TMemoryClipboard clipboard;
+    TEditContext context(client, panels, clipboard);
+    context.SetDib(TDib::Create(kSide, kSide, 256));
+    TDib& image = *context.Dib();
+    double peakRatio = 0, peakBytes = 0, totalAtPeak = 0;
+    int heldSteps = 0;
+    for (auto _ : state) {
+        uint32_t seed = 12345;
+        const size_t baseline = gLiveBytes;
+        size_t peak = 0;
+        int64_t totalAtMax = 0;
+        for (int i = 0; i < kStrokes; ++i) {
+            const TRect r = StrokeRect(seed);
+            context.Undo().AddDibRect(&image, r);
+            for (int y = r.Top; y < r.Bottom; ++y)
+                std::memset(image.ScanLine(y) + r.Left, i & 0xFF, static_cast<size_t>(r.Width()));
+            const size_t held = gLiveBytes - baseline;
+            if (held > peak) {
+                peak = held;
+                totalAtMax = context.Undo().TotalSize();
+            }
+        }
+        heldSteps = context.Undo().Count();
+        peakBytes = static_cast<double>(peak);
+        totalAtPeak = static_cast<double>(totalAtMax);
+        peakRatio = peakBytes / totalAtPeak;
+        state.PauseTiming();
+        context.Undo().SetLimit(0);
+        context.Undo().AddDibRect(&image, TRect{0, 0, 1, 1});  // a zero budget empties it
+        context.Undo().SetLimit(kDefaultUndoLimit);
+        state.ResumeTiming();
+    }
+    state.counters["steps"] = kStrokes;
+    state.counters["steps_kept"] = heldSteps;  // the 999-step cap
+    state.counters["peak_heap_bytes"] = peakBytes;
+    state.counters["total_size_at_peak"] = totalAtPeak;
+    state.counters["heap_over_total"] = peakRatio;
+    state.SetItemsProcessed(state.iterations() * kStrokes);
+}
+BENCHMARK(BM_RecordStrokes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_MemcpyStrokesPeer(benchmark::State& state) {
+    std::vector<uint8_t> pixels(static_cast<size_t>(kSide) * kSide);
+    std::vector<uint8_t> saved(64 * 64);
+    for (auto _ : state) {
+        uint32_t seed = 12345;
+        for (int i = 0; i < kStrokes; ++i) {
+            const TRect r = StrokeRect(seed);
+            for (int y = r.Top; y < r.Bottom; ++y)
+                std::memcpy(saved.data() + (y - r.Top) * r.Width(), pixels.data() + static_cast<size_t>(y) * kSide + r.Left,
+                            static_cast<size_t>(r.Width()));
+            benchmark::DoNotOptimize(saved.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kStrokes);
+}
+BENCHMARK(BM_MemcpyStrokesPeer)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

@@ -1,0 +1,116 @@
+#pragma once
+// What the edit client knows of a mouse tool, and what a tool sees of the client. The client
+// owns one current tool and at most one temporary tool and drives both only through
+// TMouseTool; the tool classes implement it. No toolkit types here: points are image pixels.
+#include <memory>
+
+#include "image/geometry.h"
+
+namespace pixmo {
+
+class TDibCanvas;
+
+// Shift byte: 1 Shift, 2 Alt, 4 Ctrl.
+inline constexpr int kShiftKey = 1;
+inline constexpr int kAltKey = 2;
+inline constexpr int kCtrlKey = 4;
+
+// Cursor ids a tool may ask for.
+inline constexpr int kCursorArrow = -2;
+inline constexpr int kCursorHourGlass = -11;
+inline constexpr int kCursorHand = -21;
+inline constexpr int kCursorMove = 100;
+inline constexpr int kCursorTool = 105;
+inline constexpr int kCursorGetColor = 106;
+
+// The Mouse menu's tool items.
+enum class TToolItem {
+    None,
+    DrawDot,
+    DrawLine,
+    DrawRect,
+    FillRect,
+    DrawEllipse,
+    FillEllipse,
+    Fill,
+    DrawEdge,
+    DrawSpray,
+    DrawBezier,
+    SelectRect,
+    SelectRegion,
+    SelectEllipse,
+    SelectPoly,
+    SelectParallelogram,
+    SelectColors,
+    SelectBorder,
+    SelectSurface,
+    Animation,
+};
+
+// The temporary tools the client puts in front of the current one for a single drag.
+enum class TTempToolKind { Scroll, GetColor1, Move, Duplicate };
+
+// The client as a tool sees it.
+class TToolHost {
+public:
+    virtual ~TToolHost() = default;
+    virtual void SetCursorId(int id) = 0;
+    virtual int CursorId() const = 0;
+    // Scrolls the view by image pixels.
+    virtual void ScrollBy(int dx, int dy) = 0;
+    // True while the drag in progress was begun with the right button.
+    virtual bool RightButtonDrag() const = 0;
+};
+
+class TMouseTool {
+public:
+    virtual ~TMouseTool() = default;
+
+    // Button pressed, released, pointer moved to a new image pixel.
+    virtual void OnButtonDown(TPoint p) = 0;
+    virtual void OnButtonUp(TPoint p) = 0;
+    virtual void OnMove(TPoint p) = 0;
+    virtual void DoubleClick(TPoint p) = 0;
+    // Cancel a gesture in progress and put the image back as it was at its start.
+    virtual void Abort() = 0;
+    // True between the start of a gesture and its end.
+    virtual bool IsDragging() const = 0;
+    // The modifier keys changed (shift byte); handled says whether the key event was taken
+    // elsewhere already.
+    virtual void ShiftChanged(int shift, bool handled) = 0;
+    // A broadcast notification (1074, 1225, 1245, ...).
+    virtual void Notify(int message) = 0;
+    // Sets the client's cursor through the host.
+    virtual void UpdateCursor() = 0;
+    // The surface to show while the tool works (its own copy during feedback, or the
+    // image's); null for the image's own.
+    virtual TDibCanvas* GetCanvas() = 0;
+    // True when a right click on the idle tool shows a pop-up menu of its own.
+    virtual bool HasPopupMenu() const { return false; }
+};
+
+// Creates the tool classes. The client asks it on every tool choice and for temporary
+// tools; an answer of null leaves no tool.
+class TToolFactory {
+public:
+    virtual ~TToolFactory() = default;
+    virtual std::unique_ptr<TMouseTool> CreateTool(TToolItem item, TToolHost& host) = 0;
+    virtual std::unique_ptr<TMouseTool> CreateTempTool(TTempToolKind kind, TToolHost& host) = 0;
+};
+
+// A tool that does nothing, for the client before the tool classes are installed.
+class TIdleMouse : public TMouseTool {
+public:
+    void OnButtonDown(TPoint) override {}
+    void OnButtonUp(TPoint) override {}
+    void OnMove(TPoint) override {}
+    void DoubleClick(TPoint) override {}
+    void Abort() override {}
+    bool IsDragging() const override { return false; }
+    void ShiftChanged(int, bool) override {}
+    void Notify(int) override {}
+    void UpdateCursor() override {}
+    TDibCanvas* GetCanvas() override { return nullptr; }
+};
+
+}  // namespace pixmo

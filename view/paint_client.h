@@ -1,0 +1,210 @@
+#pragma once
+// TPaintClient: the edit client of the main window. It shows the current image magnified
+// with the pixel grid and the unit grid, animates the selection outline, owns the current
+// and the temporary mouse tool and routes every mouse event to them. The document (image,
+// selection, undo, colour indices) is the edit context's; the client is its TEditClient.
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "edit/edit_client.h"
+#include "image/dib.h"
+#include "tools/mouse_tool.h"
+#include "view/client.h"
+#include "view/selection_outline.h"
+
+namespace pixmo {
+
+class TEditContext;
+class TViewObjects;
+
+// The zoom menu's entries, in menu order.
+inline constexpr std::array<int, 10> kZoomSteps{1, 2, 4, 8, 12, 16, 20, 24, 32, 40};
+inline constexpr int kMaxZoom = 80;
+
+// The modifier roles the client itself acts on (shift bytes; 0 disables the role).
+struct TClientShiftKeys {
+    int Scroll = 2;
+    int Move = 4;
+    int Duplicate = 6;
+};
+
+class TPaintClient : public TClient, public TEditClient, public TToolHost {
+    Q_OBJECT
+public:
+    // `objects` (not owned) holds the back buffer and the outline masks; null makes a
+    // set of the client's own.
+    explicit TPaintClient(QWidget* parent = nullptr, TViewObjects* objects = nullptr);
+    ~TPaintClient() override;
+
+    // The document the client shows; set once after construction.
+    void SetContext(TEditContext* context) { FContext = context; }
+    TEditContext* Context() const { return FContext; }
+    TDib* Dib() const;
+
+    // --- images ---
+    // Installs the image (null does nothing): range, empty selection, outline dropped,
+    // 1074, whole control invalidated.
+    void SetDib(std::unique_ptr<TDib> image);
+    // SetDib, changed flag cleared, the file becomes the current one.
+    void SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
+    // SetDib and the caption update.
+    void SetDibNoFile(std::unique_ptr<TDib> image);
+
+    // --- zoom and grids ---
+    int Zoom() const { return FZoom; }
+    // 1..80. With `anchorAtCursor` (a keyboard shortcut) the image pixel under the cursor
+    // stays under it.
+    void SetZoom(int z, bool anchorAtCursor = false);
+    // To the next / previous entry of the zoom menu; false when there is none.
+    bool ZoomIn(bool anchorAtCursor = false);
+    bool ZoomOut(bool anchorAtCursor = false);
+    int GridMode() const { return FGridMode; }  // 0 none, 1 black, 2 grey
+    void SetGridMode(int mode);
+    int UnitX() const { return FUnitX; }
+    int UnitY() const { return FUnitY; }
+    void SetUnit(int x, int y);
+    bool ShowUnitGrid() const { return FShowUnitGrid; }
+    void SetShowUnitGrid(bool show);
+    // The animated selection outline ("ShowEdges").
+    bool ShowEdges() const { return FShowEdges; }
+    void SetShowEdges(bool show);
+
+    // --- tools ---
+    void SetToolFactory(TToolFactory* factory) { FFactory = factory; }
+    // Frees the current tool and creates the item's (none for an item without a tool).
+    void SelectTool(TToolItem item);
+    void RestoreTool() { SelectTool(FLastToolItem); }
+    TToolItem ToolItem() const { return FToolItem; }
+    TToolItem LastToolItem() const { return FLastToolItem; }
+    TMouseTool* Tool() const { return FTool.get(); }
+    TMouseTool* TempTool() const { return FTempTool.get(); }
+    // The surface shown: the temporary tool's, else the current tool's, else the image's.
+    TDibCanvas* ToolCanvas() const;
+    bool IsDragging() const;
+    void UpdateTempTool();
+    // A broadcast reaching the tools: the temporary one, then the current one.
+    void NotifyTools(int message);
+    void SetShiftKeys(const TClientShiftKeys& keys) { FShiftKeys = keys; }
+    const TClientShiftKeys& ShiftKeys() const { return FShiftKeys; }
+    // When on, a right drag draws with the current tool instead of picking a colour.
+    void SetRightButtonDraws(bool on) { FRightButtonDraws = on; }
+    bool RightButtonDraws() const { return FRightButtonDraws; }
+    // The cursor panel is shown: moves report "x,y".
+    void SetCursorPanelVisible(bool on) { FCursorPanelVisible = on; }
+
+    // --- the selection outline ---
+    // One tick of the outline's animation (the main window's 200 ms timer calls this).
+    void AnimateOutline();
+    void BuildOutline();
+    const TSelectionOutline& Outline() const { return FOutline; }
+
+    // --- painting ---
+    void RepaintImageRect(const TRect& rect) override;
+    void InvalidateImageRect(const TRect& rect) override;
+    // Renders part of the viewport into the back buffer (what a paint request does before
+    // the copy to the screen).
+    void RenderBackBuffer(const QRect& rect);
+    const QImage& BackBuffer() const;
+
+    // --- TEditClient ---
+    bool IsBusy() const override { return IsDragging(); }
+    void InvalidateAll() override { TClient::InvalidateAll(false); }
+    void UpdateNow() override;
+    void RedrawOutline() override;
+    void UpdateToolCursor() override;
+    void AbortTool() override;
+    TPoint CursorImagePoint() const override { return ClientToImage(CursorPos()); }
+    TRect VisibleImageRect() const override;
+    void BringToFront() override;
+    void ImageInstalled() override;
+    void PaletteChanged() override;
+    void ColorIndexChanged(int which) override;
+    void BeginBusyCursor() override;
+    void EndBusyCursor() override;
+    void ExchangePaletteEntries(int a, int b) override;
+
+    // --- TToolHost ---
+    void SetCursorId(int id) override;
+    int CursorId() const override { return FCursorId; }
+    void ScrollBy(int dx, int dy) override { Scroller().ScrollBy(dx, dy); }
+    bool RightButtonDrag() const override { return FRightButton; }
+
+    void Scrolled() override;
+
+    // The pen image's cache is dropped (queued; repeated requests fold into one).
+    void DropPenImage();
+
+signals:
+    // The cursor panel's text "x,y".
+    void cursorTextChanged(const QString& text);
+    // Notifications for the main window to broadcast: 1074, 1249, 1250 / 1251, 1225.
+    void imageInstalled();
+    void paletteChanged();
+    void colorIndexChanged(int which);
+    void toolChanged();
+    void zoomChanged(int zoom);
+    void scrolled();
+    // Views that follow the edit view (navigator, animation) should repaint.
+    void painted();
+    // The current tool's own pop-up menu is wanted at a screen point.
+    void toolPopupRequested(QPoint global);
+    void bringToFrontRequested();
+    // Two palette entries are to be exchanged (the palette window does it).
+    void exchangePaletteRequested(int a, int b);
+
+protected:
+    void LeftDown(TPoint p) override;
+    void RightDown(TPoint p) override;
+    void LeftUp(TPoint p) override;
+    void RightUp(TPoint p) override;
+    void MouseMove(TPoint p) override;
+    void CancelDrag() override;
+    bool ExamineRightDown(TPoint p, Qt::KeyboardModifiers modifiers) override;
+    void LeftDoubleClick(TPoint p) override;
+    void PaintViewport(QPainter& painter, const QRect& rect) override;
+    void Invalidated(const QRect& rect) override;
+    void ViewportResized() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void FreeTempTool();
+    void ButtonUp(TPoint p);
+    int HeldShift() const;
+    void PaintImage(const QRect& rect);
+    void OverlayOutline(const QRect& rect);
+    bool OutlineMayAnimate() const;
+    template <class F> void Guarded(F&& f);
+
+    TEditContext* FContext = nullptr;
+    TViewObjects* FObjects = nullptr;
+    std::unique_ptr<TViewObjects> FOwnObjects;
+    TToolFactory* FFactory = nullptr;
+    std::unique_ptr<TMouseTool> FTool;
+    std::unique_ptr<TMouseTool> FTempTool;
+    TToolItem FToolItem = TToolItem::None;
+    TToolItem FLastToolItem = TToolItem::None;
+    TClientShiftKeys FShiftKeys;
+    TSelectionOutline FOutline;
+    QRegion FDirty;
+    int FZoom = 1;
+    int FGridMode = 0;
+    bool FShowUnitGrid = true;
+    int FUnitX = 32;
+    int FUnitY = 32;
+    bool FShowEdges = true;
+    bool FRightButtonDraws = false;
+    bool FRightButton = false;
+    bool FCursorPanelVisible = true;
+    bool FOutlinePending = false;
+    bool FPenDropPending = false;
+    int FCursorId = kCursorArrow;
+    int FBusyDepth = 0;
+    Qt::KeyboardModifiers FModifiers;
+};
+
+}  // namespace pixmo

@@ -1,0 +1,86 @@
+#include "uikit/dialog_hooks.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace pixmo {
+
+namespace {
+TMessageHook& MessageHook() {
+    static TMessageHook hook;
+    return hook;
+}
+TFileHook& FileHook() {
+    static TFileHook hook;
+    return hook;
+}
+}  // namespace
+
+TMessageHook SetMessageHook(TMessageHook hook) {
+    TMessageHook previous = std::move(MessageHook());
+    MessageHook() = std::move(hook);
+    return previous;
+}
+
+TFileHook SetFileHook(TFileHook hook) {
+    TFileHook previous = std::move(FileHook());
+    FileHook() = std::move(hook);
+    return previous;
+}
+
+TMsgResult ShowMessageBox(QWidget* parent, const TMessageRequest& request) {
+    if (MessageHook()) return MessageHook()(request);
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    if (request.Kind == TMsgKind::Question) icon = QMessageBox::Question;
+    if (request.Kind == TMsgKind::Information) icon = QMessageBox::Information;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (request.Buttons == TMsgButtons::YesCancel) buttons = QMessageBox::Yes | QMessageBox::Cancel;
+    if (request.Buttons == TMsgButtons::YesNoCancel)
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QString caption = request.Caption.isEmpty() ? QApplication::applicationDisplayName() : request.Caption;
+    QMessageBox box(icon, caption, request.Text, buttons, parent);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return TMsgResult::Yes;
+        case QMessageBox::No: return TMsgResult::No;
+        case QMessageBox::Ok: return TMsgResult::Ok;
+        default: return TMsgResult::Cancel;
+    }
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text) {
+    ShowMessageBox(parent, TMessageRequest{TMsgKind::Error, TMsgButtons::Ok, QString(), text});
+}
+
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << parts[i] + " (" + patterns + ")";
+    }
+    return out.join(";;");
+}
+
+QString WithDefaultExt(const QString& name, const QString& defaultExt) {
+    if (name.isEmpty() || defaultExt.isEmpty()) return name;
+    if (!QFileInfo(name).suffix().isEmpty()) return name;
+    return name + "." + defaultExt;
+}
+
+std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request) {
+    if (FileHook()) return FileHook()(request);
+    QFileDialog dialog(parent, request.Title);
+    dialog.setObjectName(request.Name);
+    dialog.setNameFilters(QtFilter(request.Filter).split(";;"));
+    dialog.setDefaultSuffix(request.DefaultExt);
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.InitialName.isEmpty()) dialog.selectFile(request.InitialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return WithDefaultExt(dialog.selectedFiles().first(), request.DefaultExt);
+}
+
+}  // namespace pixmo

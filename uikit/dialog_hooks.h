@@ -1,0 +1,74 @@
+#pragma once
+// The program's message boxes and file dialogs in one place, so that tests can answer them:
+// a test installs a hook and the real Qt dialog is never shown.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace pixmo {
+
+enum class TMsgButtons { Ok, YesCancel, YesNoCancel };
+enum class TMsgKind { Error, Question, Information };
+enum class TMsgResult { Ok, Yes, No, Cancel };
+
+struct TMessageRequest {
+    TMsgKind Kind = TMsgKind::Error;
+    TMsgButtons Buttons = TMsgButtons::Ok;
+    QString Caption;
+    QString Text;
+};
+
+struct TFileRequest {
+    bool Save = false;
+    QString Name;        // the dialog's name ("FileDialog", "EditDialog", ...)
+    QString Title;
+    QString Filter;      // the program's form: "Text|*.a;*.b|Text|*.c"
+    QString DefaultExt;  // without the dot
+    QString InitialName;
+};
+
+using TMessageHook = std::function<TMsgResult(const TMessageRequest&)>;
+// The chosen name, or nothing when cancelled.
+using TFileHook = std::function<std::optional<QString>(const TFileRequest&)>;
+
+// Installing an empty function restores the real dialogs. Each returns the previous hook.
+TMessageHook SetMessageHook(TMessageHook hook);
+TFileHook SetFileHook(TFileHook hook);
+
+TMsgResult ShowMessageBox(QWidget* parent, const TMessageRequest& request);
+// The error box of the application's default handler (OK button).
+void ShowErrorBox(QWidget* parent, const QString& text);
+std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request);
+
+// "File Immagine|*.bmp;*.png|..." as Qt's "File Immagine (*.bmp *.png);;...".
+QString QtFilter(const QString& filter);
+// The name with the default extension added when the chosen name has none.
+QString WithDefaultExt(const QString& name, const QString& defaultExt);
+
+// Installs a hook for the life of the object (tests).
+class TMessageHookScope {
+public:
+    explicit TMessageHookScope(TMessageHook hook) : FPrevious(SetMessageHook(std::move(hook))) {}
+    ~TMessageHookScope() { SetMessageHook(std::move(FPrevious)); }
+    TMessageHookScope(const TMessageHookScope&) = delete;
+    TMessageHookScope& operator=(const TMessageHookScope&) = delete;
+
+private:
+    TMessageHook FPrevious;
+};
+
+class TFileHookScope {
+public:
+    explicit TFileHookScope(TFileHook hook) : FPrevious(SetFileHook(std::move(hook))) {}
+    ~TFileHookScope() { SetFileHook(std::move(FPrevious)); }
+    TFileHookScope(const TFileHookScope&) = delete;
+    TFileHookScope& operator=(const TFileHookScope&) = delete;
+
+private:
+    TFileHook FPrevious;
+};
+
+}  // namespace pixmo

@@ -1,0 +1,33 @@
+#pragma once
+// TIniDialog: the program's dialog window. Like every program window it restores its
+// placement from "Place" in the section named after it and has LoadSettings/SaveSettings
+// hooks; derived classes call AfterConstruction() at the end of their constructor and
+// BeforeDestruction() at the start of their destructor.
+#include <QDialog>
+
+#include "settings/ini.h"
+
+namespace pixmo {
+
+class TIniDialog : public QDialog {
+    Q_OBJECT
+public:
+    TIniDialog(TIni& ini, const QString& name, QWidget* parent = nullptr);
+    ~TIniDialog() override;
+
+    TIni& Ini() const { return FIni; }
+    std::string SectionName() const { return objectName().toStdString(); }
+
+protected:
+    virtual void LoadSettings() {}
+    virtual void SaveSettings() {}
+    void AfterConstruction();
+    void BeforeDestruction();
+
+private:
+    TIni& FIni;
+    bool FConstructed = false;
+    bool FDestroyed = false;
+};
+
+}  // namespace pixmo

@@ -1,0 +1,36 @@
+#pragma once
+// Window placement under "Place": show command (0 hidden, 1 normal, 2 minimised,
+// 3 maximised), then the normal position as left, top, right, bottom.
+#include <QSize>
+#include <QWidget>
+
+#include "settings/ini.h"
+
+namespace pixmo {
+
+inline constexpr int kShowHidden = 0;
+inline constexpr int kShowNormal = 1;
+inline constexpr int kShowMinimized = 2;
+inline constexpr int kShowMaximized = 3;
+
+// The window's placement as the settings keep it.
+TPlacement WindowPlacement(const QWidget& window);
+
+struct TPlacementRules {
+    bool Sizeable = true;
+    QSize DesignedSize;         // used for right/bottom of a window that is not sizeable
+    bool MainWindowExists = false;  // a window stored hidden stays hidden only then
+};
+
+// Reads "Place" in ini's current section and applies it; returns whether there was one.
+// Errors are ignored. A stored size out of reason (not positive, over 16384) keeps the
+// window's own size, and a position on no screen keeps the window's own position.
+bool LoadPlacement(QWidget& window, TIni& ini, const TPlacementRules& rules);
+// Writes "Place" in ini's current section; errors are ignored.
+void SavePlacement(const QWidget& window, TIni& ini);
+
+// Whether the section holds a "Place" whose show value is not 0 (tool windows reopened at
+// start-up).
+bool PlacementSaysOpen(TIni& ini, const std::string& section);
+
+}  // namespace pixmo

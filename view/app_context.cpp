@@ -1,0 +1,51 @@
+#include "view/app_context.h"
+
+#include <algorithm>
+
+#include "view/qt_clipboard.h"
+#include "view/view_objects.h"
+
+namespace pixmo {
+
+namespace {
+TAppContext*& CurrentSet() {
+    static TAppContext* current = nullptr;
+    return current;
+}
+}  // namespace
+
+TAppContext::TAppContext(const std::string& iniFileName, TParams params, std::unique_ptr<TClipboard> clipboard)
+    : FPrevious(CurrentSet()),
+      FIni(std::make_unique<TIni>(iniFileName)),
+      FClipboard(clipboard ? std::move(clipboard) : std::make_unique<TQtClipboard>()),
+      FParams(std::move(params)) {
+    FEdit = std::make_unique<TEditContext>(FClientProxy, FPanelsProxy, *FClipboard);
+    CurrentSet() = this;
+}
+
+TAppContext::~TAppContext() {
+    // The document goes before the windows' drawing objects; nothing may reach the window
+    // side any more.
+    FClientProxy.Target = nullptr;
+    FPanelsProxy.Target = nullptr;
+    FEdit.reset();
+    FViewObjects.reset();
+    if (CurrentSet() == this) CurrentSet() = FPrevious;
+}
+
+TAppContext* TAppContext::Current() { return CurrentSet(); }
+
+TViewObjects& TAppContext::ViewObjects() {
+    if (!FViewObjects) FViewObjects = std::make_unique<TViewObjects>();
+    return *FViewObjects;
+}
+
+void TAppContext::RegisterForm(TDibForm* form) {
+    if (std::find(FForms.begin(), FForms.end(), form) == FForms.end()) FForms.push_back(form);
+}
+
+void TAppContext::UnregisterForm(TDibForm* form) {
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
+}
+
+}  // namespace pixmo

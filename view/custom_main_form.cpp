@@ -1,0 +1,80 @@
+#include "view/custom_main_form.h"
+
+#include <algorithm>
+
+#include "edit/edit_context.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+#include "view/view_objects.h"
+
+namespace pixmo {
+
+TCustomMainForm::TCustomMainForm(TAppContext& app, const QString& name, QWidget* parent)
+    : TDibForm(app, name, true, parent) {
+    app.SetMainForm(this);
+}
+
+TCustomMainForm::~TCustomMainForm() {
+    if (App().MainForm() == this) App().SetMainForm(nullptr);
+    if (App().PaintClient() == FClient) {
+        App().SetPaintClient(nullptr);
+        App().AttachClient(nullptr);
+    }
+}
+
+TPaintClient* TCustomMainForm::CreateClient(QWidget* parent) {
+    if (FClient) return FClient;
+    FClient = new TPaintClient(parent, &App().ViewObjects());
+    FClient->setObjectName("PaintClient");
+    FClient->SetContext(&App().Edit());
+    App().SetPaintClient(FClient);
+    App().AttachClient(FClient);
+    connect(FClient, &TPaintClient::imageInstalled, this, [this] { Broadcast(kMsgNewImage); });
+    connect(FClient, &TPaintClient::paletteChanged, this, [this] { Broadcast(kMsgPaletteChanged); });
+    connect(FClient, &TPaintClient::colorIndexChanged, this,
+            [this](int which) { Broadcast(which == 2 ? kMsgColor2Changed : kMsgColor1Changed); });
+    connect(FClient, &TPaintClient::toolChanged, this, [this] { Broadcast(kMsgToolChanged); });
+    return FClient;
+}
+
+void TCustomMainForm::Broadcast(int message, intptr_t wparam, intptr_t lparam) {
+    HandleMessage(message, wparam, lparam);
+    // A window may go away while it handles the message: walk a copy, skip the gone.
+    const std::vector<TDibForm*> forms = App().Forms();
+    for (TDibForm* form : forms) {
+        if (form == this) continue;
+        const auto& live = App().Forms();
+        if (std::find(live.begin(), live.end(), form) == live.end()) continue;
+        form->HandleMessage(message, wparam, lparam);
+    }
+    if (FClient && App().Edit().Dib()) FClient->NotifyTools(message);
+}
+
+void TCustomMainForm::SetColor1Index(int index) { App().Edit().SetColor1Index(index); }
+void TCustomMainForm::SetColor2Index(int index) { App().Edit().SetColor2Index(index); }
+void TCustomMainForm::SetPaletteColor(int index, uint32_t color) { App().Edit().SetPaletteColor(index, color); }
+
+void TCustomMainForm::HandleMessage(int message, intptr_t, intptr_t) {
+    ++FBroadcasts;
+    switch (message) {
+        case kMsgNewImage:
+            // The document has clamped the colour indices and told the selection already.
+            if (FClient) FClient->SelectTool(FClient->ToolItem());
+            break;
+        case kMsgPaletteChanged:
+            if (FClient) FClient->InvalidateAll();
+            break;
+        case kMsgPen1Changed:
+        case kMsgPen2Changed: {
+            const TMainSettings& s = App().Settings();
+            const int slot = message == kMsgPen1Changed ? s.NPen1 : s.NPen2;
+            const int width = slot >= 0 && slot < kPenWidthCount ? s.PenWidths[static_cast<size_t>(slot)] : 1;
+            App().ViewObjects().PenImage().Get(width);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace pixmo

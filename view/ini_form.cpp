@@ -1,0 +1,68 @@
+#include "view/ini_form.h"
+
+#include <QCloseEvent>
+#include <exception>
+
+#include "image/errors.h"
+#include "uikit/dialog_hooks.h"
+#include "uikit/placement.h"
+
+namespace pixmo {
+
+TIniForm::TIniForm(TIni& ini, const QString& name, bool isMainWindow, QWidget* parent,
+                   Qt::WindowFlags flags)
+    : QWidget(parent, flags), FIni(ini), FIsMainWindow(isMainWindow) {
+    setObjectName(name);
+    setMinimumWidth(1);
+}
+
+TIniForm::~TIniForm() { BeforeDestruction(); }
+
+void TIniForm::Report(const char* message) { ShowErrorBox(this, QString::fromUtf8(message)); }
+
+void TIniForm::LoadPlacement() {
+    TSectionScope scope(FIni, SectionName());
+    pixmo::LoadPlacement(*this, FIni, TPlacementRules{FSizeable, FDesignedSize, !FIsMainWindow});
+}
+
+void TIniForm::SavePlacement() {
+    TSectionScope scope(FIni, SectionName());
+    pixmo::SavePlacement(*this, FIni);
+}
+
+void TIniForm::AfterConstruction() {
+    if (FConstructed) return;
+    FConstructed = true;
+    LoadPlacement();
+    try {
+        TSectionScope scope(FIni, SectionName());
+        LoadSettings();
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        Report(e.what());
+    }
+}
+
+void TIniForm::BeforeDestruction() {
+    if (!FConstructed || FDestroyed) return;
+    FDestroyed = true;
+    SavePlacement();
+    try {
+        TSectionScope scope(FIni, SectionName());
+        SaveSettings();
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        Report(e.what());
+    }
+}
+
+void TIniForm::closeEvent(QCloseEvent* event) {
+    if (FIsMainWindow) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+}  // namespace pixmo

@@ -245,6 +245,7 @@ std::string RunSequence(uint32_t seed, int steps, int64_t budget) {
         }
         const bool recorded = history.Count() != count || history.Position() != position ||
                               (count && history.Items().back().get() != top);
+        // PIXMO3_TRACE=1 lists every operation, to replay a failing seed by eye.
         if (std::getenv("PIXMO3_TRACE")) std::fprintf(stderr, "%d %s %s %d/%d\n", step, name.c_str(), recorded ? "rec" : "-", history.Position(), history.Count());
         if (!recorded) {
             if (Capture(f.Context) != states[history.Position()]) return where(step, name + " changed the document without a step");
@@ -276,14 +277,14 @@ std::string RunSequence(uint32_t seed, int steps, int64_t budget) {
 }
 
 TEST(UndoProperty, EveryStateComesBackForEverySeed) {
-    for (uint32_t seed : {1u, 2u, 3u, 17u, 99u, 2024u}) {
-        const std::string failure = RunSequence(seed, 1200, kDefaultUndoLimit);
-        EXPECT_EQ(failure, "") << "replay with RunSequence(" << seed << ", 1200, default budget)";
+    for (uint32_t seed : {1u, 2u, 3u, 4u, 17u, 99u, 256u, 1001u, 2024u, 65537u}) {
+        const std::string failure = RunSequence(seed, 1500, kDefaultUndoLimit);
+        EXPECT_EQ(failure, "") << "replay with RunSequence(" << seed << ", 1500, default budget)";
     }
 }
 
 TEST(UndoProperty, ASmallBudgetKeepsTheNewestStepsExactly) {
-    for (uint32_t seed : {5u, 6u, 7u}) {
+    for (uint32_t seed : {5u, 6u, 7u, 8u}) {
         const std::string failure = RunSequence(seed, 1000, 3000);
         EXPECT_EQ(failure, "") << "replay with RunSequence(" << seed << ", 1000, 3000)";
     }

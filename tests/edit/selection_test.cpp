@@ -197,6 +197,15 @@ TEST_F(SelectionTest, CutPutsPictureAndMaskOnTheClipboardAndPasteFloatsThemBack)
     EXPECT_FALSE(F.Sel().IsFloating());
 }
 
+TEST_F(SelectionTest, AClipboardMaskOfAnotherSizeIsNotTrusted) {
+    FromGrid({"23", "45"}, 16)->CopyToClipboard(F.Clipboard);
+    MaskFromGrid({"#..", "...", "..."})->CopyToClipboard(F.Clipboard);
+    F.Client.Cursor = TPoint{1, 1};
+    F.Sel().PasteClipboard();
+    EXPECT_EQ(ToGrid(*F.Sel().FloatMask()), (Grid{"##", "##"}));
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"23345", "4589a", "bcdef", "#2345"}));
+}
+
 TEST_F(SelectionTest, PasteStaysInsideTheVisiblePartThenTheImage) {
     auto piece = FromGrid({"##", "##"}, 16);
     F.Client.Cursor = TPoint{0, 0};

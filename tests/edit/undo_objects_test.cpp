@@ -77,6 +77,20 @@ TEST_F(UndoObjectsTest, DuplicateLeavesTheSourceAndUndoesBothWays) {
     EXPECT_EQ(ToGrid(*F.Sel().Background()), (Grid{"#2345", "6789a", "bcdef"}));
 }
 
+TEST_F(UndoObjectsTest, UndoingACopyOfAPieceOutsideTheImageKeepsItFloating) {
+    Select({"#....", ".....", "....."});
+    DragSelection(F.Context, false, TPoint{-4, -4});
+    DragSelection(F.Context, true, TPoint{2, 1});
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{".2345", "67#9a", "bcdef"}));
+    F.History().Undo();
+    EXPECT_TRUE(F.Sel().IsFloating());
+    EXPECT_EQ(F.Sel().GetRect(), Rect(-4, -4, -3, -3));
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{".2345", "6789a", "bcdef"}));
+    F.History().Undo();
+    EXPECT_EQ(F.Sel().GetRect(), Rect(0, 0, 1, 1));
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"#2345", "6789a", "bcdef"}));
+}
+
 TEST_F(UndoObjectsTest, PaletteUndoMakesTheEntryPrimaryAndSwapsTheColour) {
     const TColorRef before = F.Image().GetColor(6);
     F.History().AddPaletteColour(6, before);

@@ -85,6 +85,7 @@ public:
     // The surface shown: the temporary tool's, else the current tool's, else the image's.
     TDibCanvas* ToolCanvas() const;
     bool IsDragging() const;
+    // The modifier keys may have changed (any window's key release runs this).
     void UpdateTempTool();
     // A broadcast reaching the tools: the temporary one, then the current one.
     void NotifyTools(int message);
@@ -153,8 +154,8 @@ signals:
     // The current tool's own pop-up menu is wanted at a screen point.
     void toolPopupRequested(QPoint global);
     void bringToFrontRequested();
-    // Two palette entries are to be exchanged (the palette window does it).
-    void exchangePaletteRequested(int a, int b);
+    // The caption should be written again (an image without a file was installed).
+    void captionChanged();
 
 protected:
     void LeftDown(TPoint p) override;
@@ -173,6 +174,9 @@ protected:
 
 private:
     void FreeTempTool();
+    void UpdateTempToolFor(int shift);
+    TOutlineGeometry CurrentGeometry() const;
+    void OutlineChanged();
     void ButtonUp(TPoint p);
     int HeldShift() const;
     void PaintImage(const QRect& rect);

@@ -53,6 +53,7 @@ private:
     int FZoomX = 1, FZoomY = 1;
     int FMaxPosX = 0, FMaxPosY = 0;
     bool FInRecalculate = false;
+    bool FAgain = false;
 };
 
 }  // namespace pixmo

@@ -219,6 +219,11 @@ std::string RunSequence(uint32_t seed, int steps, int64_t budget) {
     f.Context.SetUndoLimit(budget);
     TUndo& history = f.History();
     std::vector<TState> states{Capture(f.Context)};
+    auto sumMatches = [&] {
+        int64_t sum = 0;
+        for (const auto& item : history.Items()) sum += item->Size();
+        return sum == history.TotalSize();
+    };
     auto where = [&](int step, const std::string& what) {
         return "seed " + std::to_string(seed) + ", step " + std::to_string(step) + " (" + what + ")";
     };
@@ -228,11 +233,13 @@ std::string RunSequence(uint32_t seed, int steps, int64_t budget) {
         if (roll == 0 && history.CanUndo()) {
             history.Undo();
             if (Capture(f.Context) != states[history.Position()]) return where(step, "undo of " + history.Items()[history.Position()]->GetCaption());
+            if (!sumMatches()) return where(step, "TotalSize after an undo");
             continue;
         }
         if (roll == 1 && history.CanRedo()) {
             history.Redo();
             if (Capture(f.Context) != states[history.Position()]) return where(step, "redo of " + history.Items()[history.Position() - 1]->GetCaption());
+            if (!sumMatches()) return where(step, "TotalSize after a redo");
             continue;
         }
         const int position = history.Position(), count = history.Count();
@@ -256,9 +263,7 @@ std::string RunSequence(uint32_t seed, int steps, int64_t budget) {
         states.push_back(Capture(f.Context));
         while (static_cast<int>(states.size()) > history.Count() + 1) states.erase(states.begin());
         if (history.Position() != history.Count()) return where(step, name + " left a redo tail");
-        int64_t sum = 0;
-        for (const auto& item : history.Items()) sum += item->Size();
-        if (sum != history.TotalSize()) return where(step, name + ": TotalSize is not the sum of the items");
+        if (!sumMatches()) return where(step, name + ": TotalSize is not the sum of the items");
     }
     // All the way back, then all the way forward.
     while (history.CanRedo()) {

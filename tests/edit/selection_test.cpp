@@ -217,6 +217,14 @@ TEST_F(SelectionTest, PasteStaysInsideTheVisiblePartThenTheImage) {
     EXPECT_EQ(F.Sel().GetRect(), Rect(0, 1, 7, 2));
 }
 
+TEST_F(SelectionTest, MovingANonFloatingSelectionTakesItsMaskAlong) {
+    Select({"#....", "##...", ".....", "....."});
+    F.Sel().MoveTo(Rect(3, 2, 0, 0));
+    EXPECT_EQ(F.Sel().GetRect(), Rect(3, 2, 5, 4));
+    EXPECT_EQ(MaskGrid(), (Grid{".....", ".....", "...#.", "...##"}));
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"#2345", "6789a", "bcdef", "#2345"}));
+}
+
 TEST_F(SelectionTest, CancelFloatAnchorsThePieceAndKeepsTheMask) {
     Select({"##...", ".....", ".....", "....."});
     DragSelection(F.Context, false, TPoint{1, 1});

@@ -40,6 +40,20 @@ void TEditContext::SetDibFile(std::unique_ptr<TDib> image, const std::string& fi
     FPanels.FileNameChanged(fileName);
 }
 
+void TEditContext::SetFileName(const std::string& fileName) {
+    FFileName = fileName;
+    FPanels.FileNameChanged(fileName);
+}
+
+void TEditContext::RestoreColorIndices(int color1, int color2) {
+    FColor1Index = std::max(0, color1);
+    FColor2Index = std::max(0, color2);
+    if (!FDib) return;
+    const int top = std::max(0, FDib->Colors() - 1);
+    FColor1Index = std::min(FColor1Index, top);
+    FColor2Index = std::min(FColor2Index, top);
+}
+
 void TEditContext::SetModified(bool modified) {
     if (FModified == modified) return;
     FModified = modified;

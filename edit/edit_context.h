@@ -41,6 +41,8 @@ public:
     // SetDib, then the image is the named file's: the changed flag is cleared.
     void SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
     const std::string& FileName() const { return FFileName; }
+    // The image was saved under another name.
+    void SetFileName(const std::string& fileName);
 
     bool Modified() const { return FModified; }
     void SetModified(bool modified);
@@ -50,6 +52,9 @@ public:
     // Nothing without an image or when unchanged; clamped to the palette's top.
     void SetColor1Index(int index);
     void SetColor2Index(int index);
+    // Both indices as the settings kept them (negative ones become 0), clamped to the
+    // palette when there is an image; nobody is told.
+    void RestoreColorIndices(int color1, int color2);
     // Writes palette entry index (inside the palette only) and tells everyone.
     void SetPaletteColor(int index, TColorRef color);
     // Palette entries changed behind the context's back (the palette window's exchange).

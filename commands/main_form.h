@@ -1,0 +1,144 @@
+#pragma once
+// TMainForm: the program's main window. It owns the main menu (with the hidden key and mouse
+// menus), the edit client, the status bar, the main timer and the recent-item lists, and
+// turns menu commands into calls on the document and the edit client. One file per menu:
+// main_form_menu.cpp builds the menus and their states, main_form_file.cpp the File
+// commands, main_form_zoom.cpp the zoom and key commands, main_form_help.cpp the Help menu,
+// main_form_settings.cpp the settings it reads and writes.
+#include <QMenu>
+#include <QMenuBar>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "edit/main_panels.h"
+#include "settings/string_lists.h"
+#include "tools/mouse_tool.h"
+#include "view/custom_main_form.h"
+
+namespace pixmo {
+
+class TDib;
+class TFormTimer;
+class TPaintClient;
+class TStatusPanel;
+class THelpWindow;
+
+// The depth names of the "doesn't cope" message.
+std::string DepthName(int bitCount);
+// The Mouse menu's item names and tools ("MIDrawDot").
+std::string ToolItemName(TToolItem item);
+std::optional<TToolItem> ToolItemByName(const std::string& name);
+// ".BAK" in place of the extension ("a.bmp" -> "a.BAK").
+std::string BackupName(const std::string& fileName);
+
+class TMainForm : public TCustomMainForm, public TMainPanels {
+    Q_OBJECT
+public:
+    explicit TMainForm(TAppContext& app, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Loads the settings and the first document; the program calls it once after building.
+    void Start();
+
+    TPaintClient* Client() const { return PaintClient(); }
+    TStatusPanel* StatusBar() const { return FStatusBar; }
+    QMenuBar* MainMenu() const { return FMenuBar; }
+    TFormTimer* Timer() const { return FTimer; }
+    // A menu item by name ("MIFileOpen"), or null.
+    QAction* Item(const std::string& name) const;
+    QMenu* Menu(const std::string& name) const;
+    TMaxStringList& FileHistory() { return FFileHistory; }
+    TMaxStringList& GridHistory() { return FGridHistory; }
+    TMaxStringList& EditHistory() { return FEditHistory; }
+
+    // --- the Part's operations used by other windows ---
+    void ShowMessageText(const QString& text);
+    void UpdateCaption();
+    void OpenFile(const std::string& name);
+    void SaveFile(const std::string& name);
+    // True when the document may be replaced or the program closed.
+    bool QueryClose();
+    // Runs a command: an error goes to an error box, a silent abort is swallowed.
+    void Guard(const std::function<void()>& command);
+
+    // --- commands (menu handlers) ---
+    void MIFileNewClick();
+    void MIFileOpenClick();
+    void MIFileSaveClick();
+    void MIFileSaveAsClick();
+    void MIFileCreateFromClipboardClick();
+    void MIFileToClipboardClick();
+    void MIFileExitClick();
+    void FileHistoryClick(const std::string& name);
+    void MIEditUndoClick();
+    void MIEditRedoClick();
+    void MIZoomItemClick(int zoom);
+    void MIZoomInClick();
+    void MIZoomOutClick();
+    void MIColorClick(int which);
+    void MIMeasureTypeClick();
+    void MIRDrawClick();
+    void MISelectPenColorClick();
+    void MISelectPenModeClick();
+    void MIUseEditSizeClick();
+    void MIHelpContentsClick();
+    void MIHelpOnHelpClick();
+    void MIHelpAboutClick();
+    void UndoPanelClick();
+    // Files dropped on the window: the first one is opened.
+    void DropFiles(const QStringList& names, Qt::KeyboardModifiers modifiers);
+
+    // Sets the enabled and checked states of a menu as on opening it.
+    void UpdateMenuStates(const std::string& menuName);
+    THelpWindow* HelpWindow() const { return FHelp; }
+
+    // --- TMainPanels ---
+    void ShowMessage(const std::string& text) override;
+    void ShowRect(const TRect& rect) override;
+    void SetUndoPanel(const std::string& text) override;
+    void ModifiedChanged(bool modified) override;
+    void FileNameChanged(const std::string& fileName) override;
+
+    void HandleMessage(int message, intptr_t wparam, intptr_t lparam) override;
+
+protected:
+    void LoadSettings() override;
+    void SaveSettings() override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // main_form_menu.cpp
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
+                     std::function<void()> handler);
+    void AddSeparator(QMenu* menu, const char* name, bool visible = true);
+    void LoadShortcuts();
+    void SaveShortcuts();
+    void RebuildFileHistoryMenu();
+    void OpenStartDocument();
+    // main_form_file.cpp
+    void MakeBackup(const std::string& name);
+    void InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption, const std::string& fileName);
+    bool RefuseDeepImage(const TDib& image);
+    std::optional<std::string> AskImageFileName(bool save);
+
+    TFormTimer* FTimer = nullptr;
+    TStatusPanel* FStatusBar = nullptr;
+    QMenuBar* FMenuBar = nullptr;
+    THelpWindow* FHelp = nullptr;
+    std::map<std::string, QAction*> FItems;
+    std::map<std::string, QMenu*> FMenus;
+    std::map<std::string, int> FDesignedShortcuts;
+    std::map<std::string, int> FShortcuts;
+    std::vector<QAction*> FFileHistoryItems;
+    TMaxStringList FFileHistory{10};
+    TMaxStringList FGridHistory{10};
+    TMaxStringList FEditHistory{10};
+    bool FStarted = false;
+};
+
+}  // namespace pixmo

@@ -1,0 +1,187 @@
+// The File menu: new, open, save (with backups), save as, the clipboard, recent files, exit,
+// and the close query that guards the document.
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+#include "commands/main_form.h"
+#include "commands/new_dib_dialog.h"
+#include "edit/edit_context.h"
+#include "edit/undo.h"
+#include "image/clipboard.h"
+#include "image/dib.h"
+#include "image/errors.h"
+#include "uikit/dialog_hooks.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+
+namespace pixmo {
+
+namespace {
+constexpr char kImageFilter[] =
+    "File Immagine|*.bmp;*.png|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i File (*.*)|*.*";
+
+// Clears the message panel however the command ends.
+class TMessageScope {
+public:
+    TMessageScope(TMainForm& form, const std::string& text) : FForm(form) {
+        FForm.ShowMessageText(QString::fromStdString(text));
+    }
+    ~TMessageScope() { FForm.ShowMessageText(QString()); }
+
+private:
+    TMainForm& FForm;
+};
+}  // namespace
+
+std::string DepthName(int bitCount) {
+    switch (bitCount) {
+        case 1: return "2色";
+        case 4: return "16色";
+        case 8: return "256色";
+        case 16: return "16ﾋﾞｯﾄﾊｲｶﾗｰ";
+        case 24: return "24ﾋﾞｯﾄﾌﾙｶﾗｰ";
+        case 32: return "32ﾋﾞｯﾄﾌﾙｶﾗｰ";
+        default: return "？？色";
+    }
+}
+
+std::string BackupName(const std::string& fileName) {
+    std::filesystem::path p(fileName);
+    p.replace_extension(".BAK");
+    return p.string();
+}
+
+bool TMainForm::RefuseDeepImage(const TDib& image) {
+    if (image.BitCount() <= 8) return false;
+    ShowErrorBox(this, QString::fromStdString(DepthName(image.BitCount()) + " doesn't cope with a picture."));
+    return true;
+}
+
+void TMainForm::InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption,
+                                const std::string& fileName) {
+    App().Edit().Undo().AddNewFile(undoCaption);
+    Client()->SetDibFile(std::move(image), fileName);
+    UpdateCaption();
+}
+
+std::optional<std::string> TMainForm::AskImageFileName(bool save) {
+    TFileRequest request;
+    request.Save = save;
+    request.Name = "FileDialog";
+    request.Filter = kImageFilter;
+    request.DefaultExt = "bmp";
+    request.InitialName = QString::fromStdString(App().Edit().FileName());
+    auto name = AskFileName(this, request);
+    if (!name || name->isEmpty()) return std::nullopt;
+    return name->toStdString();
+}
+
+void TMainForm::MIFileNewClick() {
+    TNewDibDialog dialog(App(), this);
+    dialog.exec();
+}
+
+void TMainForm::MIFileOpenClick() {
+    if (auto name = AskImageFileName(false)) OpenFile(*name);
+}
+
+void TMainForm::OpenFile(const std::string& name) {
+    if (name.empty() || !QueryClose()) return;
+    std::unique_ptr<TDib> image;
+    {
+        TMessageScope message(*this, "Reading  : " + name);
+        image = TDib::CreateFromFile(name);
+    }
+    if (RefuseDeepImage(*image)) return;
+    InstallNewImage(std::move(image), "Apri", name);
+}
+
+void TMainForm::MIFileSaveClick() {
+    if (!App().Edit().Dib()) return;
+    if (App().Edit().FileName().empty()) MIFileSaveAsClick();
+    else SaveFile(App().Edit().FileName());
+}
+
+void TMainForm::MIFileSaveAsClick() {
+    if (!App().Edit().Dib()) return;
+    if (auto name = AskImageFileName(true)) SaveFile(*name);
+}
+
+void TMainForm::SaveFile(const std::string& name) {
+    const TDib* image = App().Edit().Dib();
+    if (!image || name.empty()) return;
+    {
+        TMessageScope message(*this, "Saving:" + name);
+        if (App().Settings().Backup) MakeBackup(name);
+        image->SaveToFile(name);
+    }
+    App().Edit().SetFileName(name);
+    App().Edit().SetModified(false);
+    UpdateCaption();
+}
+
+void TMainForm::MakeBackup(const std::string& name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::exists(name, ec)) return;
+    fs::path backup = BackupName(name);
+    const std::string& dir = App().Settings().BackupDir;
+    if (!dir.empty()) {
+        if (!fs::is_directory(dir, ec)) {
+            const QString text = QString::fromStdString(dir) + QString::fromUtf8("は存在しません") + "\n" +
+                                 QString::fromUtf8("作成してよいですか？");
+            const TMsgResult answer = ShowMessageBox(
+                this, TMessageRequest{TMsgKind::Question, TMsgButtons::YesCancel, QString(), text});
+            if (answer != TMsgResult::Yes) throw EAbort();
+            fs::create_directories(dir, ec);
+            if (ec) RaiseError(Format("%s: %s", dir.c_str(), ec.message().c_str()));
+        }
+        backup = fs::path(dir) / backup.filename();
+    }
+    // A backup of the file over itself would lose it.
+    if (fs::equivalent(name, backup, ec)) return;
+    fs::remove(backup, ec);
+    ec.clear();
+    fs::rename(name, backup, ec);
+    if (ec) {
+        ec.clear();
+        fs::copy_file(name, backup, fs::copy_options::overwrite_existing, ec);
+        if (ec) RaiseError(Format("%s: %s", backup.string().c_str(), ec.message().c_str()));
+    }
+}
+
+bool TMainForm::QueryClose() {
+    TEditContext& doc = App().Edit();
+    if (!doc.Dib() || !App().Settings().AskWhenDestroy || !doc.Modified()) return true;
+    const std::string name = doc.FileName().empty() ? "None" : doc.FileName();
+    const QString text = QString::fromStdString(name) + QString::fromUtf8(" è cambiato.        ") + "\n" +
+                         QString::fromUtf8("Vuoi salvare? ");
+    switch (ShowMessageBox(this, TMessageRequest{TMsgKind::Question, TMsgButtons::YesNoCancel, QString(), text})) {
+        case TMsgResult::Yes:
+            MIFileSaveClick();
+            // A save the user cancelled leaves the changes unsaved: keep them.
+            return !doc.Modified();
+        case TMsgResult::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TMainForm::MIFileCreateFromClipboardClick() {
+    if (!App().Clipboard().HasFormat(CF_DIB)) return;
+    auto image = TDib::CreateFromClipboard(App().Clipboard());
+    if (RefuseDeepImage(*image)) return;
+    InstallNewImage(std::move(image), "Creato dagli Appunti", "");
+}
+
+void TMainForm::MIFileToClipboardClick() {
+    if (const TDib* image = App().Edit().Dib()) image->CopyToClipboard(App().Clipboard());
+}
+
+void TMainForm::FileHistoryClick(const std::string& name) { OpenFile(name); }
+
+void TMainForm::MIFileExitClick() { close(); }
+
+}  // namespace pixmo

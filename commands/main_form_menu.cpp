@@ -1,0 +1,308 @@
+// The main menu: every item in order with its caption and designed shortcut, the hidden key
+// and mouse menus, the states set on opening, and the shortcuts kept under "MainMenu".
+// Items whose commands come with later windows are present and disabled.
+#include <QActionGroup>
+
+#include "commands/main_form.h"
+#include "edit/edit_context.h"
+#include "edit/selection.h"
+#include "edit/undo.h"
+#include "image/clipboard.h"
+#include "settings/main_keys.h"
+#include "uikit/shortcut_keys.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+
+namespace pixmo {
+
+namespace {
+constexpr int Ctrl(char c) { return kVkCtrl + c; }
+constexpr int kF4 = 115;
+constexpr int kDel = 46;
+
+struct TToolEntry {
+    const char* Name;
+    const char* Caption;
+    TToolItem Item;
+};
+
+constexpr TToolEntry kToolItems[] = {
+    {"MISelectRect", "Selezione Rettangolare", TToolItem::SelectRect},
+    {"MISelectEllipse", "Selezione Circolare", TToolItem::SelectEllipse},
+    {"MISelectParallelogram", "Selezione Parallelogramma", TToolItem::SelectParallelogram},
+    {"MISelectTriangle", "Selezione Triangolare", TToolItem::None},
+    {"MISelectPoly", "Lazo Poligonale", TToolItem::SelectPoly},
+    {"MISelectRegion", "Strumento Lazo", TToolItem::SelectRegion},
+    {"MISelectBorder", "Seleziona Bordo col Colore Secondario", TToolItem::SelectBorder},
+    {"MISelectSurface", "Bacchetta Magica", TToolItem::SelectSurface},
+    {"MISelectColors", "Scegli colore", TToolItem::SelectColors},
+    {"MIDrawDot", "Matita", TToolItem::DrawDot},
+    {"MIDrawLine", "Linea", TToolItem::DrawLine},
+    {"MIDrawRect", "Rettangolo", TToolItem::DrawRect},
+    {"MIFillRect", "Rettangolo Pieno", TToolItem::FillRect},
+    {"MIDrawEllipse", "Cerchio", TToolItem::DrawEllipse},
+    {"MIFillEllipse", "Cerchio Pieno", TToolItem::FillEllipse},
+    {"MIDrawEdge", "Bordo", TToolItem::DrawEdge},
+    {"MIFill", "Secchiello", TToolItem::Fill},
+    {"MIDrawSpray", "Aerografo", TToolItem::DrawSpray},
+    {"MIDrawBezier", "Curva", TToolItem::DrawBezier},
+    {"MIAnimation", "Animazione", TToolItem::Animation},
+};
+}  // namespace
+
+std::string ToolItemName(TToolItem item) {
+    for (const TToolEntry& e : kToolItems)
+        if (e.Item == item && item != TToolItem::None) return e.Name;
+    return "";
+}
+
+std::optional<TToolItem> ToolItemByName(const std::string& name) {
+    for (const TToolEntry& e : kToolItems)
+        if (name == e.Name) return e.Item;
+    return std::nullopt;
+}
+
+QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
+                            std::function<void()> handler) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    menu->addAction(action);
+    FItems[name] = action;
+    FDesignedShortcuts[name] = shortcut;
+    FShortcuts[name] = shortcut;
+    action->setShortcut(ShortcutToKeySequence(shortcut));
+    // Holding a key repeats only the commands that usefully repeat (undo, redo, zoom).
+    action->setAutoRepeat(false);
+    if (handler) {
+        connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Guard(handler); });
+    } else {
+        action->setEnabled(false);
+        action->setProperty("pixmoLater", true);
+    }
+    return action;
+}
+
+void TMainForm::AddSeparator(QMenu* menu, const char* name, bool visible) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    separator->setVisible(visible);
+    FItems[name] = separator;
+}
+
+QAction* TMainForm::Item(const std::string& name) const {
+    auto it = FItems.find(name);
+    return it == FItems.end() ? nullptr : it->second;
+}
+
+QMenu* TMainForm::Menu(const std::string& name) const {
+    auto it = FMenus.find(name);
+    return it == FMenus.end() ? nullptr : it->second;
+}
+
+void TMainForm::BuildMenus() {
+    auto menu = [this](const char* name, const QString& caption, bool shown) {
+        auto* m = new QMenu(caption, this);
+        m->setObjectName(name);
+        FMenus[name] = m;
+        if (shown) {
+            FMenuBar->addMenu(m);
+            TrackMenu(m);
+            connect(m, &QMenu::aboutToShow, this, [this, name] { UpdateMenuStates(name); });
+            // Shortcuts reach the commands whatever the menu showed; each checks for itself.
+            connect(m, &QMenu::aboutToHide, this, [m] {
+                for (QAction* a : m->actions())
+                    if (!a->property("pixmoLater").toBool() && !a->isSeparator()) a->setEnabled(true);
+            });
+        }
+        return m;
+    };
+    const auto U = [](const char* text) { return QString::fromUtf8(text); };
+
+    // Hidden: their items carry shortcuts only; they act through the window itself.
+    QMenu* key = menu("MIKey", "Key", false);
+    AddItem(key, "MIColor1", "Prendi Colore Primario", '1', [this] { MIColorClick(1); });
+    AddItem(key, "MIColor2", "Prendi Colore Secondario", '2', [this] { MIColorClick(2); });
+    AddItem(key, "MIZoomIn", "Zoom In", 'Z', [this] { MIZoomInClick(); })->setAutoRepeat(true);
+    AddItem(key, "MIZoomOut", "Zoom Out", 'X', [this] { MIZoomOutClick(); })->setAutoRepeat(true);
+    AddItem(key, "MIMeasureType", "Cambia Classe di Colori", 'L', [this] { MIMeasureTypeClick(); });
+    AddItem(key, "MIRDraw", "Cambia Limiti di Disegno", 'R', [this] { MIRDrawClick(); });
+    AddItem(key, "MISelectPenColor", "Imposta Colore Matita", 219, [this] { MISelectPenColorClick(); });
+    AddItem(key, "MISelectPenMode", U("Imposta Modalità Matita"), 221, [this] { MISelectPenModeClick(); });
+    AddItem(key, "MIScreenColor1", "Colore Schermo 1", kVkAlt + '1', nullptr);
+    AddItem(key, "MIScreenColor2", "Colore Schermo 2", kVkAlt + '2', nullptr);
+    AddItem(key, "MIAddCursorColor", "Aggiungi Colore del Cursore", 0, nullptr);
+    AddItem(key, "MIDeleteCursorColor", "Elimina Colore del Cursore", 0, nullptr);
+    AddItem(key, "MIPopup", "Mostra Menu", 0, nullptr);
+    addActions(key->actions());
+
+    QMenu* mouse = menu("MIMouse", "Mouse", false);
+    auto* tools = new QActionGroup(this);
+    for (const TToolEntry& e : kToolItems) {
+        const TToolItem item = e.Item;
+        QAction* a = AddItem(mouse, e.Name, U(e.Caption), 0, [this, item] {
+            if (Client()) Client()->SelectTool(item);
+        });
+        a->setCheckable(true);
+        tools->addAction(a);
+    }
+    addActions(mouse->actions());
+
+    QMenu* file = menu("MIFile", "&File", true);
+    AddItem(file, "MIFileNew", "&Nuovo...", Ctrl('N'), [this] { MIFileNewClick(); });
+    AddItem(file, "MIFileOpen", "&Apri...", Ctrl('O'), [this] { MIFileOpenClick(); });
+    AddItem(file, "MIFileSave", "&Salva", Ctrl('S'), [this] { MIFileSaveClick(); });
+    AddItem(file, "MIFileSaveAs", "Salva con &Nome...", 0, [this] { MIFileSaveAsClick(); });
+    AddSeparator(file, "MSFileSaveAs");
+    AddItem(file, "MIFileCreateFromClipboard", "&Crea dagli Appunti", 0, [this] { MIFileCreateFromClipboardClick(); });
+    AddItem(file, "MIFileCreateWithPalette", "Usa &Palette da...", 0, nullptr);
+    AddItem(file, "MIFileToClipboard", "Co&pia negli Appunti", 0, [this] { MIFileToClipboardClick(); });
+    AddSeparator(file, "MSFileAdd", false);
+    AddSeparator(file, "MSFileToClipboard");
+    AddItem(file, "MIFileExit", "&Esci", 0, [this] { MIFileExitClick(); });
+
+    QMenu* edit = menu("MIEdit", "&Modifica", true);
+    AddItem(edit, "MIEditUndo", "&Annulla", Ctrl('Z'), [this] { MIEditUndoClick(); })->setAutoRepeat(true);
+    AddItem(edit, "MIEditRedo", "&Ripeti", kF4, [this] { MIEditRedoClick(); })->setAutoRepeat(true);
+    AddSeparator(edit, "MSEditCut");
+    AddItem(edit, "MIEditCut", "&Taglia", Ctrl('X'), nullptr);
+    AddItem(edit, "MIEditCopy", "&Copia", Ctrl('C'), nullptr);
+    AddItem(edit, "MIEditPaste", "&Incolla", Ctrl('V'), nullptr);
+    AddItem(edit, "MIEditClear", "C&ancella", kDel, nullptr);
+    AddItem(edit, "MIEditClearInside", "Cancella &Dentro", 0, nullptr);
+    QMenu* icon = edit->addMenu("&Icona");
+    icon->setObjectName("MIIcon");
+    FMenus["MIIcon"] = icon;
+    AddItem(icon, "MISaveAsIcon", "&Salva come Icona...", 0, nullptr);
+    AddItem(icon, "MICopyAsIcon", "&Copia come Icona...", 0, nullptr);
+    AddItem(icon, "MIIconColor256", "&2: 256 Colori", 0, nullptr)->setCheckable(true);
+    AddItem(icon, "MIDitherIcon", "Icona &Tremolante", 0, nullptr)->setCheckable(true);
+    AddSeparator(edit, "MSEditAll");
+    AddItem(edit, "MIEditPasteFromFile", "Carica &Selezione da un file...", 0, nullptr);
+    AddItem(edit, "MIEditSave", "Salva S&elezione...", 0, nullptr);
+    AddSeparator(edit, "MSEditAdd", false);
+
+    QMenu* select = menu("MISelect", "&Selezione", true);
+    AddItem(select, "MISelectAll", "Seleziona &Tutto", 0, nullptr);
+    AddItem(select, "MISelectCancel", "&Annulla Selezione", 0, nullptr);
+    AddItem(select, "MISelectInvert", "&Inverti Selezione", 0, nullptr);
+    AddItem(select, "MISelectCancelFloat", "Cancella Selezione &Mobile", 0, nullptr);
+    AddItem(select, "MISelectVisibleEdge", "&Mostra Bordi", 0, nullptr)->setCheckable(true);
+    AddSeparator(select, "MSSelect1");
+    AddItem(select, "MISelectEdge", "&Bordo", 0, nullptr);
+    AddItem(select, "MISelectAddEdge", "&Aggiungi Bordo", 0, nullptr);
+    AddItem(select, "MISelectDeleteEdge", "&Elimina Bordo", 0, nullptr);
+    AddSeparator(select, "MSSelect3");
+    AddItem(select, "MISelectColor1", "Seleziona colore &Primario", 0, nullptr);
+    AddItem(select, "MISelectExceptColor2", "Seleziona colore &Secondario", 0, nullptr);
+
+    QMenu* show = menu("MIShow", "&Finestra", true);
+    AddItem(show, "MIShowToolBox", "&Strumenti", 0, nullptr);
+    AddItem(show, "MIShowOption", "&Opzioni", 0, nullptr);
+    AddItem(show, "MIShowPen", "&Matita", 0, nullptr);
+    AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
+    AddItem(show, "MIShowPalette", "Palette", 0, nullptr);
+    AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
+    AddItem(show, "MIShowText", "&Testo", 0, nullptr);
+    AddItem(show, "MIShowShift", "Muovi &Immagine", 0, nullptr);
+    for (QAction* a : show->actions()) a->setCheckable(true);
+
+    QMenu* zoom = menu("MIZoom", "&Ingrandimento", true);
+    auto* zooms = new QActionGroup(this);
+    for (size_t i = 0; i < kZoomSteps.size(); ++i) {
+        const int z = kZoomSteps[i];
+        const std::string name = "MIZoom" + std::to_string(i);
+        QAction* a = AddItem(zoom, name.c_str(), QString::number(z), 0, [this, z] { MIZoomItemClick(z); });
+        a->setCheckable(true);
+        zooms->addAction(a);
+    }
+
+    QMenu* setting = menu("MISetting", "&Impostazioni", true);
+    AddItem(setting, "MISetPixmo", "Impostazioni &Disegno...", 0, nullptr);
+    AddItem(setting, "MISetKey", "&Tasti a Scelta Rapida...", 0, nullptr);
+    AddSeparator(setting, "MSSet");
+    AddItem(setting, "MISetNumColor", "Numero di &Colori Massimo", 0, nullptr);
+    AddItem(setting, "MISetChangePalette", "Cambia &Palette...", 0, nullptr);
+    AddItem(setting, "MISetSize", "Dimensioni &Immagine...", 0, nullptr);
+    AddSeparator(setting, "N1");
+    AddItem(setting, "MIUseEditSize", "Usa &Griglia", 0, [this] { MIUseEditSizeClick(); })->setCheckable(true);
+    AddItem(setting, "MISetEditSize", U("Imposta &Unità Griglia..."), 0, nullptr);
+    AddSeparator(setting, "MSGrid", false);
+
+    QMenu* help = menu("MIHelp", "&Aiuto", true);
+    AddItem(help, "MIHelpContents", "&Contenuti", 0, [this] { MIHelpContentsClick(); });
+    AddItem(help, "MIHelpOnHelp", "&Guida in Linea", 0, [this] { MIHelpOnHelpClick(); });
+    AddSeparator(help, "MSHelpAbout");
+    AddItem(help, "MIHelpAbout", "&Informazioni su...", 0, [this] { MIHelpAboutClick(); });
+}
+
+void TMainForm::UpdateMenuStates(const std::string& menuName) {
+    TEditContext& doc = App().Edit();
+    const bool busy = Client() && Client()->IsBusy();
+    const bool image = doc.Dib() != nullptr;
+    auto enable = [this](const char* name, bool on) {
+        if (QAction* a = Item(name); a && !a->property("pixmoLater").toBool()) a->setEnabled(on);
+    };
+    if (menuName == "MIFile") {
+        enable("MIFileNew", !busy);
+        enable("MIFileOpen", !busy);
+        enable("MIFileSave", !busy && image);
+        enable("MIFileSaveAs", !busy && image);
+        enable("MIFileCreateFromClipboard", App().Clipboard().HasFormat(CF_DIB));
+        enable("MIFileToClipboard", image);
+        for (QAction* a : FFileHistoryItems) a->setEnabled(!busy);
+    } else if (menuName == "MIEdit") {
+        QAction* undo = Item("MIEditUndo");
+        QAction* redo = Item("MIEditRedo");
+        undo->setText(QString::fromStdString(doc.Undo().GetUndoCaption()));
+        redo->setText(QString::fromStdString(doc.Undo().GetRedoCaption()));
+        enable("MIEditUndo", !busy && doc.Undo().CanUndo());
+        enable("MIEditRedo", !busy && doc.Undo().CanRedo());
+    } else if (menuName == "MIZoom") {
+        const int zoom = Client() ? Client()->Zoom() : 1;
+        for (size_t i = 0; i < kZoomSteps.size(); ++i)
+            Item("MIZoom" + std::to_string(i))->setChecked(kZoomSteps[i] == zoom);
+    } else if (menuName == "MISetting") {
+        Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
+    } else if (menuName == "MIKey") {
+        enable("MIColor1", image && !busy);
+        enable("MIColor2", image && !busy);
+    }
+}
+
+void TMainForm::LoadShortcuts() {
+    for (auto& [name, value] : FShortcuts) {
+        QAction* a = Item(name);
+        if (!a || a->isSeparator()) continue;
+        value = ReadShortcut(App().Ini(), name, FDesignedShortcuts[name]);
+        a->setShortcut(ShortcutToKeySequence(value));
+    }
+}
+
+void TMainForm::SaveShortcuts() {
+    TIniUpdate update(App().Ini());
+    for (const auto& [name, value] : FShortcuts) {
+        QAction* a = Item(name);
+        if (!a || a->isSeparator()) continue;
+        WriteShortcut(App().Ini(), name, value);
+    }
+}
+
+void TMainForm::RebuildFileHistoryMenu() {
+    QMenu* file = Menu("MIFile");
+    for (QAction* a : FFileHistoryItems) {
+        file->removeAction(a);
+        a->deleteLater();
+    }
+    FFileHistoryItems.clear();
+    QAction* before = Item("MSFileAdd");
+    for (int i = 0; i < FFileHistory.Count(); ++i) {
+        const std::string name = FFileHistory[i];
+        auto* a = new QAction(QString::fromStdString(name).replace("&", "&&"), this);
+        a->setData(QString::fromStdString(name));
+        connect(a, &QAction::triggered, this, [this, name] { Guard([this, name] { FileHistoryClick(name); }); });
+        file->insertAction(before, a);
+        FFileHistoryItems.push_back(a);
+    }
+}
+
+}  // namespace pixmo

@@ -33,6 +33,7 @@ void OnWarning(png_structp, png_const_charp) {}
 
 TBytes PngChunk(const std::string& type, const TBytes& data, bool badCrc) {
     TBytes out;
+    out.reserve(12 + data.size());
     PutBE32(out, static_cast<uint32_t>(data.size()));
     out.insert(out.end(), type.begin(), type.end());
     out.insert(out.end(), data.begin(), data.end());

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
 
 #include "edit/edit_context.h"
@@ -239,9 +240,13 @@ void TPaintClient::NotifyTools(int message) {
 
 void TPaintClient::FreeTempTool() { FTempTool.reset(); }
 
-int TPaintClient::HeldShift() const { return ShiftByte(QGuiApplication::keyboardModifiers()); }
+// The modifiers of the last input event the client saw.
+int TPaintClient::HeldShift() const { return ShiftByte(FModifiers); }
 
-void TPaintClient::UpdateTempTool() { UpdateTempToolFor(HeldShift()); }
+void TPaintClient::UpdateTempTool() {
+    FModifiers = QGuiApplication::keyboardModifiers();
+    UpdateTempToolFor(HeldShift());
+}
 
 void TPaintClient::UpdateTempToolFor(int shift) {
     if (FTempTool && (FTempTool->IsDragging() || LeftDragging() || RightDragging())) {
@@ -339,7 +344,7 @@ void TPaintClient::MouseMove(TPoint p) {
 }
 
 void TPaintClient::ButtonUp(TPoint p) {
-    Guarded([&] {
+    if (Dib()) Guarded([&] {
         if (FTempTool) {
             FTempTool->OnButtonUp(p);
             FreeTempTool();
@@ -349,7 +354,7 @@ void TPaintClient::ButtonUp(TPoint p) {
     });
     FreeTempTool();
     FRightButton = false;
-    UpdateTempTool();
+    UpdateTempToolFor(HeldShift());
 }
 
 void TPaintClient::LeftUp(TPoint p) { ButtonUp(p); }
@@ -364,24 +369,47 @@ void TPaintClient::CancelDrag() {
     });
     FreeTempTool();
     FRightButton = false;
-    UpdateTempTool();
+    UpdateTempToolFor(HeldShift());
 }
 
 void TPaintClient::LeftDoubleClick(TPoint p) {
-    Guarded([&] {
+    if (Dib()) Guarded([&] {
         if (!FTempTool && FTool) FTool->DoubleClick(p);
         if (FTempTool) FTempTool->DoubleClick(p);
     });
-    UpdateTempTool();
+    UpdateTempToolFor(HeldShift());
 }
 
+void TPaintClient::mousePressEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
+    TClient::mousePressEvent(event);
+}
+
+void TPaintClient::mouseReleaseEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
+    TClient::mouseReleaseEvent(event);
+}
+
+void TPaintClient::mouseMoveEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
+    TClient::mouseMoveEvent(event);
+}
+
+void TPaintClient::mouseDoubleClickEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
+    TClient::mouseDoubleClickEvent(event);
+}
+
+// A key event reports the modifiers as they are after the key.
 void TPaintClient::keyPressEvent(QKeyEvent* event) {
-    if (IsModifierKey(event->key())) UpdateTempToolFor(ShiftByte(event->modifiers()));
+    FModifiers = event->modifiers();
+    if (IsModifierKey(event->key())) UpdateTempToolFor(HeldShift());
     TClient::keyPressEvent(event);
 }
 
 void TPaintClient::keyReleaseEvent(QKeyEvent* event) {
-    if (IsModifierKey(event->key())) UpdateTempToolFor(ShiftByte(event->modifiers()));
+    FModifiers = event->modifiers();
+    if (IsModifierKey(event->key())) UpdateTempToolFor(HeldShift());
     TClient::keyReleaseEvent(event);
 }
 

@@ -169,6 +169,10 @@ protected:
     void PaintViewport(QPainter& painter, const QRect& rect) override;
     void Invalidated(const QRect& rect) override;
     void ViewportResized() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 

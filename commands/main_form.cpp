@@ -104,7 +104,8 @@ void TMainForm::ShowRect(const TRect& r) {
 
 void TMainForm::SetUndoPanel(const std::string& text) { FStatusBar->SetUndoText(QString::fromStdString(text)); }
 
-void TMainForm::ModifiedChanged(bool modified) { setWindowModified(modified); }
+// The caption's format carries no changed mark; the close query reads the flag itself.
+void TMainForm::ModifiedChanged(bool) {}
 
 void TMainForm::FileNameChanged(const std::string& fileName) {
     if (!fileName.empty()) {
@@ -140,6 +141,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     if (FHelp) FHelp->close();
+    FreezePlacement();
     event->accept();
 }
 

@@ -27,8 +27,17 @@ void TIniForm::LoadPlacement() {
 
 void TIniForm::SavePlacement() {
     TSectionScope scope(FIni, SectionName());
-    pixmo::SavePlacement(*this, FIni);
+    if (!FFrozen) {
+        pixmo::SavePlacement(*this, FIni);
+        return;
+    }
+    try {
+        FIni.WritePlacement(*FFrozen);
+    } catch (const std::exception&) {
+    }
 }
+
+void TIniForm::FreezePlacement() { FFrozen = WindowPlacement(*this); }
 
 void TIniForm::AfterConstruction() {
     if (FConstructed) return;

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "settings/ini.h"
 
@@ -30,6 +31,9 @@ public:
 
     void LoadPlacement();
     void SavePlacement();
+    // Takes the placement now (a window about to close is still visible); SavePlacement
+    // then writes this one.
+    void FreezePlacement();
 
 protected:
     // Reads the window's own keys (Section is the window's name).
@@ -49,6 +53,7 @@ private:
     bool FIsMainWindow;
     bool FSizeable = true;
     QSize FDesignedSize;
+    std::optional<TPlacement> FFrozen;
     bool FConstructed = false;
     bool FDestroyed = false;
 };

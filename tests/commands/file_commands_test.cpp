@@ -1,0 +1,231 @@
+// File commands: open and save BMP and PNG, the depth refusal, backups, Save As for an
+// untitled image, the close query's three answers and the clipboard.
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+#include <fstream>
+#include <iterator>
+
+#include "edit/undo.h"
+#include "image/file_io.h"
+#include "main_form_fixture.h"
+#include "view/paint_client.h"
+
+namespace pixmo::test {
+
+namespace {
+std::vector<uint8_t> Bytes(const std::string& path) { return ReadWholeFile(path); }
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+// Marks the document changed as a recorded step does.
+void Touch(TEditContext& doc) {
+    doc.Undo().AddDibRect(doc.Dib(), TRect{0, 0, 1, 1});
+    doc.Dib()->SetPixel(0, 0, 1);
+}
+
+bool TryClose(TMainForm& form) {
+    QCloseEvent event;
+    QCoreApplication::sendEvent(&form, &event);
+    return event.isAccepted();
+}
+}  // namespace
+
+TEST_F(MainFormTest, OpensAndSavesBmpAndPng) {
+    TMainForm& form = Build();
+    const std::string bmp = WriteImage("a.bmp", 16, 7, 5);
+    form.OpenFile(bmp);
+    ASSERT_NE(Doc().Dib(), nullptr);
+    EXPECT_EQ(Doc().Dib()->Width(), 7);
+    EXPECT_EQ(Doc().Dib()->BitCount(), 4);
+    EXPECT_FALSE(Doc().Modified());
+
+    const std::string png = Path("copy.png");
+    form.SaveFile(png);
+    const auto bytes = Bytes(png);
+    ASSERT_GE(bytes.size(), 8u);
+    EXPECT_EQ(bytes[1], 'P');
+    EXPECT_EQ(Doc().FileName(), png);
+    EXPECT_EQ(form.FileHistory()[0], png);
+
+    form.OpenFile(png);
+    EXPECT_EQ(Doc().Dib()->Width(), 7);
+    EXPECT_EQ(Doc().Dib()->Pixel(3, 2), 5);
+    EXPECT_TRUE(FBoxes.empty());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - " + png + " [7x5 16] Col");
+}
+
+TEST_F(MainFormTest, DeepImagesAreRefusedWithTheDepthName) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("small.bmp", 2, 3, 3));
+    form.OpenFile(WriteImage("true.bmp", 0, 4, 4));
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture."));
+    EXPECT_EQ(Doc().Dib()->Width(), 3);
+    EXPECT_EQ(DepthName(1), "2色");
+    EXPECT_EQ(DepthName(16), "16ﾋﾞｯﾄﾊｲｶﾗｰ");
+    EXPECT_EQ(DepthName(32), "32ﾋﾞｯﾄﾌﾙｶﾗｰ");
+    EXPECT_EQ(DepthName(7), "？？色");
+}
+
+TEST_F(MainFormTest, ABrokenFileReportsAndKeepsTheImage) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("good.bmp", 16));
+    const std::string bad = Path("bad.bmp");
+    std::ofstream(bad) << "BM not really";
+    form.Item("MIFileOpen");  // the dialog path is covered below
+    FFileAnswers.push_back(QString::fromStdString(bad));
+    form.Item("MIFileOpen")->trigger();
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(Doc().FileName(), Path("good.bmp"));
+    ASSERT_EQ(FFileRequests.size(), 1u);
+    EXPECT_FALSE(FFileRequests[0].Save);
+    EXPECT_EQ(FFileRequests[0].Name, "FileDialog");
+    EXPECT_EQ(FFileRequests[0].DefaultExt, "bmp");
+    EXPECT_EQ(FFileRequests[0].Filter,
+              "File Immagine|*.bmp;*.png|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i File (*.*)|*.*");
+}
+
+TEST_F(MainFormTest, SaveWithBackupLeavesTheOldFileAsBak) {
+    TMainForm& form = Build();
+    const std::string a = WriteImage("a.bmp", 16);
+    const auto before = Bytes(a);
+    form.OpenFile(a);
+    FApp->Settings().Backup = true;
+    Touch(Doc());
+    form.Item("MIFileSave")->trigger();
+    ASSERT_TRUE(Exists(Path("a.BAK")));
+    EXPECT_EQ(Bytes(Path("a.BAK")), before);
+    EXPECT_NE(Bytes(a), before);
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_TRUE(FBoxes.empty());
+
+    // Without backups nothing more appears.
+    FApp->Settings().Backup = false;
+    std::filesystem::remove(Path("a.BAK"));
+    form.SaveFile(a);
+    EXPECT_FALSE(Exists(Path("a.BAK")));
+}
+
+TEST_F(MainFormTest, MissingBackupFolderIsAskedFor) {
+    TMainForm& form = Build();
+    const std::string a = WriteImage("a.bmp", 16);
+    const auto before = Bytes(a);
+    form.OpenFile(a);
+    const std::string dir = Path("old/copies");
+    FApp->Settings().Backup = true;
+    FApp->Settings().BackupDir = dir;
+    Touch(Doc());
+
+    FAnswers.push_back(TMsgResult::Cancel);
+    form.Item("MIFileSave")->trigger();
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Buttons, TMsgButtons::YesCancel);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromStdString(dir) + QString::fromUtf8("は存在しません\n作成してよいですか？"));
+    EXPECT_EQ(Bytes(a), before);  // nothing written, no message
+    EXPECT_FALSE(Exists(dir));
+    EXPECT_TRUE(Doc().Modified());
+
+    FAnswers.push_back(TMsgResult::Yes);
+    form.Item("MIFileSave")->trigger();
+    EXPECT_EQ(Bytes(dir + "/a.BAK"), before);
+    EXPECT_NE(Bytes(a), before);
+    EXPECT_FALSE(Doc().Modified());
+}
+
+TEST_F(MainFormTest, SavingAnUntitledImageRunsSaveAs) {
+    TMainForm& form = Build();
+    form.Client()->SetDibFile(TDib::Create(8, 8, 16), "");
+    Touch(Doc());
+
+    form.Item("MIFileSave")->trigger();  // cancelled
+    ASSERT_EQ(FFileRequests.size(), 1u);
+    EXPECT_TRUE(FFileRequests[0].Save);
+    EXPECT_TRUE(Doc().Modified());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(FDir), {}), 0);
+
+    const std::string b = Path("b.bmp");
+    FFileAnswers.push_back(QString::fromStdString(b));
+    form.Item("MIFileSave")->trigger();
+    EXPECT_TRUE(Exists(b));
+    EXPECT_EQ(Doc().FileName(), b);
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - " + b + " [8x8 16] Col");
+}
+
+TEST_F(MainFormTest, CloseQueryCancelNoAndYes) {
+    TMainForm& form = Build();
+    const std::string a = WriteImage("a.bmp", 16);
+    const auto before = Bytes(a);
+    form.OpenFile(a);
+    EXPECT_TRUE(form.QueryClose());  // unchanged: no question
+    EXPECT_TRUE(FBoxes.empty());
+
+    Touch(Doc());
+    FAnswers.push_back(TMsgResult::Cancel);
+    EXPECT_FALSE(TryClose(form));
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Buttons, TMsgButtons::YesNoCancel);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromStdString(a) + QString::fromUtf8(" è cambiato.        \nVuoi salvare? "));
+
+    FAnswers.push_back(TMsgResult::No);
+    EXPECT_TRUE(TryClose(form));
+    EXPECT_EQ(Bytes(a), before);
+
+    FAnswers.push_back(TMsgResult::Yes);
+    EXPECT_TRUE(TryClose(form));
+    EXPECT_NE(Bytes(a), before);
+    EXPECT_FALSE(Doc().Modified());
+
+    // With the question switched off nothing is asked.
+    Touch(Doc());
+    FApp->Settings().AskWhenDestroy = false;
+    const size_t asked = FBoxes.size();
+    EXPECT_TRUE(form.QueryClose());
+    EXPECT_EQ(FBoxes.size(), asked);
+}
+
+TEST_F(MainFormTest, CloseQueryOnAnUntitledImageKeepsItWhenSaveAsIsCancelled) {
+    TMainForm& form = Build();
+    form.Client()->SetDibFile(TDib::Create(4, 4, 2), "");
+    Touch(Doc());
+    FAnswers.push_back(TMsgResult::Yes);
+    EXPECT_FALSE(form.QueryClose());
+    EXPECT_EQ(FBoxes.back().Text.left(4), "None");
+    // Opening another file asks first and is refused the same way.
+    const std::string a = WriteImage("a.bmp", 16);
+    FAnswers.push_back(TMsgResult::Cancel);
+    form.OpenFile(a);
+    EXPECT_EQ(Doc().Dib()->Width(), 4);
+}
+
+TEST_F(MainFormTest, ClipboardCopyAndCreate) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("a.bmp", 16, 5, 3));
+    form.Item("MIFileToClipboard")->trigger();
+    ASSERT_TRUE(FClipboard->HasFormat(CF_DIB));
+    EXPECT_EQ(*FClipboard->GetData(CF_DIB), Doc().Dib()->CreatePacked());
+
+    FClipboard->Clear();
+    TDib::Create(9, 2, 2)->CopyToClipboard(*FClipboard);
+    form.Item("MIFileCreateFromClipboard")->trigger();
+    EXPECT_EQ(Doc().Dib()->Width(), 9);
+    EXPECT_EQ(Doc().FileName(), "");
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(Doc().Undo().GetUndoCaption().find("Creato dagli Appunti") != std::string::npos, true);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - None [9x2 2] Col");
+
+    FClipboard->Clear();
+    TTrueDib::Create(3, 3)->CopyToClipboard(*FClipboard);
+    form.Item("MIFileCreateFromClipboard")->trigger();
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture."));
+    EXPECT_EQ(Doc().Dib()->Width(), 9);
+}
+
+TEST(BackupNameTest, ReplacesTheExtension) {
+    EXPECT_EQ(BackupName("/x/a.bmp"), "/x/a.BAK");
+    EXPECT_EQ(BackupName("/x/a.b.png"), "/x/a.b.BAK");
+    EXPECT_EQ(BackupName("/x/noext"), "/x/noext.BAK");
+}
+
+}  // namespace pixmo::test

@@ -1,0 +1,116 @@
+// A full repaint of a 1920x1080 edit view over an 8000x8000 8-bit image at zooms 1, 8 and
+// 40, offscreen. "Render" fills the back buffer; "Widget" is the whole paint request,
+// copy to the window's surface included. memcpy of one view's pixels is the peer.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "edit/edit_context.h"
+#include "edit/main_panels.h"
+#include "image/clipboard.h"
+#include "view/paint_client.h"
+#include "view/view_objects.h"
+
+namespace {
+
+using namespace pixmo;
+
+class TNoPanels : public TMainPanels {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowRect(const TRect&) override {}
+    void SetUndoPanel(const std::string&) override {}
+    void ModifiedChanged(bool) override {}
+    void FileNameChanged(const std::string&) override {}
+};
+
+struct TView {
+    TNoPanels Panels;
+    TMemoryClipboard Clipboard;
+    TViewObjects Objects{QSize(1920, 1080)};
+    TPaintClient Client{nullptr, &Objects};
+    TEditContext Context{Client, Panels, Clipboard};
+
+    TView() {
+        Client.SetContext(&Context);
+        Client.Scroller().SetVisible(false);
+        Client.resize(1920, 1080);
+        Client.show();
+        auto image = TDib::Create(8000, 8000, 256);
+        for (int i = 0; i < 256; ++i) image->SetColor(i, RGB(i, 255 - i, (i * 7) & 0xFF));
+        for (int y = 0; y < 8000; ++y) {
+            uint8_t* row = image->ScanLine(y);
+            for (int x = 0; x < 8000; ++x) row[x] = static_cast<uint8_t>((x * 3 + y * 5) ^ (x >> 4));
+        }
+        Client.SetDib(std::move(image));
+        QApplication::processEvents();
+    }
+};
+
+TView& View() {
+    static TView view;
+    return view;
+}
+
+void Setup(int zoom, bool grids) {
+    TView& v = View();
+    v.Client.SetZoom(zoom);
+    v.Client.SetGridMode(grids ? 1 : 0);
+    v.Client.SetShowUnitGrid(grids);
+    v.Client.Scroller().SetPosition(3000, 3000);
+    QApplication::processEvents();
+}
+
+void BM_Render(benchmark::State& state) {
+    Setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    TPaintClient& client = View().Client;
+    const QRect all(0, 0, 1920, 1080);
+    for (auto _ : state) {
+        client.RenderBackBuffer(all);
+        benchmark::DoNotOptimize(client.BackBuffer().constBits());
+    }
+    state.SetLabel("zoom " + std::to_string(state.range(0)) + (state.range(1) ? " grids" : ""));
+    state.counters["width"] = client.viewport()->width();
+    state.counters["height"] = client.viewport()->height();
+    state.counters["centre"] = client.BackBuffer().pixel(960, 540) & 0xFFFFFF;
+}
+BENCHMARK(BM_Render)->Args({1, 0})->Args({8, 0})->Args({8, 1})->Args({40, 0})->Args({40, 1})->Unit(benchmark::kMillisecond);
+
+void BM_Widget(benchmark::State& state) {
+    Setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    TPaintClient& client = View().Client;
+    QImage surface(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        client.InvalidateAll();
+        client.viewport()->render(&surface);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+    state.SetLabel("zoom " + std::to_string(state.range(0)) + (state.range(1) ? " grids" : ""));
+}
+BENCHMARK(BM_Widget)->Args({1, 0})->Args({8, 1})->Args({40, 1})->Unit(benchmark::kMillisecond);
+
+void BM_MemcpyView(benchmark::State& state) {
+    std::vector<uint32_t> a(1920 * 1080, 1), b(1920 * 1080);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), a.size() * sizeof(uint32_t));
+        benchmark::DoNotOptimize(b.data());
+    }
+}
+BENCHMARK(BM_MemcpyView)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,151 @@
+// The new-image dialog: presets, the colour choice, refusals, the palette it gives, the
+// history and the fill with the secondary colour.
+#include <QApplication>
+#include <QTimer>
+
+#include "commands/new_dib_dialog.h"
+#include "edit/undo.h"
+#include "main_form_fixture.h"
+#include "view/paint_client.h"
+
+namespace pixmo::test {
+
+TEST_F(MainFormTest, NewImageWithoutImageGetsTheDefaultPaletteAndTheSecondaryFill) {
+    Build();
+    {
+        TNewDibDialog dialog(*FApp);
+        EXPECT_EQ(dialog.windowTitle(), "Nuova Pagina");
+        EXPECT_EQ(dialog.WidthEdit->text(), "640");
+        EXPECT_TRUE(dialog.RB2->isChecked());
+        EXPECT_FALSE(dialog.NEElse->isEnabled());
+        dialog.WidthEdit->setText("12");
+        dialog.HeightEdit->setText("5");
+        dialog.RB16->setChecked(true);
+        ASSERT_TRUE(dialog.Confirm());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    const TDib* image = Doc().Dib();
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->Width(), 12);
+    EXPECT_EQ(image->Colors(), 16);
+    EXPECT_EQ(image->GetColor(0), RGB(0, 0, 0));
+    EXPECT_EQ(image->GetColor(1), RGB(255, 255, 255));
+    // Secondary colour index 1 by default: every pixel is entry 1.
+    EXPECT_EQ(ToGrid(*image)[0], "############");
+    EXPECT_EQ(Doc().FileName(), "");
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(FForm->windowTitle(), "Pixmo3 - None [12x5 16] Col");
+
+    // The choice is remembered for next time.
+    TNewDibDialog again(*FApp);
+    EXPECT_TRUE(again.RB16->isChecked());
+    ASSERT_EQ(again.LBHistory->count(), 1);
+    EXPECT_EQ(again.LBHistory->item(0)->text(), "12x5 16co");
+}
+
+TEST_F(MainFormTest, NewImagePresetsFromTheOpenImageAndCopiesItsEntries) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("a.bmp", 16, 20, 10));
+    Doc().Dib()->SetColor(3, RGB(1, 2, 3));
+    TNewDibDialog dialog(*FApp);
+    EXPECT_EQ(dialog.WidthEdit->text(), "20");
+    EXPECT_EQ(dialog.HeightEdit->text(), "10");
+    EXPECT_TRUE(dialog.RB16->isChecked());
+    dialog.RB256->setChecked(true);
+    ASSERT_TRUE(dialog.Confirm());
+    EXPECT_EQ(Doc().Dib()->Colors(), 256);
+    EXPECT_EQ(Doc().Dib()->GetColor(3), RGB(1, 2, 3));
+    EXPECT_NE(Doc().Undo().GetUndoCaption().find("Nuova Pagina"), std::string::npos);
+}
+
+TEST_F(MainFormTest, NewImageRefusesBadNumbersAndStaysOpen) {
+    Build();
+    TNewDibDialog dialog(*FApp);
+    dialog.RBElse->setChecked(true);
+    EXPECT_TRUE(dialog.NEElse->isEnabled());
+    dialog.NEElse->setText("300");
+    EXPECT_EQ(dialog.ColorCount(), 0);
+    EXPECT_FALSE(dialog.Confirm());
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("Numero Coloreは 2 から 256 の間にして下さい"));
+    EXPECT_EQ(Doc().Dib(), nullptr);
+
+    dialog.NEElse->setText("64");
+    dialog.WidthEdit->setText("4001");
+    EXPECT_FALSE(dialog.Confirm());
+    EXPECT_EQ(FBoxes.back().Text, QString::fromUtf8("Larghezzaは 1 から 4000 の間にして下さい"));
+    dialog.WidthEdit->setText("abc");
+    EXPECT_FALSE(dialog.Confirm());
+    EXPECT_EQ(Doc().Dib(), nullptr);
+    dialog.WidthEdit->setText("3");
+    EXPECT_TRUE(dialog.Confirm());
+    EXPECT_EQ(Doc().Dib()->Colors(), 64);
+}
+
+TEST_F(MainFormTest, NewImageHistoryEntriesPresetTheDialog) {
+    EXPECT_EQ(ParseHistoryEntry("32x32 16co"), (std::array<int, 3>{32, 32, 16}));
+    EXPECT_EQ(ParseHistoryEntry("40x8"), (std::array<int, 3>{40, 8, 0}));
+    EXPECT_EQ(ParseHistoryEntry(""), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(ParseHistoryEntry("99999999999x1"), (std::array<int, 3>{INT32_MAX, 1, 0}));
+    {
+        TIni ini(Path("pixmo3.ini"));
+        ini.Section = "LBHistory";
+        ini.WriteInteger("C", 2);
+        ini.WriteString("S0", "32x32 16co");
+        ini.WriteString("S1", "40x8");
+    }
+    Build();
+    TNewDibDialog dialog(*FApp);
+    dialog.RB256->setChecked(true);
+    dialog.LBHistory->setCurrentRow(1);
+    EXPECT_EQ(dialog.WidthEdit->text(), "40");
+    EXPECT_EQ(dialog.HeightEdit->text(), "8");
+    EXPECT_TRUE(dialog.RB256->isChecked());
+    dialog.LBHistory->setCurrentRow(0);
+    EXPECT_EQ(dialog.WidthEdit->text(), "32");
+    EXPECT_TRUE(dialog.RB16->isChecked());
+}
+
+TEST_F(MainFormTest, NewImageFromAPaletteFile) {
+    Build();
+    auto palette = TDib::Create(2, 2, 4);
+    palette->SetColor(2, RGB(10, 20, 30));
+    palette->SaveToFile(Path("pal.bmp"));
+    TNewDibDialog dialog(*FApp);
+    EXPECT_FALSE(dialog.EDPalette->isEnabled());
+    dialog.RBPalette->setChecked(true);
+    EXPECT_TRUE(dialog.EDPalette->isEnabled());
+    dialog.EDPalette->setText(QString::fromStdString(Path("pal.bmp")));
+    dialog.WidthEdit->setText("6");
+    dialog.HeightEdit->setText("6");
+    ASSERT_TRUE(dialog.Confirm());
+    EXPECT_EQ(Doc().Dib()->Colors(), 4);
+    EXPECT_EQ(Doc().Dib()->GetColor(2), RGB(10, 20, 30));
+    EXPECT_EQ(dialog.LBHistory->item(0)->text(), "6x6");
+    EXPECT_EQ(dialog.SBPalettes->Recent()[0], Path("pal.bmp"));
+
+    // An unreadable palette file: an error box, the dialog stays.
+    TNewDibDialog second(*FApp);
+    second.RBPalette->setChecked(true);
+    second.EDPalette->setText(QString::fromStdString(Path("none.bmp")));
+    EXPECT_FALSE(second.Confirm());
+    EXPECT_EQ(FBoxes.size(), 1u);
+}
+
+TEST_F(MainFormTest, FileNewRunsTheDialog) {
+    TMainForm& form = Build();
+    // A modal dialog answered as soon as it shows.
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<TNewDibDialog*>(w)) {
+                d->WidthEdit->setText("7");
+                d->HeightEdit->setText("3");
+                d->OKButton->click();
+            }
+    });
+    form.Item("MIFileNew")->trigger();
+    ASSERT_NE(Doc().Dib(), nullptr);
+    EXPECT_EQ(Doc().Dib()->Width(), 7);
+}
+
+}  // namespace pixmo::test

@@ -2,7 +2,8 @@
 // TNumColorDialog: the colour-count panel shared by the new-image and the colour-count
 // dialogs. Radio buttons for 2, 16 and 256 colours, another count (NEElse, 2 … 256) or the
 // palette of a file (EDPalette, with a browse button and recent files). Keeps "Else",
-// "Palette" and "Last" in the section named after the dialog.
+// "Palette" and "Last" in the section named after the dialog. The most derived dialog calls
+// AfterConstruction() and BeforeDestruction().
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,0 +1,110 @@
+// Window placement under "Place": a tool window stored hidden stays hidden and is not
+// reopened, the main window always shows, and a placement survives a round trip.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "image/clipboard.h"
+#include "support/test_support.h"
+#include "uikit/placement.h"
+#include "view/app_context.h"
+#include "view/dib_form.h"
+
+namespace pixmo::test {
+
+namespace {
+class TToolWindow : public TDibForm {
+public:
+    TToolWindow(TAppContext& app, const QString& name, bool main = false) : TDibForm(app, name, main) {
+        AfterConstruction();
+    }
+    ~TToolWindow() override { BeforeDestruction(); }
+    int Loads = 0, Saves = 0;
+
+protected:
+    void LoadSettings() override { ++Loads; }
+    void SaveSettings() override { ++Saves; }
+};
+
+class PlacementTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FDir = MakeTempDir();
+        FIniName = FDir + "/p.ini";
+    }
+    void TearDown() override { std::filesystem::remove_all(FDir); }
+    std::unique_ptr<TAppContext> NewApp() {
+        return std::make_unique<TAppContext>(FIniName, TParams{}, std::make_unique<TMemoryClipboard>());
+    }
+    void WritePlace(const std::string& section, const std::string& value) {
+        TIni ini(FIniName);
+        ini.Section = section;
+        ini.WriteString("Place", value);
+    }
+    std::string FDir, FIniName;
+};
+}  // namespace
+
+TEST_F(PlacementTest, HiddenToolWindowStaysHiddenAndMainWindowShows) {
+    WritePlace("PaletteForm", "0,10,10,200,100");
+    WritePlace("MainForm", "0,10,10,200,100");
+    auto app = NewApp();
+    EXPECT_FALSE(PlacementSaysOpen(app->Ini(), "PaletteForm"));
+    EXPECT_FALSE(PlacementSaysOpen(app->Ini(), "PenForm"));  // no "Place" at all
+
+    TToolWindow main(*app, "MainForm", true);
+    TToolWindow tool(*app, "PaletteForm");
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(tool.isVisible());
+    EXPECT_EQ(tool.size(), QSize(190, 90));
+    EXPECT_EQ(tool.Loads, 1);
+}
+
+TEST_F(PlacementTest, OpenToolWindowIsReopenedAndPlacementRoundTrips) {
+    WritePlace("ToolForm", "1,30,40,230,140");
+    {
+        auto app = NewApp();
+        EXPECT_TRUE(PlacementSaysOpen(app->Ini(), "ToolForm"));
+        TToolWindow main(*app, "MainForm", true);
+        TToolWindow tool(*app, "ToolForm");
+        EXPECT_TRUE(tool.isVisible());
+        EXPECT_EQ(tool.size(), QSize(200, 100));
+        tool.resize(150, 60);
+        tool.hide();
+    }
+    TIni ini(FIniName);
+    ini.Section = "ToolForm";
+    auto stored = ini.ReadPlacement();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->Show, 0);
+    EXPECT_EQ(stored->Normal.Width(), 150);
+    EXPECT_EQ(stored->Normal.Height(), 60);
+}
+
+TEST_F(PlacementTest, UnreasonableStoredSizesAreIgnored) {
+    WritePlace("ShiftForm", "1,0,0,-5,99999");
+    WritePlace("TextForm", "1,0,0");
+    auto app = NewApp();
+    TToolWindow main(*app, "MainForm", true);
+    TToolWindow shift(*app, "ShiftForm");
+    shift.resize(77, 33);
+    EXPECT_EQ(shift.size(), QSize(77, 33));
+    // Missing values read as 0: shown, at a size of its own.
+    TToolWindow text(*app, "TextForm");
+    EXPECT_TRUE(text.isVisible());
+    EXPECT_GT(text.width(), 0);
+}
+
+TEST_F(PlacementTest, ClosingAToolWindowHidesIt) {
+    auto app = NewApp();
+    TToolWindow main(*app, "MainForm", true);
+    auto* tool = new TToolWindow(*app, "OptionForm");
+    tool->show();
+    EXPECT_TRUE(tool->close() == false || !tool->isVisible());
+    EXPECT_FALSE(tool->isVisible());
+    EXPECT_EQ(app->Forms().size(), 2u);
+    delete tool;
+    EXPECT_EQ(app->Forms().size(), 1u);
+}
+
+}  // namespace pixmo::test

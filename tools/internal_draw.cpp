@@ -1,0 +1,173 @@
+#include "tools/internal_draw.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "edit/edit_client.h"
+#include "edit/edit_context.h"
+#include "edit/selection.h"
+#include "edit/undo.h"
+#include "image/dib.h"
+#include "image/dib_canvas.h"
+#include "settings/main_keys.h"
+#include "tools/mouse.h"
+#include "tools/tool_options.h"
+
+namespace pixmo {
+
+std::string CursorResourceName(const std::string& className) {
+    std::string base = className;
+    if (base.size() > 5 && base.compare(base.size() - 5, 5, "Mouse") == 0) base.resize(base.size() - 5);
+    for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return "CR_" + base;
+}
+
+TInternalDraw::TInternalDraw(TMouse& mouse) : TInternalMouse(mouse) {
+    if (TToolHostExtras* extras = mouse.Extras()) extras->RegisterCursor(kCursorTool, CursorResourceName(mouse.ClassName()));
+    mouse.Host.SetCursorId(kCursorTool);
+    if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
+}
+
+TInternalDraw::~TInternalDraw() = default;
+
+void TInternalDraw::TakeBackup() {
+    const TDib* image = Image();
+    if (!image) return;
+    const bool reusable = Backup && Backup->Width() == image->Width() && Backup->Height() == image->Height() &&
+                          Backup->Colors() == image->Colors() && Backup->PixelBytes() == image->PixelBytes() &&
+                          Backup->ColorTable() == image->ColorTable();
+    if (!reusable) {
+        Backup = TDib::CreateClone(*image);
+        return;
+    }
+    std::memcpy(Backup->Bits(), image->Bits(), static_cast<size_t>(image->LineBytes()) * static_cast<size_t>(image->Height()));
+}
+
+void TInternalDraw::BeginDrag() {
+    TakeBackup();
+    SetupPen();
+}
+
+void TInternalDraw::Rebackup() {
+    Backup.reset();
+    if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
+}
+
+void TInternalDraw::Notify(int message) {
+    if (message == 1249) Rebackup();
+}
+
+int TInternalDraw::PenWidthOfDrag() const {
+    const TMainSettings& s = Mouse.Env.Settings;
+    const int slot = Mouse.Host.RightButtonDrag() ? s.NPen2 : s.NPen1;
+    if (slot < 0 || slot >= kPenWidthCount) return 1;
+    return std::max(1, static_cast<int>(s.PenWidths[static_cast<size_t>(slot)]));
+}
+
+void TInternalDraw::ChooseColour() {
+    const TEditContext& edit = Edit();
+    Colour = Mouse.Host.RightButtonDrag() ? edit.Color2Index() : edit.Color1Index();
+}
+
+void TInternalDraw::SetupPen() {
+    ChooseColour();
+    TDib* image = Image();
+    if (!image) return;
+    TDibCanvas& canvas = image->Canvas();
+    canvas.Pen.Color = PaletteIndex(Colour);
+    canvas.Pen.Width = PenWidthOfDrag();
+    canvas.Pen.Mode = TPenMode::Copy;
+    canvas.Brush.Style = TBrushStyle::Clear;
+    canvas.Brush.Color = PaletteIndex(Colour);
+}
+
+void TInternalFill::SetupPen() {
+    ChooseColour();
+    TDib* image = Image();
+    if (!image) return;
+    TDibCanvas& canvas = image->Canvas();
+    canvas.Pen.Color = PaletteIndex(Colour);
+    canvas.Pen.Width = 1;
+    canvas.Pen.Mode = TPenMode::Copy;
+    canvas.Brush.Style = TBrushStyle::Solid;
+    canvas.Brush.Color = PaletteIndex(Colour);
+}
+
+TDibCanvas* TInternalDraw::BackupCanvas() {
+    if (Backup) return &Backup->Canvas();
+    return TInternalMouse::BackupCanvas();
+}
+
+void TInternalDraw::RestoreRect(const TRect& r) {
+    TDib* image = Image();
+    if (!image || !Backup || Backup->Height() != image->Height() || Backup->LineBytes() != image->LineBytes()) return;
+    const TRect c = IntersectRect(r, image->GetRect());
+    if (c.IsEmpty()) return;
+    const int bpp = image->PixelBytes();
+    for (int y = c.Top; y < c.Bottom; ++y)
+        std::memcpy(image->ScanLine(y) + c.Left * bpp, Backup->ScanLine(y) + c.Left * bpp,
+                    static_cast<size_t>(c.Width() * bpp));
+}
+
+// Only the rectangle just drawn, row by row: outside the selection the backup comes back,
+// inside it (or everywhere without one) the pen's pixels are blended when a rate is set.
+void TInternalDraw::Merge(const TRect& rect) {
+    TDib* image = Image();
+    if (!image || !Backup || image->IsTrueColor() || Backup->Height() != image->Height() ||
+        Backup->LineBytes() != image->LineBytes())
+        return;
+    const TRect r = IntersectRect(rect, image->GetRect());
+    if (r.IsEmpty()) return;
+    const TToolOptions& options = Mouse.Env.Options;
+    const bool blend = options.TransRate() != 0;
+    const auto colour = static_cast<uint8_t>(Colour);
+    const uint8_t* table = options.TransTable().data() + colour;
+    const TSelection& selection = Edit().Selection();
+    const TMaskDib* mask = selection.IsEmpty() ? nullptr : selection.Mask();
+    if (mask && (mask->Width() != image->Width() || mask->Height() != image->Height())) mask = nullptr;
+    if (!mask && !blend) return;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        uint8_t* row = image->ScanLine(y);
+        const uint8_t* back = Backup->ScanLine(y);
+        if (mask) {
+            const uint8_t* m = mask->ScanLine(y);
+            for (int x = r.Left; x < r.Right; ++x) {
+                if (m[x] == 0)
+                    row[x] = back[x];
+                else if (blend && row[x] == colour)
+                    row[x] = table[static_cast<size_t>(back[x]) << 8];
+            }
+        } else {
+            for (int x = r.Left; x < r.Right; ++x)
+                if (row[x] == colour) row[x] = table[static_cast<size_t>(back[x]) << 8];
+        }
+    }
+}
+
+void TInternalDraw::UpdateRect(const TRect& rect) {
+    const TDib* image = Image();
+    if (!image) return;
+    TRect r = IntersectRect(rect, image->GetRect());
+    if (r.IsEmpty()) return;
+    Merge(r);
+    const TSelection& selection = Edit().Selection();
+    if (!selection.IsEmpty()) r = IntersectRect(r, selection.GetRect());
+    if (!r.IsEmpty()) Edit().Client().RepaintImageRect(r);
+}
+
+void TInternalDraw::Commit(const TRect& rect) {
+    const TDib* image = Image();
+    if (!image || !Backup) return;
+    TRect r = IntersectRect(rect, image->GetRect());
+    TSelection& selection = Edit().Selection();
+    if (!selection.IsEmpty()) {
+        r = IntersectRect(r, selection.GetRect());
+        if (selection.IsFloating()) selection.SyncFloating(r);
+    }
+    Edit().Undo().AddDibRect(Backup.get(), r);
+}
+
+void TInternalDraw::UpdateCursor() { Mouse.Host.SetCursorId(kCursorTool); }
+
+}  // namespace pixmo

@@ -1,0 +1,34 @@
+#include "tools/tool_factory.h"
+
+#include "tools/draw_tools.h"
+#include "tools/temp_mice.h"
+
+namespace pixmo {
+
+std::unique_ptr<TMouseTool> TPixmoToolFactory::CreateTool(TToolItem item, TToolHost& host) {
+    switch (item) {
+        case TToolItem::DrawDot: return TMouse::Make<TDrawDotMouse>(FEnv, host);
+        case TToolItem::DrawLine: return TMouse::Make<TDrawLineMouse>(FEnv, host);
+        case TToolItem::DrawRect: return TMouse::Make<TDrawRectMouse>(FEnv, host);
+        case TToolItem::FillRect: return TMouse::Make<TFillRectMouse>(FEnv, host);
+        case TToolItem::DrawEllipse: return TMouse::Make<TDrawEllipseMouse>(FEnv, host);
+        case TToolItem::FillEllipse: return TMouse::Make<TFillEllipseMouse>(FEnv, host);
+        case TToolItem::Fill: return TMouse::Make<TFillMouse>(FEnv, host);
+        case TToolItem::DrawEdge: return TMouse::Make<TDrawEdgeMouse>(FEnv, host);
+        case TToolItem::DrawSpray: return TMouse::Make<TDrawSprayMouse>(FEnv, host);
+        case TToolItem::DrawBezier: return TMouse::Make<TDrawBezierMouse>(FEnv, host);
+        default: return nullptr;
+    }
+}
+
+std::unique_ptr<TMouseTool> TPixmoToolFactory::CreateTempTool(TTempToolKind kind, TToolHost& host) {
+    switch (kind) {
+        case TTempToolKind::Scroll: return TMouse::Make<TScrollMouse>(FEnv, host);
+        case TTempToolKind::GetColor1: return TMouse::Make<TGetColor1Mouse>(FEnv, host);
+        case TTempToolKind::Move: return TMouse::Make<TMoveMouse>(FEnv, host);
+        case TTempToolKind::Duplicate: return TMouse::Make<TDuplicateMouse>(FEnv, host);
+    }
+    return nullptr;
+}
+
+}  // namespace pixmo

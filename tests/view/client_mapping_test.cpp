@@ -115,6 +115,34 @@ TEST(ClientScroller, AutoScrollSteps) {
     EXPECT_EQ(TScroller::AutoScrollDelta(-1000, 100, 12), -12);
 }
 
+TEST(ClientScroller, DragAtTheEdgeScrollsAndTheToolFollows) {
+    TClientFixture f;
+    f.Install(300, 300);
+    f.Client.SetZoom(8);
+    QApplication::processEvents();  // the scroll bars settle
+    f.Client.SelectTool(TToolItem::DrawLine);
+    QCursor::setPos(f.View()->mapToGlobal(QPoint(10, 10)));
+    f.Press(Qt::LeftButton, {10, 10});
+    ASSERT_TRUE(f.Client.DragLoopActive());
+    // Held 25 pixels beyond the right edge: two image pixels per step.
+    const QPoint outside(f.Client.ClientWidth() + 25, 10);
+    QCursor::setPos(f.View()->mapToGlobal(outside));
+    if (f.Client.CursorPos() != (TPoint{outside.x(), outside.y()})) GTEST_SKIP() << "the platform cannot place the cursor";
+    QTest::qWait(130);
+    f.Release(Qt::LeftButton, outside);
+    const int pos = f.Client.Scroller().PosX();
+    EXPECT_GE(pos, 2);
+    EXPECT_EQ(pos % 2, 0);
+    EXPECT_EQ(f.Client.Scroller().PosY(), 0);
+    // The tool saw the pointer's pixel after the last step, and the release there.
+    const int x = (f.Client.ClientWidth() + 25) / 8 + pos;
+    ASSERT_GE(f.Factory.Log.size(), 3u);
+    EXPECT_EQ(f.Factory.Log[f.Factory.Log.size() - 2], "tool up " + std::to_string(x) + ",1");
+    EXPECT_FALSE(f.Client.DragLoopActive());
+    QTest::qWait(60);
+    EXPECT_EQ(f.Client.Scroller().PosX(), pos);  // stopped with the release
+}
+
 TEST(ClientZoom, StepsLimitsAndOddZooms) {
     TClientFixture f;
     f.Install(64, 64);

@@ -4,5 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-# The window comes later; until then the converter is the program.
-exec "$root/build/cli/pixmo3-convert" --help "$@"
+# Arguments go to the program: an image file to open, -C to start from the clipboard.
+exec "$root/build/app/pixmo3" "$@"

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     clock.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Pixmo3");
-    QApplication::setApplicationDisplayName("Pixmo3");
+    // No display name: the X11 window title would get " — Pixmo3" appended to the caption.
     pixmo::InstallFormats();
 
     // Qt has taken its own options out of the arguments by now.

@@ -34,17 +34,7 @@ private:
 };
 }  // namespace
 
-std::string DepthName(int bitCount) {
-    switch (bitCount) {
-        case 1: return "2色";
-        case 4: return "16色";
-        case 8: return "256色";
-        case 16: return "16ﾋﾞｯﾄﾊｲｶﾗｰ";
-        case 24: return "24ﾋﾞｯﾄﾌﾙｶﾗｰ";
-        case 32: return "32ﾋﾞｯﾄﾌﾙｶﾗｰ";
-        default: return "？？色";
-    }
-}
+std::string DepthName(int bitCount) { return DepthDisplayName(bitCount); }
 
 std::string BackupName(const std::string& fileName) {
     std::filesystem::path p(fileName);

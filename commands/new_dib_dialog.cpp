@@ -112,7 +112,7 @@ bool TNewDibDialog::Confirm() {
             SBPalettes->AddRecent(EDPalette->text());
             const auto source = TDib::CreateFromFile(EDPalette->text().toStdString());
             if (source->Colors() == 0)
-                RaiseError("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture.");
+                RaiseError(DepthRefusedMessage(24));
             TBitmapInfoHeader header = source->InfoHeader();
             header.Width = width;
             header.Height = height;

@@ -28,10 +28,10 @@ std::string DepthDisplayName(int bitCount) {
         case 1: return "2色";
         case 4: return "16色";
         case 8: return "256色";
-        case 16: return "16ビット ハイカラー";
-        case 24: return "24ビット フルカラー";
-        case 32: return "32ビット フルカラー";
-        default: return "??色";
+        case 16: return "16ﾋﾞｯﾄﾊｲｶﾗｰ";
+        case 24: return "24ﾋﾞｯﾄﾌﾙｶﾗｰ";
+        case 32: return "32ﾋﾞｯﾄﾌﾙｶﾗｰ";
+        default: return "？？色";
     }
 }
 

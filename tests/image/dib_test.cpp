@@ -78,8 +78,8 @@ TEST(DibDepthRules, ColoursAndDepths) {
     EXPECT_EQ(DepthForColors(17), 8);
     EXPECT_EQ(DepthForColors(256), 8);
     EXPECT_EQ(DepthForColors(257), 24);
-    EXPECT_EQ(DepthRefusedMessage(16), "16ビット ハイカラー doesn't cope with a picture.");
-    EXPECT_EQ(DepthRefusedMessage(5), "??色 doesn't cope with a picture.");
+    EXPECT_EQ(DepthRefusedMessage(16), "16ﾋﾞｯﾄﾊｲｶﾗｰ doesn't cope with a picture.");
+    EXPECT_EQ(DepthRefusedMessage(5), "？？色 doesn't cope with a picture.");
 }
 
 TEST(DibCreateFromInfo, ChecksInOrderWithTheirMessages) {
@@ -92,8 +92,8 @@ TEST(DibCreateFromInfo, ChecksInOrderWithTheirMessages) {
     rle.Compression = 1;
     EXPECT_EQ(MessageOf(rle), "E' stato compresso!");
 
-    EXPECT_EQ(MessageOf(Header(4, 4, 16)), "16ビット ハイカラー doesn't cope with a picture.");
-    EXPECT_EQ(MessageOf(Header(4, 4, 32)), "32ビット フルカラー doesn't cope with a picture.");
+    EXPECT_EQ(MessageOf(Header(4, 4, 16)), "16ﾋﾞｯﾄﾊｲｶﾗｰ doesn't cope with a picture.");
+    EXPECT_EQ(MessageOf(Header(4, 4, 32)), "32ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture.");
     EXPECT_EQ(MessageOf(Header(8001, 1, 8)), "L'immagine è troppo grande");
     EXPECT_EQ(MessageOf(Header(1, 8001, 8)), "L'immagine è troppo grande");
     EXPECT_EQ(MessageOf(Header(0, 5, 8)), "Dimensioni non valide: 0 x 5");

@@ -1,6 +1,7 @@
 #include "tools/tool_factory.h"
 
 #include "tools/draw_tools.h"
+#include "tools/select_mice.h"
 #include "tools/temp_mice.h"
 
 namespace pixmo {
@@ -17,6 +18,14 @@ std::unique_ptr<TMouseTool> TPixmoToolFactory::CreateTool(TToolItem item, TToolH
         case TToolItem::DrawEdge: return TMouse::Make<TDrawEdgeMouse>(FEnv, host);
         case TToolItem::DrawSpray: return TMouse::Make<TDrawSprayMouse>(FEnv, host);
         case TToolItem::DrawBezier: return TMouse::Make<TDrawBezierMouse>(FEnv, host);
+        case TToolItem::SelectRect: return TMouse::Make<TSelectRectMouse>(FEnv, host);
+        case TToolItem::SelectEllipse: return TMouse::Make<TSelectEllipseMouse>(FEnv, host);
+        case TToolItem::SelectParallelogram: return TMouse::Make<TSelectParallelogramMouse>(FEnv, host);
+        case TToolItem::SelectPoly: return TMouse::Make<TSelectPolyMouse>(FEnv, host);
+        case TToolItem::SelectRegion: return TMouse::Make<TSelectRegionMouse>(FEnv, host);
+        case TToolItem::SelectSurface: return TMouse::Make<TSelectSurfaceMouse>(FEnv, host);
+        case TToolItem::SelectBorder: return TMouse::Make<TSelectBorderMouse>(FEnv, host);
+        case TToolItem::SelectColors: return TMouse::Make<TSelectColorsMouse>(FEnv, host);
         default: return nullptr;
     }
 }

@@ -20,6 +20,7 @@
 namespace pixmo {
 
 class TDib;
+class TEditPopupMenu;
 class TFormTimer;
 class TPaintClient;
 class TStatusPanel;
@@ -90,6 +91,49 @@ public:
     // Files dropped on the window: the first one is opened.
     void DropFiles(const QStringList& names, Qt::KeyboardModifiers modifiers);
 
+    // Edit and Select menus, the rest of the key menu and the edit pop-up menu
+    // (main_form_edit.cpp, main_form_select.cpp, main_form_keys.cpp).
+    void MIEditCutClick();
+    void MIEditCopyClick();
+    void MIEditPasteClick();
+    void MIEditClearClick();
+    void MIEditClearInsideClick();
+    void MIEditSaveClick();
+    // fromMainMenu: the chosen file also goes to the top of the recent selection files.
+    void MIEditPasteFromFileClick(bool fromMainMenu = true);
+    void EditHistoryClick(const std::string& name);
+    void MISelectAllClick();
+    void MISelectCancelClick();
+    void MISelectInvertClick();
+    void MISelectCancelFloatClick();
+    void MISelectVisibleEdgeClick();
+    void MISelectEdgeClick();
+    void MISelectAddEdgeClick();
+    void MISelectDeleteEdgeClick();
+    void MISelectColor1Click();
+    void MISelectExceptColor2Click();
+    void MIScreenColorClick(int which);
+    void MIAddCursorColorClick();
+    void MIDeleteCursorColorClick();
+    void MIPopupClick();
+    void PISetColor2Click();
+    void PISelAddColorClick();
+    void PISelDelColorClick();
+    void PIEditInverseClick(bool horizontal);
+    void PIInvertColorClick();
+    void PIChangeColorClick(int kind);
+    void PIEditToMaskClick();
+    TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
+    // Sets the pop-up's states, as on opening it.
+    void EditMoveMenuPopup();
+    // Opens the pop-up at a screen point; its colour commands use the image pixel there.
+    void ShowEditMoveMenu(const QPoint& global);
+    // The hourglass around long operations: the timer rests, the cursor is kept, and
+    // clicks and keys that arrived meanwhile are dropped at the end.
+    void BeginBusy();
+    void EndBusy();
+    bool IsBusyShown() const { return FBusyShown; }
+
     // Sets the enabled and checked states of a menu as on opening it.
     void UpdateMenuStates(const std::string& menuName);
     THelpWindow* HelpWindow() const { return FHelp; }
@@ -135,6 +179,19 @@ private:
     std::map<std::string, int> FDesignedShortcuts;
     std::map<std::string, int> FShortcuts;
     std::vector<QAction*> FFileHistoryItems;
+    // main_form_edit.cpp, main_form_select.cpp, main_form_keys.cpp
+    void BuildEditCommands();
+    void UpdateEditMenuStates();
+    void UpdateSelectMenuStates();
+    void RebuildEditHistoryMenu();
+    void PasteSelectionFile(const std::string& name);
+    // The image pixel under the mouse cursor, or nothing outside the image.
+    std::optional<TPoint> CursorPixel() const;
+    void SelectionCommand(bool needsSelection, const std::function<void()>& command);
+    TEditPopupMenu* FEditMoveMenu = nullptr;
+    std::vector<QAction*> FEditHistoryItems;
+    bool FBusyShown = false;
+    bool FBusyTimerWasOn = false;
     TMaxStringList FFileHistory{10};
     TMaxStringList FGridHistory{10};
     TMaxStringList FEditHistory{10};

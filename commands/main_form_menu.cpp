@@ -128,11 +128,11 @@ void TMainForm::BuildMenus() {
     AddItem(key, "MIRDraw", "Cambia Limiti di Disegno", 'R', [this] { MIRDrawClick(); });
     AddItem(key, "MISelectPenColor", "Imposta Colore Matita", 219, [this] { MISelectPenColorClick(); });
     AddItem(key, "MISelectPenMode", U("Imposta Modalità Matita"), 221, [this] { MISelectPenModeClick(); });
-    AddItem(key, "MIScreenColor1", "Colore Schermo 1", kVkAlt + '1', nullptr);
-    AddItem(key, "MIScreenColor2", "Colore Schermo 2", kVkAlt + '2', nullptr);
-    AddItem(key, "MIAddCursorColor", "Aggiungi Colore del Cursore", 0, nullptr);
-    AddItem(key, "MIDeleteCursorColor", "Elimina Colore del Cursore", 0, nullptr);
-    AddItem(key, "MIPopup", "Mostra Menu", 0, nullptr);
+    AddItem(key, "MIScreenColor1", "Colore Schermo 1", kVkAlt + '1', [this] { MIScreenColorClick(1); });
+    AddItem(key, "MIScreenColor2", "Colore Schermo 2", kVkAlt + '2', [this] { MIScreenColorClick(2); });
+    AddItem(key, "MIAddCursorColor", "Aggiungi Colore del Cursore", 0, [this] { MIAddCursorColorClick(); });
+    AddItem(key, "MIDeleteCursorColor", "Elimina Colore del Cursore", 0, [this] { MIDeleteCursorColorClick(); });
+    AddItem(key, "MIPopup", "Mostra Menu", 0, [this] { MIPopupClick(); });
     addActions(key->actions());
 
     QMenu* mouse = menu("MIMouse", "Mouse", false);
@@ -164,11 +164,11 @@ void TMainForm::BuildMenus() {
     AddItem(edit, "MIEditUndo", "&Annulla", Ctrl('Z'), [this] { MIEditUndoClick(); })->setAutoRepeat(true);
     AddItem(edit, "MIEditRedo", "&Ripeti", kF4, [this] { MIEditRedoClick(); })->setAutoRepeat(true);
     AddSeparator(edit, "MSEditCut");
-    AddItem(edit, "MIEditCut", "&Taglia", Ctrl('X'), nullptr);
-    AddItem(edit, "MIEditCopy", "&Copia", Ctrl('C'), nullptr);
-    AddItem(edit, "MIEditPaste", "&Incolla", Ctrl('V'), nullptr);
-    AddItem(edit, "MIEditClear", "C&ancella", kDel, nullptr);
-    AddItem(edit, "MIEditClearInside", "Cancella &Dentro", 0, nullptr);
+    AddItem(edit, "MIEditCut", "&Taglia", Ctrl('X'), [this] { MIEditCutClick(); });
+    AddItem(edit, "MIEditCopy", "&Copia", Ctrl('C'), [this] { MIEditCopyClick(); });
+    AddItem(edit, "MIEditPaste", "&Incolla", Ctrl('V'), [this] { MIEditPasteClick(); });
+    AddItem(edit, "MIEditClear", "C&ancella", kDel, [this] { MIEditClearClick(); });
+    AddItem(edit, "MIEditClearInside", "Cancella &Dentro", 0, [this] { MIEditClearInsideClick(); });
     QMenu* icon = edit->addMenu("&Icona");
     icon->setObjectName("MIIcon");
     FMenus["MIIcon"] = icon;
@@ -177,23 +177,23 @@ void TMainForm::BuildMenus() {
     AddItem(icon, "MIIconColor256", "&2: 256 Colori", 0, nullptr)->setCheckable(true);
     AddItem(icon, "MIDitherIcon", "Icona &Tremolante", 0, nullptr)->setCheckable(true);
     AddSeparator(edit, "MSEditAll");
-    AddItem(edit, "MIEditPasteFromFile", "Carica &Selezione da un file...", 0, nullptr);
-    AddItem(edit, "MIEditSave", "Salva S&elezione...", 0, nullptr);
+    AddItem(edit, "MIEditPasteFromFile", "Carica &Selezione da un file...", 0, [this] { MIEditPasteFromFileClick(true); });
+    AddItem(edit, "MIEditSave", "Salva S&elezione...", 0, [this] { MIEditSaveClick(); });
     AddSeparator(edit, "MSEditAdd", false);
 
     QMenu* select = menu("MISelect", "&Selezione", true);
-    AddItem(select, "MISelectAll", "Seleziona &Tutto", 0, nullptr);
-    AddItem(select, "MISelectCancel", "&Annulla Selezione", 0, nullptr);
-    AddItem(select, "MISelectInvert", "&Inverti Selezione", 0, nullptr);
-    AddItem(select, "MISelectCancelFloat", "Cancella Selezione &Mobile", 0, nullptr);
-    AddItem(select, "MISelectVisibleEdge", "&Mostra Bordi", 0, nullptr)->setCheckable(true);
+    AddItem(select, "MISelectAll", "Seleziona &Tutto", 0, [this] { MISelectAllClick(); });
+    AddItem(select, "MISelectCancel", "&Annulla Selezione", 0, [this] { MISelectCancelClick(); });
+    AddItem(select, "MISelectInvert", "&Inverti Selezione", 0, [this] { MISelectInvertClick(); });
+    AddItem(select, "MISelectCancelFloat", "Cancella Selezione &Mobile", 0, [this] { MISelectCancelFloatClick(); });
+    AddItem(select, "MISelectVisibleEdge", "&Mostra Bordi", 0, [this] { MISelectVisibleEdgeClick(); })->setCheckable(true);
     AddSeparator(select, "MSSelect1");
-    AddItem(select, "MISelectEdge", "&Bordo", 0, nullptr);
-    AddItem(select, "MISelectAddEdge", "&Aggiungi Bordo", 0, nullptr);
-    AddItem(select, "MISelectDeleteEdge", "&Elimina Bordo", 0, nullptr);
+    AddItem(select, "MISelectEdge", "&Bordo", 0, [this] { MISelectEdgeClick(); });
+    AddItem(select, "MISelectAddEdge", "&Aggiungi Bordo", 0, [this] { MISelectAddEdgeClick(); });
+    AddItem(select, "MISelectDeleteEdge", "&Elimina Bordo", 0, [this] { MISelectDeleteEdgeClick(); });
     AddSeparator(select, "MSSelect3");
-    AddItem(select, "MISelectColor1", "Seleziona colore &Primario", 0, nullptr);
-    AddItem(select, "MISelectExceptColor2", "Seleziona colore &Secondario", 0, nullptr);
+    AddItem(select, "MISelectColor1", "Seleziona colore &Primario", 0, [this] { MISelectColor1Click(); });
+    AddItem(select, "MISelectExceptColor2", "Seleziona colore &Secondario", 0, [this] { MISelectExceptColor2Click(); });
 
     QMenu* show = menu("MIShow", "&Finestra", true);
     AddItem(show, "MIShowToolBox", "&Strumenti", 0, nullptr);
@@ -233,6 +233,7 @@ void TMainForm::BuildMenus() {
     AddItem(help, "MIHelpOnHelp", "&Guida in Linea", 0, [this] { MIHelpOnHelpClick(); });
     AddSeparator(help, "MSHelpAbout");
     AddItem(help, "MIHelpAbout", "&Informazioni su...", 0, [this] { MIHelpAboutClick(); });
+    BuildEditCommands();
 }
 
 void TMainForm::UpdateMenuStates(const std::string& menuName) {
@@ -257,6 +258,9 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         redo->setText(QString::fromStdString(doc.Undo().GetRedoCaption()));
         enable("MIEditUndo", !busy && doc.Undo().CanUndo());
         enable("MIEditRedo", !busy && doc.Undo().CanRedo());
+        UpdateEditMenuStates();
+    } else if (menuName == "MISelect") {
+        UpdateSelectMenuStates();
     } else if (menuName == "MIZoom") {
         const int zoom = Client() ? Client()->Zoom() : 1;
         for (size_t i = 0; i < kZoomSteps.size(); ++i)

@@ -21,7 +21,10 @@ namespace pixmo {
 
 class TDib;
 class TEditPopupMenu;
+class TEditSize;
 class TFormTimer;
+class TPixmoToolFactory;
+class TToolOptions;
 class TPaintClient;
 class TStatusPanel;
 class THelpWindow;
@@ -124,6 +127,7 @@ public:
     void PIChangeColorClick(int kind);
     void PIEditToMaskClick();
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
+    TToolOptions* ToolOptions() const { return FToolOptions; }
     // Sets the pop-up's states, as on opening it.
     void EditMoveMenuPopup();
     // Opens the pop-up at a screen point; its colour commands use the image pixel there.
@@ -188,6 +192,12 @@ private:
     // The image pixel under the mouse cursor, or nothing outside the image.
     std::optional<TPoint> CursorPixel() const;
     void SelectionCommand(bool needsSelection, const std::function<void()>& command);
+    // The mouse tools the client makes, with the options and the grid unit they read.
+    void InstallToolFactory();
+    // Owned by a child of the client, so that they outlive the tools it frees.
+    TToolOptions* FToolOptions = nullptr;
+    TEditSize* FEditSize = nullptr;
+    TPixmoToolFactory* FToolFactory = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

@@ -13,6 +13,9 @@
 #include "image/clipboard.h"
 #include "image/dib.h"
 #include "settings/main_keys.h"
+#include "tools/edit_size.h"
+#include "tools/tool_factory.h"
+#include "tools/tool_options.h"
 #include "view/app_context.h"
 #include "view/form_timer.h"
 #include "view/paint_client.h"
@@ -36,9 +39,33 @@ public:
     }
 };
 
+// The factory, the options and the grid unit the tools hold references to.
+class TToolKit : public QObject {
+public:
+    TToolKit(TEditContext& edit, TMainSettings& settings, QObject* parent)
+        : QObject(parent), Factory(TToolEnvironment{edit, settings, Options, EditSize}) {}
+    TToolOptions Options;
+    TEditSize EditSize;
+    TPixmoToolFactory Factory;
+};
+
 }  // namespace
 
+void TMainForm::InstallToolFactory() {
+    TPaintClient* client = Client();
+    if (!client || FToolFactory) return;
+    // A child of the client goes after the client has freed its tools.
+    auto* kit = new TToolKit(App().Edit(), App().Settings(), client);
+    kit->Options.Shift = ReadShiftState(App().Ini());
+    FToolOptions = &kit->Options;
+    FEditSize = &kit->EditSize;
+    FToolFactory = &kit->Factory;
+    client->SetToolFactory(FToolFactory);
+}
+
+
 void TMainForm::BuildEditCommands() {
+    InstallToolFactory();
     FEditMoveMenu = new TEditPopupMenu(this);
     TEditPopupMenu* m = FEditMoveMenu;
     auto on = [this, m](const char* name, std::function<void()> handler) {

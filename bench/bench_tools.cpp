@@ -1,0 +1,131 @@
+// The pencil: what one pointer move costs on a small and on the largest image (it should
+// depend on the rectangle the move touches, not on the image), and the button-down backup
+// of the largest image beside a memcpy of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "edit/edit_client.h"
+#include "edit/edit_context.h"
+#include "edit/main_panels.h"
+#include "image/clipboard.h"
+#include "image/dib.h"
+#include "settings/main_keys.h"
+#include "tools/edit_size.h"
+#include "tools/tool_factory.h"
+#include "tools/tool_options.h"
+
+namespace pixmo {
+namespace {
+
+struct TNullClient : TEditClient {
+    bool IsBusy() const override { return false; }
+    void RepaintImageRect(const TRect&) override {}
+    void InvalidateImageRect(const TRect&) override {}
+    void InvalidateAll() override {}
+    void UpdateNow() override {}
+    void RedrawOutline() override {}
+    void UpdateToolCursor() override {}
+    void AbortTool() override {}
+    TPoint CursorImagePoint() const override { return {}; }
+    TRect VisibleImageRect() const override { return {}; }
+    void BringToFront() override {}
+    void ImageInstalled() override {}
+    void PaletteChanged() override {}
+    void ColorIndexChanged(int) override {}
+    void BeginBusyCursor() override {}
+    void EndBusyCursor() override {}
+    void ExchangePaletteEntries(int, int) override {}
+};
+struct TNullPanels : TMainPanels {
+    void ShowMessage(const std::string&) override {}
+    void ShowRect(const TRect&) override {}
+    void SetUndoPanel(const std::string&) override {}
+    void ModifiedChanged(bool) override {}
+    void FileNameChanged(const std::string&) override {}
+};
+struct THost : TToolHost {
+    int Cursor = 0;
+    void SetCursorId(int id) override { Cursor = id; }
+    int CursorId() const override { return Cursor; }
+    void ScrollBy(int, int) override {}
+    bool RightButtonDrag() const override { return false; }
+};
+
+struct TSetup {
+    TNullClient Client;
+    TNullPanels Panels;
+    TMemoryClipboard Clipboard;
+    TEditContext Edit{Client, Panels, Clipboard};
+    TMainSettings Settings;
+    TToolOptions Options;
+    TEditSize Size;
+    TToolEnvironment Env{Edit, Settings, Options, Size};
+    TPixmoToolFactory Factory{Env};
+    THost Host;
+    std::unique_ptr<TMouseTool> Pencil;
+
+    TSetup(int side, int pen) {
+        Edit.SetDib(TDib::Create(side, side, 256));
+        Edit.SetColor1Index(7);
+        Settings.PenWidths[0] = pen;
+        Pencil = Factory.CreateTool(TToolItem::DrawDot, Host);
+    }
+};
+
+// 1,000 one-pixel steps around a 100-pixel square near the top-left corner.
+std::vector<TPoint> Path() {
+    std::vector<TPoint> path;
+    for (int i = 0; i < 1000; ++i) {
+        const int k = i % 400, side = k / 100, t = k % 100;
+        const TPoint p = side == 0 ? TPoint{20 + t, 20} : side == 1 ? TPoint{120, 20 + t}
+                       : side == 2 ? TPoint{120 - t, 120} : TPoint{20, 120 - t};
+        path.push_back(p);
+    }
+    return path;
+}
+
+void BM_PencilMove(benchmark::State& state) {
+    TSetup s(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const std::vector<TPoint> path = Path();
+    for (auto _ : state) {
+        s.Pencil->OnButtonDown(path[0]);
+        const auto start = std::chrono::steady_clock::now();
+        for (const TPoint p : path) s.Pencil->OnMove(p);
+        const auto end = std::chrono::steady_clock::now();
+        s.Pencil->OnButtonUp(path.back());
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count() / static_cast<double>(path.size()));
+    }
+    state.SetLabel("time per move");
+}
+BENCHMARK(BM_PencilMove)->Args({256, 1})->Args({8000, 1})->Args({256, 10})->Args({8000, 10})->UseManualTime()->Iterations(30)
+    ->Unit(benchmark::kNanosecond);
+
+void BM_ButtonDownBackup8000(benchmark::State& state) {
+    TSetup s(8000, 1);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        s.Pencil->OnButtonDown({5, 5});
+        const auto end = std::chrono::steady_clock::now();
+        s.Pencil->OnButtonUp({5, 5});
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+}
+BENCHMARK(BM_ButtonDownBackup8000)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+void BM_Memcpy8000(benchmark::State& state) {
+    const size_t bytes = size_t{8000} * 8000;
+    std::vector<uint8_t> a(bytes, 1), b(bytes, 2);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), bytes);
+        benchmark::DoNotOptimize(b.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Memcpy8000)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pixmo

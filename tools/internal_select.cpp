@@ -137,6 +137,7 @@ bool TInternalSelect::OnSelected(TPoint p) const {
 
 void TInternalSelect::ButtonDown(TPoint p) {
     FLastPoint = p;
+    if (MoveTool) return;
     if (Mouse.Dragging) {
         Mouse.ButtonDown(p);
         return;
@@ -150,6 +151,14 @@ void TInternalSelect::ButtonDown(TPoint p) {
     // A plain press on the selection drags it, as the move key would.
     MoveTool = TMouse::Make<TMoveMouse>(Mouse.Env, Mouse.Host);
     MoveTool->OnButtonDown(p);
+    Mouse.Dragging = MoveTool->IsDragging();
+    if (!Mouse.Dragging) MoveTool.reset();
+}
+
+// A moved selection shows in the image itself.
+TDibCanvas* TInternalSelect::Canvas() {
+    if (MoveTool) return TInternalMouse::Canvas();
+    return TInternalBmp::Canvas();
 }
 
 void TInternalSelect::MouseMove(TPoint p) {

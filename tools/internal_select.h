@@ -80,6 +80,7 @@ public:
 
     void ButtonDown(TPoint p) override;
     void MouseMove(TPoint p) override;
+    TDibCanvas* Canvas() override;
     void ShiftChanged(int shift, bool handled) override;
     void UpdateCursor() override;
     void Commit(const TRect& r) override;

@@ -20,8 +20,18 @@ public:
     std::unique_ptr<TInternalMouse> CreateInternal() override { return std::make_unique<TInternalSelect>(*this); }
     TInternalSelect& Select() const { return static_cast<TInternalSelect&>(*this->Internal); }
 
+    // While a handed-over move runs the tool counts as dragging, so that the client is busy.
+    ~TSelectTool() override {
+        if (this->Internal && Select().MoveTool) {
+            try {
+                Abort();
+            } catch (...) {
+            }
+        }
+    }
     void ButtonUp(TPoint p) override {
         if (auto move = std::move(Select().MoveTool)) {
+            this->Dragging = false;
             move->OnButtonUp(p);
             move.reset();
             this->UpdateCursor();
@@ -31,10 +41,14 @@ public:
     }
     void Abort() override {
         if (auto move = std::move(Select().MoveTool)) {
+            this->Dragging = false;
             move->Abort();
             return;
         }
         Base::Abort();
+    }
+    void DoubleClick(TPoint p) override {
+        if (!Select().MoveTool) Base::DoubleClick(p);
     }
     // A modifier that picks a composition mode is not also a shape constraint while idle.
     void ShiftChanged(int shift, bool handled) override {

@@ -26,7 +26,7 @@ bool TQtClipboard::HasFormat(int format) const {
     const char* mime = MimeOf(format);
     if (!data || !mime) return false;
     if (data->hasFormat(mime)) return true;
-    return format == CF_DIB && data->hasImage();
+    return format == CF_DIB && (data->hasImage() || data->hasFormat("image/png") || data->hasFormat("image/bmp"));
 }
 
 std::optional<std::vector<uint8_t>> TQtClipboard::GetData(int format) const {
@@ -39,8 +39,13 @@ std::optional<std::vector<uint8_t>> TQtClipboard::GetData(int format) const {
     }
     if (format == CF_DIB && data->hasImage()) {
         const QImage image = qvariant_cast<QImage>(data->imageData());
-        if (image.isNull()) return std::nullopt;
-        return ImageToPackedDib(image);
+        if (!image.isNull()) return ImageToPackedDib(image);
+    }
+    // Another program's picture as file bytes; a block that does not decode is no picture.
+    for (const char* type : {"image/png", "image/bmp"}) {
+        if (format != CF_DIB || !data->hasFormat(type)) continue;
+        const QImage image = QImage::fromData(data->data(type));
+        if (!image.isNull()) return ImageToPackedDib(image);
     }
     return std::nullopt;
 }

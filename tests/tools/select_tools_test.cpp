@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "image/dib_canvas.h"
+#include "tools/cursor_images.h"
 #include "tool_fixture.h"
 #include "tools/internal_select.h"
+#include "tools/select_marks.h"
 #include "tools/select_mice.h"
 
 namespace pixmo::test {
@@ -232,6 +234,20 @@ TEST(SelectTools, FeedbackStaysOnTheToolsOwnCopy) {
     EXPECT_EQ(f.Steps(), 0);
     EXPECT_EQ(f.Grid(), before);
     EXPECT_EQ(f.Tool->GetCanvas(), &f.Image().Canvas());
+}
+
+TEST(SelectTools, ModeCursorsCarryTheirMark) {
+    const std::vector<std::string> add = MarkedCursorXpm("CR_TSELECTRECT+BM_ADD");
+    ASSERT_EQ(add.size(), 1u + 3u + 32u);
+    EXPECT_EQ(add[0], "32 32 3 1");
+    // The plus's bar on row 20 + 3, from column 25 to the edge; the tool's picture stays.
+    EXPECT_EQ(add[4 + 23].substr(25), ".#####.");
+    EXPECT_EQ(add[4 + 0].substr(0, 6), std::string(FindCursorImage("CR_TSELECTRECT")->Xpm[4]).substr(0, 6));
+    EXPECT_EQ(MarkedCursorXpm("CR_TSELECTRECT+BM_DELETE")[4 + 23].substr(25), ".#####.");
+    EXPECT_NE(MarkedCursorXpm("CR_TSELECTRECT+BM_AND"), add);
+    EXPECT_TRUE(MarkedCursorXpm("CR_TSELECTRECT+BM_NONE").empty());
+    EXPECT_TRUE(MarkedCursorXpm("CR_NONE+BM_ADD").empty());
+    EXPECT_TRUE(MarkedCursorXpm("CR_TSELECTRECT").empty());
 }
 
 }  // namespace

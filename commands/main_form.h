@@ -128,6 +128,9 @@ public:
     void PIEditToMaskClick();
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
     TToolOptions* ToolOptions() const { return FToolOptions; }
+    TEditSize* EditSize() const { return FEditSize; }
+    // A Window menu item ("MIShowOption"): shows, restores or hides its tool window.
+    void ShowClick(const std::string& item);
     // Sets the pop-up's states, as on opening it.
     void EditMoveMenuPopup();
     // Opens the pop-up at a screen point; its colour commands use the image pixel there.
@@ -194,6 +197,10 @@ private:
     void SelectionCommand(bool needsSelection, const std::function<void()>& command);
     // The mouse tools the client makes, with the options and the grid unit they read.
     void InstallToolFactory();
+    // main_form_windows.cpp: the tool windows of the Window menu, made on first use.
+    TDibForm* ToolWindow(const std::string& item, bool create);
+    TDibForm* FOptionForm = nullptr;
+    TDibForm* FPenForm = nullptr;
     // Owned by a child of the client, so that they outlive the tools it frees.
     TToolOptions* FToolOptions = nullptr;
     TEditSize* FEditSize = nullptr;

@@ -60,6 +60,9 @@ void TMainForm::InstallToolFactory() {
     FToolOptions = &kit->Options;
     FEditSize = &kit->EditSize;
     FToolFactory = &kit->Factory;
+    kit->EditSize.Load(App().Settings().GridSize);
+    kit->EditSize.History = &FGridHistory;
+    kit->EditSize.OnChanged = [this] { Broadcast(kMsgShapeOptions); };
     client->SetToolFactory(FToolFactory);
 }
 

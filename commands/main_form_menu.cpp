@@ -197,8 +197,8 @@ void TMainForm::BuildMenus() {
 
     QMenu* show = menu("MIShow", "&Finestra", true);
     AddItem(show, "MIShowToolBox", "&Strumenti", 0, nullptr);
-    AddItem(show, "MIShowOption", "&Opzioni", 0, nullptr);
-    AddItem(show, "MIShowPen", "&Matita", 0, nullptr);
+    AddItem(show, "MIShowOption", "&Opzioni", 0, [this] { ShowClick("MIShowOption"); });
+    AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
     AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
     AddItem(show, "MIShowPalette", "Palette", 0, nullptr);
     AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
@@ -267,6 +267,11 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
             Item("MIZoom" + std::to_string(i))->setChecked(kZoomSteps[i] == zoom);
     } else if (menuName == "MISetting") {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
+    } else if (menuName == "MIShow") {
+        for (const char* name : {"MIShowOption", "MIShowPen"}) {
+            const TDibForm* form = ToolWindow(name, false);
+            Item(name)->setChecked(form && form->isVisible());
+        }
     } else if (menuName == "MIKey") {
         enable("MIColor1", image && !busy);
         enable("MIColor2", image && !busy);

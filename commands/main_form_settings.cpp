@@ -6,6 +6,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "settings/main_keys.h"
+#include "tools/edit_size.h"
 #include "view/app_context.h"
 #include "view/form_timer.h"
 #include "view/paint_client.h"
@@ -17,6 +18,7 @@ void TMainForm::LoadSettings() {
     LoadShortcuts();
     TMainSettings& s = App().Settings();
     s = ReadMainSettings(ini);
+    if (EditSize()) EditSize()->Load(s.GridSize);
     const TShiftStateSettings shift = ReadShiftState(ini);
     ReadHistory(ini, kFileHistorySection, FFileHistory);
     ReadHistory(ini, kGridHistorySection, FGridHistory);
@@ -75,6 +77,7 @@ void TMainForm::SaveSettings() {
     s.MeasureType = client->GridMode();
     s.ZoomSize = client->Zoom();
     s.FileName = doc.FileName();
+    if (EditSize()) s.GridSize = EditSize()->Unit;
     if (const std::string tool = ToolItemName(client->ToolItem()); !tool.empty()) s.Mouse = tool;
     WriteMainSettings(ini, s);
     {

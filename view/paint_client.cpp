@@ -11,7 +11,9 @@
 #include "edit/selection.h"
 #include "image/dib_canvas.h"
 #include "image/int_math.h"
+#include "tools/cursor_images.h"
 #include "view/view_objects.h"
+#include <QPixmap>
 
 namespace pixmo {
 
@@ -267,8 +269,26 @@ void TPaintClient::UpdateTempToolFor(int shift) {
     if (!FTempTool && FTool) Guarded([&] { FTool->ShiftChanged(shift, false); });
 }
 
+void TPaintClient::RegisterCursor(int id, const std::string& resourceName) {
+    const TCursorImage* image = FindCursorImage(resourceName);
+    if (!image) {
+        FCursors.erase(id);
+        return;
+    }
+    FCursors[id] = QCursor(QPixmap(image->Xpm), image->HotX, image->HotY);
+}
+
 void TPaintClient::SetCursorId(int id) {
     FCursorId = id;
+    if (FCursors.empty()) {
+        // The move and pick cursors are ours from the start.
+        RegisterCursor(kCursorMove, "CR_MOVE");
+        RegisterCursor(kCursorGetColor, "CR_GETCOLOR");
+    }
+    if (const auto it = FCursors.find(id); it != FCursors.end()) {
+        viewport()->setCursor(it->second);
+        return;
+    }
     viewport()->setCursor(QCursor(CursorShapeOf(id)));
 }
 

@@ -3,7 +3,9 @@
 // with the pixel grid and the unit grid, animates the selection outline, owns the current
 // and the temporary mouse tool and routes every mouse event to them. The document (image,
 // selection, undo, colour indices) is the edit context's; the client is its TEditClient.
+#include <QCursor>
 #include <QImage>
+#include <map>
 #include <QString>
 #include <QTimer>
 #include <array>
@@ -12,6 +14,7 @@
 
 #include "edit/edit_client.h"
 #include "image/dib.h"
+#include "tools/mouse.h"
 #include "tools/mouse_tool.h"
 #include "view/client.h"
 #include "view/selection_outline.h"
@@ -32,7 +35,7 @@ struct TClientShiftKeys {
     int Duplicate = 6;
 };
 
-class TPaintClient : public TClient, public TEditClient, public TToolHost {
+class TPaintClient : public TClient, public TEditClient, public TToolHost, public TToolHostExtras {
     Q_OBJECT
 public:
     // `objects` (not owned) holds the back buffer and the outline masks; null makes a
@@ -134,6 +137,12 @@ public:
     void ScrollBy(int dx, int dy) override { Scroller().ScrollBy(dx, dy); }
     bool RightButtonDrag() const override { return FRightButton; }
 
+    // --- TToolHostExtras ---
+    bool LeftButtonHeld() const override { return LeftDragging(); }
+    void ReleasePointer() override { EndDrag(); }
+    // Our own cursor picture of that name (resources/cursors) for the id.
+    void RegisterCursor(int id, const std::string& resourceName) override;
+
     void Scrolled() override;
 
     // The pen image's cache is dropped (queued; repeated requests fold into one).
@@ -211,6 +220,7 @@ private:
     bool FOutlinePending = false;
     bool FPenDropPending = false;
     int FCursorId = kCursorArrow;
+    std::map<int, QCursor> FCursors;
     int FBusyDepth = 0;
     Qt::KeyboardModifiers FModifiers;
 };

@@ -1,0 +1,37 @@
+// The Window menu: each item toggles its tool window, made the first time it is wanted.
+#include "commands/main_form.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+#include "windows/option_form.h"
+#include "windows/pen_form.h"
+
+namespace pixmo {
+
+TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
+    if (item == "MIShowOption") {
+        if (!FOptionForm && create && FToolOptions) FOptionForm = new TOptionForm(App(), *FToolOptions, this);
+        return FOptionForm;
+    }
+    if (item == "MIShowPen") {
+        if (!FPenForm && create) FPenForm = new TPenForm(App(), this);
+        return FPenForm;
+    }
+    return nullptr;
+}
+
+void TMainForm::ShowClick(const std::string& item) {
+    TDibForm* form = ToolWindow(item, true);
+    if (!form) return;
+    if (form->isMinimized()) {
+        form->showNormal();
+    } else if (form->isVisible()) {
+        form->hide();
+        activateWindow();
+        if (Client()) Client()->setFocus();
+    } else {
+        form->show();
+    }
+    if (QAction* a = Item(item)) a->setChecked(form->isVisible());
+}
+
+}  // namespace pixmo

@@ -1,0 +1,171 @@
+#include "windows/option_form.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "edit/edit_context.h"
+#include "settings/main_keys.h"
+#include "tools/draw_tools.h"
+#include "tools/internal_draw.h"
+#include "tools/select_mice.h"
+#include "tools/tool_options.h"
+#include "uikit/number_edit.h"
+#include "view/app_context.h"
+#include "view/custom_main_form.h"
+#include "view/paint_client.h"
+
+namespace pixmo {
+
+namespace {
+constexpr int kClientWidth = 225, kPanelHeight = 26;
+
+QWidget* Panel(const char* name, QWidget* parent, QLayout* into) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setFixedHeight(kPanelHeight);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 0, 4, 0);
+    into->addWidget(panel);
+    return panel;
+}
+}  // namespace
+
+TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* parent)
+    : TDibForm(app, "OptionForm", false, parent, Qt::Tool), FOptions(options) {
+    setWindowTitle("Opzioni");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    PNTrans = Panel("PNTrans", this, layout);
+    PNTrans->layout()->addWidget(new QLabel("Transparenza", PNTrans));
+    SBTransRate = new QScrollBar(Qt::Horizontal, PNTrans);
+    SBTransRate->setObjectName("SBTransRate");
+    SBTransRate->setRange(0, 100);
+    PNTrans->layout()->addWidget(SBTransRate);
+    PBTransRate = new QPushButton("100", PNTrans);
+    PBTransRate->setObjectName("PBTransRate");
+    PNTrans->layout()->addWidget(PBTransRate);
+    connect(SBTransRate, &QScrollBar::sliderReleased, this, &TOptionForm::TransRateChanged);
+    connect(SBTransRate, &QScrollBar::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove) QMetaObject::invokeMethod(this, &TOptionForm::TransRateChanged, Qt::QueuedConnection);
+    });
+    connect(PBTransRate, &QPushButton::clicked, this, &TOptionForm::TransRateChanged);
+
+    TMainSettings& s = App().Settings();
+    PNSpray = Panel("PNSpray", this, layout);
+    PNSpray->layout()->addWidget(new QLabel("Spazio", PNSpray));
+    NEInterval = new TNumberEdit("NEInterval", "Spazio", -1, 1000, s.SprayInterval, PNSpray);
+    PNSpray->layout()->addWidget(NEInterval);
+    connect(NEInterval, &QLineEdit::textChanged, this, [this] {
+        if (auto v = NEInterval->Value()) App().Settings().SprayInterval = *v;
+    });
+
+    PNRMode = Panel("PNRMode", this, layout);
+    CBRDraw = new QCheckBox("Disegna Eroe Destro", PNRMode);
+    CBRDraw->setObjectName("CBRDraw");
+    PNRMode->layout()->addWidget(CBRDraw);
+    connect(CBRDraw, &QCheckBox::clicked, this, [this](bool on) {
+        App().Settings().RDraw = on;
+        if (TPaintClient* client = App().PaintClient()) client->SetRightButtonDraws(on);
+        Announce(kMsgRightDraws);
+    });
+
+    PNRect = Panel("PNRect", this, layout);
+    CBSquare = new QCheckBox("Quadrato", PNRect);
+    CBSquare->setObjectName("CBSquare");
+    CBCenter = new QCheckBox("Dal Centro", PNRect);
+    CBCenter->setObjectName("CBCenter");
+    PNRect->layout()->addWidget(CBSquare);
+    PNRect->layout()->addWidget(CBCenter);
+    auto flag = [this](int bit) {
+        return [this, bit](bool on) {
+            uint8_t& opt = App().Settings().DefRectOpt;
+            opt = static_cast<uint8_t>(on ? opt | bit : opt & ~bit);
+            Announce(kMsgShapeOptions);
+        };
+    };
+    connect(CBSquare, &QCheckBox::clicked, this, flag(1));
+    connect(CBCenter, &QCheckBox::clicked, this, flag(2));
+
+    PNLimit = Panel("PNLimit", this, layout);
+    PNLimit->layout()->addWidget(new QLabel("Tolleranza", PNLimit));
+    NELimit = new TNumberEdit("NELimit", "Tolleranza", 0, 255, s.SelectLimit, PNLimit);
+    PNLimit->layout()->addWidget(NELimit);
+    connect(NELimit, &QLineEdit::textChanged, this, [this] {
+        if (auto v = NELimit->Value()) App().Settings().SelectLimit = *v;
+    });
+
+    PNSelectColors = Panel("PNSelectColors", this, layout);
+    CBSelectInSight = new QCheckBox(QString::fromUtf8("Solo nell'Area Visibile"), PNSelectColors);
+    CBSelectInSight->setObjectName("CBSelectInSight");
+    PNSelectColors->layout()->addWidget(CBSelectInSight);
+    connect(CBSelectInSight, &QCheckBox::clicked, this, [this](bool on) {
+        App().Settings().SelectInSight = on;
+        Announce(kMsgSelectInSight);
+    });
+
+    layout->addStretch(1);
+    SetDesignedSize(QSize(kClientWidth, 3 * kPanelHeight));
+    resize(kClientWidth, 3 * kPanelHeight);
+    LoadControls();
+    ShowPanels();
+    AfterConstruction();
+}
+
+TOptionForm::~TOptionForm() { BeforeDestruction(); }
+
+void TOptionForm::Announce(int message) {
+    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(message);
+}
+
+void TOptionForm::LoadControls() {
+    const TMainSettings& s = App().Settings();
+    CBRDraw->setChecked(s.RDraw);
+    SBTransRate->setValue(100 - FOptions.TransRate());
+    NEInterval->SetValue(s.SprayInterval);
+    NELimit->SetValue(s.SelectLimit);
+    CBSelectInSight->setChecked(s.SelectInSight);
+    CBSquare->setChecked(s.DefRectOpt & 1);
+    CBCenter->setChecked(s.DefRectOpt & 2);
+}
+
+void TOptionForm::ShowPanels() {
+    TPaintClient* client = App().PaintClient();
+    auto* tool = client ? dynamic_cast<TMouse*>(client->Tool()) : nullptr;
+    const bool draws = tool && dynamic_cast<TInternalDraw*>(tool->Internal.get());
+    PNTrans->setVisible(draws);
+    PNSpray->setVisible(tool && dynamic_cast<TDrawSprayMouse*>(tool));
+    PNRMode->setVisible(draws);
+    PNRect->setVisible(tool && dynamic_cast<TRectMouse*>(tool));
+    PNLimit->setVisible(tool && dynamic_cast<TSelectSurfaceMouse*>(tool) && !dynamic_cast<TSelectBorderMouse*>(tool));
+    PNSelectColors->setVisible(tool && dynamic_cast<TSelectColorsMouse*>(tool));
+}
+
+void TOptionForm::TransRateChanged() {
+    FOptions.SetTransRate(100 - SBTransRate->value(), App().Edit().Dib(), &App().Edit().Client());
+}
+
+void TOptionForm::ResetTransRate() {
+    FOptions.SetTransRate(0, nullptr);
+    SBTransRate->setValue(100);
+}
+
+void TOptionForm::HandleMessage(int message, intptr_t, intptr_t) {
+    switch (message) {
+        case kMsgToolChanged: ShowPanels(); break;
+        case kMsgShapeOptions:
+            CBSquare->setChecked(App().Settings().DefRectOpt & 1);
+            CBCenter->setChecked(App().Settings().DefRectOpt & 2);
+            break;
+        case kMsgRightDraws: CBRDraw->setChecked(App().Settings().RDraw); break;
+        case kMsgSelectInSight: CBSelectInSight->setChecked(App().Settings().SelectInSight); break;
+        case kMsgPaletteChanged:
+            if (FOptions.TransRate() != 0) ResetTransRate();
+            break;
+        case kMsgNewImage: ResetTransRate(); break;
+        default: break;
+    }
+}
+
+}  // namespace pixmo

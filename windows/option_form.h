@@ -1,0 +1,51 @@
+#pragma once
+// TOptionForm ("Opzioni"): the options of the current mouse tool in six panels, each shown
+// only for the tools it applies to, and the transparency table behind the rate.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+
+#include "view/dib_form.h"
+
+namespace pixmo {
+
+class TNumberEdit;
+class TToolOptions;
+
+class TOptionForm : public TDibForm {
+    Q_OBJECT
+public:
+    TOptionForm(TAppContext& app, TToolOptions& options, QWidget* parent = nullptr);
+    ~TOptionForm() override;
+
+    QWidget* PNTrans = nullptr;
+    QWidget* PNSpray = nullptr;
+    QWidget* PNRMode = nullptr;
+    QWidget* PNRect = nullptr;
+    QWidget* PNLimit = nullptr;
+    QWidget* PNSelectColors = nullptr;
+    QScrollBar* SBTransRate = nullptr;
+    QPushButton* PBTransRate = nullptr;
+    TNumberEdit* NEInterval = nullptr;
+    TNumberEdit* NELimit = nullptr;
+    QCheckBox* CBRDraw = nullptr;
+    QCheckBox* CBSquare = nullptr;
+    QCheckBox* CBCenter = nullptr;
+    QCheckBox* CBSelectInSight = nullptr;
+
+    // The panels that apply to the current tool (message 1225).
+    void ShowPanels();
+    // The rate from the scroll bar's position: 100 - position, and a new table.
+    void TransRateChanged();
+    void HandleMessage(int message, intptr_t wparam, intptr_t lparam) override;
+
+private:
+    void Announce(int message);
+    void LoadControls();
+    void ResetTransRate();
+    TToolOptions& FOptions;
+};
+
+}  // namespace pixmo

@@ -1,0 +1,139 @@
+// The option window's panels per tool and its controls; the pen window's clicks.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "image/clipboard.h"
+#include "settings/main_keys.h"
+#include "support/test_support.h"
+#include "tools/edit_size.h"
+#include "tools/tool_factory.h"
+#include "tools/tool_options.h"
+#include "uikit/number_edit.h"
+#include "uikit/number_input_dialog.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+#include "windows/option_form.h"
+#include "windows/pen_form.h"
+
+namespace pixmo::test {
+namespace {
+
+struct TWindowsFixture {
+    std::string Dir = MakeTempDir();
+    TAppContext App{Dir + "/pixmo3.ini", TParams{}, std::make_unique<TMemoryClipboard>()};
+    TToolOptions Options;
+    TEditSize EditSize;
+    TPixmoToolFactory Factory{TToolEnvironment{App.Edit(), App.Settings(), Options, EditSize}};
+    TPaintClient Client;
+
+    TWindowsFixture() {
+        Client.SetContext(&App.Edit());
+        Client.SetToolFactory(&Factory);
+        App.SetPaintClient(&Client);
+        App.AttachClient(&Client);
+        Client.SetDib(FromGrid({"0123", "4567"}, 16));
+    }
+    ~TWindowsFixture() {
+        Client.SelectTool(TToolItem::None);
+        App.AttachClient(nullptr);
+        App.SetPaintClient(nullptr);
+    }
+};
+
+std::string Shown(const TOptionForm& f) {
+    std::string s;
+    for (const QWidget* p : {f.PNTrans, f.PNSpray, f.PNRMode, f.PNRect, f.PNLimit, f.PNSelectColors})
+        if (!p->isHidden()) s += p->objectName().toStdString() + " ";
+    return s;
+}
+
+TEST(OptionForm, PanelsPerTool) {
+    TWindowsFixture f;
+    TOptionForm form(f.App, f.Options);
+    EXPECT_EQ(Shown(form), "");
+    const std::pair<TToolItem, const char*> cases[] = {
+        {TToolItem::DrawDot, "PNTrans PNRMode "},
+        {TToolItem::DrawSpray, "PNTrans PNSpray PNRMode "},
+        {TToolItem::DrawRect, "PNTrans PNRMode PNRect "},
+        {TToolItem::FillEllipse, "PNTrans PNRMode PNRect "},
+        {TToolItem::DrawLine, "PNTrans PNRMode PNRect "},
+        {TToolItem::Fill, "PNTrans PNRMode "},
+        {TToolItem::SelectRect, "PNRect "},
+        {TToolItem::SelectSurface, "PNLimit "},
+        {TToolItem::SelectBorder, ""},
+        {TToolItem::SelectColors, "PNSelectColors "},
+    };
+    for (const auto& [item, panels] : cases) {
+        f.Client.SelectTool(item);
+        form.HandleMessage(1225, 0, 0);
+        EXPECT_EQ(Shown(form), panels) << static_cast<int>(item);
+    }
+}
+
+TEST(OptionForm, ControlsChangeTheOptions) {
+    TWindowsFixture f;
+    TOptionForm form(f.App, f.Options);
+    EXPECT_EQ(form.SBTransRate->value(), 100);
+    form.SBTransRate->setValue(50);
+    QTest::mouseClick(form.PBTransRate, Qt::LeftButton);
+    EXPECT_EQ(f.Options.TransRate(), 50);
+    form.HandleMessage(1249, 0, 0);  // palette changed: opaque again
+    EXPECT_EQ(f.Options.TransRate(), 0);
+    EXPECT_EQ(form.SBTransRate->value(), 100);
+
+    form.CBSquare->click();
+    form.CBCenter->click();
+    EXPECT_EQ(f.App.Settings().DefRectOpt, 3);
+    form.CBSquare->click();
+    EXPECT_EQ(f.App.Settings().DefRectOpt, 2);
+    form.CBRDraw->click();
+    EXPECT_TRUE(f.App.Settings().RDraw);
+    EXPECT_TRUE(f.Client.RightButtonDraws());
+    form.NEInterval->setText("3");
+    EXPECT_EQ(f.App.Settings().SprayInterval, 3);
+    form.NELimit->setText("300");  // out of range: kept
+    EXPECT_EQ(f.App.Settings().SelectLimit, 0);
+}
+
+TEST(PenForm, ClicksDoubleClicksAndTheRightButton) {
+    TWindowsFixture f;
+    TPenForm form(f.App);
+    TMainSettings& s = f.App.Settings();
+    TPenGrid* grid = form.Grid();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(3).center());
+    EXPECT_EQ(s.NPen1, 3);
+    QTest::mouseClick(grid, Qt::RightButton, {}, grid->CellRect(9).center());
+    EXPECT_EQ(s.NPen2, 1);  // the right button does not draw: nothing
+    form.CellDoubleClick(9, true);
+    EXPECT_EQ(s.PenWidths[9], 40);
+    s.RDraw = true;
+    QTest::mouseClick(grid, Qt::RightButton, {}, grid->CellRect(9).center());
+    EXPECT_EQ(s.NPen2, 9);
+
+    // The width dialog refuses 0 and 101 and takes 7.
+    std::vector<std::string> answers{"0", "101", "7"};
+    int asked = 0;
+    auto previous = TNumberInputDialog::SetHook([&](TNumberInputDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "ペンの太さ");
+        EXPECT_EQ(dialog.Edit()->text().toStdString(), "3");
+        for (const std::string& a : answers) {
+            dialog.Edit()->setText(QString::fromStdString(a));
+            if (a != "7") {
+                EXPECT_FALSE(dialog.Edit()->IsValid());
+            }
+        }
+        ++asked;
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    });
+    form.CellDoubleClick(2, false);
+    TNumberInputDialog::SetHook(previous);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(s.PenWidths[2], 7);
+}
+
+}  // namespace
+}  // namespace pixmo::test

@@ -12,6 +12,7 @@
 #include "image/dib_canvas.h"
 #include "image/int_math.h"
 #include "tools/cursor_images.h"
+#include "tools/select_marks.h"
 #include "view/view_objects.h"
 #include <QPixmap>
 
@@ -272,7 +273,16 @@ void TPaintClient::UpdateTempToolFor(int shift) {
 void TPaintClient::RegisterCursor(int id, const std::string& resourceName) {
     const TCursorImage* image = FindCursorImage(resourceName);
     if (!image) {
-        FCursors.erase(id);
+        // A selection tool's mode cursor: the tool's picture with the mode's mark on it.
+        const std::vector<std::string> marked = MarkedCursorXpm(resourceName);
+        const TCursorImage* base = FindCursorImage(resourceName.substr(0, resourceName.find('+')));
+        if (marked.empty() || !base) {
+            FCursors.erase(id);
+            return;
+        }
+        std::vector<const char*> lines;
+        for (const std::string& line : marked) lines.push_back(line.c_str());
+        FCursors[id] = QCursor(QPixmap(lines.data()), base->HotX, base->HotY);
         return;
     }
     FCursors[id] = QCursor(QPixmap(image->Xpm), image->HotX, image->HotY);

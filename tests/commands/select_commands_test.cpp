@@ -105,6 +105,10 @@ TEST_F(SelectCommandsTest, ToolsThroughTheClient) {
     // A modifier key's event carries the state before it; Qt adds the key itself.
     QTest::keyPress(form.Client(), Qt::Key_Shift);
     FMods = Qt::ShiftModifier;
+    // The Add mode's cursor: the wand's picture with its mark.
+    EXPECT_EQ(form.Client()->CursorId(), 102);
+    EXPECT_EQ(form.Client()->viewport()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_FALSE(form.Client()->viewport()->cursor().pixmap().isNull());
     Drag({{5, 0}});
     FMods = {};
     QTest::keyRelease(form.Client(), Qt::Key_Shift, Qt::ShiftModifier);

@@ -87,6 +87,10 @@ public:
     void MISelectPenColorClick();
     void MISelectPenModeClick();
     void MIUseEditSizeClick();
+    void MISetEditSizeClick();
+    // A recent grid unit "x,y": taken out of the history and made the unit.
+    void GridHistoryClick(const std::string& entry);
+    void RebuildGridHistoryMenu();
     void MIHelpContentsClick();
     void MIHelpOnHelpClick();
     void MIHelpAboutClick();
@@ -186,6 +190,7 @@ private:
     std::map<std::string, int> FDesignedShortcuts;
     std::map<std::string, int> FShortcuts;
     std::vector<QAction*> FFileHistoryItems;
+    std::vector<QAction*> FGridHistoryItems;
     // main_form_edit.cpp, main_form_select.cpp, main_form_keys.cpp
     void BuildEditCommands();
     void UpdateEditMenuStates();

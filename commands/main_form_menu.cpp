@@ -225,7 +225,7 @@ void TMainForm::BuildMenus() {
     AddItem(setting, "MISetSize", "Dimensioni &Immagine...", 0, nullptr);
     AddSeparator(setting, "N1");
     AddItem(setting, "MIUseEditSize", "Usa &Griglia", 0, [this] { MIUseEditSizeClick(); })->setCheckable(true);
-    AddItem(setting, "MISetEditSize", U("Imposta &Unità Griglia..."), 0, nullptr);
+    AddItem(setting, "MISetEditSize", U("Imposta &Unità Griglia..."), 0, [this] { MISetEditSizeClick(); });
     AddSeparator(setting, "MSGrid", false);
 
     QMenu* help = menu("MIHelp", "&Aiuto", true);
@@ -267,6 +267,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
             Item("MIZoom" + std::to_string(i))->setChecked(kZoomSteps[i] == zoom);
     } else if (menuName == "MISetting") {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
+        RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
         for (const char* name : {"MIShowOption", "MIShowPen"}) {
             const TDibForm* form = ToolWindow(name, false);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 
 #include "commands/edit_popup_menu.h"
 #include "commands/main_form.h"
@@ -24,19 +25,54 @@ namespace pixmo {
 
 namespace {
 
-// Eats clicks and keys for as long as it lives.
+// Eats the clicks and keys that wait in the queue when a long operation ends; it goes once
+// the event loop has had its next turn.
 class TInputSwallower : public QObject {
 public:
+    using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
             case QEvent::KeyPress:
-            case QEvent::KeyRelease:
             case QEvent::ShortcutOverride: return true;
             default: return false;
         }
     }
+};
+
+// The document's way to the client, with the hourglass going through the main window's
+// bracket (timer, cursor, queued input) instead of the client's plain cursor. Nested
+// brackets act once, at the outermost pair.
+class TBracketedClient : public QObject, public TEditClient {
+public:
+    TBracketedClient(TPaintClient& client, TMainForm& form) : QObject(&client), C(client), F(form) {}
+    bool IsBusy() const override { return C.IsBusy(); }
+    void RepaintImageRect(const TRect& r) override { C.RepaintImageRect(r); }
+    void InvalidateImageRect(const TRect& r) override { C.InvalidateImageRect(r); }
+    void InvalidateAll() override { C.InvalidateAll(); }
+    void UpdateNow() override { C.UpdateNow(); }
+    void RedrawOutline() override { C.RedrawOutline(); }
+    void UpdateToolCursor() override { C.UpdateToolCursor(); }
+    void AbortTool() override { C.AbortTool(); }
+    TPoint CursorImagePoint() const override { return C.CursorImagePoint(); }
+    TRect VisibleImageRect() const override { return C.VisibleImageRect(); }
+    void BringToFront() override { C.BringToFront(); }
+    void ImageInstalled() override { C.ImageInstalled(); }
+    void PaletteChanged() override { C.PaletteChanged(); }
+    void ColorIndexChanged(int which) override { C.ColorIndexChanged(which); }
+    void BeginBusyCursor() override {
+        if (FDepth++ == 0) F.BeginBusy();
+    }
+    void EndBusyCursor() override {
+        if (FDepth > 0 && --FDepth == 0) F.EndBusy();
+    }
+    void ExchangePaletteEntries(int a, int b) override { C.ExchangePaletteEntries(a, b); }
+
+private:
+    TPaintClient& C;
+    TMainForm& F;
+    int FDepth = 0;
 };
 
 // The factory, the options and the grid unit the tools hold references to.
@@ -69,6 +105,8 @@ void TMainForm::InstallToolFactory() {
 
 void TMainForm::BuildEditCommands() {
     InstallToolFactory();
+    // A child of the client: the window drops the document's link to it before the client goes.
+    if (TPaintClient* client = Client()) App().AttachClient(new TBracketedClient(*client, *this));
     FEditMoveMenu = new TEditPopupMenu(this);
     TEditPopupMenu* m = FEditMoveMenu;
     auto on = [this, m](const char* name, std::function<void()> handler) {
@@ -229,15 +267,14 @@ void TMainForm::BeginBusy() {
 
 void TMainForm::EndBusy() {
     if (!FBusyShown) return;
-    TPaintClient* client = Client();
-    if (client && client->IsDragging() && QGuiApplication::mouseButtons() == Qt::NoButton) client->AbortTool();
-    {
-        // What the user pressed while waiting is not meant for what comes next.
-        TInputSwallower swallower;
-        qApp->installEventFilter(&swallower);
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        qApp->removeEventFilter(&swallower);
-    }
+    // What the user pressed while waiting is not meant for what comes next. Nothing is
+    // dispatched here: the operation may have run inside a mouse handler.
+    auto* swallower = new TInputSwallower(qApp);
+    qApp->installEventFilter(swallower);
+    QTimer::singleShot(0, swallower, [swallower] {
+        qApp->removeEventFilter(swallower);
+        swallower->deleteLater();
+    });
     QGuiApplication::restoreOverrideCursor();
     FTimer->SetEnabled(FBusyTimerWasOn);
     FBusyShown = false;

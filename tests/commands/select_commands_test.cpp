@@ -3,6 +3,7 @@
 // opened, and files dropped with a modifier pasted as a floating piece.
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "edit/undo.h"
 #include "main_form_fixture.h"
 #include "view/paint_client.h"
+#include "view/form_timer.h"
 #include "view/status_panel.h"
 
 namespace pixmo::test {
@@ -47,6 +49,8 @@ protected:
         Send(QEvent::MouseButtonPress, Qt::LeftButton, *points.begin());
         for (const TPoint* p = points.begin() + 1; p != points.end(); ++p) Send(QEvent::MouseMove, Qt::NoButton, *p);
         Send(QEvent::MouseButtonRelease, Qt::LeftButton, *(points.end() - 1));
+        // The event loop's turn: clicks queued behind a long operation are dropped until then.
+        QApplication::processEvents();
     }
     std::string Message() { return FForm->StatusBar()->MessagePanel()->text().toStdString(); }
     Rows Selected() { return ToGrid(*Doc().Selection().Mask()); }
@@ -188,6 +192,33 @@ TEST_F(SelectCommandsTest, PopUpOnARightClickAndItsColourCommands) {
     EXPECT_EQ(Selected(), (Rows{"....", ".#..", ".#.."}));
     form.Item("MIDeleteCursorColor")->trigger();
     EXPECT_TRUE(Doc().Selection().IsEmpty());
+}
+
+TEST_F(SelectCommandsTest, BusyBracketRestsTheTimerAndDropsQueuedClicks) {
+    TMainForm& form = Open({"1111", "1111"});
+    form.Item("MISelectRect")->trigger();
+    ASSERT_TRUE(form.Timer()->Enabled());
+    TEditClient& client = Doc().Client();
+    client.BeginBusyCursor();
+    client.BeginBusyCursor();
+    EXPECT_TRUE(form.IsBusyShown());
+    EXPECT_FALSE(form.Timer()->Enabled());
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    client.EndBusyCursor();
+    EXPECT_TRUE(form.IsBusyShown());  // the inner pair does nothing
+    client.EndBusyCursor();
+    EXPECT_FALSE(form.IsBusyShown());
+    EXPECT_TRUE(form.Timer()->Enabled());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // A click that waited behind the operation is not taken; the next one is.
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, {0, 0});
+    Send(QEvent::MouseButtonRelease, Qt::LeftButton, {2, 1});
+    EXPECT_TRUE(Doc().Selection().IsEmpty());
+    QApplication::processEvents();
+    Drag({{0, 0}, {1, 0}, {2, 1}});
+    EXPECT_EQ(Doc().Selection().GetRect(), (TRect{0, 0, 3, 2}));
 }
 
 TEST_F(SelectCommandsTest, DroppedFileWithAModifierPastesFloating) {

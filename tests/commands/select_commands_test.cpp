@@ -121,6 +121,12 @@ TEST_F(SelectCommandsTest, ToolsThroughTheClient) {
     form.Item("MISelectColors")->trigger();
     Drag({{3, 3}, {4, 3}});
     EXPECT_EQ(Selected(), (Rows{"..##..", ".###..", "...##.", "######"}));
+
+    // The lasso: one free-hand drag, closed by the release.
+    Doc().Selection().Clear();
+    form.Item("MISelectRegion")->trigger();
+    Drag({{1, 0}, {4, 0}, {4, 2}, {1, 2}});
+    EXPECT_EQ(Selected(), (Rows{".####.", ".####.", ".####.", "......"}));
     EXPECT_EQ(ToGrid(*Doc().Dib()), before);
 }
 

@@ -13,17 +13,8 @@
 #include "formats/install_formats.h"
 #include "settings/params.h"
 #include "settings/settings_location.h"
-#include "uikit/placement.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
-
-namespace {
-// The tool windows reopened at start-up when their "Place" says they were open, in this
-// order. FIXME: the windows themselves come with the tool windows' issue; until then none
-// is created.
-constexpr const char* kToolWindowOrder[] = {"PenForm",     "ToolForm",      "OptionForm", "PlaceForm",
-                                            "PaletteForm", "AnimationForm", "TextForm",   "ShiftForm"};
-}  // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer clock;
@@ -44,7 +35,7 @@ int main(int argc, char** argv) {
     {
         pixmo::TMainForm form(context);
         form.Start();
-        for (const char* section : kToolWindowOrder) (void)pixmo::PlacementSaysOpen(context.Ini(), section);
+        form.OpenToolWindowsAtStart();
         if (!form.isVisible()) form.show();
         form.activateWindow();
         form.Client()->setFocus();

@@ -91,6 +91,8 @@ public:
     // A recent grid unit "x,y": taken out of the history and made the unit.
     void GridHistoryClick(const std::string& entry);
     void RebuildGridHistoryMenu();
+    // At start-up: the tool windows whose "Place" says they were open, in the fixed order.
+    void OpenToolWindowsAtStart();
     void MIHelpContentsClick();
     void MIHelpOnHelpClick();
     void MIHelpAboutClick();

@@ -1,5 +1,6 @@
 // The Window menu: each item toggles its tool window, made the first time it is wanted.
 #include "commands/main_form.h"
+#include "uikit/placement.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
 #include "windows/option_form.h"
@@ -17,6 +18,20 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
         return FPenForm;
     }
     return nullptr;
+}
+
+void TMainForm::OpenToolWindowsAtStart() {
+    // Settings section and Window menu item, in the order the windows are reopened. FIXME:
+    // the tool box, navigator, palette, animation, text and shift windows come later.
+    static const char* const kOrder[][2] = {
+        {"PenForm", "MIShowPen"},           {"ToolForm", ""},      {"OptionForm", "MIShowOption"},
+        {"PlaceForm", ""},                  {"PaletteForm", ""},   {"AnimationForm", ""},
+        {"TextForm", ""},                   {"ShiftForm", ""},
+    };
+    for (const auto& [section, item] : kOrder) {
+        if (!PlacementSaysOpen(App().Ini(), section)) continue;
+        if (TDibForm* form = ToolWindow(item, true)) form->show();
+    }
 }
 
 void TMainForm::ShowClick(const std::string& item) {

@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "commands/edit_size_dialog.h"
+#include "settings/ini.h"
 #include "main_form_fixture.h"
 #include "tools/edit_size.h"
 #include "view/app_context.h"
@@ -53,6 +54,28 @@ TEST_F(MainFormTest, RecentGridUnitsStandAboveTheGridSeparator) {
     EXPECT_EQ(editSize.Unit, (TPoint{8, 8}));
     EXPECT_LT(form.GridHistory().IndexOf(entry), 0);
     EXPECT_GE(form.GridHistory().IndexOf("10,12"), 0);
+}
+
+}  // namespace pixmo::test
+
+namespace pixmo::test {
+
+// Start-up reopens the tool windows whose "Place" starts with a non-zero number, and only those.
+TEST_F(MainFormTest, ToolWindowsStoredOpenAreReopenedAtStart) {
+    {
+        TIni ini(Path("pixmo3.ini"));
+        ini.Section = "PenForm";
+        ini.WriteString("Place", "1,40,40,200,120");
+        ini.Section = "OptionForm";
+        ini.WriteString("Place", "0,40,200,200,300");
+    }
+    TMainForm& form = Build();
+    form.OpenToolWindowsAtStart();
+    const QWidget* pen = form.findChild<QWidget*>("PenForm");
+    ASSERT_NE(pen, nullptr);
+    EXPECT_TRUE(pen->isVisible());
+    const QWidget* option = form.findChild<QWidget*>("OptionForm");
+    EXPECT_TRUE(option == nullptr || !option->isVisible());
 }
 
 }  // namespace pixmo::test

@@ -45,6 +45,7 @@ void TPenGrid::paintEvent(QPaintEvent*) {
         const bool selected = i == s.NPen1 || (s.RDraw && i == s.NPen2);
         if (selected) painter.fillRect(r, QColor(0xC0, 0xD8, 0xFF));
         painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+        painter.setBrush(Qt::NoBrush);  // the previous cell left a black brush behind
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         const int width = s.PenWidths[static_cast<size_t>(i)];
         const QPoint c(r.left() + r.width() / 2, r.top() + r.height() / 2);

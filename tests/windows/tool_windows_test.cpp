@@ -137,3 +137,26 @@ TEST(PenForm, ClicksDoubleClicksAndTheRightButton) {
 
 }  // namespace
 }  // namespace pixmo::test
+
+namespace pixmo::test {
+
+// Each cell is white inside its grey frame, whatever the cells before it drew: the pen dot is
+// black, and the primary cell is highlighted.
+TEST(PenForm, CellsPaintWhiteWithTheirDot) {
+    TWindowsFixture f;
+    TPenForm form(f.App);
+    TPenGrid* grid = form.Grid();
+    grid->resize(grid->sizeHint().expandedTo(QSize(225, 65)));
+    const QImage shot = grid->grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    for (int i = 1; i < 14; ++i) {
+        const QRect r = grid->CellRect(i);
+        const QPoint inside = r.topLeft() + QPoint(2, 2);
+        EXPECT_EQ(shot.pixelColor(inside * dpr), QColor(Qt::white)) << "cell " << i;
+    }
+    const QRect first = grid->CellRect(4);  // width 5: black at the centre
+    EXPECT_EQ(shot.pixelColor(QPoint(first.left() + first.width() / 2, first.top() + first.height() / 2) * dpr),
+              QColor(Qt::black));
+}
+
+}  // namespace pixmo::test

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "edit/null_edit.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "image/clipboard.h"
@@ -20,17 +21,8 @@ namespace {
 
 using namespace pixmo;
 
-class TNoPanels : public TMainPanels {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowRect(const TRect&) override {}
-    void SetUndoPanel(const std::string&) override {}
-    void ModifiedChanged(bool) override {}
-    void FileNameChanged(const std::string&) override {}
-};
-
 struct TView {
-    TNoPanels Panels;
+    TNullPanels Panels;
     TMemoryClipboard Clipboard;
     TViewObjects Objects{QSize(1920, 1080)};
     TPaintClient Client{nullptr, &Objects};

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "edit/null_edit.h"
 #include "edit/edit_client.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
@@ -21,32 +22,6 @@
 namespace pixmo {
 namespace {
 
-struct TNullClient : TEditClient {
-    bool IsBusy() const override { return false; }
-    void RepaintImageRect(const TRect&) override {}
-    void InvalidateImageRect(const TRect&) override {}
-    void InvalidateAll() override {}
-    void UpdateNow() override {}
-    void RedrawOutline() override {}
-    void UpdateToolCursor() override {}
-    void AbortTool() override {}
-    TPoint CursorImagePoint() const override { return {}; }
-    TRect VisibleImageRect() const override { return {}; }
-    void BringToFront() override {}
-    void ImageInstalled() override {}
-    void PaletteChanged() override {}
-    void ColorIndexChanged(int) override {}
-    void BeginBusyCursor() override {}
-    void EndBusyCursor() override {}
-    void ExchangePaletteEntries(int, int) override {}
-};
-struct TNullPanels : TMainPanels {
-    void ShowMessage(const std::string&) override {}
-    void ShowRect(const TRect&) override {}
-    void SetUndoPanel(const std::string&) override {}
-    void ModifiedChanged(bool) override {}
-    void FileNameChanged(const std::string&) override {}
-};
 struct THost : TToolHost {
     int Cursor = 0;
     void SetCursorId(int id) override { Cursor = id; }
@@ -56,7 +31,7 @@ struct THost : TToolHost {
 };
 
 struct TSetup {
-    TNullClient Client;
+    TNullEditClient Client;
     TNullPanels Panels;
     TMemoryClipboard Clipboard;
     TEditContext Edit{Client, Panels, Clipboard};

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "edit/null_edit.h"
 #include "edit/edit_client.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
@@ -42,36 +43,6 @@ namespace {
 
 using namespace pixmo;
 
-class TQuietClient : public TEditClient {
-public:
-    bool IsBusy() const override { return false; }
-    void RepaintImageRect(const TRect&) override {}
-    void InvalidateImageRect(const TRect&) override {}
-    void InvalidateAll() override {}
-    void UpdateNow() override {}
-    void RedrawOutline() override {}
-    void UpdateToolCursor() override {}
-    void AbortTool() override {}
-    TPoint CursorImagePoint() const override { return {}; }
-    TRect VisibleImageRect() const override { return {}; }
-    void BringToFront() override {}
-    void ImageInstalled() override {}
-    void PaletteChanged() override {}
-    void ColorIndexChanged(int) override {}
-    void BeginBusyCursor() override {}
-    void EndBusyCursor() override {}
-    void ExchangePaletteEntries(int, int) override {}
-};
-
-class TQuietPanels : public TMainPanels {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowRect(const TRect&) override {}
-    void SetUndoPanel(const std::string&) override {}
-    void ModifiedChanged(bool) override {}
-    void FileNameChanged(const std::string&) override {}
-};
-
 constexpr int kStrokes = 10000;
 constexpr int kSide = 8000;
 
@@ -84,8 +55,8 @@ TRect StrokeRect(uint32_t& seed, int side) {
 }
 
 void BM_RecordStrokes(benchmark::State& state) {
-    TQuietClient client;
-    TQuietPanels panels;
+    TNullEditClient client;
+    TNullPanels panels;
     TMemoryClipboard clipboard;
     TEditContext context(client, panels, clipboard);
     context.SetDib(TDib::Create(kSide, kSide, 256));

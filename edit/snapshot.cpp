@@ -62,13 +62,14 @@ void PutSnapshotBack(TEditContext& context, const TSelectionSnapshot& s) {
         sel.SetBackground(nullptr);
     }
 }
-}  // namespace
 
-void RestoreSelection(TEditContext& context, TSelectionSnapshot& s) {
-    TSelectionSnapshot live = TakeSelectionSnapshot(context, false);
+// Runs `apply`, then on every path puts the step's rectangle in place and keeps the live
+// state in the step, so the next undo or redo swaps back; redisplays on success.
+template <class Apply>
+void SwapWithLive(TEditContext& context, TSelectionSnapshot& s, TSelectionSnapshot live, Apply apply) {
     TSelection& sel = context.Selection();
     try {
-        PutSnapshotBack(context, s);
+        apply();
     } catch (...) {
         sel.SetRect(s.Rect);
         s = std::move(live);
@@ -78,12 +79,16 @@ void RestoreSelection(TEditContext& context, TSelectionSnapshot& s) {
     s = std::move(live);
     Redisplay(context);
 }
+}  // namespace
+
+void RestoreSelection(TEditContext& context, TSelectionSnapshot& s) {
+    SwapWithLive(context, s, TakeSelectionSnapshot(context, false), [&] { PutSnapshotBack(context, s); });
+}
 
 void ReapplySelection(TEditContext& context, TSelectionSnapshot& s) {
-    TSelectionSnapshot live = TakeSelectionSnapshot(context, true);
     TSelection& sel = context.Selection();
     TDib* image = context.Dib();
-    try {
+    SwapWithLive(context, s, TakeSelectionSnapshot(context, true), [&] {
         if (image && !s.FloatMask.empty()) {
             // The step anchored whatever floated before it: the live piece stays drawn and
             // the new background is the image as it now is.
@@ -98,14 +103,7 @@ void ReapplySelection(TEditContext& context, TSelectionSnapshot& s) {
             sel.Clear();
             if (image && sel.Mask()) PasteBlock(*sel.Mask(), TopLeft(s.Rect), s.MaskPart);
         }
-    } catch (...) {
-        sel.SetRect(s.Rect);
-        s = std::move(live);
-        throw;
-    }
-    sel.SetRect(s.Rect);
-    s = std::move(live);
-    Redisplay(context);
+    });
 }
 
 TClearSnapshot TakeClearSnapshot(TEditContext& context, const TRect& rect) {

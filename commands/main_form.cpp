@@ -118,6 +118,8 @@ void TMainForm::FileNameChanged(const std::string& fileName) {
 void TMainForm::HandleMessage(int message, intptr_t wparam, intptr_t lparam) {
     TCustomMainForm::HandleMessage(message, wparam, lparam);
     if (message == kMsgNewImage || message == kMsgPaletteChanged) UpdateCaption();
+    // The status a tool left (a shape's size and angle) says nothing about the next one.
+    if (message == kMsgToolChanged) ShowMessageText(QString());
 }
 
 void TMainForm::UndoPanelClick() {
@@ -141,8 +143,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     if (FHelp) FHelp->close();
-    FreezePlacement();
+    // The tool windows are about to be hidden with their owner: keep whether they were open.
+    for (TDibForm* form : App().Forms()) form->FreezePlacement();
+    for (TDibForm* form : App().Forms())
+        if (form != this) form->hide();
     event->accept();
+    // Tool windows must never keep the program alive once the main window has gone.
+    QCoreApplication::quit();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

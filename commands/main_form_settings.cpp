@@ -1,10 +1,14 @@
 // What the main window reads when it is built and writes when it goes: the menu shortcuts,
 // its keys in the order of the settings table, the first document, the edit client's keys,
 // the current tool last; written back in the same order with the shortcuts last.
+#include <QTimer>
+
 #include "commands/main_form.h"
 #include "edit/edit_context.h"
 #include "edit/undo.h"
 #include "image/dib.h"
+#include "image/errors.h"
+#include "uikit/dialog_hooks.h"
 #include "settings/main_keys.h"
 #include "tools/edit_size.h"
 #include "view/app_context.h"
@@ -48,14 +52,19 @@ void TMainForm::LoadSettings() {
 }
 
 // The command line's file, else -C's clipboard, else the file open last time. A failure
-// here leaves the program without image.
+// here leaves the program without image; only a file the user named now is worth a message,
+// shown once the window is up.
 void TMainForm::OpenStartDocument() {
     const TParams& params = App().Params();
     try {
         if (!params.FileName.empty()) OpenFile(params.FileName);
         else if (params.HasSwitch('C')) MIFileCreateFromClipboardClick();
         else if (!App().Settings().FileName.empty()) OpenFile(App().Settings().FileName);
-    } catch (const std::exception&) {
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        if (params.FileName.empty()) return;
+        const QString text = QString::fromUtf8(e.what());
+        QTimer::singleShot(0, this, [this, text] { ShowErrorBox(this, text); });
     }
 }
 

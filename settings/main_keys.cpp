@@ -41,8 +41,8 @@ TMainSettings ReadMainSettings(TIni& ini) {
     s.BackupDir = ini.ReadString("BackupDir", s.BackupDir);
     s.FileName = ini.ReadString("FileName", s.FileName);
     s.DotLineVisible = ini.ReadBool("DotLineVisible", s.DotLineVisible);
-    s.DotLineHeight = ini.ReadInteger("DotLineHeight", s.DotLineHeight);
-    s.DotLineWidth = ini.ReadInteger("DotLineWidth", s.DotLineWidth);
+    s.DotLineHeight = std::clamp(ini.ReadInteger("DotLineHeight", s.DotLineHeight), 1, kDotLineLimit);
+    s.DotLineWidth = std::clamp(ini.ReadInteger("DotLineWidth", s.DotLineWidth), 1, kDotLineLimit);
     s.MeasureType = ini.ReadInteger("MeasureType", s.MeasureType);
     s.ZoomSize = ini.ReadInteger("ZoomSize", s.ZoomSize);
     s.Mouse = ini.ReadString("Mouse", s.Mouse);

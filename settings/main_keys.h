@@ -24,6 +24,8 @@ inline constexpr char kEditHistorySection[] = "EditHistory";
 inline constexpr int kPenWidthCount = 14;
 inline constexpr uint8_t kDefRectOptUseGrid = 4;
 inline constexpr int kGridSizeLimit = 8000;
+// The unit grid's spacing, as the settings dialog bounds it.
+inline constexpr int kDotLineLimit = 320;
 inline constexpr int kHistoryMaxLow = 10;
 inline constexpr int kHistoryMaxHigh = 20;
 // Shortcut values: the key code plus these.

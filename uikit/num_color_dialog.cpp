@@ -31,10 +31,10 @@ TNumColorDialog::TNumColorDialog(TIni& ini, const QString& name, const QString& 
     RB2 = radio("RB2", "2 Colori", 0);
     RB16 = radio("RB16", "16 Colori", 1);
     RB256 = radio("RB256", "256 Colori", 2);
-    RBElse = radio("RBElse", QString(), 3);
+    RBElse = radio("RBElse", "Altro", 3);
     NEElse = new TNumberEdit("NEElse", "Numero Colore", 2, 256, 64, box);
     grid->addWidget(NEElse, 3, 1, 1, 2);
-    RBPalette = radio("RBPalette", QString(), 4);
+    RBPalette = radio("RBPalette", "Palette", 4);
     EDPalette = new QLineEdit(box);
     EDPalette->setObjectName("EDPalette");
     grid->addWidget(EDPalette, 4, 1);
@@ -56,7 +56,7 @@ TNumColorDialog::TNumColorDialog(TIni& ini, const QString& name, const QString& 
     buttons->addWidget(CancelButton);
     main->addLayout(buttons);
 
-    connect(NEElse, &TNumberEdit::Pressed, this, [this] { RBElse->setChecked(true); });
+    connect(NEElse, &TNumberEdit::Pressed, this, [this] { ChooseWithFocus(RBElse, NEElse); });
     connect(BTPalette, &QPushButton::clicked, this, [this] { BrowsePalette(); });
     SBPalettes->SetOnChoose([this](const QString& text) {
         EDPalette->setText(text);
@@ -133,12 +133,19 @@ void TNumColorDialog::BrowsePalette() {
     if (auto name = AskFileName(this, request)) EDPalette->setText(*name);
 }
 
+// A click into a field chooses its option and the typing goes there.
+void TNumColorDialog::ChooseWithFocus(QRadioButton* option, QLineEdit* field) {
+    option->setChecked(true);
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+}
+
 // Presses over the palette controls or the number field reach the dialog while those are
 // disabled; they choose the matching button.
 void TNumColorDialog::mousePressEvent(QMouseEvent* event) {
     QWidget* child = childAt(event->position().toPoint());
-    if (child == EDPalette || child == BTPalette || child == SBPalettes) RBPalette->setChecked(true);
-    else if (child == NEElse) RBElse->setChecked(true);
+    if (child == EDPalette || child == BTPalette || child == SBPalettes) ChooseWithFocus(RBPalette, EDPalette);
+    else if (child == NEElse) ChooseWithFocus(RBElse, NEElse);
     TIniDialog::mousePressEvent(event);
 }
 
@@ -147,7 +154,7 @@ void TNumColorDialog::mousePressEvent(QMouseEvent* event) {
 namespace pixmo {
 
 bool TNumColorDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == EDPalette && event->type() == QEvent::MouseButtonPress) RBPalette->setChecked(true);
+    if (watched == EDPalette && event->type() == QEvent::MouseButtonPress) ChooseWithFocus(RBPalette, EDPalette);
     return TIniDialog::eventFilter(watched, event);
 }
 

@@ -53,6 +53,7 @@ protected:
 
 private:
     void BrowsePalette();
+    void ChooseWithFocus(QRadioButton* option, QLineEdit* field);
     QList<QRadioButton*> Buttons() const;
 
     QVBoxLayout* FExtra = nullptr;

@@ -23,9 +23,11 @@ struct TPlacementRules {
 };
 
 // Reads "Place" in ini's current section and applies it; returns whether there was one.
-// Errors are ignored. A stored size out of reason (not positive, over 16384) keeps the
-// window's own size, and a position on no screen keeps the window's own position.
+// Errors are ignored. A size that is not positive keeps the window's own size; otherwise
+// the rectangle is brought within the available area of the screen it is mostly on.
 bool LoadPlacement(QWidget& window, TIni& ini, const TPlacementRules& rules);
+// Puts a window that has no placement of its own just right of its owner, on screen.
+void PlaceBeside(QWidget& window, const QWidget& owner);
 // Writes "Place" in ini's current section; errors are ignored.
 void SavePlacement(const QWidget& window, TIni& ini);
 

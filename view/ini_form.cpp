@@ -22,7 +22,8 @@ void TIniForm::Report(const char* message) { ShowErrorBox(this, QString::fromUtf
 
 void TIniForm::LoadPlacement() {
     TSectionScope scope(FIni, SectionName());
-    pixmo::LoadPlacement(*this, FIni, TPlacementRules{FSizeable, FDesignedSize, !FIsMainWindow});
+    const bool stored = pixmo::LoadPlacement(*this, FIni, TPlacementRules{FSizeable, FDesignedSize, !FIsMainWindow});
+    if (!stored && !FIsMainWindow && parentWidget()) PlaceBeside(*this, *parentWidget()->window());
 }
 
 void TIniForm::SavePlacement() {

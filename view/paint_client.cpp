@@ -452,7 +452,12 @@ void TPaintClient::RedrawOutline() {
     QMetaObject::invokeMethod(this, [this] {
         FOutlinePending = false;
         const TDib* dib = Dib();
-        if (!FShowEdges || !dib || FContext->Selection().IsFloating() || IsDragging()) return;
+        if (!FShowEdges || !dib) return;
+        if (FContext->Selection().IsFloating() || IsDragging()) {
+            // No outline shows now; the last one drawn must not stay behind on screen.
+            EraseOutline();
+            return;
+        }
         OutlineChanged();
     }, Qt::QueuedConnection);
 }

@@ -190,6 +190,8 @@ private:
     void UpdateTempToolFor(int shift);
     TOutlineGeometry CurrentGeometry() const;
     void OutlineChanged();
+    // Paints the outline's pixels over from the image and forgets it.
+    void EraseOutline();
     void ButtonUp(TPoint p);
     int HeldShift() const;
     void PaintImage(const QRect& rect);

@@ -126,15 +126,16 @@ void TPaintClient::PaintImage(const QRect& rect) {
             HorizontalLine(buffer, y, rect, color, false);
     }
     if (FShowUnitGrid) {
+        // 64-bit steps: no unit or zoom can make them wrap to zero.
         if (FUnitX > 0) {
-            const int step = FUnitX * z;
-            for (int x = -Mod(s.PosX(), FUnitX) * z; x < ClientWidth() && x <= rect.right(); x += step)
-                VerticalLine(buffer, x, rect, kBlack, true);
+            const int64_t step = int64_t{FUnitX} * z;
+            for (int64_t x = -int64_t{Mod(s.PosX(), FUnitX)} * z; x < ClientWidth() && x <= rect.right(); x += step)
+                VerticalLine(buffer, static_cast<int>(x), rect, kBlack, true);
         }
         if (FUnitY > 0) {
-            const int step = FUnitY * z;
-            for (int y = -Mod(s.PosY(), FUnitY) * z; y < ClientHeight() && y <= rect.bottom(); y += step)
-                HorizontalLine(buffer, y, rect, kBlack, true);
+            const int64_t step = int64_t{FUnitY} * z;
+            for (int64_t y = -int64_t{Mod(s.PosY(), FUnitY)} * z; y < ClientHeight() && y <= rect.bottom(); y += step)
+                HorizontalLine(buffer, static_cast<int>(y), rect, kBlack, true);
         }
     }
     // Past the image's last column and row only the closing grid line stays.
@@ -173,6 +174,12 @@ void TPaintClient::OutlineChanged() {
     const QRect before = FOutline.IsBuilt() ? FOutline.Rect() : QRect();
     BuildOutline();
     const QRect area = before.united(FOutline.Rect());
+    if (!area.isEmpty()) InvalidateRect(ToTRect(area), false);
+}
+
+void TPaintClient::EraseOutline() {
+    const QRect area = FOutline.IsBuilt() ? FOutline.Rect() : QRect();
+    FOutline.Drop();
     if (!area.isEmpty()) InvalidateRect(ToTRect(area), false);
 }
 

@@ -30,31 +30,38 @@ void TSelectionOutline::Build(TViewObjects& objects, const TOutlineGeometry& geo
     if (control.isEmpty()) return;
     FRect = control;
 
-    // The image column under each control column from one left of the rectangle to one
-    // right of it; -1 where that lies off the image (outside the selection).
+    // The image column under each control column from one cell left of the rectangle to
+    // one cell right of it; -1 where that lies off the image (outside the selection).
     const int left = control.left(), right = control.right();
-    std::vector<int> column(static_cast<size_t>(right - left + 3));
-    for (int cx = left - 1; cx <= right + 1; ++cx) {
+    std::vector<int> column(static_cast<size_t>(right - left + 1 + 2 * z));
+    for (int cx = left - z; cx <= right + z; ++cx) {
         const int ix = pos.X + FloorDiv(cx, z);
-        column[static_cast<size_t>(cx - left + 1)] = ix >= 0 && ix < mask.Width() ? ix : -1;
+        column[static_cast<size_t>(cx - left + z)] = ix >= 0 && ix < mask.Width() ? ix : -1;
     }
     auto maskRow = [&](int cy) -> const uint8_t* {
         const int iy = pos.Y + FloorDiv(cy, z);
         return iy >= 0 && iy < mask.Height() ? mask.ScanLine(iy) : nullptr;
     };
     auto inside = [&](const uint8_t* row, int cx) {
-        const int ix = column[static_cast<size_t>(cx - left + 1)];
+        const int ix = column[static_cast<size_t>(cx - left + z)];
         return row && ix >= 0 && row[ix] != 0;
     };
+    // Zoomed in, the band is wider than one pixel so that the grid lines, which fall on
+    // the cells' first row and column, cannot hide it.
+    const int band = std::clamp(z / 4, 1, 3);
     for (int cy = control.top(); cy <= control.bottom(); ++cy) {
-        const uint8_t* up = maskRow(cy - 1);
         const uint8_t* here = maskRow(cy);
-        const uint8_t* down = maskRow(cy + 1);
         if (!here) continue;
+        const int oy = cy - FloorDiv(cy, z) * z;
+        const uint8_t* up = maskRow(cy - oy - 1);
+        const uint8_t* down = maskRow(cy - oy + z);
         uint8_t* out = outline.ScanLine(cy);
         for (int cx = left; cx <= right; ++cx) {
             if (!inside(here, cx)) continue;
-            if (!inside(here, cx - 1) || !inside(here, cx + 1) || !inside(up, cx) || !inside(down, cx)) out[cx] = 1;
+            const int ox = cx - FloorDiv(cx, z) * z;
+            const bool edge = (ox < band && !inside(here, cx - ox - 1)) || (ox >= z - band && !inside(here, cx - ox + z)) ||
+                              (oy < band && !inside(up, cx)) || (oy >= z - band && !inside(down, cx));
+            if (edge) out[cx] = 1;
         }
     }
 }

@@ -38,19 +38,29 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     layout->setSpacing(0);
 
     PNTrans = Panel("PNTrans", this, layout);
-    PNTrans->layout()->addWidget(new QLabel("Transparenza", PNTrans));
+    auto* transLabel = new QLabel("Transparenza", PNTrans);
+    transLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    PNTrans->layout()->addWidget(transLabel);
     SBTransRate = new QScrollBar(Qt::Horizontal, PNTrans);
     SBTransRate->setObjectName("SBTransRate");
     SBTransRate->setRange(0, 100);
-    PNTrans->layout()->addWidget(SBTransRate);
+    SBTransRate->setPageStep(10);
+    SBTransRate->setMinimumWidth(80);
+    static_cast<QHBoxLayout*>(PNTrans->layout())->addWidget(SBTransRate, 1);
     PBTransRate = new QPushButton("100", PNTrans);
     PBTransRate->setObjectName("PBTransRate");
+    PBTransRate->setToolTip("Opaco");
+    PBTransRate->setFixedWidth(PBTransRate->fontMetrics().horizontalAdvance("100") + 14);
     PNTrans->layout()->addWidget(PBTransRate);
     connect(SBTransRate, &QScrollBar::sliderReleased, this, &TOptionForm::TransRateChanged);
     connect(SBTransRate, &QScrollBar::actionTriggered, this, [this](int action) {
         if (action != QAbstractSlider::SliderMove) QMetaObject::invokeMethod(this, &TOptionForm::TransRateChanged, Qt::QueuedConnection);
     });
-    connect(PBTransRate, &QPushButton::clicked, this, &TOptionForm::TransRateChanged);
+    // The caption says what the button sets: the bar at 100, opaque drawing.
+    connect(PBTransRate, &QPushButton::clicked, this, [this] {
+        SBTransRate->setValue(100);
+        TransRateChanged();
+    });
 
     TMainSettings& s = App().Settings();
     PNSpray = Panel("PNSpray", this, layout);

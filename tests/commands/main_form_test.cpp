@@ -1,7 +1,12 @@
 // The main window: caption, zoom through the menu and the keys, the menu as built, the
 // settings it keeps, start-up documents and dropped files.
 #include <QMenu>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <fstream>
+
+#include "uikit/placement.h"
 
 #include "image/errors.h"
 #include "main_form_fixture.h"
@@ -164,10 +169,63 @@ TEST_F(MainFormTest, CommandLineFileThenClipboardSwitchThenStoredFile) {
     EXPECT_EQ(Doc().FileName(), stored);
     Destroy();
 
-    // A missing start-up file is ignored without a box.
-    Build({Path("missing.bmp")});
+    // A stored file that has gone is passed over quietly; a damaged or missing file the
+    // user named now gets the error box once the window is up.
+    {
+        TIni ini(Path("pixmo3.ini"));
+        ini.Section = "MainForm";
+        ini.WriteString("FileName", Path("gone.bmp"));
+    }
+    Build();
+    QApplication::processEvents();
     EXPECT_EQ(Doc().Dib(), nullptr);
     EXPECT_TRUE(FBoxes.empty());
+    Destroy();
+
+    std::ofstream(Path("bad.png")) << "\x89PNG\r\n\x1a\nnot really";
+    for (const std::string& name : {Path("bad.png"), Path("missing.bmp")}) {
+        FBoxes.clear();
+        Build({name});
+        EXPECT_EQ(Doc().Dib(), nullptr);
+        QApplication::processEvents();
+        ASSERT_EQ(FBoxes.size(), 1u) << name;
+        EXPECT_EQ(FBoxes[0].Kind, TMsgKind::Error);
+        Destroy();
+    }
+}
+
+TEST_F(MainFormTest, QuittingWithToolWindowsOpenEndsTheProgramAndKeepsThemOpenForNextTime) {
+    TMainForm& form = Build();
+    form.setGeometry(0, 0, 300, 200);
+    form.show();
+    form.ShowClick("MIShowPen");
+    form.ShowClick("MIShowOption");
+    // Without a placement of their own they stand beside the main window, one under the other.
+    QWidget* pen = form.findChild<QWidget*>("PenForm");
+    QWidget* option = form.findChild<QWidget*>("OptionForm");
+    ASSERT_TRUE(pen && option && pen->isVisible() && option->isVisible());
+    EXPECT_GE(pen->x(), form.frameGeometry().right());
+    EXPECT_GE(option->y(), pen->y() + pen->height());
+
+    QTimer::singleShot(0, &form, [&form] { form.Item("MIFileExit")->trigger(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(pen->isVisible() || option->isVisible());
+    Destroy();
+    TIni ini(Path("pixmo3.ini"));
+    EXPECT_TRUE(PlacementSaysOpen(ini, "PenForm"));
+    EXPECT_TRUE(PlacementSaysOpen(ini, "OptionForm"));
+}
+
+TEST_F(MainFormTest, SwitchingToolsClearsTheLastToolsStatus) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("a.bmp"));
+    form.ShowMessage("(1,1)-(5,5) Lar:5 Alt:5 Ang:45.000000\xC2\xB0 (-315.000000\xC2\xB0) ");
+    form.Client()->SelectTool(TToolItem::SelectRect);
+    EXPECT_EQ(form.StatusBar()->MessagePanel()->text(), "");
 }
 
 TEST_F(MainFormTest, DroppedFilesOpenTheFirst) {

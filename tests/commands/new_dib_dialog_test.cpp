@@ -1,6 +1,7 @@
 // The new-image dialog: presets, the colour choice, refusals, the palette it gives, the
 // history and the fill with the secondary colour.
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 
 #include "commands/new_dib_dialog.h"
@@ -41,6 +42,24 @@ TEST_F(MainFormTest, NewImageWithoutImageGetsTheDefaultPaletteAndTheSecondaryFil
     EXPECT_TRUE(again.RB16->isChecked());
     ASSERT_EQ(again.LBHistory->count(), 1);
     EXPECT_EQ(again.LBHistory->item(0)->text(), "12x5 16co");
+}
+
+TEST_F(MainFormTest, NewImageClickIntoADisabledFieldChoosesItAndTypesThere) {
+    Build();
+    TNewDibDialog dialog(*FApp);
+    EXPECT_EQ(dialog.RBElse->text(), "Altro");
+    EXPECT_EQ(dialog.RBPalette->text(), "Palette");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    dialog.HeightEdit->setFocus();
+    ASSERT_FALSE(dialog.NEElse->isEnabled());
+    QTest::mouseClick(&dialog, Qt::LeftButton, {}, dialog.NEElse->geometry().center() + dialog.NEElse->parentWidget()->mapTo(&dialog, QPoint()));
+    EXPECT_TRUE(dialog.RBElse->isChecked());
+    EXPECT_TRUE(dialog.NEElse->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "32");
+    EXPECT_EQ(dialog.NEElse->text(), "32");
+    EXPECT_NE(dialog.HeightEdit->text(), "48032");
 }
 
 TEST_F(MainFormTest, NewImagePresetsFromTheOpenImageAndCopiesItsEntries) {

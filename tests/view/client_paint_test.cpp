@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPalette>
+#include <set>
 
 #include "client_fixture.h"
 #include "image/dib_canvas.h"
@@ -95,6 +96,16 @@ TEST(ClientPaint, UnitGridIsDottedAndFollowsTheScroll) {
     EXPECT_EQ(ColumnsOf(shot, 0, 0, 100, kBlack), (std::vector<int>{24, 56, 88}));
 }
 
+TEST(ClientPaint, HugeUnitsCannotStallThePaint) {
+    TClientFixture f;
+    f.Install(100, 100);
+    f.Client.SetUnit(536870912, 536870912);  // times the zoom wraps in 32 bits
+    f.Client.SetZoom(8);
+    f.Client.Scroller().SetPosition(3, 3);
+    const QImage shot = f.Shot();
+    EXPECT_EQ(ColumnsOf(shot, 1, 0, 100, kBlack), (std::vector<int>{}));
+}
+
 TEST(ClientPaint, PartialRepaintMatchesFullPaint) {
     TClientFixture f;
     f.Install(100, 100);
@@ -173,6 +184,38 @@ TEST(ClientPaint, OutlineFollowsSelectionChanges) {
     QApplication::processEvents();
     EXPECT_TRUE(f.Client.Outline().Rect().isEmpty());
     EXPECT_EQ(At(f.Shot(), 10, 10), kImage);
+}
+
+TEST(ClientPaint, ZoomedOutlineStaysVisibleOverTheGridAndGoesWhenAPieceFloats) {
+    TClientFixture f;
+    f.Install(40, 40);
+    f.Client.SetGridMode(1);
+    f.Client.SetZoom(8);
+    auto mask = TMaskDib::Create(40, 40);
+    for (int y = 2; y < 5; ++y)
+        for (int x = 2; x < 6; ++x) mask->SetPixel(x, y, 1);
+    f.Context.Selection().Replace(*mask, {2, 2, 6, 5});
+    QApplication::processEvents();
+    f.Client.AnimateOutline();
+    QApplication::processEvents();
+    const QImage shot = f.Shot();
+    // Cells 2..5 cover control columns 16..47: a band of two on each side, the left one
+    // on the grid line; the column beside the band shows the image.
+    auto colours = [&](int x) {
+        std::set<QRgb> seen;
+        for (int y = 17; y < 40; ++y) seen.insert(At(shot, x, y));
+        return seen;
+    };
+    for (int x : {16, 17, 46, 47}) EXPECT_EQ(colours(x), (std::set<QRgb>{kBlack, kWhite})) << x;
+    EXPECT_EQ(At(shot, 18, 28), kImage);
+    EXPECT_EQ(At(shot, 45, 28), kImage);
+
+    // A pasted piece floats elsewhere: the old outline leaves the screen at once.
+    f.Context.Selection().Paste(*TDib::Create(2, 2, 256), nullptr);
+    QApplication::processEvents();
+    const QImage after = f.Shot();
+    EXPECT_EQ(At(after, 17, 28), kImage);
+    EXPECT_EQ(At(after, 47, 28), kImage);
 }
 
 TEST(ClientPaint, ConvertsOnlyTheAskedPart) {

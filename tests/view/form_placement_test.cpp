@@ -2,6 +2,8 @@
 // reopened, the main window always shows, and a placement survives a round trip.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <filesystem>
 
 #include "image/clipboard.h"
@@ -93,6 +95,18 @@ TEST_F(PlacementTest, UnreasonableStoredSizesAreIgnored) {
     TToolWindow text(*app, "TextForm");
     EXPECT_TRUE(text.isVisible());
     EXPECT_GT(text.width(), 0);
+}
+
+TEST_F(PlacementTest, StoredPlacementsAreBroughtOntoTheScreen) {
+    WritePlace("MainForm", "1,0,0,16384,16384");
+    WritePlace("PenForm", "1,2147483000,2147483000,2147483600,2147483500");
+    auto app = NewApp();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    TToolWindow main(*app, "MainForm", true);
+    EXPECT_TRUE(screen.contains(QRect(main.pos(), main.size()))) << main.width() << "x" << main.height();
+    TToolWindow pen(*app, "PenForm");
+    EXPECT_EQ(pen.size(), QSize(600, 500));
+    EXPECT_TRUE(screen.contains(QRect(pen.pos(), pen.size()))) << pen.x() << "," << pen.y();
 }
 
 TEST_F(PlacementTest, ClosingAToolWindowHidesIt) {

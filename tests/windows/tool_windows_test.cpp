@@ -77,9 +77,17 @@ TEST(OptionForm, ControlsChangeTheOptions) {
     TWindowsFixture f;
     TOptionForm form(f.App, f.Options);
     EXPECT_EQ(form.SBTransRate->value(), 100);
-    form.SBTransRate->setValue(50);
-    QTest::mouseClick(form.PBTransRate, Qt::LeftButton);
+    form.SBTransRate->setValue(60);
+    form.SBTransRate->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCoreApplication::processEvents();
     EXPECT_EQ(f.Options.TransRate(), 50);
+    QTest::mouseClick(form.PBTransRate, Qt::LeftButton);  // "100": opaque
+    EXPECT_EQ(form.SBTransRate->value(), 100);
+    EXPECT_EQ(f.Options.TransRate(), 0);
+    form.SBTransRate->setValue(50);
+    form.SBTransRate->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.Options.TransRate(), 60);
     form.HandleMessage(1249, 0, 0);  // palette changed: opaque again
     EXPECT_EQ(f.Options.TransRate(), 0);
     EXPECT_EQ(form.SBTransRate->value(), 100);

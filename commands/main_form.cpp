@@ -115,11 +115,11 @@ void TMainForm::FileNameChanged(const std::string& fileName) {
     UpdateCaption();
 }
 
-void TMainForm::HandleMessage(int message, intptr_t wparam, intptr_t lparam) {
-    TCustomMainForm::HandleMessage(message, wparam, lparam);
-    if (message == kMsgNewImage || message == kMsgPaletteChanged) UpdateCaption();
+void TMainForm::HandleMessage(TNotice notice) {
+    TCustomMainForm::HandleMessage(notice);
+    if (notice == TNotice::NewImage || notice == TNotice::PaletteChanged) UpdateCaption();
     // The status a tool left (a shape's size and angle) says nothing about the next one.
-    if (message == kMsgToolChanged) ShowMessageText(QString());
+    if (notice == TNotice::ToolChanged) ShowMessageText(QString());
 }
 
 void TMainForm::UndoPanelClick() {

@@ -158,7 +158,7 @@ public:
     void ModifiedChanged(bool modified) override;
     void FileNameChanged(const std::string& fileName) override;
 
-    void HandleMessage(int message, intptr_t wparam, intptr_t lparam) override;
+    void HandleMessage(TNotice notice) override;
 
 protected:
     void LoadSettings() override;

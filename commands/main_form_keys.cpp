@@ -98,7 +98,7 @@ void TMainForm::InstallToolFactory() {
     FToolFactory = &kit->Factory;
     kit->EditSize.Load(App().Settings().GridSize);
     kit->EditSize.History = &FGridHistory;
-    kit->EditSize.OnChanged = [this] { Broadcast(kMsgShapeOptions); };
+    kit->EditSize.OnChanged = [this] { Broadcast(TNotice::ShapeOptions); };
     client->SetToolFactory(FToolFactory);
 }
 

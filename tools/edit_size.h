@@ -16,7 +16,7 @@ class TEditSize {
 public:
     TPoint Unit{32, 32};
 
-    // The recent units ("%d,%d"), and who hears of a change (the 1245 broadcast); both
+    // The recent units ("%d,%d"), and who hears of a change (the shape-options notice); both
     // optional.
     TMaxStringList* History = nullptr;
     std::function<void()> OnChanged;

@@ -54,8 +54,8 @@ void TInternalDraw::Rebackup() {
     if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
 }
 
-void TInternalDraw::Notify(int message) {
-    if (message == 1249) Rebackup();
+void TInternalDraw::Notify(TNotice notice) {
+    if (notice == TNotice::PaletteChanged) Rebackup();
 }
 
 int TInternalDraw::PenWidthOfDrag() const {

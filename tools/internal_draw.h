@@ -31,7 +31,7 @@ public:
     TDibCanvas* BackupCanvas() override;
     void Commit(const TRect& r) override;
     void UpdateCursor() override;
-    void Notify(int message) override;
+    void Notify(TNotice notice) override;
     // A fresh copy of the image.
     virtual void Rebackup();
 

@@ -2,6 +2,7 @@
 // TInternalMouse: the half of a tool that knows what the tool does to the image: the backup
 // taken at the start of a drag, the pen, how feedback is erased, how a finished stroke is
 // recorded, the cursor. This default one draws straight on the image and records nothing.
+#include "edit/notice.h"
 #include "image/geometry.h"
 
 namespace pixmo {
@@ -47,7 +48,7 @@ public:
     virtual void Cancelled() {}
     virtual void UpdateCursor();
     virtual void ShiftChanged(int, bool) {}
-    virtual void Notify(int) {}
+    virtual void Notify(TNotice) {}
 
 protected:
     TEditContext& Edit() const;

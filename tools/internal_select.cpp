@@ -17,9 +17,6 @@
 namespace pixmo {
 
 namespace {
-constexpr int kMsgNewImage = 1074;
-constexpr int kMsgSelectPen = 1246;
-constexpr int kMsgPaletteChanged = 1249;
 constexpr const char* kMarks[3] = {"BM_ADD", "BM_DELETE", "BM_AND"};
 }  // namespace
 
@@ -98,9 +95,9 @@ TDibCanvas* TInternalBmp::DrawCanvas() {
 void TInternalBmp::Commit(const TRect&) { DrawTarget = TInternalMouse::Canvas(); }
 void TInternalBmp::Cancelled() { DrawTarget = TInternalMouse::Canvas(); }
 
-void TInternalBmp::Notify(int message) {
-    if (message == kMsgSelectPen) SetupPen();
-    if ((message == kMsgPaletteChanged || message == kMsgNewImage) && Bitmap) RebuildBitmap();
+void TInternalBmp::Notify(TNotice notice) {
+    if (notice == TNotice::SelectPen) SetupPen();
+    if ((notice == TNotice::PaletteChanged || notice == TNotice::NewImage) && Bitmap) RebuildBitmap();
 }
 
 // ---------------------------------------------------------------- TInternalSelect

@@ -54,7 +54,7 @@ public:
     TDibCanvas* DrawCanvas() override;
     void Commit(const TRect& r) override;
     void Cancelled() override;
-    void Notify(int message) override;
+    void Notify(TNotice notice) override;
 
 protected:
     // Bitmap made again from the image (after a palette or size change).

@@ -147,7 +147,7 @@ void TMouse::OnButtonUp(TPoint p) { ButtonUp(p); }
 void TMouse::OnMove(TPoint p) { Internal->MouseMove(p); }
 void TMouse::UpdateCursor() { Internal->UpdateCursor(); }
 void TMouse::ShiftChanged(int shift, bool handled) { Internal->ShiftChanged(shift, handled); }
-void TMouse::Notify(int message) { Internal->Notify(message); }
+void TMouse::Notify(TNotice notice) { Internal->Notify(notice); }
 TDibCanvas* TMouse::GetCanvas() { return Internal->Canvas(); }
 
 }  // namespace pixmo

@@ -89,7 +89,7 @@ public:
     void Abort() override;
     bool IsDragging() const final { return Dragging; }
     void ShiftChanged(int shift, bool handled) override;
-    void Notify(int message) override;
+    void Notify(TNotice notice) override;
     void UpdateCursor() override;
     TDibCanvas* GetCanvas() override;
     bool HasPopupMenu() const override { return Internal && Internal->HasMenu; }

@@ -4,6 +4,7 @@
 // TMouseTool; the tool classes implement it. No toolkit types here: points are image pixels.
 #include <memory>
 
+#include "edit/notice.h"
 #include "image/geometry.h"
 
 namespace pixmo {
@@ -78,8 +79,8 @@ public:
     // The modifier keys changed (shift byte); handled says whether the key event was taken
     // elsewhere already.
     virtual void ShiftChanged(int shift, bool handled) = 0;
-    // A broadcast notification (1074, 1225, 1245, ...).
-    virtual void Notify(int message) = 0;
+    // A broadcast notice reached the tool (after every window).
+    virtual void Notify(TNotice notice) = 0;
     // Sets the client's cursor through the host.
     virtual void UpdateCursor() = 0;
     // The surface to show while the tool works (its own copy during feedback, or the
@@ -108,7 +109,7 @@ public:
     void Abort() override {}
     bool IsDragging() const override { return false; }
     void ShiftChanged(int, bool) override {}
-    void Notify(int) override {}
+    void Notify(TNotice) override {}
     void UpdateCursor() override {}
     TDibCanvas* GetCanvas() override { return nullptr; }
 };

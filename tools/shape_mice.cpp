@@ -69,9 +69,9 @@ void TRectMouse::ShiftChanged(int shift, bool handled) {
     TMouse::ShiftChanged(shift, handled);
 }
 
-void TRectMouse::Notify(int message) {
-    if (message == 1245) Constrain = DefaultConstrain();
-    TMouse::Notify(message);
+void TRectMouse::Notify(TNotice notice) {
+    if (notice == TNotice::ShapeOptions) Constrain = DefaultConstrain();
+    TMouse::Notify(notice);
 }
 
 TRect TRectMouse::ShapeArea(const TRect& r) { return PenArea(r, PenWidth()); }

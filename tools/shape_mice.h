@@ -29,7 +29,7 @@ public:
     void ButtonUp(TPoint p) override;
     void Abort() override;
     void ShiftChanged(int shift, bool handled) override;
-    void Notify(int message) override;
+    void Notify(TNotice notice) override;
     void DrawShape(TDibCanvas& canvas) override;
     // What the outline of r covers with the drawing pen.
     virtual TRect ShapeArea(const TRect& r);

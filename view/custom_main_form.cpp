@@ -29,45 +29,45 @@ TPaintClient* TCustomMainForm::CreateClient(QWidget* parent) {
     FClient->SetContext(&App().Edit());
     App().SetPaintClient(FClient);
     App().AttachClient(FClient);
-    connect(FClient, &TPaintClient::imageInstalled, this, [this] { Broadcast(kMsgNewImage); });
-    connect(FClient, &TPaintClient::paletteChanged, this, [this] { Broadcast(kMsgPaletteChanged); });
+    connect(FClient, &TPaintClient::imageInstalled, this, [this] { Broadcast(TNotice::NewImage); });
+    connect(FClient, &TPaintClient::paletteChanged, this, [this] { Broadcast(TNotice::PaletteChanged); });
     connect(FClient, &TPaintClient::colorIndexChanged, this,
-            [this](int which) { Broadcast(which == 2 ? kMsgColor2Changed : kMsgColor1Changed); });
-    connect(FClient, &TPaintClient::toolChanged, this, [this] { Broadcast(kMsgToolChanged); });
+            [this](int which) { Broadcast(which == 2 ? TNotice::Color2Changed : TNotice::Color1Changed); });
+    connect(FClient, &TPaintClient::toolChanged, this, [this] { Broadcast(TNotice::ToolChanged); });
     return FClient;
 }
 
-void TCustomMainForm::Broadcast(int message, intptr_t wparam, intptr_t lparam) {
-    HandleMessage(message, wparam, lparam);
+void TCustomMainForm::Broadcast(TNotice notice) {
+    HandleMessage(notice);
     // A window may go away while it handles the message: walk a copy, skip the gone.
     const std::vector<TDibForm*> forms = App().Forms();
     for (TDibForm* form : forms) {
         if (form == this) continue;
         const auto& live = App().Forms();
         if (std::find(live.begin(), live.end(), form) == live.end()) continue;
-        form->HandleMessage(message, wparam, lparam);
+        form->HandleMessage(notice);
     }
-    if (FClient && App().Edit().Dib()) FClient->NotifyTools(message);
+    if (FClient && App().Edit().Dib()) FClient->NotifyTools(notice);
 }
 
 void TCustomMainForm::SetColor1Index(int index) { App().Edit().SetColor1Index(index); }
 void TCustomMainForm::SetColor2Index(int index) { App().Edit().SetColor2Index(index); }
 void TCustomMainForm::SetPaletteColor(int index, uint32_t color) { App().Edit().SetPaletteColor(index, color); }
 
-void TCustomMainForm::HandleMessage(int message, intptr_t, intptr_t) {
+void TCustomMainForm::HandleMessage(TNotice notice) {
     ++FBroadcasts;
-    switch (message) {
-        case kMsgNewImage:
+    switch (notice) {
+        case TNotice::NewImage:
             // The document has clamped the colour indices and told the selection already.
             if (FClient) FClient->SelectTool(FClient->ToolItem());
             break;
-        case kMsgPaletteChanged:
+        case TNotice::PaletteChanged:
             if (FClient) FClient->InvalidateAll();
             break;
-        case kMsgPen1Changed:
-        case kMsgPen2Changed: {
+        case TNotice::Pen1Changed:
+        case TNotice::Pen2Changed: {
             const TMainSettings& s = App().Settings();
-            const int slot = message == kMsgPen1Changed ? s.NPen1 : s.NPen2;
+            const int slot = notice == TNotice::Pen1Changed ? s.NPen1 : s.NPen2;
             const int width = slot >= 0 && slot < kPenWidthCount ? s.PenWidths[static_cast<size_t>(slot)] : 1;
             App().ViewObjects().PenImage().Get(width);
             break;

@@ -16,7 +16,7 @@ TDibForm::TDibForm(TAppContext& app, const QString& name, bool isMainWindow, QWi
 
 TDibForm::~TDibForm() { FApp.UnregisterForm(this); }
 
-void TDibForm::HandleMessage(int, intptr_t, intptr_t) {}
+void TDibForm::HandleMessage(TNotice) {}
 
 void TDibForm::TrackMenu(QMenu* menu) {
     connect(menu, &QMenu::aboutToShow, this, [this] { MenuLoopEntered(); });

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <cstdint>
 
+#include "edit/notice.h"
 #include "view/ini_form.h"
 
 namespace pixmo {
@@ -20,8 +21,8 @@ public:
 
     TAppContext& App() const { return FApp; }
 
-    // A broadcast notification (1074, 1225, 1249 ...); nothing here.
-    virtual void HandleMessage(int message, intptr_t wparam, intptr_t lparam);
+    // A broadcast notice; nothing here.
+    virtual void HandleMessage(TNotice notice);
 
     // The menu (and its submenus opened later) stops the main timer while it is open.
     void TrackMenu(QMenu* menu);

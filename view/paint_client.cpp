@@ -231,13 +231,13 @@ void TPaintClient::UpdateToolCursor() {
     });
 }
 
-void TPaintClient::NotifyTools(int message) {
+void TPaintClient::NotifyTools(TNotice notice) {
     if (!Dib()) return;
     Guarded([&] {
-        if (FTempTool) FTempTool->Notify(message);
+        if (FTempTool) FTempTool->Notify(notice);
     });
     Guarded([&] {
-        if (FTool) FTool->Notify(message);
+        if (FTool) FTool->Notify(notice);
     });
 }
 

@@ -50,7 +50,7 @@ public:
 
     // --- images ---
     // Installs the image (null does nothing): range, empty selection, outline dropped,
-    // 1074, whole control invalidated.
+    // NewImage notice, whole control invalidated.
     void SetDib(std::unique_ptr<TDib> image);
     // SetDib, changed flag cleared, the file becomes the current one.
     void SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
@@ -91,7 +91,7 @@ public:
     // The modifier keys may have changed (any window's key release runs this).
     void UpdateTempTool();
     // A broadcast reaching the tools: the temporary one, then the current one.
-    void NotifyTools(int message);
+    void NotifyTools(TNotice notice);
     void SetShiftKeys(const TClientShiftKeys& keys) { FShiftKeys = keys; }
     const TClientShiftKeys& ShiftKeys() const { return FShiftKeys; }
     // When on, a right drag draws with the current tool instead of picking a colour.
@@ -151,7 +151,7 @@ public:
 signals:
     // The cursor panel's text "x,y".
     void cursorTextChanged(const QString& text);
-    // Notifications for the main window to broadcast: 1074, 1249, 1250 / 1251, 1225.
+    // Notices for the main window to broadcast: new image, palette, colour index, tool.
     void imageInstalled();
     void paletteChanged();
     void colorIndexChanged(int which);

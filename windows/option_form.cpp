@@ -78,7 +78,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     connect(CBRDraw, &QCheckBox::clicked, this, [this](bool on) {
         App().Settings().RDraw = on;
         if (TPaintClient* client = App().PaintClient()) client->SetRightButtonDraws(on);
-        Announce(kMsgRightDraws);
+        Announce(TNotice::RightDraws);
     });
 
     PNRect = Panel("PNRect", this, layout);
@@ -92,7 +92,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
         return [this, bit](bool on) {
             uint8_t& opt = App().Settings().DefRectOpt;
             opt = static_cast<uint8_t>(on ? opt | bit : opt & ~bit);
-            Announce(kMsgShapeOptions);
+            Announce(TNotice::ShapeOptions);
         };
     };
     connect(CBSquare, &QCheckBox::clicked, this, flag(1));
@@ -112,7 +112,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     PNSelectColors->layout()->addWidget(CBSelectInSight);
     connect(CBSelectInSight, &QCheckBox::clicked, this, [this](bool on) {
         App().Settings().SelectInSight = on;
-        Announce(kMsgSelectInSight);
+        Announce(TNotice::SelectInSight);
     });
 
     layout->addStretch(1);
@@ -125,8 +125,8 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
 
 TOptionForm::~TOptionForm() { BeforeDestruction(); }
 
-void TOptionForm::Announce(int message) {
-    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(message);
+void TOptionForm::Announce(TNotice notice) {
+    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(notice);
 }
 
 void TOptionForm::LoadControls() {
@@ -161,19 +161,19 @@ void TOptionForm::ResetTransRate() {
     SBTransRate->setValue(100);
 }
 
-void TOptionForm::HandleMessage(int message, intptr_t, intptr_t) {
-    switch (message) {
-        case kMsgToolChanged: ShowPanels(); break;
-        case kMsgShapeOptions:
+void TOptionForm::HandleMessage(TNotice notice) {
+    switch (notice) {
+        case TNotice::ToolChanged: ShowPanels(); break;
+        case TNotice::ShapeOptions:
             CBSquare->setChecked(App().Settings().DefRectOpt & 1);
             CBCenter->setChecked(App().Settings().DefRectOpt & 2);
             break;
-        case kMsgRightDraws: CBRDraw->setChecked(App().Settings().RDraw); break;
-        case kMsgSelectInSight: CBSelectInSight->setChecked(App().Settings().SelectInSight); break;
-        case kMsgPaletteChanged:
+        case TNotice::RightDraws: CBRDraw->setChecked(App().Settings().RDraw); break;
+        case TNotice::SelectInSight: CBSelectInSight->setChecked(App().Settings().SelectInSight); break;
+        case TNotice::PaletteChanged:
             if (FOptions.TransRate() != 0) ResetTransRate();
             break;
-        case kMsgNewImage: ResetTransRate(); break;
+        case TNotice::NewImage: ResetTransRate(); break;
         default: break;
     }
 }

@@ -35,14 +35,14 @@ public:
     QCheckBox* CBCenter = nullptr;
     QCheckBox* CBSelectInSight = nullptr;
 
-    // The panels that apply to the current tool (message 1225).
+    // The panels that apply to the current tool (tool-changed notice).
     void ShowPanels();
     // The rate from the scroll bar's position: 100 - position, and a new table.
     void TransRateChanged();
-    void HandleMessage(int message, intptr_t wparam, intptr_t lparam) override;
+    void HandleMessage(TNotice notice) override;
 
 private:
-    void Announce(int message);
+    void Announce(TNotice notice);
     void LoadControls();
     void ResetTransRate();
     TToolOptions& FOptions;

@@ -98,8 +98,8 @@ TPenForm::TPenForm(TAppContext& app, QWidget* parent) : TDibForm(app, "PenForm",
 
 TPenForm::~TPenForm() { BeforeDestruction(); }
 
-void TPenForm::Announce(int message) {
-    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(message);
+void TPenForm::Announce(TNotice notice) {
+    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(notice);
 }
 
 void TPenForm::CellClick(int index, bool right) {
@@ -109,11 +109,11 @@ void TPenForm::CellClick(int index, bool right) {
         if (!s.RDraw) return;
         s.NPen2 = index;
         FGrid->update();
-        Announce(kMsgPen2Changed);
+        Announce(TNotice::Pen2Changed);
     } else {
         s.NPen1 = index;
         FGrid->update();
-        Announce(kMsgPen1Changed);
+        Announce(TNotice::Pen1Changed);
     }
 }
 
@@ -125,11 +125,11 @@ void TPenForm::CellDoubleClick(int index, bool right) {
     if (!width) return;
     s.PenWidths[static_cast<size_t>(index)] = *width;
     FGrid->update();
-    Announce(right ? kMsgPen2Changed : kMsgPen1Changed);
+    Announce(right ? TNotice::Pen2Changed : TNotice::Pen1Changed);
 }
 
-void TPenForm::HandleMessage(int message, intptr_t, intptr_t) {
-    if (message == kMsgRightDraws) FGrid->update();
+void TPenForm::HandleMessage(TNotice notice) {
+    if (notice == TNotice::RightDraws) FGrid->update();
 }
 
 }  // namespace pixmo

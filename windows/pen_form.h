@@ -39,10 +39,10 @@ public:
     // Cell clicks and double clicks as the grid reports them.
     void CellClick(int index, bool right);
     void CellDoubleClick(int index, bool right);
-    void HandleMessage(int message, intptr_t wparam, intptr_t lparam) override;
+    void HandleMessage(TNotice notice) override;
 
 private:
-    void Announce(int message);
+    void Announce(TNotice notice);
     TPenGrid* FGrid;
 };
 

@@ -223,7 +223,7 @@ TEST(SelectTools, FeedbackStaysOnTheToolsOwnCopy) {
 
     // Inverting feedback: the pixel under the pen turns over.
     f.Settings.SelectPenMode = kSelectPenModeNotXor;
-    f.Tool->Notify(1246);
+    f.Tool->Notify(TNotice::SelectPen);
     f.Tool->OnMove({3, 3});
     EXPECT_EQ(shown->GetPixelValue(1, 1), 0x00FF00u ^ 0x222222u ^ 0xFFFFFFu);
     EXPECT_EQ(shown->GetPixelValue(4, 4), 0x222222u);  // the old feedback is gone

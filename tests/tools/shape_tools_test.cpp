@@ -38,7 +38,7 @@ TEST(ShapeTools, SquareAndCentreFromTenTenToThirteenTwenty) {
     f.Settings.DefRectOpt = 1;
     f.Tool->ShiftChanged(kAltKey, true);
     EXPECT_EQ(rect.Constrain, 1);
-    f.Tool->Notify(1245);
+    f.Tool->Notify(TNotice::ShapeOptions);
     EXPECT_EQ(rect.Constrain, 1);
 }
 

@@ -51,7 +51,7 @@ public:
     }
     bool IsDragging() const override { return Dragging; }
     void ShiftChanged(int shift, bool) override { Log.push_back(Name + " shift " + std::to_string(shift)); }
-    void Notify(int message) override { Log.push_back(Name + " notify " + std::to_string(message)); }
+    void Notify(TNotice notice) override { Log.push_back(Name + " notify " + std::to_string(NoticeNumber(notice))); }
     void UpdateCursor() override {}
     TDibCanvas* GetCanvas() override { return nullptr; }
     bool HasPopupMenu() const override { return Popup; }

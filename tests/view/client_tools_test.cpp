@@ -18,10 +18,10 @@ TEST(ClientTools, SelectToolAndNotifications) {
     EXPECT_EQ(f.Client.ToolItem(), TToolItem::DrawRect);
     EXPECT_EQ(changes, 1);
     // Without an image nothing reaches the tools.
-    f.Client.NotifyTools(1250);
+    f.Client.NotifyTools(TNotice::Color1Changed);
     EXPECT_TRUE(f.Factory.Log.empty());
     f.Install(10, 10);
-    f.Client.NotifyTools(1250);
+    f.Client.NotifyTools(TNotice::Color1Changed);
     EXPECT_EQ(f.Factory.Log, (Log{"tool notify 1250"}));
 
     // An item without a tool leaves none; the last real tool comes back on RestoreTool.

@@ -17,23 +17,23 @@ std::vector<std::string>* gLog = nullptr;
 class TRecordingForm : public TDibForm {
 public:
     TRecordingForm(TAppContext& app, const QString& name) : TDibForm(app, name, false) {}
-    void HandleMessage(int message, intptr_t, intptr_t) override {
-        gLog->push_back(objectName().toStdString() + ":" + std::to_string(message));
+    void HandleMessage(TNotice notice) override {
+        gLog->push_back(objectName().toStdString() + ":" + std::to_string(NoticeNumber(notice)));
     }
 };
 
 class TRecordingMain : public TCustomMainForm {
 public:
     explicit TRecordingMain(TAppContext& app) : TCustomMainForm(app, "MainForm") { CreateClient(this); }
-    void HandleMessage(int message, intptr_t w, intptr_t l) override {
-        gLog->push_back("MainForm:" + std::to_string(message));
-        TCustomMainForm::HandleMessage(message, w, l);
+    void HandleMessage(TNotice notice) override {
+        gLog->push_back("MainForm:" + std::to_string(NoticeNumber(notice)));
+        TCustomMainForm::HandleMessage(notice);
     }
 };
 
 class TRecordingTool : public TIdleMouse {
 public:
-    void Notify(int message) override { gLog->push_back("tool:" + std::to_string(message)); }
+    void Notify(TNotice notice) override { gLog->push_back("tool:" + std::to_string(NoticeNumber(notice))); }
 };
 
 class TFactory : public TToolFactory {
@@ -73,7 +73,7 @@ protected:
 }  // namespace
 
 TEST_F(BroadcastTest, WithoutImageEveryWindowButNoTool) {
-    FMain->Broadcast(kMsgShapeOptions);
+    FMain->Broadcast(TNotice::ShapeOptions);
     EXPECT_EQ(FLog, (std::vector<std::string>{"MainForm:1245", "PenForm:1245", "ToolForm:1245"}));
 }
 
@@ -113,7 +113,7 @@ TEST_F(BroadcastTest, AWindowGoneDuringABroadcastIsSkipped) {
     class TClosing : public TDibForm {
     public:
         TClosing(TAppContext& app, std::unique_ptr<TRecordingForm>& victim) : TDibForm(app, "Closer", false), V(victim) {}
-        void HandleMessage(int, intptr_t, intptr_t) override { V.reset(); }
+        void HandleMessage(TNotice) override { V.reset(); }
         std::unique_ptr<TRecordingForm>& V;
     };
     // Order: main, the closer, then the pen window that the closer destroys.
@@ -122,7 +122,7 @@ TEST_F(BroadcastTest, AWindowGoneDuringABroadcastIsSkipped) {
     auto closer = std::make_unique<TClosing>(*FApp, FPen);
     FPen = std::make_unique<TRecordingForm>(*FApp, "PenForm");
     FLog.clear();
-    FMain->Broadcast(kMsgSelectPen);
+    FMain->Broadcast(TNotice::SelectPen);
     EXPECT_EQ(FLog, (std::vector<std::string>{"MainForm:1246"}));
 }
 

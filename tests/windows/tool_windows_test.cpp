@@ -68,7 +68,7 @@ TEST(OptionForm, PanelsPerTool) {
     };
     for (const auto& [item, panels] : cases) {
         f.Client.SelectTool(item);
-        form.HandleMessage(1225, 0, 0);
+        form.HandleMessage(TNotice::ToolChanged);
         EXPECT_EQ(Shown(form), panels) << static_cast<int>(item);
     }
 }
@@ -88,7 +88,7 @@ TEST(OptionForm, ControlsChangeTheOptions) {
     form.SBTransRate->triggerAction(QAbstractSlider::SliderPageStepSub);
     QCoreApplication::processEvents();
     EXPECT_EQ(f.Options.TransRate(), 60);
-    form.HandleMessage(1249, 0, 0);  // palette changed: opaque again
+    form.HandleMessage(TNotice::PaletteChanged);  // palette changed: opaque again
     EXPECT_EQ(f.Options.TransRate(), 0);
     EXPECT_EQ(form.SBTransRate->value(), 100);
 

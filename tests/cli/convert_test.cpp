@@ -133,7 +133,7 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     // Not a BMP; truncated; missing.
     WriteBytes("text.bmp", {'h', 'e', 'l', 'l', 'o'});
     EXPECT_EQ(Run({Path("text.bmp"), Path("out.bmp")}), 1);
-    EXPECT_EQ(err, Path("text.bmp") + " ‚?\n");
+    EXPECT_EQ(err, Path("text.bmp") + " non è un file BMP\n");
     test::FromGrid({"#.#", "..."})->SaveToFile(Path("good.bmp"));
     std::string good = Slurp(Path("good.bmp"));
     WriteBytes("cut.bmp", std::vector<uint8_t>(good.begin(), good.end() - 1));

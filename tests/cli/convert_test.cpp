@@ -103,6 +103,15 @@ TEST_F(Convert, PngRoundTripKeepsTheIndices) {
     EXPECT_EQ(back->GetColor(5), image->GetColor(5));
 }
 
+TEST_F(Convert, TruncatedPngIsReportedWithItsName) {
+    test::FromGrid({"#.", ".#"})->SaveToFile(Path("a.bmp"));
+    ASSERT_EQ(Run({Path("a.bmp"), Path("a.png")}), 0) << err;
+    const std::string png = Slurp(Path("a.png"));
+    WriteBytes("cut.png", std::vector<uint8_t>(png.begin(), png.end() - 6));
+    EXPECT_EQ(Run({Path("cut.png"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "Stream read error: \"" + Path("cut.png") + "\"\n");
+}
+
 TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     // Compressed.
     TBitmapInfoHeader rle;

@@ -12,8 +12,19 @@
 namespace pixmo {
 namespace {
 
+constexpr const char* kNotRegular = "Not a regular file";
+
+[[noreturn]] void RaiseFileError(const char* what, const std::string& fileName, const char* reason) {
+    RaiseError(Format("%s \"%s\". %s", what, fileName.c_str(), reason));
+}
+
 [[noreturn]] void RaiseFileError(const char* what, const std::string& fileName, int err) {
-    RaiseError(Format("%s \"%s\". %s", what, fileName.c_str(), std::strerror(err)));
+    RaiseFileError(what, fileName, std::strerror(err));
+}
+
+// A folder says so; a FIFO, device or socket is "Not a regular file".
+[[noreturn]] void RaiseNotRegular(const char* what, const std::string& fileName, mode_t mode) {
+    RaiseFileError(what, fileName, S_ISDIR(mode) ? std::strerror(EISDIR) : kNotRegular);
 }
 
 class TFd {
@@ -36,11 +47,17 @@ private:
 }  // namespace
 
 std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) RaiseFileError("Cannot open file", fileName, errno);
+    // The type is checked before the open, which would block on a FIFO and may act on a
+    // device; O_NONBLOCK and the second check cover a file swapped in between.
     struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0) RaiseFileError("Cannot open file", fileName, errno);
+    if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
+    TFd fd(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0) RaiseFileError("Cannot open file", fileName, errno);
     if (::fstat(fd.Get(), &st) != 0) RaiseFileError("Cannot read file", fileName, errno);
-    if (!S_ISREG(st.st_mode)) RaiseFileError("Cannot read file", fileName, EISDIR);
+    if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
     if (st.st_size > kMaxReadFileSize) RaiseError(Format("File troppo grande: \"%s\"", fileName.c_str()));
     std::vector<uint8_t> data;
     data.reserve(static_cast<size_t>(st.st_size));

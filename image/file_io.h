@@ -10,7 +10,8 @@ namespace pixmo {
 // Files larger than this are refused before reading (no image the program holds needs more).
 constexpr int64_t kMaxReadFileSize = int64_t{1} << 30;
 
-// Reads the whole file; raises EPixmoError with the file system's reason on failure.
+// Reads the whole file; raises EPixmoError with the file system's reason on failure. Only a
+// regular file is read: a folder, FIFO or device is refused without blocking.
 std::vector<uint8_t> ReadWholeFile(const std::string& fileName);
 
 // Writes a temporary file beside the target and renames it over the target, so that a

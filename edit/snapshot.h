@@ -18,10 +18,12 @@ struct TSelectionSnapshot {
     TBlock Background;  // the background under Rect, clipped to the image
     TBlock MaskPart;    // the selection mask under Rect
 
-    int64_t Size() const {
-        return 32 + static_cast<int64_t>(FloatMask.size()) + static_cast<int64_t>(FloatImage.size()) +
+    // The blocks alone; Size adds the snapshot's own 32.
+    int64_t BlocksSize() const {
+        return static_cast<int64_t>(FloatMask.size()) + static_cast<int64_t>(FloatImage.size()) +
                static_cast<int64_t>(Background.size()) + static_cast<int64_t>(MaskPart.size());
     }
+    int64_t Size() const { return 32 + BlocksSize(); }
     void Free() { *this = TSelectionSnapshot{}; }
 };
 

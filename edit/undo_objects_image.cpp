@@ -91,7 +91,7 @@ TUndoNewDib::TUndoNewDib(TEditContext& context, std::string caption) : TUndoCapt
 }
 
 void TUndoNewDib::Account() {
-    FSize = 32 + static_cast<int64_t>(FBlock.size()) + FSnapshot.Size();
+    FSize = 32 + static_cast<int64_t>(FBlock.size()) + FSnapshot.BlocksSize();
 }
 
 void TUndoNewDib::SwapImage() {

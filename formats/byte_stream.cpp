@@ -10,14 +10,19 @@ namespace {
 constexpr const char* kMsgStreamRead = "Stream read error";
 }
 
+void TByteReadStream::RaiseReadError() const {
+    if (FFileName.empty()) RaiseError(kMsgStreamRead);
+    RaiseError(Format("%s: \"%s\"", kMsgStreamRead, FFileName.c_str()));
+}
+
 void TByteReadStream::ReadBuffer(void* buffer, size_t count) {
-    if (count > Remaining()) RaiseError(kMsgStreamRead);
+    if (count > Remaining()) RaiseReadError();
     if (count) std::memcpy(buffer, FBytes.data() + FPosition, count);
     FPosition += count;
 }
 
 void TByteReadStream::Skip(uint64_t count) {
-    if (count > Remaining()) RaiseError(kMsgStreamRead);
+    if (count > Remaining()) RaiseReadError();
     FPosition += static_cast<size_t>(count);
 }
 

@@ -4,15 +4,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace pixmo {
 
 class TByteReadStream {
 public:
-    explicit TByteReadStream(std::span<const uint8_t> bytes) : FBytes(bytes) {}
+    // A stream read from a file carries its name, so that the read error can say which.
+    explicit TByteReadStream(std::span<const uint8_t> bytes, std::string fileName = {})
+        : FBytes(bytes), FFileName(std::move(fileName)) {}
 
-    // Reads exactly `count` bytes; a stream that ends early raises "Stream read error".
+    // Reads exactly `count` bytes; a stream that ends early raises "Stream read error"
+    // (with the file's name as `Stream read error: "NAME"` when it has one).
     void ReadBuffer(void* buffer, size_t count);
     // Moves forward; past the end raises "Stream read error" as a read would.
     void Skip(uint64_t count);
@@ -20,7 +24,10 @@ public:
     uint64_t Position() const { return FPosition; }
 
 private:
+    [[noreturn]] void RaiseReadError() const;
+
     std::span<const uint8_t> FBytes;
+    std::string FFileName;
     size_t FPosition = 0;
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 std::unique_ptr<TDib> LoadPngFile(const std::string& fileName) {
     const std::vector<uint8_t> bytes = ReadWholeFile(fileName);
-    TByteReadStream stream(bytes);
+    TByteReadStream stream(bytes, fileName);
     TKPNGLE png;
     png.LoadPng(stream);
     return png.CreateDib();

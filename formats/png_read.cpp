@@ -39,7 +39,6 @@ constexpr const char* kMsgChunkPastEnd = "PNG chunk runs past the end of the fil
 constexpr const char* kMsgNoImageData = "PNG file without image data";
 constexpr const char* kMsgIdatBeforeIhdr = "IDAT before IHDR";
 constexpr const char* kMsgDataShort = "PNG image data ends before the last row";
-constexpr const char* kMsgDataLong = "PNG image data longer than the image";
 
 // Deflate cannot expand beyond about 1032:1; a file with less compressed data than this
 // allows for its rows is refused before the image is allocated.
@@ -101,7 +100,8 @@ struct TPngReadState {
     int PlteCount = 0;
     uint32_t Palette[256] = {};  // blue, green, red, 0 read as little-endian words
     uint8_t InBuffer[kPngZBufferSize] = {};
-    // Set once inflate has reported the end of the compressed stream.
+    // Set once inflate has reported the end of the compressed stream, or bytes beyond the
+    // last row: nothing more is inflated after either.
     bool StreamEnded = false;
     // The chunk just read was image data; an IDAT right after it continues the stream.
     bool InImageData = false;
@@ -358,7 +358,9 @@ void TPngReader::InflateInto(uint8_t* dest, size_t count) {
     }
 }
 
-// After the last row: the rest of the compressed stream must hold no further pixels.
+// After the last row: the rest of the image data is passed over. Bytes the stream holds beyond
+// the rows are ignored, as common readers do; inflating stops at the first of them, so a huge
+// surplus costs neither time nor memory, and the chunk loop skips the data left.
 void TPngReader::DrainImageData() {
     TPngReadState& s = *S;
     uint8_t scratch[64];
@@ -375,8 +377,7 @@ void TPngReader::DrainImageData() {
         s.Zs.avail_out = sizeof scratch;
         const int rc = inflate(&s.Zs, Z_NO_FLUSH);
         if (rc < 0 || rc == Z_NEED_DICT) Fail(kMsgInflate);
-        if (s.Zs.avail_out != sizeof scratch) Fail(kMsgDataLong);
-        if (rc == Z_STREAM_END) {
+        if (rc == Z_STREAM_END || s.Zs.avail_out != sizeof scratch) {
             s.StreamEnded = true;
             inflateReset(&s.Zs);
         }

@@ -10,6 +10,8 @@ namespace pixmo {
 namespace {
 
 constexpr const char* kMsgNoPng = "PNG non ancora supportato";
+// The original text lost its characters to a code page; this says what it meant.
+constexpr const char* kMsgNotBmp = "%s non è un file BMP";
 
 bool IsPngName(const std::string& fileName) { return LowerExtension(fileName) == ".png"; }
 
@@ -20,7 +22,7 @@ void RefuseAboveColorTable(const TDib& image) {
 }  // namespace
 
 TDibParts LocateBmp(std::span<const uint8_t> file, const std::string& fileName) {
-    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') RaiseError(Format("%s ‚?", fileName.c_str()));
+    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') RaiseError(Format(kMsgNotBmp, fileName.c_str()));
     if (file.size() < kFileHeaderSize) RaiseError(kMsgBadInfoHeader);
     return LocateDibParts(file, kFileHeaderSize, static_cast<int64_t>(ReadLE32(file.data() + 10)));
 }

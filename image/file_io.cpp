@@ -5,20 +5,37 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <random>
 
 #include "image/errors.h"
 
 namespace pixmo {
 namespace {
 
+constexpr const char* kNotRegular = "Not a regular file";
+// Symbolic links followed before a save gives up, as the kernel's own limit.
+constexpr int kMaxLinkHops = 40;
+
+[[noreturn]] void RaiseFileError(const char* what, const std::string& fileName, const char* reason) {
+    RaiseError(Format("%s \"%s\". %s", what, fileName.c_str(), reason));
+}
+
 [[noreturn]] void RaiseFileError(const char* what, const std::string& fileName, int err) {
-    RaiseError(Format("%s \"%s\". %s", what, fileName.c_str(), std::strerror(err)));
+    RaiseFileError(what, fileName, std::strerror(err));
+}
+
+// A folder says so; a FIFO, device or socket is "Not a regular file".
+[[noreturn]] void RaiseNotRegular(const char* what, const std::string& fileName, mode_t mode) {
+    RaiseFileError(what, fileName, S_ISDIR(mode) ? std::strerror(EISDIR) : kNotRegular);
 }
 
 class TFd {
 public:
     explicit TFd(int fd) : FFd(fd) {}
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
     ~TFd() {
         if (FFd >= 0) ::close(FFd);
     }
@@ -33,14 +50,88 @@ private:
     int FFd;
 };
 
+// The temporary file of a save, removed unless it was renamed into place.
+class TTempFile {
+public:
+    explicit TTempFile(std::string name) : FName(std::move(name)) {}
+    TTempFile(const TTempFile&) = delete;
+    TTempFile& operator=(const TTempFile&) = delete;
+    ~TTempFile() {
+        if (!FKept) ::unlink(FName.c_str());
+    }
+    const std::string& Name() const { return FName; }
+    void Keep() { FKept = true; }
+
+private:
+    std::string FName;
+    bool FKept = false;
+};
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Follows symbolic links to the file a save must replace, so that the link survives and
+// its target gets the image; a dangling link gives the path it points to, as open would.
+std::string ResolveLinks(const std::string& fileName) {
+    std::string path = fileName;
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        if (hops == kMaxLinkHops) RaiseFileError("Cannot create file", fileName, ELOOP);
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
+        if (n < 0) RaiseFileError("Cannot create file", fileName, errno);
+        if (n == static_cast<ssize_t>(sizeof buf)) RaiseFileError("Cannot create file", fileName, ENAMETOOLONG);
+        const std::string link(buf, static_cast<size_t>(n));
+        path = link.starts_with('/') ? link : FolderOf(path) + "/" + link;
+    }
+}
+
+// Whether the caller may write the existing file. A normal user gets the answer a direct
+// write would give. Root passes every permission check, yet a file nobody may write is what
+// a user means by read-only: it is refused to root as well.
+bool MayWrite(const std::string& path, const struct stat& st) {
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return false;
+    if (::geteuid() == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    return true;
+}
+
+// Creates `prefix` plus eight random characters exclusively, as mkstemp does, but with the
+// mode open gives a new file (0666 less the umask or the folder's default ACL) where mkstemp
+// gives 0600. O_EXCL also refuses to follow a link at the name.
+int CreateExclusive(const std::string& prefix, std::string& name) {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device device;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        uint64_t bits = (uint64_t{device()} << 32) | device();
+        name = prefix;
+        for (int i = 0; i < 8; ++i, bits /= 62) name += kChars[bits % 62];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;  // errno is EEXIST
+}
+
 }  // namespace
 
 std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) RaiseFileError("Cannot open file", fileName, errno);
+    // The type is checked before the open, which would block on a FIFO and may act on a
+    // device; O_NONBLOCK and the second check cover a file swapped in between.
     struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0) RaiseFileError("Cannot open file", fileName, errno);
+    if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
+    TFd fd(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0) RaiseFileError("Cannot open file", fileName, errno);
     if (::fstat(fd.Get(), &st) != 0) RaiseFileError("Cannot read file", fileName, errno);
-    if (!S_ISREG(st.st_mode)) RaiseFileError("Cannot read file", fileName, EISDIR);
+    if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
     if (st.st_size > kMaxReadFileSize) RaiseError(Format("File troppo grande: \"%s\"", fileName.c_str()));
     std::vector<uint8_t> data;
     data.reserve(static_cast<size_t>(st.st_size));
@@ -60,35 +151,42 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
 }
 
 void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> bytes) {
-    std::string temp = fileName + ".~tmp" + std::to_string(::getpid());
-    {
-        TFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-        if (fd.Get() < 0) RaiseFileError("Cannot create file", fileName, errno);
-        size_t done = 0;
-        while (done < bytes.size()) {
-            ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                int err = errno;
-                ::unlink(temp.c_str());
-                RaiseFileError("Cannot write file", fileName, err);
-            }
-            done += static_cast<size_t>(n);
-        }
-        // Keep the permissions of the file being replaced.
-        struct stat st {};
-        if (::stat(fileName.c_str(), &st) == 0) ::fchmod(fd.Get(), st.st_mode & 07777);
-        if (::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) {
-            int err = errno;
-            ::unlink(temp.c_str());
-            RaiseFileError("Cannot write file", fileName, err);
-        }
+    const std::string target = ResolveLinks(fileName);
+    struct stat old {};
+    const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT) RaiseFileError("Cannot create file", fileName, errno);
+    if (replacing) {
+        if (!S_ISREG(old.st_mode)) RaiseNotRegular("Cannot create file", fileName, old.st_mode);
+        if (!MayWrite(target, old)) RaiseFileError("Cannot create file", fileName, errno);
     }
-    if (::rename(temp.c_str(), fileName.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        RaiseFileError("Cannot create file", fileName, err);
+
+    // Created exclusively under a name nobody can foresee, so no planted link or file at
+    // that name can receive the image. A base name too long for the suffix is left out.
+    const size_t slash = target.find_last_of('/');
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string tempName;
+    TFd fd(CreateExclusive(FolderOf(target) + "/" + (base.size() <= 200 ? base : std::string()) + ".~tmp", tempName));
+    if (fd.Get() < 0) RaiseFileError("Cannot create file", fileName, errno);
+    TTempFile temp(tempName);
+
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            RaiseFileError("Cannot write file", fileName, errno);
+        }
+        done += static_cast<size_t>(n);
     }
+    // A replaced file's owner and mode stay. Without the right to give the file away it
+    // becomes the saver's, as a new file would.
+    if (replacing) {
+        [[maybe_unused]] const int owned = ::fchown(fd.Get(), old.st_uid, old.st_gid);
+        if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) RaiseFileError("Cannot write file", fileName, errno);
+    }
+    if (::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) RaiseFileError("Cannot write file", fileName, errno);
+    if (::rename(temp.Name().c_str(), target.c_str()) != 0) RaiseFileError("Cannot create file", fileName, errno);
+    temp.Keep();
 }
 
 std::string LowerExtension(const std::string& fileName) {

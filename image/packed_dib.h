@@ -36,8 +36,8 @@ TDibParts LocateDibParts(std::span<const uint8_t> bytes, uint64_t headerOffset, 
 // A packed DIB: header, table at the end of the header, pixels right after the table
 // (the colours-used field, or the depth's count when it is 0).
 TDibParts LocatePacked(std::span<const uint8_t> block);
-// A BMP file: "BM" (else "%s ‚?" with fileName), the packed header at 14, pixels at the
-// offset stored at 10.
+// A BMP file: "BM" (else "%s non è un file BMP" with fileName), the packed header at 14,
+// pixels at the offset stored at 10.
 TDibParts LocateBmp(std::span<const uint8_t> file, const std::string& fileName);
 
 template <class T>

@@ -2,9 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <span>
 
 #include "image/errors.h"
@@ -22,18 +19,6 @@ void MakeParentFolders(const std::string& fileName) {
     if (::stat(folder.c_str(), &st) == 0) return;
     MakeParentFolders(folder);
     ::mkdir(folder.c_str(), 0777);  // a failure shows up when the file is written
-}
-
-// A settings file that is a link (a managed dotfile) is replaced at the link's target, so the
-// rename does not turn the link into a plain file.
-std::string WriteTarget(const std::string& fileName) {
-    struct stat st {};
-    if (::lstat(fileName.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return fileName;
-    char* resolved = ::realpath(fileName.c_str(), nullptr);
-    if (!resolved) return fileName;
-    std::string target(resolved);
-    std::free(resolved);
-    return target;
 }
 
 }  // namespace
@@ -102,9 +87,9 @@ void TIniFile::Flush() {
     }
     std::string text = FDocument.Text();
     try {
-        std::string target = WriteTarget(FFileName);
-        MakeParentFolders(target);
-        WriteFileAtomically(target, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+        // A link (a managed dotfile) is written at its target by the atomic write.
+        MakeParentFolders(FFileName);
+        WriteFileAtomically(FFileName, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
     } catch (const EPixmoError& e) {
         Report(e.what());
         return;

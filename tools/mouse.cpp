@@ -50,7 +50,7 @@ double StatusAngle(TPoint p1, TPoint p2) {
 
 std::string ShapeStatusText(TPoint p1, TPoint p2) {
     const double a = StatusAngle(p1, p2);
-    return Format("(%d,%d)-(%d,%d) Lar:%d Alt:%d Ang:%f\xC3\x9F (%f\xC3\x9F) ", p1.X, p1.Y, p2.X, p2.Y,
+    return Format("(%d,%d)-(%d,%d) Lar:%d Alt:%d Ang:%f° (%f°) ", p1.X, p1.Y, p2.X, p2.Y,
                   std::abs(p2.X - p1.X) + 1, std::abs(p2.Y - p1.Y) + 1, a, a - 360);
 }
 

@@ -1,6 +1,7 @@
 // pixmo3-convert run as a program on temporary files: output, exit codes, messages, and
 // nothing written when something fails.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -31,9 +32,10 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return dir + "/" + name; }
 
-    // Runs the program with the arguments (quoted), keeps stdout and stderr, returns the exit code.
+    // Runs the program with the arguments (quoted), keeps stdout and stderr, returns the exit
+    // code; a run that hangs is stopped after 5 s and gives 124.
     int Run(const std::vector<std::string>& args) {
-        std::string command = std::string("'") + PIXMO3_CONVERT + "'";
+        std::string command = std::string("timeout 5 '") + PIXMO3_CONVERT + "'";
         for (const auto& a : args) command += " '" + a + "'";
         command += " >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
         const int status = std::system(command.c_str());
@@ -103,6 +105,27 @@ TEST_F(Convert, PngRoundTripKeepsTheIndices) {
     EXPECT_EQ(back->GetColor(5), image->GetColor(5));
 }
 
+TEST_F(Convert, OnlyRegularFilesAreReadAndNothingBlocks) {
+    ASSERT_EQ(::mkfifo(Path("fifo.png").c_str(), 0600), 0);
+    fs::create_directory(Path("dir.bmp"));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {Path("fifo.png"), "Not a regular file"}, {"/dev/zero", "Not a regular file"}, {Path("dir.bmp"), "Is a directory"}};
+    for (const auto& [in, reason] : cases) {
+        EXPECT_EQ(Run({in, Path("out.bmp")}), 1) << in;
+        EXPECT_EQ(err, "Cannot open file \"" + in + "\". " + reason + "\n");
+    }
+    EXPECT_FALSE(fs::exists(Path("out.bmp")));
+}
+
+TEST_F(Convert, TruncatedPngIsReportedWithItsName) {
+    test::FromGrid({"#.", ".#"})->SaveToFile(Path("a.bmp"));
+    ASSERT_EQ(Run({Path("a.bmp"), Path("a.png")}), 0) << err;
+    const std::string png = Slurp(Path("a.png"));
+    WriteBytes("cut.png", std::vector<uint8_t>(png.begin(), png.end() - 6));
+    EXPECT_EQ(Run({Path("cut.png"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "Stream read error: \"" + Path("cut.png") + "\"\n");
+}
+
 TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     // Compressed.
     TBitmapInfoHeader rle;
@@ -133,7 +156,7 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     // Not a BMP; truncated; missing.
     WriteBytes("text.bmp", {'h', 'e', 'l', 'l', 'o'});
     EXPECT_EQ(Run({Path("text.bmp"), Path("out.bmp")}), 1);
-    EXPECT_EQ(err, Path("text.bmp") + " ‚?\n");
+    EXPECT_EQ(err, Path("text.bmp") + " non è un file BMP\n");
     test::FromGrid({"#.#", "..."})->SaveToFile(Path("good.bmp"));
     std::string good = Slurp(Path("good.bmp"));
     WriteBytes("cut.bmp", std::vector<uint8_t>(good.begin(), good.end() - 1));

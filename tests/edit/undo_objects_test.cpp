@@ -132,7 +132,7 @@ TEST_F(UndoObjectsTest, NewFileSwapsImageNameAndFloatingSelection) {
     const size_t blocks = Pack(F.Image()).size() + Pack(*sel.FloatMask()).size() + Pack(*sel.FloatImage()).size() +
                           PackRect(*sel.Background(), sel.GetRect()).size();
     EXPECT_EQ(Last().GetCaption(), "Apri");
-    EXPECT_EQ(Last().Size(), 32 + 32 + static_cast<int64_t>(blocks));
+    EXPECT_EQ(Last().Size(), 32 + static_cast<int64_t>(blocks));
     F.Context.SetDibFile(FromGrid({"..", ".."}, 2), "second.bmp");
     EXPECT_FALSE(F.Context.Modified());
     F.History().Undo();
@@ -147,12 +147,17 @@ TEST_F(UndoObjectsTest, NewFileSwapsImageNameAndFloatingSelection) {
     EXPECT_TRUE(F.Sel().IsEmpty());
 }
 
-TEST_F(UndoObjectsTest, NewDibSizeIsItsBlocksPlusOverheads) {
+TEST_F(UndoObjectsTest, NewDibSizeIsItsBlocksPlusOneOverhead) {
+    // 4x4 at 16 colours packs into 40 + 64 + 16 bytes; no selection adds no block.
+    F.Context.SetDib(FromGrid({"0123", "4567", "89ab", "cdef"}, 16));
+    F.History().AddNewDib("Cambia Dimensione Immagine");
+    EXPECT_EQ(Last().Size(), 152);
+    F.Context.SetDib(FromGrid({"#2345", "6789a", "bcdef"}, 16));
     Select({"##...", ".....", "....."});
     F.History().AddNewDib("Cambia Dimensione Immagine");
     const int64_t image = static_cast<int64_t>(Pack(F.Image()).size());
     const int64_t mask = static_cast<int64_t>(PackRect(*F.Sel().Mask(), Rect(0, 0, 2, 1)).size());
-    EXPECT_EQ(Last().Size(), 32 + image + 32 + mask);
+    EXPECT_EQ(Last().Size(), 32 + image + mask);
     int64_t sum = 0;
     for (const auto& item : F.History().Items()) sum += item->Size();
     EXPECT_EQ(F.History().TotalSize(), sum);

@@ -158,8 +158,8 @@ TEST_F(BmpFile, ReadsWhatOtherWritersProduce) {
 }
 
 TEST_F(BmpFile, RefusesWithTheProgramsMessages) {
-    EXPECT_EQ(BmpMessage({'B', 'A', 0, 0}, "foto.bmp"), "foto.bmp \xE2\x80\x9A?");
-    EXPECT_EQ(BmpMessage({}, "vuoto.bmp"), "vuoto.bmp ‚?");
+    EXPECT_EQ(BmpMessage({'B', 'A', 0, 0}, "foto.bmp"), "foto.bmp non è un file BMP");
+    EXPECT_EQ(BmpMessage({}, "vuoto.bmp"), "vuoto.bmp non è un file BMP");
     EXPECT_EQ(BmpMessage({'B', 'M', 0, 0, 0}), kMsgBadInfoHeader);
 
     TBitmapInfoHeader planes = Header(4, 2, 8, 1);

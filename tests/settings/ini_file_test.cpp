@@ -1,11 +1,15 @@
 #include "settings/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "support/test_support.h"
 
@@ -37,7 +41,8 @@ TEST_F(IniFileTest, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
     ini.WriteString("MainForm", "Timer", "150");
     EXPECT_EQ(Get(path), "[MainForm]\nTimer=150\n");
     EXPECT_EQ(ini.LastError(), "");
-    EXPECT_FALSE(std::filesystem::exists(path + ".~tmp" + std::to_string(::getpid())));
+    // No temporary file left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("sub/dir")), {}), 1);
 }
 
 TEST_F(IniFileTest, WritesReachTheFileAtOnceAndHandEditsAreSeen) {
@@ -93,6 +98,27 @@ TEST_F(IniFileTest, UnreadableFileGivesDefaultsAndIsNeverReplaced) {
     ini.WriteString("A", "k2", "v");
     EXPECT_EQ(reports, 1);
     EXPECT_TRUE(std::filesystem::exists(path + "/keep"));
+}
+
+TEST_F(IniFileTest, AFifoIsNeitherWaitedForNorReplaced) {
+    std::string path = Path("fifo.ini");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    // Should the store open the FIFO and wait for a writer, this plays the writer, so that
+    // the fault shows as a failure instead of a hang.
+    std::jthread writer([&](std::stop_token stop) {
+        while (!stop.stop_requested()) {
+            const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    TIniFile ini(path);
+    std::string report;
+    ini.OnError = [&](const std::string& message) { report = message; };
+    EXPECT_EQ(ini.ReadString("A", "k", "d"), "d");
+    ini.WriteString("A", "k", "v");
+    EXPECT_EQ(report, "Cannot open file \"" + path + "\". Not a regular file Settings are not saved.");
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
 }
 
 TEST_F(IniFileTest, ALinkedFileIsWrittenThroughTheLink) {

@@ -191,13 +191,13 @@ TEST(ShapeTools, StatusTextAndAngles) {
     EXPECT_DOUBLE_EQ(StatusAngle({0, 0}, {-2, 0}), 180);
     EXPECT_DOUBLE_EQ(StatusAngle({0, 0}, {2, -2}), 315);
     EXPECT_EQ(ShapeStatusText({1, 2}, {4, 2}),
-              "(1,2)-(4,2) Lar:4 Alt:1 Ang:0.000000\xC3\x9F (-360.000000\xC3\x9F) ");
+              "(1,2)-(4,2) Lar:4 Alt:1 Ang:0.000000° (-360.000000°) ");
 
     TToolFixture f;
     f.Blank(10, 10);
     f.Use(TToolItem::DrawLine);
     f.Drag({{1, 1}, {3, 3}});
-    EXPECT_EQ(f.Panels.LastMessage(), "(1,1)-(3,3) Lar:3 Alt:3 Ang:45.000000\xC3\x9F (-315.000000\xC3\x9F) ");
+    EXPECT_EQ(f.Panels.LastMessage(), "(1,1)-(3,3) Lar:3 Alt:3 Ang:45.000000° (-315.000000°) ");
 }
 
 TEST(ShapeTools, PenAreaCoversWhatTheWidePenDraws) {

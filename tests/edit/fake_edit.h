@@ -97,8 +97,8 @@ inline std::unique_ptr<TMaskDib> MaskFromGrid(const std::vector<std::string>& ro
     return mask;
 }
 
-// The steps a move or duplicate drag takes, as the tools will take them: lift, the undo
-// object built at the start, the moves, the object handed over at the end.
+// The steps of TMoveMouse's and TDuplicateMouse's drag, for the edit tests, which cannot link
+// the tools: lift, the undo object built at the start, the moves, the object handed over.
 void DragSelection(TEditContext& context, bool duplicate, TPoint to);
 
 }  // namespace pixmo::test

@@ -1,17 +1,15 @@
-// Nothing lost: random sequences of recorded edits, undone and redone step by step, must
-// give back every earlier state byte for byte.
+// Nothing lost: random sequences of edits, strokes, moves and duplicates played through the
+// real tools, undone and redone step by step, must give back every earlier state byte for byte.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <functional>
 #include <random>
 
 #include "edit/undo_objects_palette.h"
 #include "edit/undo_objects_selection.h"
-#include "fake_edit.h"
 #include "image/errors.h"
+#include "tool_fixture.h"
 
 namespace pixmo::test {
 namespace {
@@ -52,7 +50,7 @@ TState Capture(TEditContext& context) {
 
 class TRandomEditor {
 public:
-    TRandomEditor(TEditFixture& f, uint32_t seed) : F(f), Rng(seed) {}
+    TRandomEditor(TToolFixture& f, uint32_t seed) : F(f), Rng(seed) {}
 
     int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Rng() % static_cast<uint32_t>(n)); }
     int Between(int lo, int hi) { return lo + Below(hi - lo + 1); }
@@ -83,21 +81,56 @@ public:
         return m;
     }
 
-    // A stroke as a drawing tool commits it: backup, pixels inside the selection only,
-    // the floating image in step, one step of the changed rectangle with the old pixels.
-    void Stroke() {
-        TDib& image = F.Image();
-        auto backup = TDib::CreateClone(image);
-        TRect r = RandomRect(image.Width(), image.Height());
-        TSelection& sel = F.Sel();
-        if (!sel.IsEmpty()) r = IntersectRect(r, sel.GetRect());
-        if (r.IsEmpty()) return;
-        const uint8_t colour = static_cast<uint8_t>(Below(image.Colors()));
-        for (int y = r.Top; y < r.Bottom; ++y)
-            for (int x = r.Left; x < r.Right; ++x)
-                if ((sel.IsEmpty() || sel.Mask()->Pixel(x, y)) && Below(3) != 0) image.SetPixel(x, y, colour);
-        sel.SyncFloating(r);
-        F.History().AddDibRect(backup.get(), r);
+    TPoint AroundImage() {
+        const TDib& image = F.Image();
+        return TPoint{Between(-2, image.Width() + 1), Between(-2, image.Height() + 1)};
+    }
+
+    // A drag as the client passes it on, with random pens and shape defaults: keys, press
+    // with either button, up to three moves (keys may change), release or cancel (the other
+    // button). The current tool never sees Ctrl at a press (the client brings the move tool
+    // then), nor a key with the right button (the scroll tool).
+    std::string Gesture(TMouseTool& tool, TPoint p) {
+        F.Settings.NPen1 = Below(kPenWidthCount);
+        F.Settings.NPen2 = Below(kPenWidthCount);
+        F.Settings.DefRectOpt = static_cast<uint8_t>(Below(4) == 0 ? Below(8) : 0);
+        const bool right = Below(4) == 0, cancel = Below(8) == 0;
+        if (&tool == F.Tool.get()) tool.ShiftChanged(right ? 0 : Below(4), false);
+        F.Host.Right = right;
+        F.Host.LeftHeld = !right;
+        tool.OnButtonDown(p);
+        for (int moves = Below(4); moves > 0; --moves) {
+            if (Below(4) == 0) tool.ShiftChanged(Below(8), false);
+            tool.OnMove(p = AroundImage());
+        }
+        F.Host.LeftHeld = false;
+        if (cancel)
+            tool.Abort();
+        else
+            tool.OnButtonUp(p);
+        F.Host.Right = false;
+        return std::string(right ? " right" : "") + (cancel ? " cancelled" : "");
+    }
+
+    // A stroke of a drawing tool, kept chosen for a while as a user would.
+    std::string Stroke() {
+        static const TToolItem kTools[] = {TToolItem::DrawDot, TToolItem::DrawLine, TToolItem::DrawRect,
+                                           TToolItem::FillRect, TToolItem::DrawEllipse, TToolItem::FillEllipse,
+                                           TToolItem::Fill, TToolItem::DrawEdge, TToolItem::DrawSpray, TToolItem::DrawBezier};
+        if (!F.Tool || Below(4) == 0) F.Use(kTools[Below(10)]);
+        std::string name = static_cast<TMouse&>(*F.Tool).ClassName() + Gesture(*F.Tool, AroundImage());
+        // A curve begun takes a second press for its second control point and end.
+        if (F.Tool->IsDragging()) name += Gesture(*F.Tool, AroundImage());
+        return name;
+    }
+
+    // Ctrl (Ctrl+Alt) over a selection: the client puts the move (duplicate) tool in front
+    // for one drag and frees it after.
+    std::string MoveOrDuplicate(TTempToolKind kind) {
+        if (F.Sel().IsEmpty()) return "no selection to drag";
+        auto tool = F.Factory.CreateTempTool(kind, F.Host);
+        const TPoint p{Below(F.Image().Width()), Below(F.Image().Height())};
+        return (kind == TTempToolKind::Move ? "move" : "duplicate") + Gesture(*tool, p);
     }
 
     void PaletteEdit() {
@@ -140,9 +173,10 @@ public:
         TSelection& sel = F.Sel();
         TDib& image = F.Image();
         TRect bounds;
+        F.Context.SetColor1Index(Below(image.Colors()));
         F.Context.SetColor2Index(Below(image.Colors()));
         switch (Below(34)) {
-            case 0: case 1: case 2: Stroke(); return "stroke";
+            case 0: case 1: case 2: return Stroke();
             case 3: PaletteEdit(); return "palette colour";
             case 4: PaletteRange(); return "palette range";
             case 5: PaletteExchange(); return "palette exchange";
@@ -150,16 +184,8 @@ public:
             case 8: { auto m = RandomMask(bounds); sel.AddMask(*m, bounds); return "add mask"; }
             case 9: { auto m = RandomMask(bounds); sel.DeleteMask(*m, bounds); return "delete mask"; }
             case 10: { auto m = RandomMask(bounds); sel.AndMask(*m, bounds); return "and mask"; }
-            case 11: case 12: {
-                const TPoint to{Between(-3, image.Width()), Between(-3, image.Height())};
-                DragSelection(F.Context, false, to);
-                return "move";
-            }
-            case 13: {
-                const TPoint to{Between(-3, image.Width()), Between(-3, image.Height())};
-                DragSelection(F.Context, true, to);
-                return "duplicate";
-            }
+            case 11: case 12: return MoveOrDuplicate(TTempToolKind::Move);
+            case 13: return MoveOrDuplicate(TTempToolKind::Duplicate);
             case 14: sel.Cancel(); return "cancel";
             case 15: sel.CancelFloat(); return "cancel float";
             case 16: try { sel.Delete(); } catch (const EAbort&) {} return "delete";
@@ -204,7 +230,7 @@ public:
         }
     }
 
-    TEditFixture& F;
+    TToolFixture& F;
     std::mt19937 Rng;
 };
 
@@ -212,8 +238,9 @@ public:
 // with Position k; every undo and redo, and every operation that records nothing, is
 // checked against it. Returns a description of the first failure, or "".
 std::string RunSequence(uint32_t seed, int steps, int64_t budget) {
-    TEditFixture f;
+    TToolFixture f;
     TRandomEditor editor(f, seed);
+    f.EditSize.Unit = TPoint{editor.Between(1, 4), editor.Between(1, 4)};
     static const int kColors[] = {2, 16, 256};
     f.Context.SetDib(editor.RandomImage(editor.Between(1, 12) | 1, editor.Between(1, 10), kColors[seed % 3]));
     f.Context.SetUndoLimit(budget);

@@ -11,6 +11,7 @@
 #include "image/clipboard.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_io.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -131,14 +132,12 @@ void TMainForm::MakeBackup(const std::string& name) {
     }
     // A backup of the file over itself would lose it.
     if (fs::equivalent(name, backup, ec)) return;
+    // A copy, not a rename: the saved file stays where it is, a link to it stays a link
+    // and a write-protected file stays refused. A link standing at the backup's name goes,
+    // its target is never written.
+    const std::vector<uint8_t> bytes = ReadWholeFile(name);
     fs::remove(backup, ec);
-    ec.clear();
-    fs::rename(name, backup, ec);
-    if (ec) {
-        ec.clear();
-        fs::copy_file(name, backup, fs::copy_options::overwrite_existing, ec);
-        if (ec) RaiseError(Format("%s: %s", backup.string().c_str(), ec.message().c_str()));
-    }
+    WriteFileAtomically(backup.string(), bytes);
 }
 
 bool TMainForm::QueryClose() {

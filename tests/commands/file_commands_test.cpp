@@ -104,6 +104,22 @@ TEST_F(MainFormTest, SaveWithBackupLeavesTheOldFileAsBak) {
     std::filesystem::remove(Path("a.BAK"));
     form.SaveFile(a);
     EXPECT_FALSE(Exists(Path("a.BAK")));
+
+    // Saved through a link: the link stays a link, its target gets the image, and a link
+    // planted at the backup's name is replaced, not written through.
+    const std::string target = WriteImage("target.bmp", 2);
+    const std::string victim = WriteImage("victim.bmp", 2);
+    const auto targetBefore = Bytes(target), victimBefore = Bytes(victim);
+    std::filesystem::create_symlink(target, Path("link.bmp"));
+    std::filesystem::create_symlink(victim, Path("link.BAK"));
+    FApp->Settings().Backup = true;
+    form.SaveFile(Path("link.bmp"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.bmp")));
+    EXPECT_EQ(Bytes(target), Bytes(a));
+    EXPECT_FALSE(std::filesystem::is_symlink(Path("link.BAK")));
+    EXPECT_EQ(Bytes(Path("link.BAK")), targetBefore);
+    EXPECT_EQ(Bytes(victim), victimBefore);
+    EXPECT_TRUE(FBoxes.empty());
 }
 
 TEST_F(MainFormTest, MissingBackupFolderIsAskedFor) {

@@ -10,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-#include "edit/null_edit.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "image/clipboard.h"
@@ -22,11 +21,10 @@ namespace {
 using namespace pixmo;
 
 struct TView {
-    TNullPanels Panels;
     TMemoryClipboard Clipboard;
     TViewObjects Objects{QSize(1920, 1080)};
     TPaintClient Client{nullptr, &Objects};
-    TEditContext Context{Client, Panels, Clipboard};
+    TEditContext Context{Clipboard};
 
     TView() {
         Client.SetContext(&Context);

@@ -8,8 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "edit/null_edit.h"
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "image/clipboard.h"
@@ -31,10 +30,8 @@ struct THost : TToolHost {
 };
 
 struct TSetup {
-    TNullEditClient Client;
-    TNullPanels Panels;
     TMemoryClipboard Clipboard;
-    TEditContext Edit{Client, Panels, Clipboard};
+    TEditContext Edit{Clipboard};
     TMainSettings Settings;
     TToolOptions Options;
     TEditSize Size;

@@ -8,8 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "edit/null_edit.h"
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "edit/undo.h"
@@ -55,10 +54,8 @@ TRect StrokeRect(uint32_t& seed, int side) {
 }
 
 void BM_RecordStrokes(benchmark::State& state) {
-    TNullEditClient client;
-    TNullPanels panels;
     TMemoryClipboard clipboard;
-    TEditContext context(client, panels, clipboard);
+    TEditContext context(clipboard);
     context.SetDib(TDib::Create(kSide, kSide, 256));
     TDib& image = *context.Dib();
     double peakRatio = 0, peakBytes = 0, totalAtPeak = 0;

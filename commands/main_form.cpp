@@ -52,7 +52,7 @@ TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "
     FTimer->SetOnError([this](const char* message) { ShowErrorBox(this, QString::fromUtf8(message)); });
     FTimer->SetOnTimer([this] { Client()->AnimateOutline(); });
     App().SetMainTimer(FTimer);
-    App().AttachPanels(this);
+    App().Edit().AttachPanels(this);
 
     BuildMenus();
     // The timer rests while another program has the focus.
@@ -64,7 +64,7 @@ TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "
 
 TMainForm::~TMainForm() {
     BeforeDestruction();
-    App().AttachPanels(nullptr);
+    App().Edit().AttachPanels(nullptr);
     if (App().MainTimer() == FTimer) App().SetMainTimer(nullptr);
 }
 

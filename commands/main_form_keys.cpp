@@ -41,36 +41,19 @@ public:
     }
 };
 
-// The document's way to the client, with the hourglass going through the main window's
-// bracket (timer, cursor, queued input) instead of the client's plain cursor. Nested
-// brackets act once, at the outermost pair.
-class TBracketedClient : public QObject, public TEditClient {
+// The document's hourglass goes through the main window's bracket (timer, cursor, queued
+// input) instead of the client's plain cursor. Nested brackets act once, at the outermost pair.
+class TMainFormBusy : public QObject, public TBusyBracket {
 public:
-    TBracketedClient(TPaintClient& client, TMainForm& form) : QObject(&client), C(client), F(form) {}
-    bool IsBusy() const override { return C.IsBusy(); }
-    void RepaintImageRect(const TRect& r) override { C.RepaintImageRect(r); }
-    void InvalidateImageRect(const TRect& r) override { C.InvalidateImageRect(r); }
-    void InvalidateAll() override { C.InvalidateAll(); }
-    void UpdateNow() override { C.UpdateNow(); }
-    void RedrawOutline() override { C.RedrawOutline(); }
-    void UpdateToolCursor() override { C.UpdateToolCursor(); }
-    void AbortTool() override { C.AbortTool(); }
-    TPoint CursorImagePoint() const override { return C.CursorImagePoint(); }
-    TRect VisibleImageRect() const override { return C.VisibleImageRect(); }
-    void BringToFront() override { C.BringToFront(); }
-    void ImageInstalled() override { C.ImageInstalled(); }
-    void PaletteChanged() override { C.PaletteChanged(); }
-    void ColorIndexChanged(int which) override { C.ColorIndexChanged(which); }
+    TMainFormBusy(TMainForm& form, QObject* parent) : QObject(parent), F(form) {}
     void BeginBusyCursor() override {
         if (FDepth++ == 0) F.BeginBusy();
     }
     void EndBusyCursor() override {
         if (FDepth > 0 && --FDepth == 0) F.EndBusy();
     }
-    void ExchangePaletteEntries(int a, int b) override { C.ExchangePaletteEntries(a, b); }
 
 private:
-    TPaintClient& C;
     TMainForm& F;
     int FDepth = 0;
 };
@@ -106,7 +89,7 @@ void TMainForm::InstallToolFactory() {
 void TMainForm::BuildEditCommands() {
     InstallToolFactory();
     // A child of the client: the window drops the document's link to it before the client goes.
-    if (TPaintClient* client = Client()) App().AttachClient(new TBracketedClient(*client, *this));
+    if (TPaintClient* client = Client()) App().Edit().AttachBusy(new TMainFormBusy(*this, client));
     FEditMoveMenu = new TEditPopupMenu(this);
     TEditPopupMenu* m = FEditMoveMenu;
     auto on = [this, m](const char* name, std::function<void()> handler) {

@@ -153,7 +153,7 @@ bool TNewDibDialog::Confirm() {
     if (TDib* installed = doc.Dib()) {
         const int index = std::clamp(doc.Color2Index(), 0, std::max(0, installed->Colors() - 1));
         std::memset(installed->Bits(), index, static_cast<size_t>(installed->LineBytes()) * installed->Height());
-        doc.Client().InvalidateAll();
+        doc.View().InvalidateAll();
     }
     accept();
     return true;

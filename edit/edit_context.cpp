@@ -2,18 +2,28 @@
 
 #include <algorithm>
 
-#include "edit/edit_client.h"
-#include "edit/main_panels.h"
+#include "edit/null_edit.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
 
 namespace pixmo {
 
-TEditContext::TEditContext(TEditClient& client, TMainPanels& panels, TClipboard& clipboard)
-    : FClient(client), FPanels(panels), FClipboard(clipboard) {
+namespace {
+TNullEditView gNoView;
+TEditNotices gNoNotices;
+TBusyBracket gNoBusy;
+TNullPanels gNoPanels;
+}  // namespace
+
+TEditContext::TEditContext(TClipboard& clipboard) : FClipboard(clipboard) {
     FSelection = std::make_unique<TSelection>(*this);
     FUndo = std::make_unique<TUndo>(*this);
 }
+
+TEditView& TEditContext::View() const { return FView ? *FView : gNoView; }
+TEditNotices& TEditContext::Notices() const { return FNotices ? *FNotices : gNoNotices; }
+TBusyBracket& TEditContext::Busy() const { return FBusy ? *FBusy : gNoBusy; }
+TMainPanels& TEditContext::Panels() const { return FPanels ? *FPanels : gNoPanels; }
 
 // The history and the selection hold blocks of the image; they go first.
 TEditContext::~TEditContext() {
@@ -28,8 +38,8 @@ void TEditContext::SetDib(std::unique_ptr<TDib> image) {
     const int top = std::max(0, FDib->Colors() - 1);
     FColor1Index = std::clamp(FColor1Index, 0, top);
     FColor2Index = std::clamp(FColor2Index, 0, top);
-    FClient.ImageInstalled();
-    FClient.InvalidateAll();
+    Notices().ImageInstalled();
+    View().InvalidateAll();
 }
 
 void TEditContext::SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName) {
@@ -37,12 +47,12 @@ void TEditContext::SetDibFile(std::unique_ptr<TDib> image, const std::string& fi
     SetDib(std::move(image));
     SetModified(false);
     FFileName = fileName;
-    FPanels.FileNameChanged(fileName);
+    Panels().FileNameChanged(fileName);
 }
 
 void TEditContext::SetFileName(const std::string& fileName) {
     FFileName = fileName;
-    FPanels.FileNameChanged(fileName);
+    Panels().FileNameChanged(fileName);
 }
 
 void TEditContext::RestoreColorIndices(int color1, int color2) {
@@ -57,19 +67,19 @@ void TEditContext::RestoreColorIndices(int color1, int color2) {
 void TEditContext::SetModified(bool modified) {
     if (FModified == modified) return;
     FModified = modified;
-    FPanels.ModifiedChanged(modified);
+    Panels().ModifiedChanged(modified);
 }
 
 void TEditContext::SetColor1Index(int index) {
     if (!FDib || index == FColor1Index) return;
     FColor1Index = std::min(index, std::max(0, FDib->Colors() - 1));
-    FClient.ColorIndexChanged(1);
+    Notices().ColorIndexChanged(1);
 }
 
 void TEditContext::SetColor2Index(int index) {
     if (!FDib || index == FColor2Index) return;
     FColor2Index = std::min(index, std::max(0, FDib->Colors() - 1));
-    FClient.ColorIndexChanged(2);
+    Notices().ColorIndexChanged(2);
 }
 
 void TEditContext::SetPaletteColor(int index, TColorRef color) {
@@ -80,7 +90,23 @@ void TEditContext::SetPaletteColor(int index, TColorRef color) {
 
 void TEditContext::PaletteChanged() {
     FSelection->PaletteChanged();
-    FClient.PaletteChanged();
+    Notices().PaletteChanged();
+}
+
+void TEditContext::ExchangePaletteEntries(int a, int b) {
+    if (!FDib || a == b || a < 0 || b < 0 || a >= FDib->Colors() || b >= FDib->Colors()) return;
+    for (TDib* dib : {FDib.get(), FSelection->FloatImage(), FSelection->Background()}) {
+        if (!dib || dib->IsTrueColor()) continue;
+        const TColorRef ca = dib->GetColor(a), cb = dib->GetColor(b);
+        dib->SetColor(a, cb);
+        dib->SetColor(b, ca);
+        const auto ia = static_cast<uint8_t>(a), ib = static_cast<uint8_t>(b);
+        for (int y = 0; y < dib->Height(); ++y) {
+            uint8_t* row = dib->ScanLine(y);
+            for (int x = 0; x < dib->Width(); ++x) row[x] = row[x] == ia ? ib : row[x] == ib ? ia : row[x];
+        }
+    }
+    PaletteChanged();
 }
 
 void TEditContext::SetUndoLimit(int64_t limit) {

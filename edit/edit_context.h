@@ -12,8 +12,10 @@
 
 namespace pixmo {
 
+class TBusyBracket;
 class TClipboard;
-class TEditClient;
+class TEditNotices;
+class TEditView;
 class TMainPanels;
 class TSelection;
 class TUndo;
@@ -22,13 +24,21 @@ inline constexpr int64_t kDefaultUndoLimit = 10000000;
 
 class TEditContext {
 public:
-    TEditContext(TEditClient& client, TMainPanels& panels, TClipboard& clipboard);
+    explicit TEditContext(TClipboard& clipboard);
     ~TEditContext();
     TEditContext(const TEditContext&) = delete;
     TEditContext& operator=(const TEditContext&) = delete;
 
-    TEditClient& Client() const { return FClient; }
-    TMainPanels& Panels() const { return FPanels; }
+    // The windows around the document; each may be attached and detached (null) at any
+    // time, and reads as one that ignores everything while none is attached.
+    void AttachView(TEditView* view) { FView = view; }
+    void AttachNotices(TEditNotices* notices) { FNotices = notices; }
+    void AttachBusy(TBusyBracket* busy) { FBusy = busy; }
+    void AttachPanels(TMainPanels* panels) { FPanels = panels; }
+    TEditView& View() const;
+    TEditNotices& Notices() const;
+    TBusyBracket& Busy() const;
+    TMainPanels& Panels() const;
     TClipboard& Clipboard() const { return FClipboard; }
     TSelection& Selection() const { return *FSelection; }
     TUndo& Undo() const { return *FUndo; }
@@ -57,16 +67,21 @@ public:
     void RestoreColorIndices(int color1, int color2);
     // Writes palette entry index (inside the palette only) and tells everyone.
     void SetPaletteColor(int index, TColorRef color);
-    // Palette entries changed behind the context's back (the palette window's exchange).
+    // Palette entries changed behind the context's back.
     void PaletteChanged();
+    // Entries a and b trade places, and so do the pixels using them (in the image, the
+    // floating image and the background), so the picture keeps its look.
+    void ExchangePaletteEntries(int a, int b);
 
     // The undo byte budget.
     int64_t UndoLimit() const { return FUndoLimit; }
     void SetUndoLimit(int64_t limit);
 
 private:
-    TEditClient& FClient;
-    TMainPanels& FPanels;
+    TEditView* FView = nullptr;
+    TEditNotices* FNotices = nullptr;
+    TBusyBracket* FBusy = nullptr;
+    TMainPanels* FPanels = nullptr;
     TClipboard& FClipboard;
     std::unique_ptr<TDib> FDib;
     std::unique_ptr<TSelection> FSelection;

@@ -1,14 +1,14 @@
 #pragma once
-// An edit client and main panels that ignore everything: for benchmarks and tools that run
-// the document without a window.
+// A view and panels that ignore everything: what the document talks to while no window is
+// attached (start-up, benchmarks, the converter).
 #include <string>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/main_panels.h"
 
 namespace pixmo {
 
-class TNullEditClient : public TEditClient {
+class TNullEditView : public TEditView {
 public:
     bool IsBusy() const override { return false; }
     void RepaintImageRect(const TRect&) override {}
@@ -18,15 +18,9 @@ public:
     void RedrawOutline() override {}
     void UpdateToolCursor() override {}
     void AbortTool() override {}
-    TPoint CursorImagePoint() const override { return {}; }
+    TPoint CursorImagePoint() const override { return {-1, -1}; }
     TRect VisibleImageRect() const override { return {}; }
     void BringToFront() override {}
-    void ImageInstalled() override {}
-    void PaletteChanged() override {}
-    void ColorIndexChanged(int) override {}
-    void BeginBusyCursor() override {}
-    void EndBusyCursor() override {}
-    void ExchangePaletteEntries(int, int) override {}
 };
 
 class TNullPanels : public TMainPanels {

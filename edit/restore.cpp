@@ -1,6 +1,6 @@
 #include "edit/restore.h"
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 

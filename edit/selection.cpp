@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "edit/undo.h"
@@ -19,7 +19,7 @@ TSelection::~TSelection() = default;
 TDib* TSelection::Image() const { return FContext.Dib(); }
 
 void TSelection::RepaintRect(const TRect& r) {
-    if (!r.IsEmpty()) FContext.Client().RepaintImageRect(r);
+    if (!r.IsEmpty()) FContext.View().RepaintImageRect(r);
 }
 
 // ---------------------------------------------------------------- pieces
@@ -374,7 +374,7 @@ void TSelection::Refresh(const TRect& rect) {
         FContext.Panels().ShowMessage(kMsgNoSelectionStatus);
     else
         FContext.Panels().ShowRect(FRect);
-    TEditClient& client = FContext.Client();
+    TEditView& client = FContext.View();
     client.UpdateToolCursor();
     if (!rect.IsEmpty()) client.RepaintImageRect(InflateRect(rect, 1, 1));
     client.RedrawOutline();

@@ -1,7 +1,7 @@
 // The selection and the clipboard: copy, cut, paste.
 #include <algorithm>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
@@ -56,7 +56,7 @@ int PlaceInside(int start, int size, int low, int high) {
 void TSelection::Paste(const TDib& piece, const TMaskDib* mask) {
     TDib* image = Image();
     if (!image) return;
-    TEditClient& client = FContext.Client();
+    TEditView& client = FContext.View();
     client.AbortTool();
     client.BringToFront();
     FContext.Undo().Add(std::make_unique<TUndoPaste>(FContext));

@@ -1,6 +1,6 @@
 // Effects on the selected content: each computes a new piece from CopySelected, records
 // the content as it was, and puts the new piece in through the selection.
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
@@ -21,7 +21,7 @@ void TSelection::MakeMask() {
     if (!image || image->IsTrueColor()) return;
     std::unique_ptr<TDib> result;
     {
-        TBusyCursor busy(FContext.Client());
+        TBusyCursor busy(FContext.Busy());
         auto piece = CopySelected();
         // Black outside, white inside; matched to the nearest entries of our table.
         auto mask = TMaskDib::CreateFromColor(*piece, true, image->GetColor(FContext.Color2Index()));

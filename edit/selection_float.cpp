@@ -1,5 +1,5 @@
 // The floating piece: lifting, drawing, moving, replacing its content, transforms.
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
@@ -59,10 +59,10 @@ void TSelection::MoveTo(const TRect& r) {
         ClearMaskBits();
         CopyPixels(*FMask, TPoint{FRect.Left, FRect.Top}, *bits);
     }
-    FContext.Client().RedrawOutline();
+    FContext.View().RedrawOutline();
     DrawFloating();
     RepaintRect(FRect);
-    FContext.Client().UpdateNow();
+    FContext.View().UpdateNow();
 }
 
 void TSelection::PaintHole(TDib& target, int index) const {
@@ -76,12 +76,12 @@ void TSelection::PutSelected(const TDib& piece) {
     if (!image) return;
     if (FRect.IsEmpty()) {
         CopyPixels(*image, TPoint{}, piece);
-        FContext.Client().InvalidateAll();
+        FContext.View().InvalidateAll();
         return;
     }
     if (FFloatImage) CopyPixels(*FFloatImage, TPoint{}, piece);
     StampThroughDestMask(*image, TPoint{FRect.Left, FRect.Top}, piece, *FMask);
-    FContext.Client().InvalidateImageRect(FRect);
+    FContext.View().InvalidateImageRect(FRect);
 }
 
 void TSelection::ReplaceFloating(const TDib& piece, const TMaskDib* mask, const TRect& r) {
@@ -105,7 +105,7 @@ void Flip(TEditContext& context, bool horizontal, const char* caption) {
     std::unique_ptr<TDib> piece;
     std::unique_ptr<TMaskDib> mask;
     {
-        TBusyCursor busy(context.Client());
+        TBusyCursor busy(context.Busy());
         piece = selection.CopySelected();
         mask = selection.CopyMask();
         MirrorInPlace(*piece, horizontal);

@@ -1,6 +1,6 @@
 #include "edit/snapshot.h"
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 
@@ -10,7 +10,7 @@ namespace {
 TPoint TopLeft(const TRect& r) { return TPoint{r.Left, r.Top}; }
 
 void Redisplay(TEditContext& context) {
-    TEditClient& client = context.Client();
+    TEditView& client = context.View();
     client.InvalidateAll();
     client.UpdateNow();
     client.RedrawOutline();

@@ -1,6 +1,6 @@
 #include "edit/undo.h"
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "edit/selection.h"
@@ -32,23 +32,23 @@ std::string TUndo::GetRedoCaption() const {
 }
 
 void TUndo::Undo() {
-    if (FContext.Client().IsBusy() || !CanUndo()) return;
+    if (FContext.View().IsBusy() || !CanUndo()) return;
     --FPosition;
     TUndoObject& item = *FItems[FPosition];
     Swap(item, &TUndoObject::Undo);
     UpdatePanel();
     FContext.Panels().ShowMessage(item.GetCaption() + kUndoneSuffix);
-    FContext.Client().InvalidateAll();
+    FContext.View().InvalidateAll();
 }
 
 void TUndo::Redo() {
-    if (FContext.Client().IsBusy() || !CanRedo()) return;
+    if (FContext.View().IsBusy() || !CanRedo()) return;
     TUndoObject& item = *FItems[FPosition];
     Swap(item, &TUndoObject::Redo);
     FContext.Panels().ShowMessage(item.GetCaption() + kRedoneSuffix);
     ++FPosition;
     UpdatePanel();
-    FContext.Client().InvalidateAll();
+    FContext.View().InvalidateAll();
 }
 
 // A swap may change what a step holds; the total follows, whatever happens.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 
@@ -34,7 +34,7 @@ void TUndoDibRect::Exchange() {
         std::memcpy(kept, row.data(), w);
     }
     FContext.Selection().SyncFloating(FRect);
-    FContext.Client().InvalidateImageRect(FRect);
+    FContext.View().InvalidateImageRect(FRect);
 }
 
 // ---------------------------------------------------------------- TUndoEffect
@@ -60,7 +60,7 @@ void SwapRestore(std::unique_ptr<TRestore>& held, std::unique_ptr<TRestore> fres
 void TUndoEffect::Exchange() {
     std::unique_ptr<TRestore> fresh = std::make_unique<TReplaceDib_DibRect_EditDib>(FContext);
     SwapRestore(FRestore, std::move(fresh), FSize);
-    FContext.Client().InvalidateAll();
+    FContext.View().InvalidateAll();
 }
 
 // ---------------------------------------------------------------- TUndoTransform
@@ -71,15 +71,15 @@ TUndoTransform::TUndoTransform(TEditContext& context, std::string caption)
 
 void TUndoTransform::Undo() {
     SwapRestore(FRestore, std::make_unique<TReplaceEditMask_EditDib>(FContext, FHoleColour), FSize);
-    FContext.Client().InvalidateAll();
-    FContext.Client().UpdateNow();
-    FContext.Client().RedrawOutline();
+    FContext.View().InvalidateAll();
+    FContext.View().UpdateNow();
+    FContext.View().RedrawOutline();
 }
 
 void TUndoTransform::Redo() {
     SwapRestore(FRestore, CreateRestoreForState(FContext), FSize);
-    FContext.Client().InvalidateAll();
-    FContext.Client().RedrawOutline();
+    FContext.View().InvalidateAll();
+    FContext.View().RedrawOutline();
 }
 
 // ---------------------------------------------------------------- TUndoNewDib

@@ -1,6 +1,6 @@
 #include "edit/undo_objects_palette.h"
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "image/dib.h"
 #include "image/errors.h"
@@ -28,7 +28,7 @@ TUndoExchangePalette::TUndoExchangePalette(TEditContext& context, int indexA, in
 }
 
 void TUndoExchangePalette::Exchange() {
-    FContext.Client().ExchangePaletteEntries(FIndexA, FIndexB);
+    FContext.ExchangePaletteEntries(FIndexA, FIndexB);
     std::swap(FIndexA, FIndexB);
 }
 

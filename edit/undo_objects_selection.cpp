@@ -1,6 +1,6 @@
 #include "edit/undo_objects_selection.h"
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "image/errors.h"
@@ -57,7 +57,7 @@ void TUndoMoveSelection::SwapRect() {
 
 void TUndoMoveSelection::Exchange() {
     SwapRect();
-    FContext.Client().RedrawOutline();
+    FContext.View().RedrawOutline();
 }
 
 TUndoFirstMove::TUndoFirstMove(TEditContext& context, int holeColour)
@@ -78,7 +78,7 @@ void TUndoFirstMove::Exchange() {
         }
         SwapRect();
     }
-    FContext.Client().RedrawOutline();
+    FContext.View().RedrawOutline();
 }
 
 TUndoDuplicate::TUndoDuplicate(TEditContext& context) : TUndoMoveSelection(context) {
@@ -99,7 +99,7 @@ void TUndoDuplicate::Undo() {
     } else {
         sel.FreeFloating();
     }
-    FContext.Client().RedrawOutline();
+    FContext.View().RedrawOutline();
 }
 
 void TUndoDuplicate::Redo() {
@@ -116,7 +116,7 @@ void TUndoDuplicate::Redo() {
         sel.TakeBackground();
     }
     sel.MoveTo(target);
-    FContext.Client().RedrawOutline();
+    FContext.View().RedrawOutline();
 }
 
 }  // namespace pixmo

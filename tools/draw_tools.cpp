@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "image/dib.h"
 #include "image/dib_canvas.h"
@@ -69,7 +69,7 @@ void TDrawEdgeMouse::ButtonDown(TPoint p) {
     const int colour = Draw().Colour;
     const int k = image->Pixel(p.X, p.Y);
     if (k == colour) return;
-    TBusyCursor busy(Env.Edit.Client());
+    TBusyCursor busy(Env.Edit.Busy());
 
     // The area: what a surface fill from p changes on a copy.
     auto area = TDib::CreateClone(*image);

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
@@ -153,7 +153,7 @@ void TInternalDraw::UpdateRect(const TRect& rect) {
     Merge(r);
     const TSelection& selection = Edit().Selection();
     if (!selection.IsEmpty()) r = IntersectRect(r, selection.GetRect());
-    if (!r.IsEmpty()) Edit().Client().RepaintImageRect(r);
+    if (!r.IsEmpty()) Edit().View().RepaintImageRect(r);
 }
 
 void TInternalDraw::Commit(const TRect& rect) {

@@ -1,6 +1,6 @@
 #include "tools/internal_mouse.h"
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "image/dib.h"
 #include "tools/mouse.h"
@@ -19,7 +19,7 @@ void TInternalMouse::UpdateRect(const TRect& r) {
     const TDib* image = Image();
     if (!image) return;
     const TRect clipped = IntersectRect(r, image->GetRect());
-    if (!clipped.IsEmpty()) Edit().Client().RepaintImageRect(clipped);
+    if (!clipped.IsEmpty()) Edit().View().RepaintImageRect(clipped);
 }
 
 TDibCanvas* TInternalMouse::Canvas() {

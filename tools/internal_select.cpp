@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "image/dib.h"
@@ -222,8 +222,8 @@ void TInternalSelect::Commit(const TRect& rect) {
     } else {
         CommitShape(r);
     }
-    Edit().Client().UpdateNow();
-    Edit().Client().RedrawOutline();
+    Edit().View().UpdateNow();
+    Edit().View().RedrawOutline();
 }
 
 // The shape as drawn with a white brush and pen is the new mask; its set pixels bound it.

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "image/dib.h"
@@ -109,7 +109,7 @@ void TMouse::RestoreRect(const TRect& r) {
     const TRect clipped = IntersectRect(r, image->GetRect());
     if (clipped.IsEmpty()) return;
     Internal->RestoreRect(clipped);
-    Env.Edit.Client().RepaintImageRect(clipped);
+    Env.Edit.View().RepaintImageRect(clipped);
 }
 
 void TMouse::DrawToMask(TDib& image) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "image/dib.h"
 #include "image/dib_canvas.h"
@@ -49,7 +49,7 @@ void TSelectSurfaceMouse::Pick(TPoint) { DrawToMask(WorkMask()); }
 void TSelectSurfaceMouse::DrawToMask(TMaskDib& m) {
     const TDib* image = Image();
     if (!image || !image->GetRect().Contains(Seed)) return;
-    TBusyCursor busy(Env.Edit.Client());
+    TBusyCursor busy(Env.Edit.Busy());
     const int tolerance = std::clamp(Env.Settings.SelectLimit, 0, 255);
     m.SelectSurface(image, Seed, tolerance);
     Bounds = m.Bounds();
@@ -58,7 +58,7 @@ void TSelectSurfaceMouse::DrawToMask(TMaskDib& m) {
 void TSelectBorderMouse::DrawToMask(TMaskDib& m) {
     const TDib* image = Image();
     if (!image || !image->GetRect().Contains(Seed)) return;
-    TBusyCursor busy(Env.Edit.Client());
+    TBusyCursor busy(Env.Edit.Busy());
     // Without a secondary colour in the palette nothing encloses anything.
     const int index = Env.Edit.Color2Index();
     if (image->IsTrueColor() || index < 0 || index >= image->Colors()) return;
@@ -106,9 +106,9 @@ void TSelectColorsMouse::DrawToMask(TMaskDib& m) {
     const TDib* image = Image();
     Bounds = TRect{};
     if (!image || image->IsTrueColor() || m.GetSize() != image->GetSize()) return;
-    TBusyCursor busy(Env.Edit.Client());
+    TBusyCursor busy(Env.Edit.Busy());
     TRect area = image->GetRect();
-    if (Env.Settings.SelectInSight) area = IntersectRect(area, Env.Edit.Client().VisibleImageRect());
+    if (Env.Settings.SelectInSight) area = IntersectRect(area, Env.Edit.View().VisibleImageRect());
     for (int y = area.Top; y < area.Bottom; ++y) {
         const uint8_t* in = image->ScanLine(y);
         uint8_t* out = m.ScanLine(y);

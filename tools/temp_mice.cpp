@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "edit/pixel_ops.h"
@@ -129,8 +129,8 @@ void TMoveMouse::MouseMove(TPoint p) {
     TRect moved = OffsetRect(old, p.X - Offset.X - old.Left, p.Y - Offset.Y - old.Top);
     if (Constrain & kConstrainSnap) Env.EditSize.SnapRect(moved, p);
     selection.MoveTo(moved);
-    Env.Edit.Client().RepaintImageRect(old);
-    Env.Edit.Client().RepaintImageRect(selection.GetRect());
+    Env.Edit.View().RepaintImageRect(old);
+    Env.Edit.View().RepaintImageRect(selection.GetRect());
     Env.Edit.Panels().ShowRect(selection.GetRect());
 }
 
@@ -140,7 +140,7 @@ void TMoveMouse::ButtonUp(TPoint) {
     if (Pending) Env.Edit.Undo().Add(std::move(Pending));
     TSelection& selection = Env.Edit.Selection();
     selection.StampFloatMask();
-    Env.Edit.Client().RedrawOutline();
+    Env.Edit.View().RedrawOutline();
 }
 
 void TMoveMouse::Abort() {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "image/color_match.h"
 #include "image/dib.h"
 
@@ -14,10 +14,10 @@ TToolOptions::TToolOptions() {
 
 // Every pair of entries is blended and matched to the nearest entry; a colour drawn over
 // itself keeps its own index even where an earlier entry holds the same colour.
-void TToolOptions::SetTransRate(int rate, const TDib* image, TEditClient* client) {
+void TToolOptions::SetTransRate(int rate, const TDib* image, TBusyBracket* busy) {
     FTransRate = std::clamp(rate, 0, 100);
     if (!image || FTransRate == 0 || image->Colors() <= 0) return;
-    if (client) client->BeginBusyCursor();
+    if (busy) busy->BeginBusyCursor();
     const int n = image->Colors();
     const auto& table = image->ColorTable();
     TColorMatcher matcher(image->UsedColorTable(), 16);
@@ -33,7 +33,7 @@ void TToolOptions::SetTransRate(int rate, const TDib* image, TEditClient* client
         }
     }
     for (int i = 0; i < 256; ++i) FTransTable[static_cast<size_t>(i | i << 8)] = static_cast<uint8_t>(i);
-    if (client) client->EndBusyCursor();
+    if (busy) busy->EndBusyCursor();
 }
 
 int TToolOptions::Random(int n) {

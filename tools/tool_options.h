@@ -10,7 +10,7 @@
 namespace pixmo {
 
 class TDib;
-class TEditClient;
+class TBusyBracket;
 
 // Blend of one colour channel at rate (percent): the weight of `under`.
 constexpr int BlendChannel(int under, int pen, int rate) { return (under * rate + pen * (100 - rate)) / 100; }
@@ -25,9 +25,9 @@ public:
     uint8_t Trans(int pen, int under) const { return FTransTable[static_cast<size_t>((pen & 0xFF) | (under & 0xFF) << 8)]; }
     const std::array<uint8_t, 65536>& TransTable() const { return FTransTable; }
     // Stores the rate (clamped to 0..100) and rebuilds the table for image's colour table
-    // (nothing is built without an image or at rate 0). client (may be null) shows the
+    // (nothing is built without an image or at rate 0). busy (may be null) shows the
     // hourglass meanwhile.
-    void SetTransRate(int rate, const TDib* image, TEditClient* client = nullptr);
+    void SetTransRate(int rate, const TDib* image, TBusyBracket* busy = nullptr);
 
     // Roles of the modifier keys ("ShiftState").
     TShiftStateSettings Shift;

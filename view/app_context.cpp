@@ -19,15 +19,17 @@ TAppContext::TAppContext(const std::string& iniFileName, TParams params, std::un
       FIni(std::make_unique<TIni>(iniFileName)),
       FClipboard(clipboard ? std::move(clipboard) : std::make_unique<TQtClipboard>()),
       FParams(std::move(params)) {
-    FEdit = std::make_unique<TEditContext>(FClientProxy, FPanelsProxy, *FClipboard);
+    FEdit = std::make_unique<TEditContext>(*FClipboard);
     CurrentSet() = this;
 }
 
 TAppContext::~TAppContext() {
     // The document goes before the windows' drawing objects; nothing may reach the window
     // side any more.
-    FClientProxy.Target = nullptr;
-    FPanelsProxy.Target = nullptr;
+    FEdit->AttachView(nullptr);
+    FEdit->AttachNotices(nullptr);
+    FEdit->AttachBusy(nullptr);
+    FEdit->AttachPanels(nullptr);
     FEdit.reset();
     FViewObjects.reset();
     if (CurrentSet() == this) CurrentSet() = FPrevious;

@@ -18,7 +18,10 @@ TCustomMainForm::~TCustomMainForm() {
     if (App().MainForm() == this) App().SetMainForm(nullptr);
     if (App().PaintClient() == FClient) {
         App().SetPaintClient(nullptr);
-        App().AttachClient(nullptr);
+        TEditContext& doc = App().Edit();
+        doc.AttachView(nullptr);
+        doc.AttachNotices(nullptr);
+        doc.AttachBusy(nullptr);
     }
 }
 
@@ -28,7 +31,6 @@ TPaintClient* TCustomMainForm::CreateClient(QWidget* parent) {
     FClient->setObjectName("PaintClient");
     FClient->SetContext(&App().Edit());
     App().SetPaintClient(FClient);
-    App().AttachClient(FClient);
     connect(FClient, &TPaintClient::imageInstalled, this, [this] { Broadcast(TNotice::NewImage); });
     connect(FClient, &TPaintClient::paletteChanged, this, [this] { Broadcast(TNotice::PaletteChanged); });
     connect(FClient, &TPaintClient::colorIndexChanged, this,

@@ -59,6 +59,19 @@ TPaintClient::~TPaintClient() {
     FTool.reset();
 }
 
+void TPaintClient::SetContext(TEditContext* context) {
+    if (FContext) {
+        if (&FContext->View() == this) FContext->AttachView(nullptr);
+        if (&FContext->Notices() == this) FContext->AttachNotices(nullptr);
+        if (&FContext->Busy() == this) FContext->AttachBusy(nullptr);
+    }
+    FContext = context;
+    if (!FContext) return;
+    FContext->AttachView(this);
+    FContext->AttachNotices(this);
+    FContext->AttachBusy(this);
+}
+
 TDib* TPaintClient::Dib() const { return FContext ? FContext->Dib() : nullptr; }
 
 // A tool's failure must not end the program: the client goes on.
@@ -103,26 +116,6 @@ void TPaintClient::PaletteChanged() {
 }
 
 void TPaintClient::ColorIndexChanged(int which) { emit colorIndexChanged(which); }
-
-// Both entries and every pixel using them trade places, in the image, the floating image
-// and the background, so the picture looks the same with the table reordered.
-void TPaintClient::ExchangePaletteEntries(int a, int b) {
-    TDib* image = Dib();
-    if (!image || a == b || a < 0 || b < 0 || a >= image->Colors() || b >= image->Colors()) return;
-    TSelection& selection = FContext->Selection();
-    for (TDib* dib : {image, selection.FloatImage(), selection.Background()}) {
-        if (!dib || dib->IsTrueColor()) continue;
-        const TColorRef ca = dib->GetColor(a), cb = dib->GetColor(b);
-        dib->SetColor(a, cb);
-        dib->SetColor(b, ca);
-        const auto ia = static_cast<uint8_t>(a), ib = static_cast<uint8_t>(b);
-        for (int y = 0; y < dib->Height(); ++y) {
-            uint8_t* row = dib->ScanLine(y);
-            for (int x = 0; x < dib->Width(); ++x) row[x] = row[x] == ia ? ib : row[x] == ib ? ia : row[x];
-        }
-    }
-    FContext->PaletteChanged();
-}
 
 // --- zoom and grids ---
 

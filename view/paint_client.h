@@ -2,7 +2,7 @@
 // TPaintClient: the edit client of the main window. It shows the current image magnified
 // with the pixel grid and the unit grid, animates the selection outline, owns the current
 // and the temporary mouse tool and routes every mouse event to them. The document (image,
-// selection, undo, colour indices) is the edit context's; the client is its TEditClient.
+// selection, undo, colour indices) is the edit context's; the client is its view.
 #include <QCursor>
 #include <QImage>
 #include <map>
@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "image/dib.h"
 #include "tools/mouse.h"
 #include "tools/mouse_tool.h"
@@ -35,7 +35,7 @@ struct TClientShiftKeys {
     int Duplicate = 6;
 };
 
-class TPaintClient : public TClient, public TEditClient, public TToolHost, public TToolHostExtras {
+class TPaintClient : public TClient, public TEditView, public TEditNotices, public TBusyBracket, public TToolHost, public TToolHostExtras {
     Q_OBJECT
 public:
     // `objects` (not owned) holds the back buffer and the outline masks; null makes a
@@ -44,7 +44,9 @@ public:
     ~TPaintClient() override;
 
     // The document the client shows; set once after construction.
-    void SetContext(TEditContext* context) { FContext = context; }
+    // The document this client shows; it becomes the document's view, notice listener and
+    // busy bracket (null detaches from the previous one).
+    void SetContext(TEditContext* context);
     TEditContext* Context() const { return FContext; }
     TDib* Dib() const;
 
@@ -114,7 +116,7 @@ public:
     void RenderBackBuffer(const QRect& rect);
     const QImage& BackBuffer() const;
 
-    // --- TEditClient ---
+    // --- TEditView, TEditNotices, TBusyBracket ---
     bool IsBusy() const override { return IsDragging(); }
     void InvalidateAll() override { TClient::InvalidateAll(false); }
     void UpdateNow() override;
@@ -129,7 +131,6 @@ public:
     void ColorIndexChanged(int which) override;
     void BeginBusyCursor() override;
     void EndBusyCursor() override;
-    void ExchangePaletteEntries(int a, int b) override;
 
     // --- TToolHost ---
     void SetCursorId(int id) override;

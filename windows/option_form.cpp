@@ -153,7 +153,7 @@ void TOptionForm::ShowPanels() {
 }
 
 void TOptionForm::TransRateChanged() {
-    FOptions.SetTransRate(100 - SBTransRate->value(), App().Edit().Dib(), &App().Edit().Client());
+    FOptions.SetTransRate(100 - SBTransRate->value(), App().Edit().Dib(), &App().Edit().Busy());
 }
 
 void TOptionForm::ResetTransRate() {

@@ -204,7 +204,7 @@ TEST_F(SelectCommandsTest, BusyBracketRestsTheTimerAndDropsQueuedClicks) {
     TMainForm& form = Open({"1111", "1111"});
     form.Item("MISelectRect")->trigger();
     ASSERT_TRUE(form.Timer()->Enabled());
-    TEditClient& client = Doc().Client();
+    TBusyBracket& client = Doc().Busy();
     client.BeginBusyCursor();
     client.BeginBusyCursor();
     EXPECT_TRUE(form.IsBusyShown());

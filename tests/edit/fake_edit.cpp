@@ -33,7 +33,7 @@ void DragSelection(TEditContext& context, bool duplicate, TPoint to) {
     sel.MoveTo(TRect{to.X, to.Y, 0, 0});
     context.Undo().Add(std::move(pending));
     sel.StampFloatMask();
-    context.Client().RedrawOutline();
+    context.View().RedrawOutline();
 }
 
 }  // namespace pixmo::test

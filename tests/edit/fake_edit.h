@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "edit/edit_client.h"
+#include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "edit/selection.h"
@@ -15,9 +15,8 @@
 
 namespace pixmo::test {
 
-class TFakeClient : public TEditClient {
+class TFakeClient : public TEditView, public TEditNotices, public TBusyBracket {
 public:
-    TEditContext* Context = nullptr;
     bool Busy = false;
     TPoint Cursor{0, 0};
     TRect Visible{0, 0, 8000, 8000};
@@ -40,24 +39,6 @@ public:
     void ColorIndexChanged(int which) override { ColorChanges.push_back(which); }
     void BeginBusyCursor() override { ++BusyDepth; }
     void EndBusyCursor() override { --BusyDepth; }
-
-    // As the palette window does it for a table without duplicates: both entries and the
-    // pixels using them trade places in the image, the floating image and the background.
-    void ExchangePaletteEntries(int a, int b) override {
-        TDib* image = Context ? Context->Dib() : nullptr;
-        if (!image || a < 0 || b < 0 || a >= image->Colors() || b >= image->Colors()) return;
-        for (TDib* dib : {image, Context->Selection().FloatImage(), Context->Selection().Background()}) {
-            if (!dib) continue;
-            const TColorRef ca = dib->GetColor(a), cb = dib->GetColor(b);
-            dib->SetColor(a, cb);
-            dib->SetColor(b, ca);
-            for (int y = 0; y < dib->Height(); ++y) {
-                uint8_t* row = dib->ScanLine(y);
-                for (int x = 0; x < dib->Width(); ++x)
-                    row[x] = row[x] == a ? static_cast<uint8_t>(b) : row[x] == b ? static_cast<uint8_t>(a) : row[x];
-            }
-        }
-    }
 };
 
 class TFakePanels : public TMainPanels {
@@ -80,9 +61,14 @@ struct TEditFixture {
     TFakeClient Client;
     TFakePanels Panels;
     TMemoryClipboard Clipboard;
-    TEditContext Context{Client, Panels, Clipboard};
+    TEditContext Context{Clipboard};
 
-    TEditFixture() { Client.Context = &Context; }
+    TEditFixture() {
+        Context.AttachView(&Client);
+        Context.AttachNotices(&Client);
+        Context.AttachBusy(&Client);
+        Context.AttachPanels(&Panels);
+    }
     TSelection& Sel() { return Context.Selection(); }
     TUndo& History() { return Context.Undo(); }
     TDib& Image() { return *Context.Dib(); }

@@ -115,7 +115,7 @@ TEST_F(UndoObjectsTest, PaletteRangeAndExchangeComeBack) {
 
     const TColorRef c2 = F.Image().GetColor(2), c7 = F.Image().GetColor(7);
     F.History().Add(std::make_unique<TUndoExchangePalette>(F.Context, 2, 7));
-    F.Client.ExchangePaletteEntries(2, 7);
+    F.Context.ExchangePaletteEntries(2, 7);
     EXPECT_EQ(ToGrid(F.Image()), (Grid{"#7345", "6289a", "bcdef"}));
     F.History().Undo();
     EXPECT_EQ(ToGrid(F.Image()), (Grid{"#2345", "6789a", "bcdef"}));

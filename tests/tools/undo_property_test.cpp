@@ -153,7 +153,7 @@ public:
         TDib& image = F.Image();
         const int a = Below(image.Colors()), b = Below(image.Colors());
         F.History().Add(std::make_unique<TUndoExchangePalette>(F.Context, a, b));
-        F.Client.ExchangePaletteEntries(a, b);
+        F.Context.ExchangePaletteEntries(a, b);
     }
 
     void NewImage(bool asFile) {

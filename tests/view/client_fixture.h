@@ -99,10 +99,11 @@ struct TClientFixture {
     TMemoryClipboard Clipboard;
     TViewObjects Objects{QSize(400, 300)};
     TPaintClient Client{nullptr, &Objects};
-    TEditContext Context{Client, Panels, Clipboard};
+    TEditContext Context{Clipboard};
 
     explicit TClientFixture(QSize size = QSize(400, 300)) {
         Client.SetContext(&Context);
+        Context.AttachPanels(&Panels);
         Client.SetToolFactory(&Factory);
         Client.resize(size);
         Client.show();

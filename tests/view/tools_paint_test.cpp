@@ -22,13 +22,14 @@ struct TPaintFixture {
     TToolOptions Options;
     TEditSize EditSize;
     TPaintClient Client{nullptr, &Objects};
-    TEditContext Context{Client, Panels, Clipboard};
+    TEditContext Context{Clipboard};
     TPixmoToolFactory Factory{TToolEnvironment{Context, Settings, Options, EditSize}};
     Qt::MouseButtons Held;
     int Zoom;
 
     explicit TPaintFixture(int zoom) : Zoom(zoom) {
         Client.SetContext(&Context);
+        Context.AttachPanels(&Panels);
         Client.SetToolFactory(&Factory);
         Client.resize(300, 300);
         Client.show();

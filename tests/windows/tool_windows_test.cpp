@@ -33,12 +33,11 @@ struct TWindowsFixture {
         Client.SetContext(&App.Edit());
         Client.SetToolFactory(&Factory);
         App.SetPaintClient(&Client);
-        App.AttachClient(&Client);
         Client.SetDib(FromGrid({"0123", "4567"}, 16));
     }
     ~TWindowsFixture() {
         Client.SelectTool(TToolItem::None);
-        App.AttachClient(nullptr);
+        Client.SetContext(nullptr);
         App.SetPaintClient(nullptr);
     }
 };

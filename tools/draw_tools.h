@@ -61,6 +61,7 @@ class TDrawSprayMouse : public TDrawTool<TDotsDDAMouse, TInternalDraw> {
 public:
     using TDrawTool::TDrawTool;
     std::string ClassName() const override { return "TDrawSprayMouse"; }
+    bool UsesSprayInterval() const override { return true; }
     void ButtonDown(TPoint p) override;
     void AddPoint(int x, int y) override;
 };

@@ -24,7 +24,7 @@ std::string CursorResourceName(const std::string& className) {
 }
 
 TInternalDraw::TInternalDraw(TMouse& mouse) : TInternalMouse(mouse) {
-    if (TToolHostExtras* extras = mouse.Extras()) extras->RegisterCursor(kCursorTool, CursorResourceName(mouse.ClassName()));
+    mouse.Host.RegisterCursor(kCursorTool, CursorResourceName(mouse.ClassName()));
     mouse.Host.SetCursorId(kCursorTool);
     if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
 }

@@ -19,6 +19,7 @@ class TInternalDraw : public TInternalMouse {
 public:
     explicit TInternalDraw(TMouse& mouse);
     ~TInternalDraw() override;
+    bool DrawsWithPen() const override { return true; }
 
     std::unique_ptr<TDib> Backup;
     int Colour = 0;

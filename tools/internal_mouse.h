@@ -23,6 +23,8 @@ public:
     TMouse& Mouse;
     // True when a right click on the idle tool shows a pop-up menu of this object's.
     bool HasMenu = false;
+    // The action draws with the pen (the tool reports it as its own).
+    virtual bool DrawsWithPen() const { return false; }
 
     // A drag starts: take what the stroke needs (backup, pen).
     virtual void BeginDrag() {}

@@ -104,10 +104,8 @@ void TInternalBmp::Notify(TNotice notice) {
 
 TInternalSelect::TInternalSelect(TMouse& mouse) : TInternalBmp(mouse) {
     FCursorName = CursorResourceName(mouse.ClassName());
-    if (TToolHostExtras* extras = mouse.Extras()) {
-        extras->RegisterCursor(kCursorSelect, FCursorName);
-        for (int id = kCursorSelectAdd; id <= kCursorSelectAnd; ++id) extras->RegisterCursor(id, "");
-    }
+    mouse.Host.RegisterCursor(kCursorSelect, FCursorName);
+    for (int id = kCursorSelectAdd; id <= kCursorSelectAnd; ++id) mouse.Host.RegisterCursor(id, "");
     HasMenu = true;
 }
 
@@ -196,7 +194,7 @@ void TInternalSelect::UpdateCursor() {
         const int slot = static_cast<int>(Mode) - 1;
         const int id = kCursorSelectAdd + slot;
         if (!FMarksMade[slot]) {
-            if (TToolHostExtras* extras = Mouse.Extras()) extras->RegisterCursor(id, MarkedCursorName(FCursorName, kMarks[slot]));
+            Mouse.Host.RegisterCursor(id, MarkedCursorName(FCursorName, kMarks[slot]));
             FMarksMade[slot] = true;
         }
         Mouse.Host.SetCursorId(id);

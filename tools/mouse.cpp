@@ -82,10 +82,7 @@ int TMouse::PenWidth() const {
     return canvas ? std::max(canvas->Pen.Width, 1) : 1;
 }
 
-bool TMouse::LeftButtonHeld() const {
-    const TToolHostExtras* extras = Extras();
-    return extras ? extras->LeftButtonHeld() : false;
-}
+bool TMouse::LeftButtonHeld() const { return Host.LeftButtonHeld(); }
 
 void TMouse::ShowStatus(const std::string& text) const { Env.Edit.Panels().ShowMessage(text); }
 

@@ -14,18 +14,6 @@ namespace pixmo {
 class TDib;
 class TMaskDib;
 
-// Pointer services a tool may need beyond TToolHost; the edit client implements both.
-class TToolHostExtras {
-public:
-    virtual ~TToolHostExtras() = default;
-    // The left button is held at this moment (free-hand parts of multi-click tools).
-    virtual bool LeftButtonHeld() const = 0;
-    // Ends the drag the client is tracking, as when the button were released.
-    virtual void ReleasePointer() = 0;
-    // The tool's cursor image by resource name ("CR_TDRAWDOT") becomes cursor id.
-    virtual void RegisterCursor(int id, const std::string& resourceName) = 0;
-};
-
 // Left/top the smaller coordinates, right/bottom the larger plus one.
 TRect PointsRect(TPoint a, TPoint b);
 inline TRect PixelRect(TPoint p) { return TRect{p.X, p.Y, p.X + 1, p.Y + 1}; }
@@ -93,12 +81,12 @@ public:
     void UpdateCursor() override;
     TDibCanvas* GetCanvas() override;
     bool HasPopupMenu() const override { return Internal && Internal->HasMenu; }
+    bool DrawsWithPen() const override { return Internal && Internal->DrawsWithPen(); }
 
     // --- what tools read ---
     TDib* Image() const;
     TDibCanvas* DrawCanvas() const { return Internal ? Internal->DrawCanvas() : nullptr; }
     int PenWidth() const;
-    TToolHostExtras* Extras() const { return dynamic_cast<TToolHostExtras*>(&Host); }
     bool LeftButtonHeld() const;
     void ShowStatus(const std::string& text) const;
     // The shape defaults: 1 square, 2 from centre, 4 snap to the grid.

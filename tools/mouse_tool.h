@@ -3,6 +3,7 @@
 // owns one current tool and at most one temporary tool and drives both only through
 // TMouseTool; the tool classes implement it. No toolkit types here: points are image pixels.
 #include <memory>
+#include <string>
 
 #include "edit/notice.h"
 #include "image/geometry.h"
@@ -61,6 +62,12 @@ public:
     virtual void ScrollBy(int dx, int dy) = 0;
     // True while the drag in progress was begun with the right button.
     virtual bool RightButtonDrag() const = 0;
+    // The left button is held at this moment (free-hand parts of multi-click tools).
+    virtual bool LeftButtonHeld() const { return false; }
+    // Ends the drag the host is tracking, as if the button were released.
+    virtual void ReleasePointer() {}
+    // The cursor picture by resource name ("CR_TDRAWDOT") becomes cursor id; "" forgets it.
+    virtual void RegisterCursor(int /*id*/, const std::string& /*resourceName*/) {}
 };
 
 class TMouseTool {
@@ -88,6 +95,18 @@ public:
     virtual TDibCanvas* GetCanvas() = 0;
     // True when a right click on the idle tool shows a pop-up menu of its own.
     virtual bool HasPopupMenu() const { return false; }
+
+    // What the tool uses, so that windows ask instead of knowing the tool classes.
+    // Draws with the pen: the transparency and the right button's mode apply.
+    virtual bool DrawsWithPen() const { return false; }
+    // Reads the spray spacing at each press.
+    virtual bool UsesSprayInterval() const { return false; }
+    // Two-point shape: the square and from-centre options apply.
+    virtual bool UsesShapeOptions() const { return false; }
+    // Selects the surface by a colour tolerance.
+    virtual bool UsesTolerance() const { return false; }
+    // Selects colours, inside the visible area only when that option is on.
+    virtual bool UsesVisibleAreaOption() const { return false; }
 };
 
 // Creates the tool classes. The client asks it on every tool choice and for temporary

@@ -113,6 +113,7 @@ class TSelectSurfaceMouse : public TSelectMouse {
 public:
     using TSelectMouse::TSelectMouse;
     std::string ClassName() const override { return "TSelectSurfaceMouse"; }
+    bool UsesTolerance() const override { return true; }
     void Pick(TPoint) override;
     void DrawToMask(TMaskDib& m) override;
 };
@@ -122,6 +123,8 @@ class TSelectBorderMouse : public TSelectSurfaceMouse {
 public:
     using TSelectSurfaceMouse::TSelectSurfaceMouse;
     std::string ClassName() const override { return "TSelectBorderMouse"; }
+    // Bounded by the secondary colour, not by a tolerance.
+    bool UsesTolerance() const override { return false; }
     void DrawToMask(TMaskDib& m) override;
 };
 
@@ -131,6 +134,7 @@ class TSelectColorsMouse : public TSelectMouse {
 public:
     using TSelectMouse::TSelectMouse;
     std::string ClassName() const override { return "TSelectColorsMouse"; }
+    bool UsesVisibleAreaOption() const override { return true; }
 
     std::array<bool, 256> Chosen{};
 

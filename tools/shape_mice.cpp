@@ -110,7 +110,7 @@ void TPolyMouse::AddVertex(TPoint p) {
     if (Count + 2 > kPolyPoints - 1) {
         ShowStatus(kMsgTooManyVertices);
         DoubleClick(p);
-        if (TToolHostExtras* extras = Extras()) extras->ReleasePointer();
+        Host.ReleasePointer();
         UpdateCursor();
     }
 }

@@ -20,6 +20,7 @@ class TRectMouse : public TMouse {
 public:
     using TMouse::TMouse;
     std::string ClassName() const override { return "TRectMouse"; }
+    bool UsesShapeOptions() const override { return true; }
 
     TPoint Anchor, P1, P2;
     int Constrain = 0;

@@ -35,7 +35,7 @@ struct TClientShiftKeys {
     int Duplicate = 6;
 };
 
-class TPaintClient : public TClient, public TEditView, public TEditNotices, public TBusyBracket, public TToolHost, public TToolHostExtras {
+class TPaintClient : public TClient, public TEditView, public TEditNotices, public TBusyBracket, public TToolHost {
     Q_OBJECT
 public:
     // `objects` (not owned) holds the back buffer and the outline masks; null makes a
@@ -138,7 +138,6 @@ public:
     void ScrollBy(int dx, int dy) override { Scroller().ScrollBy(dx, dy); }
     bool RightButtonDrag() const override { return FRightButton; }
 
-    // --- TToolHostExtras ---
     bool LeftButtonHeld() const override { return LeftDragging(); }
     void ReleasePointer() override { EndDrag(); }
     // Our own cursor picture of that name (resources/cursors) for the id.

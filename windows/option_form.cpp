@@ -5,9 +5,6 @@
 
 #include "edit/edit_context.h"
 #include "settings/main_keys.h"
-#include "tools/draw_tools.h"
-#include "tools/internal_draw.h"
-#include "tools/select_mice.h"
 #include "tools/tool_options.h"
 #include "uikit/number_edit.h"
 #include "view/app_context.h"
@@ -142,14 +139,14 @@ void TOptionForm::LoadControls() {
 
 void TOptionForm::ShowPanels() {
     TPaintClient* client = App().PaintClient();
-    auto* tool = client ? dynamic_cast<TMouse*>(client->Tool()) : nullptr;
-    const bool draws = tool && dynamic_cast<TInternalDraw*>(tool->Internal.get());
+    const TMouseTool* tool = client ? client->Tool() : nullptr;
+    const bool draws = tool && tool->DrawsWithPen();
     PNTrans->setVisible(draws);
-    PNSpray->setVisible(tool && dynamic_cast<TDrawSprayMouse*>(tool));
+    PNSpray->setVisible(tool && tool->UsesSprayInterval());
     PNRMode->setVisible(draws);
-    PNRect->setVisible(tool && dynamic_cast<TRectMouse*>(tool));
-    PNLimit->setVisible(tool && dynamic_cast<TSelectSurfaceMouse*>(tool) && !dynamic_cast<TSelectBorderMouse*>(tool));
-    PNSelectColors->setVisible(tool && dynamic_cast<TSelectColorsMouse*>(tool));
+    PNRect->setVisible(tool && tool->UsesShapeOptions());
+    PNLimit->setVisible(tool && tool->UsesTolerance());
+    PNSelectColors->setVisible(tool && tool->UsesVisibleAreaOption());
 }
 
 void TOptionForm::TransRateChanged() {

@@ -16,7 +16,7 @@
 
 namespace pixmo::test {
 
-class TFakeHost : public TToolHost, public TToolHostExtras {
+class TFakeHost : public TToolHost {
 public:
     int Cursor = kCursorArrow;
     bool Right = false;

@@ -64,9 +64,15 @@ TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "
 
 TMainForm::~TMainForm() {
     BeforeDestruction();
+    // The grid unit outlives this window.
+    App().EditSize().History = nullptr;
+    App().EditSize().OnChanged = nullptr;
     App().Edit().AttachPanels(nullptr);
     if (App().MainTimer() == FTimer) App().SetMainTimer(nullptr);
 }
+
+TToolOptions* TMainForm::ToolOptions() const { return &App().ToolOptions(); }
+TEditSize* TMainForm::EditSize() const { return &App().EditSize(); }
 
 void TMainForm::Start() {
     if (FStarted) return;

@@ -133,8 +133,8 @@ public:
     void PIChangeColorClick(int kind);
     void PIEditToMaskClick();
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
-    TToolOptions* ToolOptions() const { return FToolOptions; }
-    TEditSize* EditSize() const { return FEditSize; }
+    TToolOptions* ToolOptions() const;
+    TEditSize* EditSize() const;
     // A Window menu item ("MIShowOption"): shows, restores or hides its tool window.
     void ShowClick(const std::string& item);
     // Sets the pop-up's states, as on opening it.
@@ -208,10 +208,6 @@ private:
     TDibForm* ToolWindow(const std::string& item, bool create);
     TDibForm* FOptionForm = nullptr;
     TDibForm* FPenForm = nullptr;
-    // Owned by a child of the client, so that they outlive the tools it frees.
-    TToolOptions* FToolOptions = nullptr;
-    TEditSize* FEditSize = nullptr;
-    TPixmoToolFactory* FToolFactory = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

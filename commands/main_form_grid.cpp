@@ -11,8 +11,7 @@
 namespace pixmo {
 
 void TMainForm::MISetEditSizeClick() {
-    if (!FEditSize) return;
-    TEditSizeDialog dialog(App().Ini(), *FEditSize, this);
+    TEditSizeDialog dialog(App().Ini(), App().EditSize(), this);
     dialog.exec();
 }
 
@@ -21,8 +20,8 @@ void TMainForm::GridHistoryClick(const std::string& entry) {
     if (index >= 0) FGridHistory.Delete(index);
     int x = 0;
     int y = 0;
-    if (std::sscanf(entry.c_str(), "%d,%d", &x, &y) != 2 || !FEditSize) return;
-    FEditSize->SetUnit(TPoint{x, y});
+    if (std::sscanf(entry.c_str(), "%d,%d", &x, &y) != 2) return;
+    App().EditSize().SetUnit(TPoint{x, y});
 }
 
 void TMainForm::RebuildGridHistoryMenu() {

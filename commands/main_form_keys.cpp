@@ -58,31 +58,17 @@ private:
     int FDepth = 0;
 };
 
-// The factory, the options and the grid unit the tools hold references to.
-class TToolKit : public QObject {
-public:
-    TToolKit(TEditContext& edit, TMainSettings& settings, QObject* parent)
-        : QObject(parent), Factory(TToolEnvironment{edit, settings, Options, EditSize}) {}
-    TToolOptions Options;
-    TEditSize EditSize;
-    TPixmoToolFactory Factory;
-};
-
 }  // namespace
 
 void TMainForm::InstallToolFactory() {
     TPaintClient* client = Client();
-    if (!client || FToolFactory) return;
-    // A child of the client goes after the client has freed its tools.
-    auto* kit = new TToolKit(App().Edit(), App().Settings(), client);
-    kit->Options.Shift = ReadShiftState(App().Ini());
-    FToolOptions = &kit->Options;
-    FEditSize = &kit->EditSize;
-    FToolFactory = &kit->Factory;
-    kit->EditSize.Load(App().Settings().GridSize);
-    kit->EditSize.History = &FGridHistory;
-    kit->EditSize.OnChanged = [this] { Broadcast(TNotice::ShapeOptions); };
-    client->SetToolFactory(FToolFactory);
+    if (!client) return;
+    App().ToolOptions().Shift = ReadShiftState(App().Ini());
+    TEditSize& unit = App().EditSize();
+    unit.Load(App().Settings().GridSize);
+    unit.History = &FGridHistory;
+    unit.OnChanged = [this] { Broadcast(TNotice::ShapeOptions); };
+    client->SetToolFactory(&App().ToolFactory());
 }
 
 

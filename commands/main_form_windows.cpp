@@ -10,7 +10,7 @@ namespace pixmo {
 
 TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
     if (item == "MIShowOption") {
-        if (!FOptionForm && create && FToolOptions) FOptionForm = new TOptionForm(App(), *FToolOptions, this);
+        if (!FOptionForm && create) FOptionForm = new TOptionForm(App(), App().ToolOptions(), this);
         return FOptionForm;
     }
     if (item == "MIShowPen") {

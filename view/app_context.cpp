@@ -20,12 +20,14 @@ TAppContext::TAppContext(const std::string& iniFileName, TParams params, std::un
       FClipboard(clipboard ? std::move(clipboard) : std::make_unique<TQtClipboard>()),
       FParams(std::move(params)) {
     FEdit = std::make_unique<TEditContext>(*FClipboard);
+    FToolFactory = std::make_unique<TPixmoToolFactory>(TToolEnvironment{*FEdit, FSettings, FToolOptions, FEditSize});
     CurrentSet() = this;
 }
 
 TAppContext::~TAppContext() {
     // The document goes before the windows' drawing objects; nothing may reach the window
     // side any more.
+    FToolFactory.reset();
     FEdit->AttachView(nullptr);
     FEdit->AttachNotices(nullptr);
     FEdit->AttachBusy(nullptr);

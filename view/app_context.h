@@ -1,7 +1,7 @@
 #pragma once
 // The one owner of the program's process-wide objects: the settings file, the clipboard, the
-// document (edit context), the main window's settings, the command line, the edit view's
-// drawing objects and the list of program windows. The program builds one at start-up; a
+// document (edit context), the main window's settings, the tool kit, the command line, the
+// edit view's drawing objects and the list of program windows. The program builds one at start-up; a
 // test builds a fresh one per case (with its own settings file and clipboard).
 #include <memory>
 #include <string>
@@ -12,6 +12,9 @@
 #include "settings/ini.h"
 #include "settings/main_keys.h"
 #include "settings/params.h"
+#include "tools/edit_size.h"
+#include "tools/tool_factory.h"
+#include "tools/tool_options.h"
 
 namespace pixmo {
 
@@ -40,6 +43,10 @@ public:
     // The main window's keys as read at start-up and changed since.
     TMainSettings& Settings() { return FSettings; }
     TViewObjects& ViewObjects();
+    // What the tools are built with: their options, the grid unit and the factory.
+    TToolOptions& ToolOptions() { return FToolOptions; }
+    TEditSize& EditSize() { return FEditSize; }
+    TPixmoToolFactory& ToolFactory() { return *FToolFactory; }
 
     // --- the program windows, in creation order; the main window first ---
     void RegisterForm(TDibForm* form);
@@ -62,6 +69,9 @@ private:
     std::unique_ptr<TEditContext> FEdit;
     TParams FParams;
     TMainSettings FSettings;
+    TToolOptions FToolOptions;
+    TEditSize FEditSize;
+    std::unique_ptr<TPixmoToolFactory> FToolFactory;
     std::unique_ptr<TViewObjects> FViewObjects;
     std::vector<TDibForm*> FForms;
     TCustomMainForm* FMainForm = nullptr;

@@ -7,21 +7,12 @@
 
 namespace pixmo {
 
-namespace {
-TAppContext*& CurrentSet() {
-    static TAppContext* current = nullptr;
-    return current;
-}
-}  // namespace
-
 TAppContext::TAppContext(const std::string& iniFileName, TParams params, std::unique_ptr<TClipboard> clipboard)
-    : FPrevious(CurrentSet()),
-      FIni(std::make_unique<TIni>(iniFileName)),
+    : FIni(std::make_unique<TIni>(iniFileName)),
       FClipboard(clipboard ? std::move(clipboard) : std::make_unique<TQtClipboard>()),
       FParams(std::move(params)) {
     FEdit = std::make_unique<TEditContext>(*FClipboard);
     FToolFactory = std::make_unique<TPixmoToolFactory>(TToolEnvironment{*FEdit, FSettings, FToolOptions, FEditSize});
-    CurrentSet() = this;
 }
 
 TAppContext::~TAppContext() {
@@ -34,10 +25,7 @@ TAppContext::~TAppContext() {
     FEdit->AttachPanels(nullptr);
     FEdit.reset();
     FViewObjects.reset();
-    if (CurrentSet() == this) CurrentSet() = FPrevious;
 }
-
-TAppContext* TAppContext::Current() { return CurrentSet(); }
 
 TViewObjects& TAppContext::ViewObjects() {
     if (!FViewObjects) FViewObjects = std::make_unique<TViewObjects>();

@@ -33,9 +33,6 @@ public:
     TAppContext(const TAppContext&) = delete;
     TAppContext& operator=(const TAppContext&) = delete;
 
-    // The live set (the latest one built and not yet destroyed), or null.
-    static TAppContext* Current();
-
     TIni& Ini() { return *FIni; }
     TClipboard& Clipboard() { return *FClipboard; }
     TEditContext& Edit() { return *FEdit; }
@@ -63,7 +60,6 @@ public:
     bool InMenuLoop = false;
 
 private:
-    TAppContext* FPrevious;
     std::unique_ptr<TIni> FIni;
     std::unique_ptr<TClipboard> FClipboard;
     std::unique_ptr<TEditContext> FEdit;

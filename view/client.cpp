@@ -61,11 +61,6 @@ TRect TClient::ImageRectToClient(const TRect& r) const {
                  Cut16((r.Bottom - py) * zy)};
 }
 
-TPoint TClient::ScreenToImage(QPoint global) const {
-    const QPoint p = viewport()->mapFromGlobal(global);
-    return ClientToImage({p.x(), p.y()});
-}
-
 TPoint TClient::MessagePosToImage(uint32_t pos) const {
     const int x = static_cast<int16_t>(pos & 0xFFFF);
     const int y = static_cast<int16_t>(pos >> 16);

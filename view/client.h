@@ -29,7 +29,6 @@ public:
     TRect ClientRectToImage(const TRect& r) const;
     // Corners are kept within 16 bits.
     TRect ImageRectToClient(const TRect& r) const;
-    TPoint ScreenToImage(QPoint global) const;
     // A packed position: x the low 16 bits, y the high 16 bits, both signed.
     TPoint MessagePosToImage(uint32_t pos) const;
     // The mouse position in control coordinates.
@@ -89,7 +88,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
     // Forget the last reported point so that the next move is reported.
-    void ResetLastPoint() { FHasLastPoint = false; }
 
 private:
     void HandlePress(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);

@@ -57,7 +57,6 @@ void TCustomMainForm::SetColor2Index(int index) { App().Edit().SetColor2Index(in
 void TCustomMainForm::SetPaletteColor(int index, uint32_t color) { App().Edit().SetPaletteColor(index, color); }
 
 void TCustomMainForm::HandleMessage(TNotice notice) {
-    ++FBroadcasts;
     switch (notice) {
         case TNotice::NewImage:
             // The document has clamped the colour indices and told the selection already.

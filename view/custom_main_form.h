@@ -28,16 +28,12 @@ public:
 
     void HandleMessage(TNotice notice) override;
 
-    // Messages each broadcast delivered to this window (tests watch the order).
-    int BroadcastCount() const { return FBroadcasts; }
-
 protected:
     // Creates the edit client (once) and connects its notifications to Broadcast.
     TPaintClient* CreateClient(QWidget* parent);
 
 private:
     TPaintClient* FClient = nullptr;
-    int FBroadcasts = 0;
 };
 
 }  // namespace pixmo

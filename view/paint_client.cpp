@@ -363,7 +363,7 @@ void TPaintClient::MouseMove(TPoint p) {
         else if (FTool)
             FTool->OnMove(p);
     });
-    if (FCursorPanelVisible) emit cursorTextChanged(QString("%1,%2").arg(p.X).arg(p.Y));
+    emit cursorTextChanged(QString("%1,%2").arg(p.X).arg(p.Y));
 }
 
 void TPaintClient::ButtonUp(TPoint p) {
@@ -455,13 +455,5 @@ void TPaintClient::RedrawOutline() {
     }, Qt::QueuedConnection);
 }
 
-void TPaintClient::DropPenImage() {
-    if (FPenDropPending) return;
-    FPenDropPending = true;
-    QMetaObject::invokeMethod(this, [this] {
-        FPenDropPending = false;
-        FObjects->PenImage().Drop();
-    }, Qt::QueuedConnection);
-}
 
 }  // namespace pixmo

@@ -95,12 +95,10 @@ public:
     // A broadcast reaching the tools: the temporary one, then the current one.
     void NotifyTools(TNotice notice);
     void SetShiftKeys(const TClientShiftKeys& keys) { FShiftKeys = keys; }
-    const TClientShiftKeys& ShiftKeys() const { return FShiftKeys; }
     // When on, a right drag draws with the current tool instead of picking a colour.
     void SetRightButtonDraws(bool on) { FRightButtonDraws = on; }
     bool RightButtonDraws() const { return FRightButtonDraws; }
     // The cursor panel is shown: moves report "x,y".
-    void SetCursorPanelVisible(bool on) { FCursorPanelVisible = on; }
 
     // --- the selection outline ---
     // One tick of the outline's animation (the main window's 200 ms timer calls this).
@@ -146,7 +144,6 @@ public:
     void Scrolled() override;
 
     // The pen image's cache is dropped (queued; repeated requests fold into one).
-    void DropPenImage();
 
 signals:
     // The cursor panel's text "x,y".
@@ -195,7 +192,6 @@ private:
     void ButtonUp(TPoint p);
     int HeldShift() const;
     void PaintImage(const QRect& rect);
-    void OverlayOutline(const QRect& rect);
     bool OutlineMayAnimate() const;
     template <class F> void Guarded(F&& f);
 
@@ -218,9 +214,7 @@ private:
     bool FShowEdges = true;
     bool FRightButtonDraws = false;
     bool FRightButton = false;
-    bool FCursorPanelVisible = true;
     bool FOutlinePending = false;
-    bool FPenDropPending = false;
     int FCursorId = kCursorArrow;
     std::map<int, QCursor> FCursors;
     int FBusyDepth = 0;

@@ -24,7 +24,6 @@ struct TSelectionSnapshot {
                static_cast<int64_t>(Background.size()) + static_cast<int64_t>(MaskPart.size());
     }
     int64_t Size() const { return 32 + BlocksSize(); }
-    void Free() { *this = TSelectionSnapshot{}; }
 };
 
 struct TClearSnapshot {

@@ -11,7 +11,6 @@ namespace pixmo {
 class TUndoSelection : public TUndoObject {
 public:
     TUndoSelection(TEditContext& context, bool withBackground);
-    const TSelectionSnapshot& Snapshot() const { return FSnapshot; }
 
 protected:
     TSelectionSnapshot FSnapshot;

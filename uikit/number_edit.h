@@ -13,7 +13,6 @@ public:
     TNumberEdit(const QString& name, const QString& hint, int min, int max, int value,
                 QWidget* parent = nullptr);
 
-    int Min() const { return FMin; }
     int Max() const { return FMax; }
     void SetRange(int min, int max);
     void SetValue(int value);

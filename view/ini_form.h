@@ -22,7 +22,6 @@ public:
     ~TIniForm() override;
 
     TIni& Ini() const { return FIni; }
-    bool IsMainWindow() const { return FIsMainWindow; }
     std::string SectionName() const { return objectName().toStdString(); }
 
     // Whether the user may resize the window; one that may not keeps its designed size.

@@ -1,88 +1,131 @@
 #include "settings/main_keys.h"
 
 #include <algorithm>
+#include <climits>
+#include <type_traits>
+#include <variant>
 
 namespace pixmo {
+
+namespace {
+
+// How a key's integer is kept within reason when read: clamped to Low … High, or the
+// default when outside them.
+enum class TRule { None, Clamp, DefaultOutside };
+
+using TPenWidths = std::array<int32_t, kPenWidthCount>;
+using TMember = std::variant<bool TMainSettings::*, int TMainSettings::*, uint8_t TMainSettings::*,
+                             TPoint TMainSettings::*, TPenWidths TMainSettings::*, std::string TMainSettings::*>;
+
+struct TMainKey {
+    const char* Name;
+    TMember Member;
+    TRule Rule = TRule::None;
+    int Low = 0, High = 0;
+    // A byte member holds flags ("DefRectOpt"), not a number.
+    bool Flags = false;
+};
+
+// The keys in the order they are read and written; "Mouse" is the main window's, read last.
+const TMainKey kMainKeys[] = {
+    {"RMenuMode", &TMainSettings::RMenuMode},
+    {"SelectPenColor", &TMainSettings::SelectPenColor},
+    {"SelectPenMode", &TMainSettings::SelectPenMode},
+    {"DitherIcon", &TMainSettings::DitherIcon},
+    {"IconSaveColor", &TMainSettings::IconSaveColor},
+    {"PixmoIconMaskBottomLeftPixel", &TMainSettings::PixmoIconMaskBottomLeftPixel},
+    {"PalChangeable", &TMainSettings::PalChangeable},
+    {"UndoBuffer", &TMainSettings::UndoBuffer},
+    {"NColor1", &TMainSettings::NColor1, TRule::Clamp, 0, INT_MAX},
+    {"NColor2", &TMainSettings::NColor2, TRule::Clamp, 0, INT_MAX},
+    {"PenWidths", &TMainSettings::PenWidths, TRule::Clamp, 1, INT_MAX},
+    // The pen indices pick from PenWidths: one outside it gives the default.
+    {"NPen1", &TMainSettings::NPen1, TRule::DefaultOutside, 0, kPenWidthCount - 1},
+    {"NPen2", &TMainSettings::NPen2, TRule::DefaultOutside, 0, kPenWidthCount - 1},
+    {"PenVisible", &TMainSettings::PenVisible},
+    {"RDraw", &TMainSettings::RDraw},
+    {"SprayInterval", &TMainSettings::SprayInterval},
+    {"SelectLimit", &TMainSettings::SelectLimit},
+    {"SelectInSight", &TMainSettings::SelectInSight},
+    {"Timer", &TMainSettings::Timer},
+    {"DefRectOpt", &TMainSettings::DefRectOpt, TRule::None, 0, 0, true},
+    {"GridSize", &TMainSettings::GridSize, TRule::Clamp, 1, kGridSizeLimit},
+    {"AskWhenDestroy", &TMainSettings::AskWhenDestroy},
+    {"Backup", &TMainSettings::Backup},
+    {"BackupDir", &TMainSettings::BackupDir},
+    {"FileName", &TMainSettings::FileName},
+    {"DotLineVisible", &TMainSettings::DotLineVisible},
+    {"DotLineHeight", &TMainSettings::DotLineHeight, TRule::Clamp, 1, kDotLineLimit},
+    {"DotLineWidth", &TMainSettings::DotLineWidth, TRule::Clamp, 1, kDotLineLimit},
+    {"MeasureType", &TMainSettings::MeasureType},
+    {"ZoomSize", &TMainSettings::ZoomSize},
+    {"Mouse", &TMainSettings::Mouse},
+};
+
+int Kept(const TMainKey& key, int value, int def) {
+    switch (key.Rule) {
+        case TRule::Clamp: return std::clamp(value, key.Low, key.High);
+        case TRule::DefaultOutside: return value >= key.Low && value <= key.High ? value : def;
+        case TRule::None: break;
+    }
+    return value;
+}
+
+void ReadKey(TIni& ini, const TMainKey& key, TMainSettings& s) {
+    const std::string name = key.Name;
+    std::visit(
+        [&](auto member) {
+            auto& v = s.*member;
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, bool>) {
+                v = ini.ReadBool(name, v);
+            } else if constexpr (std::is_same_v<T, int>) {
+                v = Kept(key, ini.ReadInteger(name, v), v);
+            } else if constexpr (std::is_same_v<T, uint8_t>) {
+                if (key.Flags) ini.ReadFlags(name, v);
+                else v = ini.ReadByte(name, v);
+            } else if constexpr (std::is_same_v<T, TPoint>) {
+                const TPoint p = ini.ReadPoint(name, v);
+                v = TPoint{Kept(key, p.X, v.X), Kept(key, p.Y, v.Y)};
+            } else if constexpr (std::is_same_v<T, TPenWidths>) {
+                if (ini.ReadIntArray(name, v))
+                    for (int32_t& w : v) w = Kept(key, w, w);
+            } else {
+                v = ini.ReadString(name, v);
+            }
+        },
+        key.Member);
+}
+
+void WriteKey(TIni& ini, const TMainKey& key, const TMainSettings& s) {
+    const std::string name = key.Name;
+    std::visit(
+        [&](auto member) {
+            const auto& v = s.*member;
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, bool>) ini.WriteBool(name, v);
+            else if constexpr (std::is_same_v<T, int>) ini.WriteInteger(name, v);
+            else if constexpr (std::is_same_v<T, uint8_t>) key.Flags ? ini.WriteFlags(name, v) : ini.WriteByte(name, v);
+            else if constexpr (std::is_same_v<T, TPoint>) ini.WritePoint(name, v);
+            else if constexpr (std::is_same_v<T, TPenWidths>) ini.WriteIntArray(name, v);
+            else ini.WriteString(name, v);
+        },
+        key.Member);
+}
+
+}  // namespace
 
 TMainSettings ReadMainSettings(TIni& ini) {
     TSectionScope scope(ini, kMainFormSection);
     TMainSettings s;
-    s.RMenuMode = ini.ReadBool("RMenuMode", s.RMenuMode);
-    s.SelectPenColor = ini.ReadInteger("SelectPenColor", s.SelectPenColor);
-    s.SelectPenMode = ini.ReadByte("SelectPenMode", s.SelectPenMode);
-    s.DitherIcon = ini.ReadBool("DitherIcon", s.DitherIcon);
-    s.IconSaveColor = ini.ReadBool("IconSaveColor", s.IconSaveColor);
-    s.PixmoIconMaskBottomLeftPixel = ini.ReadBool("PixmoIconMaskBottomLeftPixel", s.PixmoIconMaskBottomLeftPixel);
-    s.PalChangeable = ini.ReadBool("PalChangeable", s.PalChangeable);
-    s.UndoBuffer = ini.ReadInteger("UndoBuffer", s.UndoBuffer);
-    s.NColor1 = std::max(ini.ReadInteger("NColor1", s.NColor1), 0);
-    s.NColor2 = std::max(ini.ReadInteger("NColor2", s.NColor2), 0);
-    if (ini.ReadIntArray("PenWidths", s.PenWidths))
-        for (int32_t& w : s.PenWidths) w = std::max(w, 1);
-    // The pen indices pick from PenWidths: one outside it gives the default.
-    auto penIndex = [&](const char* key, int def) {
-        int v = ini.ReadInteger(key, def);
-        return v >= 0 && v < kPenWidthCount ? v : def;
-    };
-    s.NPen1 = penIndex("NPen1", s.NPen1);
-    s.NPen2 = penIndex("NPen2", s.NPen2);
-    s.PenVisible = ini.ReadBool("PenVisible", s.PenVisible);
-    s.RDraw = ini.ReadBool("RDraw", s.RDraw);
-    s.SprayInterval = ini.ReadInteger("SprayInterval", s.SprayInterval);
-    s.SelectLimit = ini.ReadInteger("SelectLimit", s.SelectLimit);
-    s.SelectInSight = ini.ReadBool("SelectInSight", s.SelectInSight);
-    s.Timer = ini.ReadInteger("Timer", s.Timer);
-    ini.ReadFlags("DefRectOpt", s.DefRectOpt);
-    s.GridSize = ini.ReadPoint("GridSize", s.GridSize);
-    s.GridSize.X = std::clamp(s.GridSize.X, 1, kGridSizeLimit);
-    s.GridSize.Y = std::clamp(s.GridSize.Y, 1, kGridSizeLimit);
-    s.AskWhenDestroy = ini.ReadBool("AskWhenDestroy", s.AskWhenDestroy);
-    s.Backup = ini.ReadBool("Backup", s.Backup);
-    s.BackupDir = ini.ReadString("BackupDir", s.BackupDir);
-    s.FileName = ini.ReadString("FileName", s.FileName);
-    s.DotLineVisible = ini.ReadBool("DotLineVisible", s.DotLineVisible);
-    s.DotLineHeight = std::clamp(ini.ReadInteger("DotLineHeight", s.DotLineHeight), 1, kDotLineLimit);
-    s.DotLineWidth = std::clamp(ini.ReadInteger("DotLineWidth", s.DotLineWidth), 1, kDotLineLimit);
-    s.MeasureType = ini.ReadInteger("MeasureType", s.MeasureType);
-    s.ZoomSize = ini.ReadInteger("ZoomSize", s.ZoomSize);
-    s.Mouse = ini.ReadString("Mouse", s.Mouse);
+    for (const TMainKey& key : kMainKeys) ReadKey(ini, key, s);
     return s;
 }
 
 void WriteMainSettings(TIni& ini, const TMainSettings& s) {
     TSectionScope scope(ini, kMainFormSection);
     TIniUpdate update(ini);
-    ini.WriteBool("RMenuMode", s.RMenuMode);
-    ini.WriteInteger("SelectPenColor", s.SelectPenColor);
-    ini.WriteByte("SelectPenMode", s.SelectPenMode);
-    ini.WriteBool("DitherIcon", s.DitherIcon);
-    ini.WriteBool("IconSaveColor", s.IconSaveColor);
-    ini.WriteBool("PixmoIconMaskBottomLeftPixel", s.PixmoIconMaskBottomLeftPixel);
-    ini.WriteBool("PalChangeable", s.PalChangeable);
-    ini.WriteInteger("UndoBuffer", s.UndoBuffer);
-    ini.WriteInteger("NColor1", s.NColor1);
-    ini.WriteInteger("NColor2", s.NColor2);
-    ini.WriteIntArray("PenWidths", s.PenWidths);
-    ini.WriteInteger("NPen1", s.NPen1);
-    ini.WriteInteger("NPen2", s.NPen2);
-    ini.WriteBool("PenVisible", s.PenVisible);
-    ini.WriteBool("RDraw", s.RDraw);
-    ini.WriteInteger("SprayInterval", s.SprayInterval);
-    ini.WriteInteger("SelectLimit", s.SelectLimit);
-    ini.WriteBool("SelectInSight", s.SelectInSight);
-    ini.WriteInteger("Timer", s.Timer);
-    ini.WriteFlags("DefRectOpt", s.DefRectOpt);
-    ini.WritePoint("GridSize", s.GridSize);
-    ini.WriteBool("AskWhenDestroy", s.AskWhenDestroy);
-    ini.WriteBool("Backup", s.Backup);
-    ini.WriteString("BackupDir", s.BackupDir);
-    ini.WriteString("FileName", s.FileName);
-    ini.WriteBool("DotLineVisible", s.DotLineVisible);
-    ini.WriteInteger("DotLineHeight", s.DotLineHeight);
-    ini.WriteInteger("DotLineWidth", s.DotLineWidth);
-    ini.WriteInteger("MeasureType", s.MeasureType);
-    ini.WriteInteger("ZoomSize", s.ZoomSize);
-    ini.WriteString("Mouse", s.Mouse);
+    for (const TMainKey& key : kMainKeys) WriteKey(ini, key, s);
 }
 
 TShiftStateSettings ReadShiftState(TIni& ini) {

@@ -1,10 +1,13 @@
 #pragma once
 // TMainForm: the program's main window. It owns the main menu (with the hidden key and mouse
 // menus), the edit client, the status bar, the main timer and the recent-item lists, and
-// turns menu commands into calls on the document and the edit client. One file per menu:
-// main_form_menu.cpp builds the menus and their states, main_form_file.cpp the File
-// commands, main_form_zoom.cpp the zoom and key commands, main_form_help.cpp the Help menu,
-// main_form_settings.cpp the settings it reads and writes.
+// turns menu commands into calls on the document and the edit client. One file per concern:
+// main_form_menu.cpp builds the menus and their states; main_form_file.cpp the File menu;
+// main_form_edit.cpp and main_form_select.cpp the Edit and Select menus; main_form_zoom.cpp
+// the Zoom menu, undo and redo and the key menu's view and option commands;
+// main_form_popup.cpp the edit pop-up and the key menu's colour commands; main_form_grid.cpp
+// the grid unit; main_form_windows.cpp the Window menu; main_form_help.cpp the Help menu;
+// main_form_busy.cpp the hourglass bracket; main_form_settings.cpp what it reads and writes.
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
@@ -101,7 +104,7 @@ public:
     void DropFiles(const QStringList& names, Qt::KeyboardModifiers modifiers);
 
     // Edit and Select menus, the rest of the key menu and the edit pop-up menu
-    // (main_form_edit.cpp, main_form_select.cpp, main_form_keys.cpp).
+    // (main_form_edit.cpp, main_form_select.cpp, main_form_popup.cpp).
     void MIEditCutClick();
     void MIEditCopyClick();
     void MIEditPasteClick();
@@ -193,7 +196,7 @@ private:
     std::map<std::string, int> FShortcuts;
     std::vector<QAction*> FFileHistoryItems;
     std::vector<QAction*> FGridHistoryItems;
-    // main_form_edit.cpp, main_form_select.cpp, main_form_keys.cpp
+    // main_form_edit.cpp, main_form_select.cpp, main_form_popup.cpp
     void BuildEditCommands();
     void UpdateEditMenuStates();
     void UpdateSelectMenuStates();
@@ -202,8 +205,11 @@ private:
     // The image pixel under the mouse cursor, or nothing outside the image.
     std::optional<TPoint> CursorPixel() const;
     void SelectionCommand(bool needsSelection, const std::function<void()>& command);
-    // The mouse tools the client makes, with the options and the grid unit they read.
+    // The mouse tools the client makes, with the options and the grid unit they read
+    // (main_form_settings.cpp).
     void InstallToolFactory();
+    // The document's hourglass goes through BeginBusy/EndBusy (main_form_busy.cpp).
+    void InstallBusyBracket();
     // main_form_windows.cpp: the tool windows of the Window menu, made on first use.
     TDibForm* ToolWindow(const std::string& item, bool create);
     TDibForm* FOptionForm = nullptr;

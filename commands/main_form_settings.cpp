@@ -11,6 +11,7 @@
 #include "uikit/dialog_hooks.h"
 #include "settings/main_keys.h"
 #include "tools/edit_size.h"
+#include "tools/tool_options.h"
 #include "view/app_context.h"
 #include "view/form_timer.h"
 #include "view/paint_client.h"
@@ -97,6 +98,18 @@ void TMainForm::SaveSettings() {
     WriteHistory(ini, kGridHistorySection, FGridHistory);
     WriteHistory(ini, kEditHistorySection, FEditHistory);
     SaveShortcuts();
+}
+
+// The tools' kit gets the modifier roles and the grid unit the settings keep.
+void TMainForm::InstallToolFactory() {
+    TPaintClient* client = Client();
+    if (!client) return;
+    App().ToolOptions().Shift = ReadShiftState(App().Ini());
+    TEditSize& unit = App().EditSize();
+    unit.Load(App().Settings().GridSize);
+    unit.History = &FGridHistory;
+    unit.OnChanged = [this] { Broadcast(TNotice::ShapeOptions); };
+    client->SetToolFactory(&App().ToolFactory());
 }
 
 }  // namespace pixmo

@@ -1,10 +1,9 @@
-// The key menu's remaining commands (screen colours, the colour under the cursor, showing
-// the pop-up), the edit pop-up menu with its states and effects, and the busy bracket.
+// The edit pop-up menu with its states and effects, and the key menu's commands that go with
+// it: showing the pop-up, the colour under the cursor, the screen colours.
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 
 #include "commands/edit_popup_menu.h"
 #include "commands/main_form.h"
@@ -13,69 +12,16 @@
 #include "edit/undo.h"
 #include "image/clipboard.h"
 #include "image/dib.h"
-#include "settings/main_keys.h"
-#include "tools/edit_size.h"
-#include "tools/tool_factory.h"
-#include "tools/tool_options.h"
 #include "view/app_context.h"
-#include "view/form_timer.h"
 #include "view/paint_client.h"
 
 namespace pixmo {
 
-namespace {
-
-// Eats the clicks and keys that wait in the queue when a long operation ends; it goes once
-// the event loop has had its next turn.
-class TInputSwallower : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::KeyPress:
-            case QEvent::ShortcutOverride: return true;
-            default: return false;
-        }
-    }
-};
-
-// The document's hourglass goes through the main window's bracket (timer, cursor, queued
-// input) instead of the client's plain cursor. Nested brackets act once, at the outermost pair.
-class TMainFormBusy : public QObject, public TBusyBracket {
-public:
-    TMainFormBusy(TMainForm& form, QObject* parent) : QObject(parent), F(form) {}
-    void BeginBusyCursor() override {
-        if (FDepth++ == 0) F.BeginBusy();
-    }
-    void EndBusyCursor() override {
-        if (FDepth > 0 && --FDepth == 0) F.EndBusy();
-    }
-
-private:
-    TMainForm& F;
-    int FDepth = 0;
-};
-
-}  // namespace
-
-void TMainForm::InstallToolFactory() {
-    TPaintClient* client = Client();
-    if (!client) return;
-    App().ToolOptions().Shift = ReadShiftState(App().Ini());
-    TEditSize& unit = App().EditSize();
-    unit.Load(App().Settings().GridSize);
-    unit.History = &FGridHistory;
-    unit.OnChanged = [this] { Broadcast(TNotice::ShapeOptions); };
-    client->SetToolFactory(&App().ToolFactory());
-}
 
 
 void TMainForm::BuildEditCommands() {
     InstallToolFactory();
-    // A child of the client: the window drops the document's link to it before the client goes.
-    if (TPaintClient* client = Client()) App().Edit().AttachBusy(new TMainFormBusy(*this, client));
+    InstallBusyBracket();
     FEditMoveMenu = new TEditPopupMenu(this);
     TEditPopupMenu* m = FEditMoveMenu;
     auto on = [this, m](const char* name, std::function<void()> handler) {
@@ -222,31 +168,6 @@ void TMainForm::PIChangeColorClick(int kind) {
 
 void TMainForm::PIEditToMaskClick() {
     SelectionCommand(false, [this] { App().Edit().Selection().MakeMask(); });
-}
-
-// --- the busy bracket ---
-
-void TMainForm::BeginBusy() {
-    if (FBusyShown) return;
-    FBusyShown = true;
-    FBusyTimerWasOn = FTimer->Enabled();
-    FTimer->SetEnabled(false);
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-}
-
-void TMainForm::EndBusy() {
-    if (!FBusyShown) return;
-    // What the user pressed while waiting is not meant for what comes next. Nothing is
-    // dispatched here: the operation may have run inside a mouse handler.
-    auto* swallower = new TInputSwallower(qApp);
-    qApp->installEventFilter(swallower);
-    QTimer::singleShot(0, swallower, [swallower] {
-        qApp->removeEventFilter(swallower);
-        swallower->deleteLater();
-    });
-    QGuiApplication::restoreOverrideCursor();
-    FTimer->SetEnabled(FBusyTimerWasOn);
-    FBusyShown = false;
 }
 
 }  // namespace pixmo

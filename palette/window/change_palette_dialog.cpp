@@ -1,0 +1,70 @@
+#include "palette/window/change_palette_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "edit/edit_context.h"
+#include "edit/undo.h"
+#include "image/dib.h"
+#include "palette/palette_ops.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+
+namespace pixmo {
+
+TChangePaletteDialog::TChangePaletteDialog(TAppContext& app, QWidget* parent)
+    : TIniDialog(app.Ini(), "ChangePaletteDialog", parent), FApp(app) {
+    setWindowTitle("Cambia Palette");
+    auto* layout = new QVBoxLayout(this);
+    auto radio = [&](const char* name, const char* text) {
+        auto* b = new QRadioButton(text, this);
+        b->setObjectName(name);
+        layout->addWidget(b);
+        return b;
+    };
+    RBInvert = radio("RBInvert", "Inverti Colori");
+    RBRedGreen = radio("RBRedGreen", "Cambia Rosso-Verde");
+    RBGreenBlue = radio("RBGreenBlue", "Cambia Verde-Blu");
+    RBBlueRed = radio("RBBlueRed", "Cambia Blu-Rosso");
+    RBInvert->setChecked(true);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Confirm(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AfterConstruction();
+}
+
+TChangePaletteDialog::~TChangePaletteDialog() { BeforeDestruction(); }
+
+void TChangePaletteDialog::LoadSettings() {
+    const QString last = QString::fromStdString(Ini().ReadString("LastButton", "RBInvert"));
+    for (QRadioButton* b : {RBInvert, RBRedGreen, RBGreenBlue, RBBlueRed})
+        if (b->objectName() == last) b->setChecked(true);
+}
+
+// Only a dialog closed with OK leaves its choice for next time.
+void TChangePaletteDialog::SaveSettings() {
+    if (result() != QDialog::Accepted) return;
+    for (QRadioButton* b : {RBInvert, RBRedGreen, RBGreenBlue, RBBlueRed})
+        if (b->isChecked()) Ini().WriteString("LastButton", b->objectName().toStdString());
+}
+
+void TChangePaletteDialog::Confirm() {
+    TEditContext& doc = FApp.Edit();
+    if (const TDib* image = doc.Dib()) {
+        auto copy = TDib::CreateClone(*image);
+        TransformPalette(*copy, RBInvert->isChecked()     ? TPaletteTransform::Invert
+                                : RBRedGreen->isChecked() ? TPaletteTransform::SwapRedGreen
+                                : RBGreenBlue->isChecked() ? TPaletteTransform::SwapGreenBlue
+                                                           : TPaletteTransform::SwapBlueRed);
+        doc.Undo().AddNewDib("Cambia Palette");
+        if (TPaintClient* client = FApp.PaintClient()) client->SetDib(std::move(copy));
+        else doc.SetDib(std::move(copy));
+    }
+    accept();
+}
+
+}  // namespace pixmo

@@ -77,6 +77,10 @@ public:
     void MIFileSaveAsClick();
     void MIFileCreateFromClipboardClick();
     void MIFileToClipboardClick();
+    // main_form_palette.cpp
+    void MIFileCreateWithPaletteClick();
+    void MISetNumColorClick();
+    void MISetChangePaletteClick();
     void MIFileExitClick();
     void FileHistoryClick(const std::string& name);
     void MIEditUndoClick();

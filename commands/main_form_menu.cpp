@@ -154,7 +154,7 @@ void TMainForm::BuildMenus() {
     AddItem(file, "MIFileSaveAs", "Salva con &Nome...", 0, [this] { MIFileSaveAsClick(); });
     AddSeparator(file, "MSFileSaveAs");
     AddItem(file, "MIFileCreateFromClipboard", "&Crea dagli Appunti", 0, [this] { MIFileCreateFromClipboardClick(); });
-    AddItem(file, "MIFileCreateWithPalette", "Usa &Palette da...", 0, nullptr);
+    AddItem(file, "MIFileCreateWithPalette", "Usa &Palette da...", 0, [this] { MIFileCreateWithPaletteClick(); });
     AddItem(file, "MIFileToClipboard", "Co&pia negli Appunti", 0, [this] { MIFileToClipboardClick(); });
     AddSeparator(file, "MSFileAdd", false);
     AddSeparator(file, "MSFileToClipboard");
@@ -220,8 +220,8 @@ void TMainForm::BuildMenus() {
     AddItem(setting, "MISetPixmo", "Impostazioni &Disegno...", 0, nullptr);
     AddItem(setting, "MISetKey", "&Tasti a Scelta Rapida...", 0, nullptr);
     AddSeparator(setting, "MSSet");
-    AddItem(setting, "MISetNumColor", "Numero di &Colori Massimo", 0, nullptr);
-    AddItem(setting, "MISetChangePalette", "Cambia &Palette...", 0, nullptr);
+    AddItem(setting, "MISetNumColor", "Numero di &Colori Massimo", 0, [this] { MISetNumColorClick(); });
+    AddItem(setting, "MISetChangePalette", "Cambia &Palette...", 0, [this] { MISetChangePaletteClick(); });
     AddItem(setting, "MISetSize", "Dimensioni &Immagine...", 0, nullptr);
     AddSeparator(setting, "N1");
     AddItem(setting, "MIUseEditSize", "Usa &Griglia", 0, [this] { MIUseEditSizeClick(); })->setCheckable(true);
@@ -249,6 +249,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         enable("MIFileSave", !busy && image);
         enable("MIFileSaveAs", !busy && image);
         enable("MIFileCreateFromClipboard", App().Clipboard().HasFormat(CF_DIB));
+        enable("MIFileCreateWithPalette", !busy && App().Clipboard().HasFormat(CF_DIB));
         enable("MIFileToClipboard", image);
         for (QAction* a : FFileHistoryItems) a->setEnabled(!busy);
     } else if (menuName == "MIEdit") {
@@ -266,6 +267,8 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         for (size_t i = 0; i < kZoomSteps.size(); ++i)
             Item("MIZoom" + std::to_string(i))->setChecked(kZoomSteps[i] == zoom);
     } else if (menuName == "MISetting") {
+        enable("MISetNumColor", image && !busy);
+        enable("MISetChangePalette", image && !busy);
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {

@@ -1,0 +1,32 @@
+// The palette commands of the File and Settings menus: an image from the clipboard on a
+// file's palette, the colour count, the palette transformations.
+#include "commands/main_form.h"
+#include "edit/edit_context.h"
+#include "image/clipboard.h"
+#include "palette/window/change_palette_dialog.h"
+#include "palette/window/create_from_palette_dialog.h"
+#include "palette/window/new_color_dialog.h"
+#include "view/app_context.h"
+
+namespace pixmo {
+
+void TMainForm::MIFileCreateWithPaletteClick() {
+    if (!App().Clipboard().HasFormat(CF_DIB)) return;
+    TCreateFromPaletteDialog dialog(App(), this);
+    dialog.exec();
+    UpdateCaption();
+}
+
+void TMainForm::MISetNumColorClick() {
+    if (!App().Edit().Dib()) return;
+    TNewColorDialog dialog(App(), this);
+    dialog.exec();
+}
+
+void TMainForm::MISetChangePaletteClick() {
+    if (!App().Edit().Dib()) return;
+    TChangePaletteDialog dialog(App(), this);
+    dialog.exec();
+}
+
+}  // namespace pixmo

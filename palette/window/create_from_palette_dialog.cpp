@@ -1,0 +1,95 @@
+#include "palette/window/create_from_palette_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "edit/edit_context.h"
+#include "edit/undo.h"
+#include "image/clipboard.h"
+#include "image/color.h"
+#include "image/dib.h"
+#include "image/errors.h"
+#include "uikit/dialog_hooks.h"
+#include "view/app_context.h"
+#include "view/paint_client.h"
+
+namespace pixmo {
+
+TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* parent)
+    : TIniDialog(app.Ini(), "CreateFromPaletteDialog", parent), FApp(app) {
+    setWindowTitle("Seleziona Palette da utilizzare");
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    EDPalette = new QLineEdit(this);
+    EDPalette->setObjectName("EDPalette");
+    EDPalette->setMinimumWidth(260);
+    SBPalettes = new TStringsButton("SBPalettes", this);
+    SBPalettes->SetOnChoose([this](const QString& text) { EDPalette->setText(text); });
+    BTBrowse = new QPushButton("Sfoglia...", this);
+    BTBrowse->setObjectName("BTBrowse");
+    row->addWidget(EDPalette, 1);
+    row->addWidget(SBPalettes);
+    row->addWidget(BTBrowse);
+    layout->addLayout(row);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(BTBrowse, &QPushButton::clicked, this, [this] {
+        TFileRequest request;
+        request.Name = "PaletteDialog";
+        request.Title = "Seleziona Palette";
+        request.Filter = "Bitmap (*.bmp)|*.bmp|Tutti i File (*.*)|*.*";
+        request.DefaultExt = "bmp";
+        request.InitialName = EDPalette->text();
+        if (auto name = AskFileName(this, request)) EDPalette->setText(*name);
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Confirm(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AfterConstruction();
+}
+
+TCreateFromPaletteDialog::~TCreateFromPaletteDialog() { BeforeDestruction(); }
+
+void TCreateFromPaletteDialog::LoadSettings() {
+    EDPalette->setText(QString::fromStdString(Ini().ReadString("EDPalette", "")));
+    SBPalettes->Load(Ini());
+}
+
+// The file is kept when OK closed the dialog.
+void TCreateFromPaletteDialog::SaveSettings() {
+    if (result() == QDialog::Accepted) Ini().WriteString("EDPalette", EDPalette->text().toStdString());
+    SBPalettes->Save(Ini());
+}
+
+bool TCreateFromPaletteDialog::Confirm() {
+    const QString file = EDPalette->text();
+    SBPalettes->AddRecent(file);
+    TClipboard& clipboard = FApp.Clipboard();
+    if (!clipboard.HasFormat(CF_DIB)) {
+        ShowMessageBox(this, TMessageRequest{TMsgKind::Information, TMsgButtons::Ok, QString(),
+                                             QString::fromUtf8("クリップボードに絵がありません。")});
+        accept();
+        return true;
+    }
+    std::unique_ptr<TDib> image;
+    try {
+        const auto palette = TDib::CreateFromFile(file.toStdString());
+        if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(24));
+        image = TDib::CreateFromClipboardOnPalette(clipboard, *palette);
+    } catch (const EAbort&) {
+        return false;
+    } catch (const std::exception& e) {
+        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        return false;
+    }
+    TEditContext& doc = FApp.Edit();
+    doc.Undo().AddNewFile("Creato dagli Appunti");
+    if (TPaintClient* client = FApp.PaintClient()) client->SetDibFile(std::move(image), "");
+    else doc.SetDibFile(std::move(image), "");
+    accept();
+    return true;
+}
+
+}  // namespace pixmo

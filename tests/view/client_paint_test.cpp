@@ -26,6 +26,17 @@ std::vector<int> ColumnsOf(const QImage& image, int y, int x0, int x1, QRgb colo
     return xs;
 }
 
+// Selects image cells 2..5 × 2..4 of a 40×40 image and lets the outline take its first step.
+void SelectCellsAndAnimate(TClientFixture& f) {
+    auto mask = TMaskDib::Create(40, 40);
+    for (int y = 2; y < 5; ++y)
+        for (int x = 2; x < 6; ++x) mask->SetPixel(x, y, 1);
+    f.Context.Selection().Replace(*mask, {2, 2, 6, 5});
+    QApplication::processEvents();
+    f.Client.AnimateOutline();
+    QApplication::processEvents();
+}
+
 TEST(ClientPaint, ZoomedPixelsAreBlocks) {
     TClientFixture f;
     auto image = FromGrid({"#..", ".#.", "..#"}, 2);
@@ -130,13 +141,7 @@ TEST(ClientPaint, SelectionOutlineAnimatesAlongTheMask) {
     TClientFixture f;
     f.Install(40, 40);
     f.Client.SetZoom(4);
-    auto mask = TMaskDib::Create(40, 40);
-    for (int y = 2; y < 5; ++y)
-        for (int x = 2; x < 6; ++x) mask->SetPixel(x, y, 1);
-    f.Context.Selection().Replace(*mask, {2, 2, 6, 5});
-    QApplication::processEvents();
-    f.Client.AnimateOutline();
-    QApplication::processEvents();
+    SelectCellsAndAnimate(f);
     const QImage first = f.Shot();
     // The selected cells cover control x 8..23, y 8..19; only their border pixels change.
     auto isStripe = [](QRgb c) { return c == kBlack || c == kWhite; };
@@ -191,13 +196,7 @@ TEST(ClientPaint, ZoomedOutlineStaysVisibleOverTheGridAndGoesWhenAPieceFloats) {
     f.Install(40, 40);
     f.Client.SetGridMode(1);
     f.Client.SetZoom(8);
-    auto mask = TMaskDib::Create(40, 40);
-    for (int y = 2; y < 5; ++y)
-        for (int x = 2; x < 6; ++x) mask->SetPixel(x, y, 1);
-    f.Context.Selection().Replace(*mask, {2, 2, 6, 5});
-    QApplication::processEvents();
-    f.Client.AnimateOutline();
-    QApplication::processEvents();
+    SelectCellsAndAnimate(f);
     const QImage shot = f.Shot();
     // Cells 2..5 cover control columns 16..47: a band of two on each side, the left one
     // on the grid line; the column beside the band shows the image.

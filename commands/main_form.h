@@ -55,6 +55,7 @@ public:
     TFormTimer* Timer() const { return FTimer; }
     // A menu item by name ("MIFileOpen"), or null.
     QAction* Item(const std::string& name) const;
+    QAction* MenuItem(const std::string& name) const override { return Item(name); }
     QMenu* Menu(const std::string& name) const;
     TMaxStringList& FileHistory() { return FFileHistory; }
     TMaxStringList& GridHistory() { return FGridHistory; }

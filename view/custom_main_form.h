@@ -2,7 +2,9 @@
 // TCustomMainForm: the main window's base. Broadcasts notifications to every program window
 // and then to the tools, keeps the colour indices valid and handles the notifications that
 // concern the document as a whole.
+#include <QAction>
 #include <cstdint>
+#include <string>
 
 #include "view/dib_form.h"
 
@@ -27,6 +29,11 @@ public:
     void SetPaletteColor(int index, uint32_t color);
 
     void HandleMessage(TNotice notice) override;
+
+    // The main menu's item by name ("MIDrawDot"), or null: tool windows bind buttons to it.
+    virtual QAction* MenuItem(const std::string& /*name*/) const { return nullptr; }
+    // Opens the key dialog for the named menu item (a Ctrl+click on a tool button).
+    virtual void EditShortcut(const std::string& /*itemName*/) {}
 
 protected:
     // Creates the edit client (once) and connects its notifications to Broadcast.

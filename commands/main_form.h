@@ -18,6 +18,7 @@
 #include "edit/main_panels.h"
 #include "settings/string_lists.h"
 #include "tools/mouse_tool.h"
+#include "tools/tool_items.h"
 #include "view/custom_main_form.h"
 
 namespace pixmo {
@@ -34,9 +35,6 @@ class THelpWindow;
 
 // The depth names of the "doesn't cope" message.
 std::string DepthName(int bitCount);
-// The Mouse menu's item names and tools ("MIDrawDot").
-std::string ToolItemName(TToolItem item);
-std::optional<TToolItem> ToolItemByName(const std::string& name);
 // ".BAK" in place of the extension ("a.bmp" -> "a.BAK").
 std::string BackupName(const std::string& fileName);
 

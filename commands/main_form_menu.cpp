@@ -9,6 +9,7 @@
 #include "edit/undo.h"
 #include "image/clipboard.h"
 #include "settings/main_keys.h"
+#include "tools/tool_items.h"
 #include "uikit/shortcut_keys.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -20,47 +21,7 @@ constexpr int Ctrl(char c) { return kVkCtrl + c; }
 constexpr int kF4 = 115;
 constexpr int kDel = 46;
 
-struct TToolEntry {
-    const char* Name;
-    const char* Caption;
-    TToolItem Item;
-};
-
-constexpr TToolEntry kToolItems[] = {
-    {"MISelectRect", "Selezione Rettangolare", TToolItem::SelectRect},
-    {"MISelectEllipse", "Selezione Circolare", TToolItem::SelectEllipse},
-    {"MISelectParallelogram", "Selezione Parallelogramma", TToolItem::SelectParallelogram},
-    {"MISelectTriangle", "Selezione Triangolare", TToolItem::None},
-    {"MISelectPoly", "Lazo Poligonale", TToolItem::SelectPoly},
-    {"MISelectRegion", "Strumento Lazo", TToolItem::SelectRegion},
-    {"MISelectBorder", "Seleziona Bordo col Colore Secondario", TToolItem::SelectBorder},
-    {"MISelectSurface", "Bacchetta Magica", TToolItem::SelectSurface},
-    {"MISelectColors", "Scegli colore", TToolItem::SelectColors},
-    {"MIDrawDot", "Matita", TToolItem::DrawDot},
-    {"MIDrawLine", "Linea", TToolItem::DrawLine},
-    {"MIDrawRect", "Rettangolo", TToolItem::DrawRect},
-    {"MIFillRect", "Rettangolo Pieno", TToolItem::FillRect},
-    {"MIDrawEllipse", "Cerchio", TToolItem::DrawEllipse},
-    {"MIFillEllipse", "Cerchio Pieno", TToolItem::FillEllipse},
-    {"MIDrawEdge", "Bordo", TToolItem::DrawEdge},
-    {"MIFill", "Secchiello", TToolItem::Fill},
-    {"MIDrawSpray", "Aerografo", TToolItem::DrawSpray},
-    {"MIDrawBezier", "Curva", TToolItem::DrawBezier},
-    {"MIAnimation", "Animazione", TToolItem::Animation},
-};
 }  // namespace
-
-std::string ToolItemName(TToolItem item) {
-    for (const TToolEntry& e : kToolItems)
-        if (e.Item == item && item != TToolItem::None) return e.Name;
-    return "";
-}
-
-std::optional<TToolItem> ToolItemByName(const std::string& name) {
-    for (const TToolEntry& e : kToolItems)
-        if (name == e.Name) return e.Item;
-    return std::nullopt;
-}
 
 QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& caption, int shortcut,
                             std::function<void()> handler) {
@@ -137,7 +98,7 @@ void TMainForm::BuildMenus() {
 
     QMenu* mouse = menu("MIMouse", "Mouse", false);
     auto* tools = new QActionGroup(this);
-    for (const TToolEntry& e : kToolItems) {
+    for (const TToolEntry& e : ToolEntries()) {
         const TToolItem item = e.Item;
         QAction* a = AddItem(mouse, e.Name, U(e.Caption), 0, [this, item] {
             if (Client()) Client()->SelectTool(item);

@@ -56,6 +56,9 @@ public:
     // Reads a PNG; on failure raises ETKPNGLE (or the stream's read error) and leaves a
     // partly filled image in place.
     void LoadPng(TByteReadStream& stream);
+    // Reads a PNG straight into a new image, the one LoadPng then CreateDib would give,
+    // without the codec's own copy of the pixels.
+    static std::unique_ptr<TDib> ReadDib(TByteReadStream& stream);
     // Writes a PNG when there is an image, nothing otherwise.
     void SavePng(TByteWriteStream& stream) const;
 

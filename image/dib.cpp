@@ -82,14 +82,15 @@ TDib::~TDib() {
 
 const std::vector<const TDib*>& TDib::Registry() { return RegistryList(); }
 
-// Unpacks rows at the header's nominal depth into the stored form. Paletted rows drawn
-// into a true-colour image go through their colours.
 void TDib::StoreBits(const TBitmapInfoHeader& header, std::span<const uint32_t> colorTable,
                      const uint8_t* bits, size_t bitsSize) {
-    const int depth = header.BitCount;
-    const int64_t srcLine = RowBytes(depth, FWidth);
-    if (static_cast<uint64_t>(srcLine) * static_cast<uint64_t>(FHeight) > bitsSize)
+    if (static_cast<uint64_t>(RowBytes(header.BitCount, FWidth)) * static_cast<uint64_t>(FHeight) > bitsSize)
         RaiseError("Dati dell'immagine incompleti");
+    StoreRows(0, FHeight, header.BitCount, colorTable, bits);
+}
+
+void TDib::StoreRows(int firstRow, int count, int depth, std::span<const uint32_t> colorTable, const uint8_t* rows) {
+    const int64_t srcLine = RowBytes(depth, FWidth);
     std::array<uint8_t, 256 * 3> lut{};
     if (IsTrueColor() && depth <= 8) {
         for (size_t i = 0; i < 256; ++i) {
@@ -99,9 +100,9 @@ void TDib::StoreBits(const TBitmapInfoHeader& header, std::span<const uint32_t> 
             lut[3 * i + 2] = static_cast<uint8_t>(w >> 16);
         }
     }
-    for (int row = 0; row < FHeight; ++row) {  // stored row order: bottom-up in both
-        const uint8_t* src = bits + row * srcLine;
-        uint8_t* dst = FBits.data() + static_cast<size_t>(row) * FLineBytes;
+    for (int i = 0; i < count; ++i) {  // stored row order: bottom-up in both
+        const uint8_t* src = rows + i * srcLine;
+        uint8_t* dst = FBits.data() + static_cast<size_t>(firstRow + i) * FLineBytes;
         if (depth == 24) {
             std::memcpy(dst, src, static_cast<size_t>(FWidth) * 3);
             continue;

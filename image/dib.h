@@ -56,7 +56,7 @@ public:
     // Packed DIBs (dib_packed.cpp).
     static std::unique_ptr<TDib> CreateFromPacked(std::span<const uint8_t> block);
 
-    // Files (dib_file.cpp): BMP, and ".png" (lower-cased extension) through the PNG codec.
+    // Files (dib_file.cpp), in the format the name asks for (file_format.h).
     static std::unique_ptr<TDib> CreateFromFile(const std::string& fileName);
     static std::unique_ptr<TDib> CreateFromFilePaletted(const std::string& fileName);
     static std::unique_ptr<TDib> CreateFromFileResized(const std::string& fileName, TPoint size);
@@ -104,6 +104,10 @@ public:
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);
     void UseSystemPalette();
+
+    // Unpacks `count` rows at nominal `depth` (bottom-up, padded to 4 bytes) into stored
+    // rows firstRow.. ; paletted rows in a true-colour image go through `colorTable`.
+    void StoreRows(int firstRow, int count, int depth, std::span<const uint32_t> colorTable, const uint8_t* rows);
 
     // Draws the whole of image at (0, 0) with the canvas copy mode.
     void CopyFrom(const TDib& image);

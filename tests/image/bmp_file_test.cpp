@@ -11,9 +11,9 @@
 #include "image/byte_order.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "image/file_io.h"
 #include "image/packed_dib.h"
-#include "image/png_hook.h"
 #include "support/test_support.h"
 
 namespace pixmo {
@@ -226,16 +226,16 @@ TEST_F(BmpFile, LoaderFamily) {
 struct TFakePng {
     static inline std::string Saved, Loaded;
     static void Save(const TDib&, const std::string& name) { Saved = name; }
-    static std::unique_ptr<TDib> Load(const std::string& name) {
+    static std::unique_ptr<TDib> Load(TByteSource&, const std::string& name) {
         Loaded = name;
         return TDib::Create(7, 3, 2);
     }
 };
 
 TEST_F(BmpFile, ExtensionChoosesTheFormat) {
-    const TPngHooks previous = PngHooks();
+    const TFileFormat previous = FormatForName("x.png");
     auto image = FromGrid({"#."});
-    InstallPngHooks(TPngHooks{});
+    RegisterFormat(TFileFormat{"PNG", {".png"}});
     try {
         image->SaveToFile(Path("PICTURE.PNG"));
         ADD_FAILURE() << "no PNG codec, yet saved";
@@ -245,9 +245,10 @@ TEST_F(BmpFile, ExtensionChoosesTheFormat) {
     EXPECT_FALSE(fs::exists(Path("PICTURE.PNG")));
     EXPECT_THROW(TDib::CreateFromFile(Path("PICTURE.PNG")), EPixmoError);
 
-    InstallPngHooks(TPngHooks{&TFakePng::Load, &TFakePng::Save});
+    RegisterFormat(TFileFormat{"PNG", {".png"}, nullptr, &TFakePng::Load, &TFakePng::Save});
     image->SaveToFile(Path("PICTURE.PNG"));
     EXPECT_EQ(TFakePng::Saved, Path("PICTURE.PNG"));
+    Write(Path("x.Png"), {1});
     EXPECT_EQ(TDib::CreateFromFile(Path("x.Png"))->Width(), 7);
     EXPECT_EQ(TFakePng::Loaded, Path("x.Png"));
     for (const char* name : {"picture.bmp", "picture.dib", "picture", "picture.png.bak"}) {
@@ -255,9 +256,11 @@ TEST_F(BmpFile, ExtensionChoosesTheFormat) {
         const auto b = Bytes(Path(name));
         ASSERT_EQ(b.size(), 14u + 48u + 4u) << name;
         EXPECT_EQ(b[0], 'B');
+        EXPECT_TRUE(FormatForName(name).Test(b)) << name;
         EXPECT_EQ(TDib::CreateFromFile(Path(name))->Width(), 2) << name;
     }
-    InstallPngHooks(previous);
+    EXPECT_FALSE(FormatForName("a.bmp").Test(std::vector<uint8_t>{'B'}));
+    RegisterFormat(previous);
 }
 
 TEST_F(BmpFile, FailedSaveLeavesWhatWasThere) {

@@ -15,21 +15,6 @@ std::vector<const TDib*>& RegistryList() {
     return list;
 }
 
-// The fixed part of the platform's default system palette, used by UseSystemPalette:
-// the 20 static colours, the rest of the 256 entries black.
-std::array<TColorRef, 256> SystemPalette() {
-    static const TColorRef kStatic[20] = {
-        RGB(0, 0, 0),       RGB(128, 0, 0),     RGB(0, 128, 0),     RGB(128, 128, 0),
-        RGB(0, 0, 128),     RGB(128, 0, 128),   RGB(0, 128, 128),   RGB(192, 192, 192),
-        RGB(192, 220, 192), RGB(166, 202, 240), RGB(255, 251, 240), RGB(160, 160, 164),
-        RGB(128, 128, 128), RGB(255, 0, 0),     RGB(0, 255, 0),     RGB(255, 255, 0),
-        RGB(0, 0, 255),     RGB(255, 0, 255),   RGB(0, 255, 255),   RGB(255, 255, 255)};
-    std::array<TColorRef, 256> pal{};
-    for (int i = 0; i < 10; ++i) pal[i] = kStatic[i];
-    for (int i = 0; i < 10; ++i) pal[246 + i] = kStatic[10 + i];
-    return pal;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -265,11 +250,6 @@ void TDib::SetPaletteHandle(const TPalette& palette) {
     }
 }
 
-void TDib::UseSystemPalette() {
-    const auto pal = SystemPalette();
-    for (int i = 0; i < FColors; ++i) SetColor(i, pal[i]);
-}
-
 void TDib::CopyFrom(const TDib& image) { Canvas().Draw(0, 0, image); }
 
 TDibCanvas& TDib::Canvas() {
@@ -376,7 +356,6 @@ std::unique_ptr<TMaskDib> TMaskDib::Create(int width, int height) {
 
 std::unique_ptr<TMaskDib> TMaskDib::CreateSize(TPoint size) { return Create(size.X, size.Y); }
 
-std::unique_ptr<TMaskDib> TMaskDib::CreateOfRect(const TRect& rect) { return Create(rect.Width(), rect.Height()); }
 
 std::unique_ptr<TMaskDib> TMaskDib::CreateFromRect(const TMaskDib& source, const TRect& rect) {
     auto mask = Create(rect.Width(), rect.Height());

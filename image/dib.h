@@ -103,7 +103,6 @@ public:
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);
-    void UseSystemPalette();
 
     // Unpacks `count` rows at nominal `depth` (bottom-up, padded to 4 bytes) into stored
     // rows firstRow.. ; paletted rows in a true-colour image go through `colorTable`.
@@ -122,8 +121,6 @@ public:
     std::vector<uint8_t> CreatePacked() const;
     // Empty rectangle: an empty block.
     std::vector<uint8_t> CreatePackedRect(const TRect& rect) const;
-    // Stands in for the platform bitmap handle: a packed copy at the nominal depth.
-    std::vector<uint8_t> CreateBitmapHandle() const { return CreatePacked(); }
 
     // --- files (dib_file.cpp) ---
     void SaveToFile(const std::string& fileName) const;
@@ -185,7 +182,6 @@ public:
     // 2 colours, black and white, every pixel 0 (outside).
     static std::unique_ptr<TMaskDib> Create(int width, int height);
     static std::unique_ptr<TMaskDib> CreateSize(TPoint size);
-    static std::unique_ptr<TMaskDib> CreateOfRect(const TRect& rect);
     static std::unique_ptr<TMaskDib> CreateFromColor(const TDib& image, bool inside, TColorRef color);
     static std::unique_ptr<TMaskDib> CreateFromInfo(TBitmapInfoHeader& header,
                                                     std::span<const uint32_t> colorTable,

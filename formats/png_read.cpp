@@ -134,7 +134,6 @@ private:
     void ConvertRow();
     void StoreRow(int y);
     void StoreDibRow(int y);
-    void NewDib();
 
     std::unique_ptr<TPngReadState> S;
 };
@@ -323,7 +322,7 @@ void TPngReader::SetUpImage() {
         if (s.PaletteCount > 0) bitmap.Palette.assign(s.PaletteSource, s.PaletteSource + s.PaletteCount);
         s.TargetStride = bitmap.LineBytes();
     } else {
-        NewDib();
+        s.Dib = NewDibFor(s.Width, s.Height, s.TargetBits, {s.PaletteSource, static_cast<size_t>(s.PaletteCount)});
     }
 
     const size_t rowSize = ((static_cast<size_t>(rowBits) * static_cast<size_t>(s.Width) + 7) / 8 + 12 + 3) & ~size_t{3};
@@ -332,24 +331,6 @@ void TPngReader::SetUpImage() {
     s.CurrentRow = s.RowBuffers.data();
     s.PreviousRow = s.CurrentRow + rowSize;
     s.OutputRow = s.PreviousRow + rowSize;
-}
-
-// The image CreateDib would make of the codec's image: an index the palette does not reach
-// shows black, as a short DIB colour table does; a 24-bit image keeps no table.
-void TPngReader::NewDib() {
-    TPngReadState& s = *S;
-    TBitmapInfoHeader header;
-    header.Width = s.Width;
-    header.Height = s.Height;
-    header.BitCount = static_cast<uint16_t>(s.TargetBits);
-    header.SizeImage = static_cast<uint32_t>(RowBytes(s.TargetBits, s.Width) * s.Height);
-    std::vector<uint32_t> table;
-    if (s.TargetBits <= 8) {
-        table.assign(s.PaletteSource, s.PaletteSource + s.PaletteCount);
-        if (table.empty()) table.assign(size_t{1} << s.TargetBits, 0);
-        header.ClrUsed = static_cast<uint32_t>(table.size());
-    }
-    s.Dib = TDib::CreateFromInfo(header, table, nullptr, 0);
 }
 
 void TPngReader::RefillInput() {

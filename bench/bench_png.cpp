@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 #include <png.h>
 
-#include <cstring>
 #include <random>
 #include <vector>
 
 #include "formats/kpngle.h"
+#include "tests/support/libpng_memory.h"
 
 namespace {
 
@@ -75,24 +75,13 @@ std::vector<uint8_t> LibpngEncode(const TPngImageStore& store, bool fast) {
     return out;
 }
 
-struct TMemSource {
-    const std::vector<uint8_t>* Bytes;
-    size_t Pos;
-};
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* src = static_cast<TMemSource*>(png_get_io_ptr(png));
-    if (src->Pos + count > src->Bytes->size()) png_error(png, "read past end");
-    std::memcpy(out, src->Bytes->data() + src->Pos, count);
-    src->Pos += count;
-}
-
 // libpng decode into a whole image of rows (blue, green, red for truecolour, as ours).
 void LibpngDecode(const std::vector<uint8_t>& file, std::vector<uint8_t>& pixels) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     if (setjmp(png_jmpbuf(png))) std::abort();
-    TMemSource source{&file, 0};
-    png_set_read_fn(png, &source, ReadFromMemory);
+    pixmo::test::TPngMemorySource source{&file, 0};
+    png_set_read_fn(png, &source, pixmo::test::ReadPngFromMemory);
     png_read_info(png, info);
     if (png_get_color_type(png, info) == PNG_COLOR_TYPE_RGB) png_set_bgr(png);
     png_read_update_info(png, info);

@@ -1,7 +1,5 @@
 #include "formats/byte_stream.h"
 
-#include <cstring>
-
 #include "image/errors.h"
 
 namespace pixmo {
@@ -10,20 +8,25 @@ namespace {
 constexpr const char* kMsgStreamRead = "Stream read error";
 }
 
+TByteReadStream::TByteReadStream(std::span<const uint8_t> bytes, std::string fileName)
+    : FMemory(bytes), FSource(FMemory), FFileName(std::move(fileName)), FSize(bytes.size()) {}
+
+TByteReadStream::TByteReadStream(TByteSource& source, std::string fileName)
+    : FMemory({}), FSource(source), FFileName(std::move(fileName)), FSize(source.Size()) {}
+
 void TByteReadStream::RaiseReadError() const {
     if (FFileName.empty()) RaiseError(kMsgStreamRead);
     RaiseError(Format("%s: \"%s\"", kMsgStreamRead, FFileName.c_str()));
 }
 
 void TByteReadStream::ReadBuffer(void* buffer, size_t count) {
-    if (count > Remaining()) RaiseReadError();
-    if (count) std::memcpy(buffer, FBytes.data() + FPosition, count);
+    if (count > Remaining() || !FSource.ReadAt(FPosition, buffer, count)) RaiseReadError();
     FPosition += count;
 }
 
 void TByteReadStream::Skip(uint64_t count) {
     if (count > Remaining()) RaiseReadError();
-    FPosition += static_cast<size_t>(count);
+    FPosition += count;
 }
 
 void TByteWriteStream::WriteBuffer(const void* buffer, size_t count) {

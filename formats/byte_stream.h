@@ -1,34 +1,39 @@
 #pragma once
-// The byte streams the PNG codec reads from and writes to: a reader over bytes already in
-// memory (a whole file, a clipboard block) and a writer that appends to a byte vector.
+// The byte streams the PNG codec reads from and writes to: a reader over a byte source (bytes
+// in memory, or a file read as it goes) and a writer that appends to a byte vector.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "image/byte_source.h"
+
 namespace pixmo {
 
 class TByteReadStream {
 public:
     // A stream read from a file carries its name, so that the read error can say which.
-    explicit TByteReadStream(std::span<const uint8_t> bytes, std::string fileName = {})
-        : FBytes(bytes), FFileName(std::move(fileName)) {}
+    explicit TByteReadStream(std::span<const uint8_t> bytes, std::string fileName = {});
+    TByteReadStream(TByteSource& source, std::string fileName);
+    TByteReadStream(const TByteReadStream&) = delete;
+    TByteReadStream& operator=(const TByteReadStream&) = delete;
 
     // Reads exactly `count` bytes; a stream that ends early raises "Stream read error"
     // (with the file's name as `Stream read error: "NAME"` when it has one).
     void ReadBuffer(void* buffer, size_t count);
     // Moves forward; past the end raises "Stream read error" as a read would.
     void Skip(uint64_t count);
-    uint64_t Remaining() const { return FBytes.size() - FPosition; }
-    uint64_t Position() const { return FPosition; }
+    uint64_t Remaining() const { return FSize - FPosition; }
 
 private:
     [[noreturn]] void RaiseReadError() const;
 
-    std::span<const uint8_t> FBytes;
+    TMemorySource FMemory;  // the source of a stream over bytes in memory
+    TByteSource& FSource;
     std::string FFileName;
-    size_t FPosition = 0;
+    uint64_t FSize;
+    uint64_t FPosition = 0;
 };
 
 class TByteWriteStream {

@@ -1,20 +1,20 @@
 #include "formats/install_formats.h"
 
+#include <algorithm>
+
 #include "formats/kpngle.h"
+#include "formats/png_chunks.h"
 #include "image/dib.h"
+#include "image/file_format.h"
 #include "image/file_io.h"
-#include "image/png_hook.h"
 
 namespace pixmo {
 
 namespace {
 
-std::unique_ptr<TDib> LoadPngFile(const std::string& fileName) {
-    const std::vector<uint8_t> bytes = ReadWholeFile(fileName);
-    TByteReadStream stream(bytes, fileName);
-    TKPNGLE png;
-    png.LoadPng(stream);
-    return png.CreateDib();
+std::unique_ptr<TDib> LoadPngFile(TByteSource& source, const std::string& fileName) {
+    TByteReadStream stream(source, fileName);
+    return TKPNGLE::ReadDib(stream);
 }
 
 void SavePngFile(const TDib& image, const std::string& fileName) {
@@ -26,8 +26,12 @@ void SavePngFile(const TDib& image, const std::string& fileName) {
     WriteFileAtomically(fileName, stream.Bytes());
 }
 
+bool IsPngHead(std::span<const uint8_t> head) {
+    return head.size() >= sizeof kPngSignature && std::equal(head.begin(), head.begin() + sizeof kPngSignature, kPngSignature);
+}
+
 }  // namespace
 
-void InstallFormats() { InstallPngHooks(TPngHooks{&LoadPngFile, &SavePngFile}); }
+void InstallFormats() { RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile}); }
 
 }  // namespace pixmo

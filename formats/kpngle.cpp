@@ -69,25 +69,28 @@ void TKPNGLE::CopyFrom(const TDib& source) {
     FBitmap = std::move(store);
 }
 
+std::unique_ptr<TDib> NewDibFor(int width, int height, int bitCount, std::span<const uint32_t> palette) {
+    TBitmapInfoHeader header;
+    header.Width = width;
+    header.Height = height;
+    header.BitCount = static_cast<uint16_t>(bitCount);
+    header.SizeImage = static_cast<uint32_t>(RowBytes(bitCount, width) * height);
+    std::vector<uint32_t> table;
+    if (bitCount <= 8) {
+        // An index the palette does not reach shows black, as a short DIB colour table does.
+        table.assign(palette.begin(), palette.end());
+        if (table.empty()) table.assign(size_t{1} << bitCount, 0);
+        header.ClrUsed = static_cast<uint32_t>(table.size());
+    }
+    return TDib::CreateFromInfo(header, table, nullptr, 0);
+}
+
 std::unique_ptr<TDib> TKPNGLE::CreateDib() const {
     if (!FBitmap) RaiseError("No image");
     const TPngImageStore& store = *FBitmap;
-    TBitmapInfoHeader header;
-    header.Width = store.Width();
-    header.Height = store.Height();
-    header.BitCount = static_cast<uint16_t>(store.BitCount());
-    header.SizeImage = static_cast<uint32_t>(store.Bits().size());
-    std::vector<uint32_t> table;
-    if (store.BitCount() <= 8) {
-        // An index the palette does not reach shows black, as a short DIB colour table does.
-        table = store.Palette;
-        header.ClrUsed = static_cast<uint32_t>(table.size());
-        if (table.empty()) {
-            table.assign(static_cast<size_t>(1) << store.BitCount(), 0);
-            header.ClrUsed = static_cast<uint32_t>(table.size());
-        }
-    }
-    return TDib::CreateFromInfo(header, table, store.Bits().data(), store.Bits().size());
+    auto dib = NewDibFor(store.Width(), store.Height(), store.BitCount(), store.Palette);
+    dib->StoreRows(0, store.Height(), store.BitCount(), {}, store.Bits().data());
+    return dib;
 }
 
 void TKPNGLE::SetWidth(int width) {

@@ -6,6 +6,7 @@
 // without filtering or interlace. Deflate and inflate are the system's zlib.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "formats/byte_stream.h"
@@ -21,6 +22,10 @@ class ETKPNGLE : public EPixmoError {
 public:
     using EPixmoError::EPixmoError;
 };
+
+// The empty image CreateDib makes for a codec image of this size, depth and palette: a
+// 24-bit image keeps no table.
+std::unique_ptr<TDib> NewDibFor(int width, int height, int bitCount, std::span<const uint32_t> palette);
 
 class TKPNGLE {
 public:
@@ -56,6 +61,9 @@ public:
     // Reads a PNG; on failure raises ETKPNGLE (or the stream's read error) and leaves a
     // partly filled image in place.
     void LoadPng(TByteReadStream& stream);
+    // Reads a PNG straight into a new image, the one LoadPng then CreateDib would give,
+    // without the codec's own copy of the pixels.
+    static std::unique_ptr<TDib> ReadDib(TByteReadStream& stream);
     // Writes a PNG when there is an image, nothing otherwise.
     void SavePng(TByteWriteStream& stream) const;
 

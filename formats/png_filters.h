@@ -5,9 +5,6 @@
 
 namespace pixmo {
 
-// Filter types 0 None, 1 Sub, 2 Up, 3 Average, 4 Paeth.
-constexpr int kPngFilterCount = 5;
-
 // Unfilters `length` bytes of `row` in place, `distance` bytes per pixel (at least 1),
 // against `prior` (the previous row of the same pass, zeros for the first). Returns false
 // for a filter type above 4, leaving the row as it was.

@@ -1,5 +1,5 @@
-// Reading a PNG into a TKPNGLE: chunk loop, image set-up, row inflate, unfilter, convert
-// and store, one row at a time through three row buffers.
+// Reading a PNG into a TKPNGLE, or straight into a TDib: chunk loop, image set-up, row
+// inflate, unfilter, convert and store, one row at a time through three row buffers.
 #include <zlib.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "formats/png_chunks.h"
 #include "formats/png_filters.h"
 #include "image/bitmap_header.h"
+#include "image/dib.h"
 
 namespace pixmo {
 
@@ -67,7 +68,8 @@ struct TTwoToFourTable {
 constexpr TTwoToFourTable kTwoToFour;
 
 struct TPngReadState {
-    TKPNGLE* Owner = nullptr;
+    TKPNGLE* Owner = nullptr;  // null: the rows go into Dib
+    std::unique_ptr<TDib> Dib;
     TByteReadStream* Stream = nullptr;
     z_stream Zs{};
     bool ZsOpen = false;
@@ -113,11 +115,12 @@ struct TPngReadState {
 
 class TPngReader {
 public:
-    TPngReader(TKPNGLE& owner, TByteReadStream& stream) : S(std::make_unique<TPngReadState>()) {
-        S->Owner = &owner;
+    TPngReader(TKPNGLE* owner, TByteReadStream& stream) : S(std::make_unique<TPngReadState>()) {
+        S->Owner = owner;
         S->Stream = &stream;
     }
     void Run();
+    std::unique_ptr<TDib> TakeDib() { return std::move(S->Dib); }
 
 private:
     void ReadChunkHeader(uint32_t& length, uint32_t& type);
@@ -130,6 +133,7 @@ private:
     void DrainImageData();
     void ConvertRow();
     void StoreRow(int y);
+    void StoreDibRow(int y);
 
     std::unique_ptr<TPngReadState> S;
 };
@@ -313,9 +317,13 @@ void TPngReader::SetUpImage() {
     if (rawBytes > (static_cast<uint64_t>(s.ChunkRest) + s.Stream->Remaining()) * kMaxInflateRatio)
         Fail(kMsgDataShort);
 
-    TPngImageStore& bitmap = s.Owner->NewBitmap(s.Width, s.Height, s.TargetBits);
-    if (s.PaletteCount > 0) bitmap.Palette.assign(s.PaletteSource, s.PaletteSource + s.PaletteCount);
-    s.TargetStride = bitmap.LineBytes();
+    if (s.Owner) {
+        TPngImageStore& bitmap = s.Owner->NewBitmap(s.Width, s.Height, s.TargetBits);
+        if (s.PaletteCount > 0) bitmap.Palette.assign(s.PaletteSource, s.PaletteSource + s.PaletteCount);
+        s.TargetStride = bitmap.LineBytes();
+    } else {
+        s.Dib = NewDibFor(s.Width, s.Height, s.TargetBits, {s.PaletteSource, static_cast<size_t>(s.PaletteCount)});
+    }
 
     const size_t rowSize = ((static_cast<size_t>(rowBits) * static_cast<size_t>(s.Width) + 7) / 8 + 12 + 3) & ~size_t{3};
     s.RowBufferSize = rowSize;
@@ -443,8 +451,39 @@ void TPngReader::ConvertRow() {
     s.ConvertedRow = out;
 }
 
+// One index a byte, or blue, green, red, at the pass's columns.
+void TPngReader::StoreDibRow(int y) {
+    TPngReadState& s = *S;
+    const uint8_t* src = s.ConvertedRow;
+    uint8_t* dst = s.Dib->ScanLine(y);
+    const int n = s.PassPixels;
+    const int step = s.ColumnStep;
+    int x = s.FirstColumn;
+    switch (s.TargetBits) {
+        case 1:
+            for (int i = 0; i < n; ++i, x += step) dst[x] = static_cast<uint8_t>((src[i >> 3] >> (7 - (i & 7))) & 1);
+            break;
+        case 4:
+            for (int i = 0; i < n; ++i, x += step)
+                dst[x] = static_cast<uint8_t>((i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4));
+            break;
+        case 8:
+            if (step == 1) std::memcpy(dst, src, static_cast<size_t>(n));
+            else for (int i = 0; i < n; ++i, x += step) dst[x] = src[i];
+            break;
+        default:
+            if (step == 1) std::memcpy(dst, src, static_cast<size_t>(n) * 3);
+            else for (int i = 0; i < n; ++i, x += step) std::memcpy(dst + 3 * x, src + 3 * i, 3);
+            break;
+    }
+}
+
 void TPngReader::StoreRow(int y) {
     TPngReadState& s = *S;
+    if (s.Dib) {
+        StoreDibRow(y);
+        return;
+    }
     s.TargetRow = s.Owner->Bitmap()->ScanLine(y);
     const uint8_t* src = s.ConvertedRow;
     uint8_t* dst = s.TargetRow;
@@ -519,8 +558,14 @@ void TPngReader::DecodeImage() {
 }  // namespace
 
 void TKPNGLE::LoadPng(TByteReadStream& stream) {
-    TPngReader reader(*this, stream);
+    TPngReader reader(this, stream);
     reader.Run();
+}
+
+std::unique_ptr<TDib> TKPNGLE::ReadDib(TByteReadStream& stream) {
+    TPngReader reader(nullptr, stream);
+    reader.Run();
+    return reader.TakeDib();
 }
 
 }  // namespace pixmo

@@ -15,21 +15,6 @@ std::vector<const TDib*>& RegistryList() {
     return list;
 }
 
-// The fixed part of the platform's default system palette, used by UseSystemPalette:
-// the 20 static colours, the rest of the 256 entries black.
-std::array<TColorRef, 256> SystemPalette() {
-    static const TColorRef kStatic[20] = {
-        RGB(0, 0, 0),       RGB(128, 0, 0),     RGB(0, 128, 0),     RGB(128, 128, 0),
-        RGB(0, 0, 128),     RGB(128, 0, 128),   RGB(0, 128, 128),   RGB(192, 192, 192),
-        RGB(192, 220, 192), RGB(166, 202, 240), RGB(255, 251, 240), RGB(160, 160, 164),
-        RGB(128, 128, 128), RGB(255, 0, 0),     RGB(0, 255, 0),     RGB(255, 255, 0),
-        RGB(0, 0, 255),     RGB(255, 0, 255),   RGB(0, 255, 255),   RGB(255, 255, 255)};
-    std::array<TColorRef, 256> pal{};
-    for (int i = 0; i < 10; ++i) pal[i] = kStatic[i];
-    for (int i = 0; i < 10; ++i) pal[246 + i] = kStatic[10 + i];
-    return pal;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -82,14 +67,15 @@ TDib::~TDib() {
 
 const std::vector<const TDib*>& TDib::Registry() { return RegistryList(); }
 
-// Unpacks rows at the header's nominal depth into the stored form. Paletted rows drawn
-// into a true-colour image go through their colours.
 void TDib::StoreBits(const TBitmapInfoHeader& header, std::span<const uint32_t> colorTable,
                      const uint8_t* bits, size_t bitsSize) {
-    const int depth = header.BitCount;
-    const int64_t srcLine = RowBytes(depth, FWidth);
-    if (static_cast<uint64_t>(srcLine) * static_cast<uint64_t>(FHeight) > bitsSize)
+    if (static_cast<uint64_t>(RowBytes(header.BitCount, FWidth)) * static_cast<uint64_t>(FHeight) > bitsSize)
         RaiseError("Dati dell'immagine incompleti");
+    StoreRows(0, FHeight, header.BitCount, colorTable, bits);
+}
+
+void TDib::StoreRows(int firstRow, int count, int depth, std::span<const uint32_t> colorTable, const uint8_t* rows) {
+    const int64_t srcLine = RowBytes(depth, FWidth);
     std::array<uint8_t, 256 * 3> lut{};
     if (IsTrueColor() && depth <= 8) {
         for (size_t i = 0; i < 256; ++i) {
@@ -99,9 +85,9 @@ void TDib::StoreBits(const TBitmapInfoHeader& header, std::span<const uint32_t> 
             lut[3 * i + 2] = static_cast<uint8_t>(w >> 16);
         }
     }
-    for (int row = 0; row < FHeight; ++row) {  // stored row order: bottom-up in both
-        const uint8_t* src = bits + row * srcLine;
-        uint8_t* dst = FBits.data() + static_cast<size_t>(row) * FLineBytes;
+    for (int i = 0; i < count; ++i) {  // stored row order: bottom-up in both
+        const uint8_t* src = rows + i * srcLine;
+        uint8_t* dst = FBits.data() + static_cast<size_t>(firstRow + i) * FLineBytes;
         if (depth == 24) {
             std::memcpy(dst, src, static_cast<size_t>(FWidth) * 3);
             continue;
@@ -264,11 +250,6 @@ void TDib::SetPaletteHandle(const TPalette& palette) {
     }
 }
 
-void TDib::UseSystemPalette() {
-    const auto pal = SystemPalette();
-    for (int i = 0; i < FColors; ++i) SetColor(i, pal[i]);
-}
-
 void TDib::CopyFrom(const TDib& image) { Canvas().Draw(0, 0, image); }
 
 TDibCanvas& TDib::Canvas() {
@@ -375,7 +356,6 @@ std::unique_ptr<TMaskDib> TMaskDib::Create(int width, int height) {
 
 std::unique_ptr<TMaskDib> TMaskDib::CreateSize(TPoint size) { return Create(size.X, size.Y); }
 
-std::unique_ptr<TMaskDib> TMaskDib::CreateOfRect(const TRect& rect) { return Create(rect.Width(), rect.Height()); }
 
 std::unique_ptr<TMaskDib> TMaskDib::CreateFromRect(const TMaskDib& source, const TRect& rect) {
     auto mask = Create(rect.Width(), rect.Height());

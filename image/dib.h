@@ -56,7 +56,7 @@ public:
     // Packed DIBs (dib_packed.cpp).
     static std::unique_ptr<TDib> CreateFromPacked(std::span<const uint8_t> block);
 
-    // Files (dib_file.cpp): BMP, and ".png" (lower-cased extension) through the PNG codec.
+    // Files (dib_file.cpp), in the format the name asks for (file_format.h).
     static std::unique_ptr<TDib> CreateFromFile(const std::string& fileName);
     static std::unique_ptr<TDib> CreateFromFilePaletted(const std::string& fileName);
     static std::unique_ptr<TDib> CreateFromFileResized(const std::string& fileName, TPoint size);
@@ -103,7 +103,10 @@ public:
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);
-    void UseSystemPalette();
+
+    // Unpacks `count` rows at nominal `depth` (bottom-up, padded to 4 bytes) into stored
+    // rows firstRow.. ; paletted rows in a true-colour image go through `colorTable`.
+    void StoreRows(int firstRow, int count, int depth, std::span<const uint32_t> colorTable, const uint8_t* rows);
 
     // Draws the whole of image at (0, 0) with the canvas copy mode.
     void CopyFrom(const TDib& image);
@@ -118,8 +121,6 @@ public:
     std::vector<uint8_t> CreatePacked() const;
     // Empty rectangle: an empty block.
     std::vector<uint8_t> CreatePackedRect(const TRect& rect) const;
-    // Stands in for the platform bitmap handle: a packed copy at the nominal depth.
-    std::vector<uint8_t> CreateBitmapHandle() const { return CreatePacked(); }
 
     // --- files (dib_file.cpp) ---
     void SaveToFile(const std::string& fileName) const;
@@ -181,7 +182,6 @@ public:
     // 2 colours, black and white, every pixel 0 (outside).
     static std::unique_ptr<TMaskDib> Create(int width, int height);
     static std::unique_ptr<TMaskDib> CreateSize(TPoint size);
-    static std::unique_ptr<TMaskDib> CreateOfRect(const TRect& rect);
     static std::unique_ptr<TMaskDib> CreateFromColor(const TDib& image, bool inside, TColorRef color);
     static std::unique_ptr<TMaskDib> CreateFromInfo(TBitmapInfoHeader& header,
                                                     std::span<const uint32_t> colorTable,

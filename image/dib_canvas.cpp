@@ -126,10 +126,6 @@ void TDibCanvas::Clear(TColor color) {
     Brush.Color = saved;
 }
 
-void TDibCanvas::DrawDib(TPoint point, const TDib* image) {
-    if (image) Draw(point.X, point.Y, *image);
-}
-
 void LineDDA(int x1, int y1, int x2, int y2, const std::function<void(int x, int y)>& proc) {
     ForEachLinePoint(x1, y1, x2, y2, false, TLineClip{}, [&](int64_t x, int64_t y) {
         proc(static_cast<int>(x), static_cast<int>(y));

@@ -115,7 +115,6 @@ public:
     // Fills the whole image with colour; the brush colour is restored afterwards.
     void Clear(TColor color);
     // Copies the whole of image to point; nothing when image is null.
-    void DrawDib(TPoint point, const TDib* image);
 
 private:
     TDib* FDib;

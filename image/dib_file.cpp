@@ -1,30 +1,36 @@
-// Image files: BMP read and written here, ".png" handed to the PNG codec's hooks.
+// BMP files, and the file constructors and SaveToFile through the format table.
+#include <algorithm>
+
 #include "image/byte_order.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "image/file_io.h"
 #include "image/packed_dib.h"
-#include "image/png_hook.h"
 
 namespace pixmo {
 namespace {
 
-constexpr const char* kMsgNoPng = "PNG non ancora supportato";
 // The original text lost its characters to a code page; this says what it meant.
 constexpr const char* kMsgNotBmp = "%s non è un file BMP";
-
-bool IsPngName(const std::string& fileName) { return LowerExtension(fileName) == ".png"; }
 
 void RefuseAboveColorTable(const TDib& image) {
     if (image.BitCount() > 8) RaiseError(DepthRefusedMessage(image.BitCount()));
 }
 
+[[noreturn]] void RaiseNotSupported(const TFileFormat& format) {
+    RaiseError(Format("%s non ancora supportato", format.Name.c_str()));
+}
+
 }  // namespace
 
-TDibParts LocateBmp(std::span<const uint8_t> file, const std::string& fileName) {
-    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') RaiseError(Format(kMsgNotBmp, fileName.c_str()));
-    if (file.size() < kFileHeaderSize) RaiseError(kMsgBadInfoHeader);
-    return LocateDibParts(file, kFileHeaderSize, static_cast<int64_t>(ReadLE32(file.data() + 10)));
+TDibParts LocateBmp(TByteSource& file, const std::string& fileName) {
+    uint8_t head[kFileHeaderSize];
+    const size_t present = static_cast<size_t>(std::min<uint64_t>(file.Size(), kFileHeaderSize));
+    if (present < 2 || !file.ReadAt(0, head, present) || head[0] != 'B' || head[1] != 'M')
+        RaiseError(Format(kMsgNotBmp, fileName.c_str()));
+    if (present < kFileHeaderSize) RaiseError(kMsgBadInfoHeader);
+    return LocateDibParts(file, kFileHeaderSize, static_cast<int64_t>(ReadLE32(head + 10)));
 }
 
 std::vector<uint8_t> BuildBmpFile(const TDib& image) {
@@ -38,13 +44,21 @@ std::vector<uint8_t> BuildBmpFile(const TDib& image) {
     return file;
 }
 
+TFileFormat BmpFileFormat() {
+    return TFileFormat{
+        "BMP",
+        {".bmp", ".dib"},
+        [](std::span<const uint8_t> head) { return head.size() >= 2 && head[0] == 'B' && head[1] == 'M'; },
+        [](TByteSource& source, const std::string& fileName) { return CreateFromBmp<TDib>(source, fileName); },
+        [](const TDib& image, const std::string& fileName) { WriteFileAtomically(fileName, BuildBmpFile(image)); },
+    };
+}
+
 std::unique_ptr<TDib> TDib::CreateFromFile(const std::string& fileName) {
-    if (IsPngName(fileName)) {
-        if (!PngHooks().Load) RaiseError(kMsgNoPng);
-        return PngHooks().Load(fileName);
-    }
-    const std::vector<uint8_t> bytes = ReadWholeFile(fileName);
-    return CreateFromBmpBytes<TDib>(bytes, fileName);
+    const TFileFormat& format = FormatForName(fileName);
+    if (!format.Load) RaiseNotSupported(format);
+    TFileSource file(fileName);
+    return format.Load(file, fileName);
 }
 
 std::unique_ptr<TDib> TDib::CreateFromFilePaletted(const std::string& fileName) {
@@ -65,12 +79,9 @@ std::unique_ptr<TDib> TDib::CreateFromFileOnPalette(const std::string& fileName,
 }
 
 void TDib::SaveToFile(const std::string& fileName) const {
-    if (IsPngName(fileName)) {
-        if (!PngHooks().Save) RaiseError(kMsgNoPng);
-        PngHooks().Save(*this, fileName);
-        return;
-    }
-    WriteFileAtomically(fileName, BuildBmpFile(*this));
+    const TFileFormat& format = FormatForName(fileName);
+    if (!format.Save) RaiseNotSupported(format);
+    format.Save(*this, fileName);
 }
 
 }  // namespace pixmo

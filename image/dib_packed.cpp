@@ -27,11 +27,13 @@ void RaiseIfRefused(const TBitmapInfoHeader& header) {
 
 }  // namespace
 
-TDibParts LocateDibParts(std::span<const uint8_t> bytes, uint64_t headerOffset, int64_t pixelOffset) {
-    const uint64_t size = bytes.size();
+TDibParts LocateDibParts(TByteSource& source, uint64_t headerOffset, int64_t pixelOffset) {
+    const uint64_t size = source.Size();
     if (headerOffset > size || size - headerOffset < kInfoHeaderSize) RaiseError(kMsgBadInfoHeader);
+    uint8_t header[kInfoHeaderSize];
+    if (!source.ReadAt(headerOffset, header, kInfoHeaderSize)) RaiseError(kMsgBadInfoHeader);
     TDibParts parts;
-    parts.Header = ReadInfoHeader(bytes.data() + headerOffset);
+    parts.Header = ReadInfoHeader(header);
     const uint64_t headerSize = parts.Header.Size;
     if (headerSize < kInfoHeaderSize || headerSize > size - headerOffset) RaiseError(kMsgBadInfoHeader);
     RaiseIfRefused(parts.Header);
@@ -43,9 +45,10 @@ TDibParts LocateDibParts(std::span<const uint8_t> bytes, uint64_t headerOffset, 
     const uint64_t used = std::min(declared, depthColors);
     const uint64_t tableAt = headerOffset + headerSize;
     if (used * 4 > size - tableAt) RaiseError(kMsgColorTableShort);
+    uint8_t table[256 * 4];
+    if (!source.ReadAt(tableAt, table, static_cast<size_t>(used * 4))) RaiseError(kMsgColorTableShort);
     parts.Table.resize(static_cast<size_t>(used));
-    for (size_t i = 0; i < parts.Table.size(); ++i)
-        parts.Table[i] = ReadLE32(bytes.data() + tableAt + 4 * i) & 0x00FFFFFF;
+    for (size_t i = 0; i < parts.Table.size(); ++i) parts.Table[i] = ReadLE32(table + 4 * i) & 0x00FFFFFF;
 
     uint64_t bitsAt;
     if (pixelOffset < 0) {
@@ -59,12 +62,34 @@ TDibParts LocateDibParts(std::span<const uint8_t> bytes, uint64_t headerOffset, 
     const uint64_t rows = static_cast<uint64_t>(RowBytes(depth, parts.Header.Width)) *
                           static_cast<uint64_t>(parts.Header.Height);
     if (rows > size - bitsAt) RaiseError(kMsgBitsShort);
-    parts.Bits = bytes.data() + bitsAt;
-    parts.BitsSize = static_cast<size_t>(size - bitsAt);
+    parts.BitsAt = bitsAt;
     return parts;
 }
 
-TDibParts LocatePacked(std::span<const uint8_t> block) { return LocateDibParts(block, 0, -1); }
+TDibParts LocatePacked(TByteSource& block) { return LocateDibParts(block, 0, -1); }
+
+void ReadRows(TDib& image, const TDibParts& parts, TByteSource& source) {
+    const int depth = parts.Header.BitCount;
+    const size_t line = static_cast<size_t>(RowBytes(depth, image.Width()));
+    const int height = image.Height();
+    // Rows stored as the file holds them go straight into the image; their padding is
+    // cleared, as when they were copied pixel by pixel.
+    if ((depth == 8 && !image.IsTrueColor()) || (depth == 24 && image.IsTrueColor())) {
+        if (!source.ReadAt(parts.BitsAt, image.Bits(), line * height)) RaiseError(kMsgBitsShort);
+        const size_t used = static_cast<size_t>(image.Width()) * image.PixelBytes();
+        if (used < line)
+            for (int row = 0; row < height; ++row) std::memset(image.Bits() + row * line + used, 0, line - used);
+        return;
+    }
+    constexpr size_t kBlock = 32768;
+    const int rowsPerBlock = static_cast<int>(std::max<size_t>(1, kBlock / line));
+    std::vector<uint8_t> block(std::min<size_t>(rowsPerBlock, height) * line);
+    for (int row = 0; row < height; row += rowsPerBlock) {
+        const int count = std::min(rowsPerBlock, height - row);
+        if (!source.ReadAt(parts.BitsAt + row * line, block.data(), count * line)) RaiseError(kMsgBitsShort);
+        image.StoreRows(row, count, depth, parts.Table, block.data());
+    }
+}
 
 void PackPixels(const TDib& image, uint8_t* destination) {
     const int depth = image.BitCount();

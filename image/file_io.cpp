@@ -118,11 +118,14 @@ int CreateExclusive(const std::string& prefix, std::string& name) {
     return -1;  // errno is EEXIST
 }
 
-}  // namespace
+[[noreturn]] void RaiseTooLarge(const std::string& fileName) {
+    RaiseError(Format("File troppo grande: \"%s\"", fileName.c_str()));
+}
 
-std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
-    // The type is checked before the open, which would block on a FIFO and may act on a
-    // device; O_NONBLOCK and the second check cover a file swapped in between.
+// Opens a regular file for reading and gives its size. The type is checked before the
+// open, which would block on a FIFO and may act on a device; O_NONBLOCK and the second check
+// cover a file swapped in between.
+int OpenForReading(const std::string& fileName, uint64_t& size) {
     struct stat st {};
     if (::stat(fileName.c_str(), &st) != 0) RaiseFileError("Cannot open file", fileName, errno);
     if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
@@ -132,9 +135,18 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
     if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
     const int flags = ::fcntl(fd.Get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
-    if (st.st_size > kMaxReadFileSize) RaiseError(Format("File troppo grande: \"%s\"", fileName.c_str()));
+    if (st.st_size > kMaxReadFileSize) RaiseTooLarge(fileName);
+    size = static_cast<uint64_t>(st.st_size);
+    return fd.Release();
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
+    uint64_t size = 0;
+    TFd fd(OpenForReading(fileName, size));
     std::vector<uint8_t> data;
-    data.reserve(static_cast<size_t>(st.st_size));
+    data.reserve(static_cast<size_t>(size));
     uint8_t buf[65536];
     for (;;) {
         ssize_t n = ::read(fd.Get(), buf, sizeof buf);
@@ -143,11 +155,30 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
             RaiseFileError("Cannot read file", fileName, errno);
         }
         if (n == 0) break;
-        if (static_cast<int64_t>(data.size()) + n > kMaxReadFileSize)
-            RaiseError(Format("File troppo grande: \"%s\"", fileName.c_str()));
+        if (static_cast<int64_t>(data.size()) + n > kMaxReadFileSize) RaiseTooLarge(fileName);
         data.insert(data.end(), buf, buf + n);
     }
     return data;
+}
+
+TFileSource::TFileSource(const std::string& fileName) : FFileName(fileName) { FFd = OpenForReading(fileName, FSize); }
+
+TFileSource::~TFileSource() { ::close(FFd); }
+
+bool TFileSource::ReadAt(uint64_t offset, void* destination, size_t count) {
+    auto* out = static_cast<uint8_t*>(destination);
+    while (count > 0) {
+        const ssize_t n = ::pread(FFd, out, count, static_cast<off_t>(offset));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            RaiseFileError("Cannot read file", FFileName, errno);
+        }
+        if (n == 0) return false;
+        out += n;
+        offset += static_cast<uint64_t>(n);
+        count -= static_cast<size_t>(n);
+    }
+    return true;
 }
 
 void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> bytes) {
@@ -187,16 +218,6 @@ void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> b
     if (::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) RaiseFileError("Cannot write file", fileName, errno);
     if (::rename(temp.Name().c_str(), target.c_str()) != 0) RaiseFileError("Cannot create file", fileName, errno);
     temp.Keep();
-}
-
-std::string LowerExtension(const std::string& fileName) {
-    size_t slash = fileName.find_last_of('/');
-    size_t dot = fileName.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-    std::string ext = fileName.substr(dot);
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext;
 }
 
 }  // namespace pixmo

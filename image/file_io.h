@@ -1,9 +1,11 @@
 #pragma once
-// Whole-file reads and crash-safe writes.
+// File reads and crash-safe writes.
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "image/byte_source.h"
 
 namespace pixmo {
 
@@ -14,12 +16,26 @@ constexpr int64_t kMaxReadFileSize = int64_t{1} << 30;
 // regular file is read: a folder, FIFO or device is refused without blocking.
 std::vector<uint8_t> ReadWholeFile(const std::string& fileName);
 
+// A file open for reads at offsets, with the checks and messages of ReadWholeFile; the size
+// is the one the file had when opened.
+class TFileSource : public TByteSource {
+public:
+    explicit TFileSource(const std::string& fileName);
+    TFileSource(const TFileSource&) = delete;
+    TFileSource& operator=(const TFileSource&) = delete;
+    ~TFileSource() override;
+    uint64_t Size() const override { return FSize; }
+    bool ReadAt(uint64_t offset, void* destination, size_t count) override;
+
+private:
+    std::string FFileName;
+    int FFd = -1;
+    uint64_t FSize = 0;
+};
+
 // Writes a temporary file beside the target and renames it over the target, so that a
 // failed write leaves the previous file as it was. A link is followed and its target
 // replaced; a file the caller may not write, or anything but a regular file, is refused.
 void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> bytes);
-
-// The extension with its dot, lower-cased ASCII ("PICTURE.PNG" -> ".png"; none -> "").
-std::string LowerExtension(const std::string& fileName);
 
 }  // namespace pixmo

@@ -48,10 +48,4 @@ inline TRect InflateRect(const TRect& r, int dx, int dy) {
     return TRect{r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
 }
 
-// Orders the corners so that Left <= Right and Top <= Bottom.
-inline TRect NormalizeRect(const TRect& r) {
-    return TRect{std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
-                 std::max(r.Top, r.Bottom)};
-}
-
 }  // namespace pixmo

@@ -8,7 +8,6 @@ namespace pixmo {
 
 constexpr int Div(int a, int b) { return a / b; }
 constexpr int Mod(int a, int b) { return a % b; }
-constexpr int64_t Div64(int64_t a, int64_t b) { return a / b; }
 
 // Floor division, for mapping negative coordinates onto pixel cells.
 constexpr int FloorDiv(int a, int b) {

@@ -1,7 +1,7 @@
 #pragma once
-// Packed DIBs, BMP files and the mask clipboard block as byte blocks. Every reader here
-// takes the bytes as a span and checks each length against what is present before use;
-// nothing is allocated for an image until its rows are known to be there.
+// Packed DIBs, BMP files and the mask clipboard block. Every reader here checks each length
+// against the bytes its source holds before use; nothing is allocated for an image until its
+// rows are known to be there.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "image/bitmap_header.h"
+#include "image/byte_source.h"
 #include "image/dib.h"
 
 namespace pixmo {
@@ -19,40 +20,50 @@ inline constexpr const char* kMsgColorTableShort = "Tabella dei colori incomplet
 inline constexpr const char* kMsgBadPixelOffset = "Posizione dei dati dell'immagine non valida";
 inline constexpr const char* kMsgBitsShort = "Dati dell'immagine incompleti";
 
-// The parts of a packed DIB or BMP file, located and checked. Table and Bits point into
-// the caller's block.
+// The parts of a packed DIB or BMP file, located and checked against the source's size.
 struct TDibParts {
     TBitmapInfoHeader Header;
     std::vector<uint32_t> Table;  // table words 0x00RRGGBB, at most the depth's count
-    const uint8_t* Bits = nullptr;
-    size_t BitsSize = 0;  // bytes present from Bits to the end of the block
+    uint64_t BitsAt = 0;          // where the rows start; all of them are within the size
 };
 
 // The shared locator: the info header at headerOffset, the table right after the header's
 // own size field, the pixels right after the table (when pixelOffset is negative) or at
 // pixelOffset.
-TDibParts LocateDibParts(std::span<const uint8_t> bytes, uint64_t headerOffset, int64_t pixelOffset);
+TDibParts LocateDibParts(TByteSource& source, uint64_t headerOffset, int64_t pixelOffset);
 
 // A packed DIB: header, table at the end of the header, pixels right after the table
 // (the colours-used field, or the depth's count when it is 0).
-TDibParts LocatePacked(std::span<const uint8_t> block);
+TDibParts LocatePacked(TByteSource& block);
 // A BMP file: "BM" (else "%s non è un file BMP" with fileName), the packed header at 14,
 // pixels at the offset stored at 10.
-TDibParts LocateBmp(std::span<const uint8_t> file, const std::string& fileName);
+TDibParts LocateBmp(TByteSource& file, const std::string& fileName);
+
+// Reads the located rows into the image made from parts.Header, a block at a time, so that
+// nothing but the image is allocated for them.
+void ReadRows(TDib& image, const TDibParts& parts, TByteSource& source);
 
 template <class T>
-std::unique_ptr<T> CreateFromParts(TDibParts& parts) {
-    return T::CreateFromInfo(parts.Header, parts.Table, parts.Bits, parts.BitsSize);
+std::unique_ptr<T> CreateFromParts(TDibParts& parts, TByteSource& source) {
+    auto image = T::CreateFromInfo(parts.Header, parts.Table, nullptr, 0);
+    ReadRows(*image, parts, source);
+    return image;
 }
 template <class T>
 std::unique_ptr<T> CreateFromPackedAs(std::span<const uint8_t> block) {
-    TDibParts parts = LocatePacked(block);
-    return CreateFromParts<T>(parts);
+    TMemorySource source(block);
+    TDibParts parts = LocatePacked(source);
+    return CreateFromParts<T>(parts, source);
+}
+template <class T>
+std::unique_ptr<T> CreateFromBmp(TByteSource& file, const std::string& fileName) {
+    TDibParts parts = LocateBmp(file, fileName);
+    return CreateFromParts<T>(parts, file);
 }
 template <class T>
 std::unique_ptr<T> CreateFromBmpBytes(std::span<const uint8_t> file, const std::string& fileName) {
-    TDibParts parts = LocateBmp(file, fileName);
-    return CreateFromParts<T>(parts);
+    TMemorySource source(file);
+    return CreateFromBmp<T>(source, fileName);
 }
 
 // Rows of the stored image at its nominal depth, bottom row first, ImageSize() bytes.

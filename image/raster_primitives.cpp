@@ -70,10 +70,6 @@ void DrawPolyline(TDibCanvas& canvas, std::span<const TPoint> points, int highes
     }
 }
 
-void CopyBlock(TDibCanvas& dest, TPoint point, const TDibCanvas& source, const TRect& rect) {
-    dest.CopyRect(point, source, rect);
-}
-
 void StretchBlock(TDibCanvas& dest, TPoint a, TPoint b, const TDibCanvas& source, const TRect& rect) {
     if (dest.StretchDraw(a, b, source, rect)) return;
     const int n = rect.Bottom - rect.Top;

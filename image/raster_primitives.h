@@ -21,7 +21,6 @@ void DrawLine(TDibCanvas& canvas, TPoint p1, TPoint p2);
 void DrawPolygon(TDibCanvas& canvas, std::span<const TPoint> points, int highest);
 void DrawPolyline(TDibCanvas& canvas, std::span<const TPoint> points, int highest);
 
-void CopyBlock(TDibCanvas& dest, TPoint point, const TDibCanvas& source, const TRect& rect);
 // Falls back to one source row at a time when the stretched copy is refused.
 void StretchBlock(TDibCanvas& dest, TPoint a, TPoint b, const TDibCanvas& source, const TRect& rect);
 // The rectangle copied four times, moved one pixel left, up, right and down.

@@ -124,11 +124,6 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) {
     return FDocument.Keys(section);
 }
 
-std::vector<std::string> TIniFile::ReadSections() {
-    Refresh();
-    return FDocument.Sections();
-}
-
 size_t TIniFile::KeyCount(const std::string& section) {
     Refresh();
     return FDocument.KeyCount(section);

@@ -31,9 +31,8 @@ public:
 
     bool SectionExists(const std::string& section);
     bool ValueExists(const std::string& section, const std::string& key);
-    // The key names of a section, and the section names, in file order.
+    // The key names of a section, in file order.
     std::vector<std::string> ReadSection(const std::string& section);
-    std::vector<std::string> ReadSections();
     size_t KeyCount(const std::string& section);
     void EraseSection(const std::string& section);
     void DeleteKey(const std::string& section, const std::string& key);

@@ -47,8 +47,7 @@ protected:
     }
 
     void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::ofstream(Path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        test::WriteFileBytes(Path(name), bytes);
     }
 
     std::string dir, out, err;

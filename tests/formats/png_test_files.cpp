@@ -4,8 +4,8 @@
 #include <zlib.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "support/libpng_memory.h"
 
 namespace pixmo::test {
 
@@ -14,16 +14,6 @@ void PutBE32(TBytes& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
 }
 
-struct TMemSource {
-    const TBytes* Bytes;
-    size_t Pos;
-};
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* src = static_cast<TMemSource*>(png_get_io_ptr(png));
-    if (src->Pos + count > src->Bytes->size()) png_error(png, "read past end");
-    std::memcpy(out, src->Bytes->data() + src->Pos, count);
-    src->Pos += count;
-}
 void OnError(png_structp png, png_const_charp message) {
     *static_cast<std::string*>(png_get_error_ptr(png)) = message;
     png_longjmp(png, 1);
@@ -77,16 +67,11 @@ TBytes SimplePng(uint32_t width, uint32_t height, int depth, int colorType, cons
     return PngFile(chunks);
 }
 
-TBytes ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return TBytes(std::istreambuf_iterator<char>(in), {});
-}
-
 TOracleImage OracleDecode(const TBytes& file) {
     TOracleImage result;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &result.Error, OnError, OnWarning);
     png_infop info = png_create_info_struct(png);
-    TMemSource source{&file, 0};
+    TPngMemorySource source{&file, 0};
     std::vector<png_bytep> rows;
     std::vector<uint8_t> pixels;  // before setjmp, so that a long jump skips no destructor
     if (setjmp(png_jmpbuf(png))) {
@@ -94,7 +79,7 @@ TOracleImage OracleDecode(const TBytes& file) {
         if (result.Error.empty()) result.Error = "libpng error";
         return result;
     }
-    png_set_read_fn(png, &source, ReadFromMemory);
+    png_set_read_fn(png, &source, ReadPngFromMemory);
     png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
     png_read_info(png, info);
     result.Width = static_cast<int>(png_get_image_width(png, info));

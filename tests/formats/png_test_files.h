@@ -30,6 +30,5 @@ struct TOracleImage {
     std::string Error;                // set when libpng refused the file
 };
 TOracleImage OracleDecode(const TBytes& file);
-TBytes ReadFileBytes(const std::string& path);
 
 }  // namespace pixmo::test

@@ -11,6 +11,7 @@
 #include "formats/kpngle.h"
 #include "formats/png_test_files.h"
 #include "image/dib.h"
+#include "image/file_format.h"
 #include "support/test_support.h"
 
 namespace pixmo {
@@ -210,6 +211,8 @@ TEST(PngWrite, PngNamesGoThroughTheCodec) {
     const TBytes file = test::ReadFileBytes(dir + "/PICTURE.PNG");
     ASSERT_GE(file.size(), 8u);
     EXPECT_EQ(TBytes(file.begin(), file.begin() + 4), (TBytes{137, 'P', 'N', 'G'}));
+    EXPECT_TRUE(FormatForName("a.png").Test(file));
+    EXPECT_FALSE(FormatForName("a.bmp").Test(file));
     EXPECT_EQ(Chunks(file)[2].Data[1], 0x01);  // compression mode 1
     auto back = TDib::CreateFromFile(dir + "/PICTURE.PNG");
     EXPECT_EQ(test::ToGrid(*back), test::ToGrid(*dib));

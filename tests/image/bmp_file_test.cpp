@@ -6,14 +6,13 @@
 
 #include <filesystem>
 #include <cstring>
-#include <fstream>
 
 #include "image/byte_order.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "image/file_io.h"
 #include "image/packed_dib.h"
-#include "image/png_hook.h"
 #include "support/test_support.h"
 
 namespace pixmo {
@@ -21,14 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::FromGrid;
+using test::Header;
 using test::ToGrid;
-
-std::vector<uint8_t> Bytes(const std::string& path) { return ReadWholeFile(path); }
-
-void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-}
 
 // A BMP file around a hand-made header: file header, info header, table, bits; the pixel
 // offset right after the table unless given.
@@ -40,15 +33,6 @@ std::vector<uint8_t> BmpBytes(TBitmapInfoHeader h, size_t tableEntries, size_t b
     WriteLE32(&out[10], static_cast<uint32_t>(offset >= 0 ? offset : 54 + 4 * static_cast<int64_t>(tableEntries)));
     WriteInfoHeader(&out[14], h);
     return out;
-}
-
-TBitmapInfoHeader Header(int w, int h, int bits, uint32_t clrUsed = 0) {
-    TBitmapInfoHeader hdr;
-    hdr.Width = w;
-    hdr.Height = h;
-    hdr.BitCount = static_cast<uint16_t>(bits);
-    hdr.ClrUsed = clrUsed;
-    return hdr;
 }
 
 std::string BmpMessage(const std::vector<uint8_t>& bytes, const std::string& name = "x.bmp") {
@@ -71,7 +55,7 @@ protected:
 TEST_F(BmpFile, TwoColourFileIsSeventyBytes) {
     auto image = FromGrid({std::string(32, '.') + "#"});
     image->SaveToFile(Path("a.bmp"));
-    const auto b = Bytes(Path("a.bmp"));
+    const auto b = test::ReadFileBytes(Path("a.bmp"));
     ASSERT_EQ(b.size(), 70u);
     const std::vector<uint8_t> head(b.begin(), b.begin() + 14);
     EXPECT_EQ(head, (std::vector<uint8_t>{'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0}));
@@ -89,7 +73,7 @@ TEST_F(BmpFile, TrueColourFileHasOffset54AndNoTable) {
     auto image = TTrueDib::Create(3, 2);
     image->ScanLine(0)[0] = 0x11;
     image->SaveToFile(Path("t.bmp"));
-    const auto b = Bytes(Path("t.bmp"));
+    const auto b = test::ReadFileBytes(Path("t.bmp"));
     ASSERT_EQ(b.size(), 54u + 24u);
     EXPECT_EQ(ReadLE32(&b[2]), 78u);
     EXPECT_EQ(ReadLE32(&b[10]), 54u);
@@ -188,7 +172,7 @@ TEST_F(BmpFile, RefusesWithTheProgramsMessages) {
     EXPECT_EQ(BmpMessage(BmpBytes(Header(8000, 8000, 24), 0, 10)), kMsgBitsShort);
 
     // From a real file: the same messages, and the file system's when there is none.
-    Write(Path("rle.bmp"), BmpBytes(rle, 1, 16));
+    test::WriteFileBytes(Path("rle.bmp"), BmpBytes(rle, 1, 16));
     EXPECT_THROW(
         {
             try {
@@ -226,16 +210,16 @@ TEST_F(BmpFile, LoaderFamily) {
 struct TFakePng {
     static inline std::string Saved, Loaded;
     static void Save(const TDib&, const std::string& name) { Saved = name; }
-    static std::unique_ptr<TDib> Load(const std::string& name) {
+    static std::unique_ptr<TDib> Load(TByteSource&, const std::string& name) {
         Loaded = name;
         return TDib::Create(7, 3, 2);
     }
 };
 
 TEST_F(BmpFile, ExtensionChoosesTheFormat) {
-    const TPngHooks previous = PngHooks();
+    const TFileFormat previous = FormatForName("x.png");
     auto image = FromGrid({"#."});
-    InstallPngHooks(TPngHooks{});
+    RegisterFormat(TFileFormat{"PNG", {".png"}});
     try {
         image->SaveToFile(Path("PICTURE.PNG"));
         ADD_FAILURE() << "no PNG codec, yet saved";
@@ -245,19 +229,22 @@ TEST_F(BmpFile, ExtensionChoosesTheFormat) {
     EXPECT_FALSE(fs::exists(Path("PICTURE.PNG")));
     EXPECT_THROW(TDib::CreateFromFile(Path("PICTURE.PNG")), EPixmoError);
 
-    InstallPngHooks(TPngHooks{&TFakePng::Load, &TFakePng::Save});
+    RegisterFormat(TFileFormat{"PNG", {".png"}, nullptr, &TFakePng::Load, &TFakePng::Save});
     image->SaveToFile(Path("PICTURE.PNG"));
     EXPECT_EQ(TFakePng::Saved, Path("PICTURE.PNG"));
+    test::WriteFileBytes(Path("x.Png"), {1});
     EXPECT_EQ(TDib::CreateFromFile(Path("x.Png"))->Width(), 7);
     EXPECT_EQ(TFakePng::Loaded, Path("x.Png"));
     for (const char* name : {"picture.bmp", "picture.dib", "picture", "picture.png.bak"}) {
         image->SaveToFile(Path(name));
-        const auto b = Bytes(Path(name));
+        const auto b = test::ReadFileBytes(Path(name));
         ASSERT_EQ(b.size(), 14u + 48u + 4u) << name;
         EXPECT_EQ(b[0], 'B');
+        EXPECT_TRUE(FormatForName(name).Test(b)) << name;
         EXPECT_EQ(TDib::CreateFromFile(Path(name))->Width(), 2) << name;
     }
-    InstallPngHooks(previous);
+    EXPECT_FALSE(FormatForName("a.bmp").Test(std::vector<uint8_t>{'B'}));
+    RegisterFormat(previous);
 }
 
 TEST_F(BmpFile, FailedSaveLeavesWhatWasThere) {
@@ -271,10 +258,10 @@ TEST_F(BmpFile, FailedSaveLeavesWhatWasThere) {
 
     // A directory in the way stays as it was, with its content.
     fs::create_directory(Path("sub.bmp"));
-    Write(Path("sub.bmp/inner"), {1, 2, 3});
+    test::WriteFileBytes(Path("sub.bmp/inner"), {1, 2, 3});
     EXPECT_THROW(image->SaveToFile(Path("sub.bmp")), EPixmoError);
     EXPECT_TRUE(fs::is_directory(Path("sub.bmp")));
-    EXPECT_EQ(Bytes(Path("sub.bmp/inner")), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(test::ReadFileBytes(Path("sub.bmp/inner")), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_THROW(image->SaveToFile(Path("nowhere/x.bmp")), EPixmoError);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 

@@ -16,6 +16,7 @@ namespace pixmo {
 namespace {
 
 using test::FromGrid;
+using test::Header;
 using test::ToGrid;
 
 std::string PackedMessage(std::span<const uint8_t> block) {
@@ -38,15 +39,6 @@ std::vector<uint8_t> Block(TBitmapInfoHeader h, std::vector<uint32_t> table, std
     }
     out.insert(out.end(), bits.begin(), bits.end());
     return out;
-}
-
-TBitmapInfoHeader Header(int w, int h, int bits, uint32_t clrUsed) {
-    TBitmapInfoHeader hdr;
-    hdr.Width = w;
-    hdr.Height = h;
-    hdr.BitCount = static_cast<uint16_t>(bits);
-    hdr.ClrUsed = clrUsed;
-    return hdr;
 }
 
 std::unique_ptr<TDib> RandomImage(int width, int height, int colors, std::mt19937& rng) {

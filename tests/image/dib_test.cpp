@@ -10,6 +10,7 @@ namespace pixmo {
 namespace {
 
 using test::FromGrid;
+using test::Header;
 using test::ToGrid;
 
 std::string MessageOf(TBitmapInfoHeader h) {
@@ -19,14 +20,6 @@ std::string MessageOf(TBitmapInfoHeader h) {
         return e.what();
     }
     return "<no error>";
-}
-
-TBitmapInfoHeader Header(int w, int h, int bits) {
-    TBitmapInfoHeader hdr;
-    hdr.Width = w;
-    hdr.Height = h;
-    hdr.BitCount = static_cast<uint16_t>(bits);
-    return hdr;
 }
 
 TEST(DibStorage, OneBytePerPixelWhateverTheNominalDepth) {

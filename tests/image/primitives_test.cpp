@@ -7,11 +7,11 @@
 namespace pixmo {
 namespace {
 
+using test::Blank;
 using test::FromGrid;
 using test::ToGrid;
 using Grid = std::vector<std::string>;
 
-std::unique_ptr<TDib> Blank(int w, int h) { return FromGrid(Grid(h, std::string(w, '.')), 16); }
 
 TEST(Primitives, StripsAndSinglePointsAreSetWhole) {
     auto d = Blank(5, 4);

@@ -12,11 +12,11 @@
 namespace pixmo {
 namespace {
 
+using test::Blank;
 using test::FromGrid;
 using test::ToGrid;
 using Grid = std::vector<std::string>;
 
-std::unique_ptr<TDib> Blank(int w, int h) { return FromGrid(Grid(h, std::string(w, '.')), 16); }
 
 std::vector<std::pair<int, int>> DdaPoints(int x1, int y1, int x2, int y2) {
     std::vector<std::pair<int, int>> points;

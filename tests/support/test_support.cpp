@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace pixmo::test {
@@ -45,6 +47,29 @@ std::vector<std::string> ToGrid(const TDib& image) {
         rows.push_back(row);
     }
     return rows;
+}
+
+std::unique_ptr<TDib> Blank(int width, int height) {
+    return FromGrid(std::vector<std::string>(height, std::string(width, '.')), 16);
+}
+
+TBitmapInfoHeader Header(int width, int height, int bits, uint32_t clrUsed) {
+    TBitmapInfoHeader header;
+    header.Width = width;
+    header.Height = height;
+    header.BitCount = static_cast<uint16_t>(bits);
+    header.ClrUsed = clrUsed;
+    return header;
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string TestDataDir() {

@@ -1,8 +1,10 @@
 #pragma once
 // Helpers shared by the test programs: pictures as text grids and the corpus location.
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "image/bitmap_header.h"
 #include "image/dib.h"
 
 namespace pixmo::test {
@@ -12,6 +14,15 @@ namespace pixmo::test {
 std::unique_ptr<TDib> FromGrid(const std::vector<std::string>& rows, int colors = 2);
 // The image's indices as rows of the same characters.
 std::vector<std::string> ToGrid(const TDib& image);
+// A 16-colour image of index 0.
+std::unique_ptr<TDib> Blank(int width, int height);
+
+// An info header with these fields, the others as a new header has them.
+TBitmapInfoHeader Header(int width, int height, int bits, uint32_t clrUsed = 0);
+
+// Whole files as bytes.
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // The folder of the outside corpora (pngsuite/, bmpsuite/), or "" when absent.
 std::string TestDataDir();

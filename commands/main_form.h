@@ -217,6 +217,7 @@ private:
     TDibForm* ToolWindow(const std::string& item, bool create);
     TDibForm* FOptionForm = nullptr;
     TDibForm* FPenForm = nullptr;
+    TDibForm* FToolForm = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

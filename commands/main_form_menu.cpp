@@ -157,7 +157,7 @@ void TMainForm::BuildMenus() {
     AddItem(select, "MISelectExceptColor2", "Seleziona colore &Secondario", 0, [this] { MISelectExceptColor2Click(); });
 
     QMenu* show = menu("MIShow", "&Finestra", true);
-    AddItem(show, "MIShowToolBox", "&Strumenti", 0, nullptr);
+    AddItem(show, "MIShowToolBox", "&Strumenti", 0, [this] { ShowClick("MIShowToolBox"); });
     AddItem(show, "MIShowOption", "&Opzioni", 0, [this] { ShowClick("MIShowOption"); });
     AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
     AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
@@ -233,7 +233,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name : {"MIShowOption", "MIShowPen"}) {
+        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

@@ -5,6 +5,7 @@
 #include "view/paint_client.h"
 #include "windows/option_form.h"
 #include "windows/pen_form.h"
+#include "windows/tool_form.h"
 
 namespace pixmo {
 
@@ -12,6 +13,10 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
     if (item == "MIShowOption") {
         if (!FOptionForm && create) FOptionForm = new TOptionForm(App(), App().ToolOptions(), this);
         return FOptionForm;
+    }
+    if (item == "MIShowToolBox") {
+        if (!FToolForm && create) FToolForm = new TToolForm(App(), this);
+        return FToolForm;
     }
     if (item == "MIShowPen") {
         if (!FPenForm && create) FPenForm = new TPenForm(App(), this);
@@ -22,16 +27,18 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
 
 void TMainForm::OpenToolWindowsAtStart() {
     // Settings section and Window menu item, in the order the windows are reopened. FIXME:
-    // the tool box, navigator, palette, animation, text and shift windows come later.
+    // the navigator, animation, text and shift windows come later.
     static const char* const kOrder[][2] = {
-        {"PenForm", "MIShowPen"},           {"ToolForm", ""},      {"OptionForm", "MIShowOption"},
-        {"PlaceForm", ""},                  {"PaletteForm", ""},   {"AnimationForm", ""},
-        {"TextForm", ""},                   {"ShiftForm", ""},
+        {"PenForm", "MIShowPen"},   {"ToolForm", "MIShowToolBox"}, {"OptionForm", "MIShowOption"},
+        {"PlaceForm", ""},          {"PaletteForm", ""},           {"AnimationForm", ""},
+        {"TextForm", ""},           {"ShiftForm", ""},
     };
     for (const auto& [section, item] : kOrder) {
         if (!PlacementSaysOpen(App().Ini(), section)) continue;
         if (TDibForm* form = ToolWindow(item, true)) form->show();
     }
+    // The tool box is made at start-up even when hidden: it follows the current tool.
+    ToolWindow("MIShowToolBox", true);
 }
 
 void TMainForm::ShowClick(const std::string& item) {

@@ -22,8 +22,7 @@ void TIniForm::Report(const char* message) { ShowErrorBox(this, QString::fromUtf
 
 void TIniForm::LoadPlacement() {
     TSectionScope scope(FIni, SectionName());
-    const bool stored = pixmo::LoadPlacement(*this, FIni, TPlacementRules{FSizeable, FDesignedSize, !FIsMainWindow});
-    if (!stored && !FIsMainWindow && parentWidget()) PlaceBeside(*this, *parentWidget()->window());
+    FHasPlacement = pixmo::LoadPlacement(*this, FIni, TPlacementRules{FSizeable, FDesignedSize, !FIsMainWindow});
 }
 
 void TIniForm::SavePlacement() {
@@ -64,6 +63,12 @@ void TIniForm::BeforeDestruction() {
     } catch (const std::exception& e) {
         Report(e.what());
     }
+}
+
+void TIniForm::showEvent(QShowEvent* event) {
+    if (!FShown && !FHasPlacement && !FIsMainWindow && parentWidget()) PlaceBeside(*this, *parentWidget()->window());
+    FShown = true;
+    QWidget::showEvent(event);
 }
 
 void TIniForm::closeEvent(QCloseEvent* event) {

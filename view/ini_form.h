@@ -44,6 +44,8 @@ protected:
     void BeforeDestruction();
     // A window other than the main one hides instead of closing.
     void closeEvent(QCloseEvent* event) override;
+    // A tool window without a placement of its own first shows beside its owner.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Report(const char* message);
@@ -54,6 +56,8 @@ private:
     QSize FDesignedSize;
     std::optional<TPlacement> FFrozen;
     bool FConstructed = false;
+    bool FHasPlacement = false;
+    bool FShown = false;
     bool FDestroyed = false;
 };
 

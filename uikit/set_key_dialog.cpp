@@ -16,6 +16,7 @@ namespace {
 constexpr char kActivePageKey[] = "ActivePage";
 constexpr int kRoleColumn = 180;
 constexpr int kRowMargin = 4;
+constexpr int kPlainRows = -2;
 
 // A row's text at the left, then its key text: at a fixed column, or right-aligned when
 // the column is -1; the mark at the right edge.
@@ -62,10 +63,11 @@ private:
     int FColumn;
 };
 
+// column: that of TRowDelegate, or kPlainRows for a list without key texts.
 QListWidget* NewList(const char* name, int column, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setItemDelegate(new TRowDelegate(column, list));
+    if (column != kPlainRows) list->setItemDelegate(new TRowDelegate(column, list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
 }
@@ -127,7 +129,7 @@ TSetKeyDialog::TSetKeyDialog(TIni& ini, QList<QMenu*> menus, TShiftStateSettings
     PageControl->setObjectName("PageControl");
 
     auto* keysPage = new QWidget;
-    LBParents = NewList("LBParents", 0, keysPage);
+    LBParents = NewList("LBParents", kPlainRows, keysPage);
     LBParents->setMaximumWidth(160);
     for (const QMenu* m : FMenus) LBParents->addItem(PlainCaption(m->title()));
     LBShortCuts = NewList("LBShortCuts", -1, keysPage);

@@ -7,7 +7,8 @@
 // the Zoom menu, undo and redo and the key menu's view and option commands;
 // main_form_popup.cpp the edit pop-up and the key menu's colour commands; main_form_grid.cpp
 // the grid unit; main_form_windows.cpp the Window menu; main_form_help.cpp the Help menu;
-// main_form_busy.cpp the hourglass bracket; main_form_settings.cpp what it reads and writes.
+// main_form_busy.cpp the hourglass bracket; main_form_settings.cpp what it reads and writes;
+// main_form_keys.cpp the shortcut-key dialogs.
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
@@ -80,6 +81,9 @@ public:
     void MIFileCreateWithPaletteClick();
     void MISetNumColorClick();
     void MISetChangePaletteClick();
+    // main_form_keys.cpp
+    void MISetKeyClick();
+    void EditShortcut(const std::string& itemName) override;
     void MIFileExitClick();
     void FileHistoryClick(const std::string& name);
     void MIEditUndoClick();
@@ -183,6 +187,13 @@ private:
     void SaveShortcuts();
     void RebuildFileHistoryMenu();
     void OpenStartDocument();
+    // main_form_keys.cpp
+    QList<QMenu*> MainMenus() const;
+    void WatchMenuChoices();
+    // True when the item was just chosen from an open menu with Ctrl held (not by its key).
+    bool ChosenWithCtrl(const QAction* action);
+    void ShortcutsChanged();
+    QAction* FMenuChoice = nullptr;
     // main_form_file.cpp
     void MakeBackup(const std::string& name);
     void InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption, const std::string& fileName);

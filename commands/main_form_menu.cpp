@@ -35,7 +35,11 @@ QAction* TMainForm::AddItem(QMenu* menu, const char* name, const QString& captio
     // Holding a key repeats only the commands that usefully repeat (undo, redo, zoom).
     action->setAutoRepeat(false);
     if (handler) {
-        connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Guard(handler); });
+        // Chosen from the menu with Ctrl held, the command's key is edited instead.
+        connect(action, &QAction::triggered, this, [this, action, handler = std::move(handler)] {
+            if (ChosenWithCtrl(action)) Guard([this, action] { EditShortcut(action->objectName().toStdString()); });
+            else Guard(handler);
+        });
     } else {
         action->setEnabled(false);
         action->setProperty("pixmoLater", true);
@@ -179,7 +183,7 @@ void TMainForm::BuildMenus() {
 
     QMenu* setting = menu("MISetting", "&Impostazioni", true);
     AddItem(setting, "MISetPixmo", "Impostazioni &Disegno...", 0, nullptr);
-    AddItem(setting, "MISetKey", "&Tasti a Scelta Rapida...", 0, nullptr);
+    AddItem(setting, "MISetKey", "&Tasti a Scelta Rapida...", 0, [this] { MISetKeyClick(); });
     AddSeparator(setting, "MSSet");
     AddItem(setting, "MISetNumColor", "Numero di &Colori Massimo", 0, [this] { MISetNumColorClick(); });
     AddItem(setting, "MISetChangePalette", "Cambia &Palette...", 0, [this] { MISetChangePaletteClick(); });
@@ -195,6 +199,7 @@ void TMainForm::BuildMenus() {
     AddSeparator(help, "MSHelpAbout");
     AddItem(help, "MIHelpAbout", "&Informazioni su...", 0, [this] { MIHelpAboutClick(); });
     BuildEditCommands();
+    WatchMenuChoices();
 }
 
 void TMainForm::UpdateMenuStates(const std::string& menuName) {

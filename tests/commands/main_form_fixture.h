@@ -3,6 +3,9 @@
 // folder, a memory clipboard, and message boxes and file dialogs answered by the test.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -17,9 +20,29 @@
 #include "settings/params.h"
 #include "support/test_support.h"
 #include "uikit/dialog_hooks.h"
+#include "uikit/key_dialog.h"
 #include "view/app_context.h"
 
 namespace pixmo::test {
+
+// Cancels every key dialog as soon as it shows and keeps its caption.
+class TKeyDialogCloser {
+public:
+    TKeyDialogCloser() {
+        QObject::connect(&FTimer, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<TKeyDialog*>(w); d && d->isVisible()) {
+                    Captions << d->windowTitle();
+                    d->CancelButton->click();
+                }
+        });
+        FTimer.start(0);
+    }
+    QStringList Captions;
+
+private:
+    QTimer FTimer;
+};
 
 class MainFormTest : public ::testing::Test {
 protected:

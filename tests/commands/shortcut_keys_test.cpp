@@ -20,24 +20,6 @@ void ShowActive(TMainForm& form) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 }
 
-// Cancels every key dialog as soon as it shows and keeps its caption.
-class TKeyDialogCloser {
-public:
-    TKeyDialogCloser() {
-        QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<TKeyDialog*>(w); d && d->isVisible()) {
-                    Captions << d->windowTitle();
-                    d->CancelButton->click();
-                }
-        });
-        FTimer.start(0);
-    }
-    QStringList Captions;
-
-private:
-    QTimer FTimer;
-};
 }  // namespace
 
 TEST_F(MainFormTest, KeyAndRoleSetInTheDialogHoldAfterARestart) {

@@ -45,10 +45,14 @@ TEST_F(MainFormTest, ToolBoxFollowsTheToolFromSettingsMenuAndKeys) {
     EXPECT_EQ(form.Client()->ToolItem(), TToolItem::DrawEllipse);
     EXPECT_EQ(Down(*box), QStringList{"SBDrawEllipse"});
 
-    // A button chooses its tool.
+    // A button chooses its tool; with Ctrl it also asks for the tool's key, once.
     QTest::mousePress(box->Button("SBFill"), Qt::LeftButton);
     EXPECT_EQ(form.Client()->ToolItem(), TToolItem::Fill);
     EXPECT_EQ(Down(*box), QStringList{"SBFill"});
+    TKeyDialogCloser closer;
+    QTest::mousePress(box->Button("SBDrawBezier"), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(form.Client()->ToolItem(), TToolItem::DrawBezier);
+    EXPECT_EQ(closer.Captions, QStringList{"Curva" + QString::fromUtf8("のショートカット")});
 
     form.Item("MIShowToolBox")->trigger();
     EXPECT_TRUE(box->isVisible());

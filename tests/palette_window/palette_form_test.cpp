@@ -232,8 +232,14 @@ TEST_F(PaletteFormTest, DoubleClickEditsTheEntryThroughTheColourChooser) {
 }
 
 TEST_F(PaletteFormTest, ExchangeKeepsTheLookAndUndoRestoresEntriesAndIndices) {
-    // Entries 0 and 2 are the same red: matching colours would merge them.
-    Build(Picture({".#23", "2#.3"}, {kRed, kGreen, kRed, kBlue}));
+    // Entries 0 and 2 are the same red: matching colours would merge them. Rows of 36
+    // pixels: whole blocks and a tail.
+    const auto rows = [](const std::string& a, const std::string& b) {
+        std::vector<std::string> out(2);
+        for (int i = 0; i < 9; ++i) out[0] += a, out[1] += b;
+        return out;
+    };
+    Build(Picture(rows(".#23", "2#.3"), {kRed, kGreen, kRed, kBlue}));
     const auto look = [this] {
         std::vector<TColorRef> colours;
         const TDib& dib = *Doc().Dib();
@@ -247,13 +253,13 @@ TEST_F(PaletteFormTest, ExchangeKeepsTheLookAndUndoRestoresEntriesAndIndices) {
     QTest::mouseMove(Form->GDColors, Cell(3));
     QTest::mouseRelease(Form->GDColors, Qt::LeftButton, {}, Cell(3));
     EXPECT_EQ(Entries(), std::vector<TColorRef>({kRed, kBlue, kRed, kGreen}));
-    EXPECT_EQ(ToGrid(*Doc().Dib()), std::vector<std::string>({".32#", "23.#"}));
+    EXPECT_EQ(ToGrid(*Doc().Dib()), rows(".32#", "23.#"));
     EXPECT_EQ(look(), before);
     EXPECT_EQ(Doc().Color1Index(), 3);
     EXPECT_EQ(Doc().Undo().Count(), 1);
     Doc().Undo().Undo();
     EXPECT_EQ(Entries(), std::vector<TColorRef>({kRed, kGreen, kRed, kBlue}));
-    EXPECT_EQ(ToGrid(*Doc().Dib()), std::vector<std::string>({".#23", "2#.3"}));
+    EXPECT_EQ(ToGrid(*Doc().Dib()), rows(".#23", "2#.3"));
 }
 
 TEST_F(PaletteFormTest, UsedAndUnusedFiltersShowHiddenCellsInTheWindowBackground) {

@@ -18,6 +18,7 @@
 #include "settings/main_keys.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/grid.h"
+#include "uikit/placement.h"
 #include "view/app_context.h"
 #include "view/custom_main_form.h"
 
@@ -157,6 +158,13 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     connect(MIToolBar, &QAction::triggered, this, [this] { SetToolBarVisible(!FToolBar); });
 
     SetSizeable(false);
+    {
+        TSectionScope scope(Ini(), SectionName());
+        try {
+            FPlaceOnShow = !Ini().ReadPlacement();
+        } catch (const std::exception&) {
+        }
+    }
     EnableEditing();
     UpdateLayout();
     UpdateIndexLabels();
@@ -489,6 +497,16 @@ bool TPaletteForm::eventFilter(QObject* watched, QEvent* event) {
         if (watched == PBColor2 || watched == LBColor2) SetEditedColour(TEditedColour::Secondary);
     }
     return TDibForm::eventFilter(watched, event);
+}
+
+// Made at start-up, before the main window has its place: a window without a placement of
+// its own is put beside the main window when it first shows.
+void TPaletteForm::showEvent(QShowEvent* event) {
+    if (FPlaceOnShow && parentWidget()) {
+        FPlaceOnShow = false;
+        PlaceBeside(*this, *parentWidget()->window());
+    }
+    TDibForm::showEvent(event);
 }
 
 void TPaletteForm::contextMenuEvent(QContextMenuEvent* event) {

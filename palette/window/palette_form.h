@@ -76,6 +76,7 @@ protected:
     void LoadSettings() override;
     void SaveSettings() override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -105,6 +106,7 @@ private:
     TEditedColour FEdited = TEditedColour::Primary;
     TEntryMarks FMarks{};
     bool FToolBar = true;
+    bool FPlaceOnShow = false;
     int FDrawnColor1 = -1;
     int FDrawnColor2 = -1;
     int FIndexBeforeClick = -1;

@@ -38,11 +38,11 @@ void Arrow(QPainter& p, QPointF from, QPointF to) {
 
 void Draw(QPainter& p, TPaletteGlyph glyph) {
     switch (glyph) {
-        case TPaletteGlyph::Same:  // two equal swatches over an equals sign
-            Swatch(p, QRect(1, 1, 7, 7), kSwatchA);
-            Swatch(p, QRect(11, 1, 7, 7), kSwatchA);
-            p.fillRect(QRect(3, 12, 14, 2), Qt::black);
-            p.fillRect(QRect(3, 16, 14, 2), Qt::black);
+        case TPaletteGlyph::Same:  // two equal swatches with an equals sign between
+            Swatch(p, QRect(0, 4, 6, 11), kSwatchA);
+            Swatch(p, QRect(13, 4, 6, 11), kSwatchA);
+            p.fillRect(QRect(8, 7, 4, 2), Qt::black);
+            p.fillRect(QRect(8, 11, 4, 2), Qt::black);
             break;
         case TPaletteGlyph::UnUsed: {  // an empty dashed swatch, struck through
             p.setPen(QPen(Qt::black, 1, Qt::DashLine));

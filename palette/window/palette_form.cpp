@@ -487,9 +487,12 @@ void TPaletteForm::BarDragEnd() {
 bool TPaletteForm::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == SBRed || watched == SBGreen || watched == SBBlue) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) BarDragStart();
-        if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) BarDragEnd();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        if (type == QEvent::MouseButtonPress)
+            BarDragStart();
+        else
+            BarDragEnd();
         return false;
     }
     if (type == QEvent::MouseButtonPress && Image()) {

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "edit/edit_context.h"
-#include "edit/undo.h"
 #include "image/clipboard.h"
 #include "palette/palette_ops.h"
 #include "palette/window/palette_form.h"
@@ -149,7 +148,6 @@ void BM_BarMove(benchmark::State& state) {
     }
     QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
     QApplication::sendEvent(bar, &release);
-    state.counters["undo steps"] = w.App.Edit().Undo().Count();
 }
 BENCHMARK(BM_BarMove)->Unit(benchmark::kMillisecond);
 

@@ -78,6 +78,7 @@ void TMainForm::Start() {
     if (FStarted) return;
     FStarted = true;
     AfterConstruction();
+    ToolWindow("MIShowPalette", true);
 }
 
 void TMainForm::Guard(const std::function<void()>& command) {

@@ -165,7 +165,7 @@ void TMainForm::BuildMenus() {
     AddItem(show, "MIShowOption", "&Opzioni", 0, [this] { ShowClick("MIShowOption"); });
     AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
     AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
-    AddItem(show, "MIShowPalette", "Palette", 0, nullptr);
+    AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
     AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
     AddItem(show, "MIShowText", "&Testo", 0, nullptr);
     AddItem(show, "MIShowShift", "Muovi &Immagine", 0, nullptr);
@@ -238,7 +238,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen"}) {
+        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPalette"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

@@ -1,5 +1,7 @@
-// The Window menu: each item toggles its tool window, made the first time it is wanted.
+// The Window menu: each item toggles its tool window, made the first time it is wanted; the
+// palette window is made at start-up and lives until the end.
 #include "commands/main_form.h"
+#include "palette/window/palette_form.h"
 #include "uikit/placement.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -22,6 +24,10 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
         if (!FPenForm && create) FPenForm = new TPenForm(App(), this);
         return FPenForm;
     }
+    if (item == "MIShowPalette") {
+        if (!FPaletteForm && create) FPaletteForm = new TPaletteForm(App(), this);
+        return FPaletteForm;
+    }
     return nullptr;
 }
 
@@ -29,8 +35,8 @@ void TMainForm::OpenToolWindowsAtStart() {
     // Settings section and Window menu item, in the order the windows are reopened. FIXME:
     // the navigator, animation, text and shift windows come later.
     static const char* const kOrder[][2] = {
-        {"PenForm", "MIShowPen"},   {"ToolForm", "MIShowToolBox"}, {"OptionForm", "MIShowOption"},
-        {"PlaceForm", ""},          {"PaletteForm", ""},           {"AnimationForm", ""},
+        {"PenForm", "MIShowPen"},   {"ToolForm", "MIShowToolBox"},      {"OptionForm", "MIShowOption"},
+        {"PlaceForm", ""},          {"PaletteForm", "MIShowPalette"},   {"AnimationForm", ""},
         {"TextForm", ""},           {"ShiftForm", ""},
     };
     for (const auto& [section, item] : kOrder) {

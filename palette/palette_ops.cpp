@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 #include <unordered_map>
 
 #include "image/color_match.h"
 #include "image/dib.h"
+#include "image/int_math.h"
 
 namespace pixmo {
 
@@ -27,29 +32,83 @@ int MarkDuplicates(const TDib& image, TEntryMarks& marks) {
     return count;
 }
 
-int MarkUsed(const TDib& image, TEntryMarks& marks) {
-    for (uint8_t& m : marks) m &= static_cast<uint8_t>(~kMarkUsed);
-    if (image.IsTrueColor()) return 0;
-    // Four histograms side by side, so that runs of one index do not wait on one counter.
-    std::array<std::array<uint32_t, 256>, 4> counts{};
-    const int w = image.Width();
+namespace {
+
+using TSeen = std::array<uint8_t, 256>;
+
+bool AllSeen(const TSeen& seen, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!seen[static_cast<size_t>(i)]) return false;
+    return true;
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define PIXMO_AVX2_SCAN 1
+// The marks as 256 bits: values 0..127 in `low`, 128..255 in `high`, each in both halves.
+__attribute__((target("avx2"))) void PackSeen(const TSeen& seen, __m256i& low, __m256i& high) {
+    alignas(16) uint8_t bits[32] = {};
+    for (int i = 0; i < 256; ++i)
+        if (seen[static_cast<size_t>(i)]) bits[i >> 3] = static_cast<uint8_t>(bits[i >> 3] | (1 << (i & 7)));
+    low = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(bits)));
+    high = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(bits + 16)));
+}
+
+// Vectors of 32 pixels whose values are all marked already cost a few vector instructions;
+// only a vector with a new value is marked byte by byte.
+__attribute__((target("avx2"))) void MarkRowsAvx2(const TDib& image, TSeen& seen) {
+    const int w = image.Width(), n = image.Colors();
+    const __m256i bitOf = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8,
+                                           16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+    const __m256i seven = _mm256_set1_epi8(7), fifteen = _mm256_set1_epi8(15);
+    __m256i low, high;
+    PackSeen(seen, low, high);
     for (int y = 0; y < image.Height(); ++y) {
         const uint8_t* row = image.ScanLine(y);
         int x = 0;
-        for (; x + 4 <= w; x += 4) {
-            ++counts[0][row[x]];
-            ++counts[1][row[x + 1]];
-            ++counts[2][row[x + 2]];
-            ++counts[3][row[x + 3]];
+        for (; x + 32 <= w; x += 32) {
+            const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
+            const __m256i group = _mm256_and_si256(_mm256_srli_epi16(v, 3), fifteen);  // value bits 3..6
+            const __m256i bits = _mm256_blendv_epi8(_mm256_shuffle_epi8(low, group), _mm256_shuffle_epi8(high, group), v);
+            const __m256i missing = _mm256_andnot_si256(bits, _mm256_shuffle_epi8(bitOf, _mm256_and_si256(v, seven)));
+            if (_mm256_testz_si256(missing, missing)) continue;
+            for (int k = 0; k < 32; ++k) seen[row[x + k]] = 1;
+            PackSeen(seen, low, high);
         }
-        for (; x < w; ++x) ++counts[0][row[x]];
+        for (; x < w; ++x) seen[row[x]] = 1;
+        if (Mod(y, 64) == 63 && AllSeen(seen, n)) return;
     }
+}
+#endif
+
+// Presence, not counts: one store per pixel and no counter to wait on.
+void MarkRows(const TDib& image, TSeen& seen) {
+    const int w = image.Width(), n = image.Colors();
+    for (int y = 0; y < image.Height(); ++y) {
+        const uint8_t* row = image.ScanLine(y);
+        for (int x = 0; x < w; ++x) seen[row[x]] = 1;
+        if (Mod(y, 64) == 63 && AllSeen(seen, n)) return;
+    }
+}
+
+}  // namespace
+
+// Once every entry has turned up, the rest of the image cannot change the answer.
+int MarkUsed(const TDib& image, TEntryMarks& marks) {
+    for (uint8_t& m : marks) m &= static_cast<uint8_t>(~kMarkUsed);
+    if (image.IsTrueColor()) return 0;
+    TSeen seen{};
+#ifdef PIXMO_AVX2_SCAN
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2)
+        MarkRowsAvx2(image, seen);
+    else
+#endif
+        MarkRows(image, seen);
     int used = 0;
-    for (size_t i = 0; i < 256; ++i) {
-        if (counts[0][i] | counts[1][i] | counts[2][i] | counts[3][i]) {
-            marks[i] |= kMarkUsed;
-            ++used;
-        }
+    for (int i = 0; i < image.Colors(); ++i) {
+        if (!seen[static_cast<size_t>(i)]) continue;
+        marks[static_cast<size_t>(i)] |= kMarkUsed;
+        ++used;
     }
     return used;
 }

@@ -21,7 +21,8 @@ inline constexpr uint8_t kMarkUsed = 2;       // some pixel uses the entry
 // Sets kMarkDuplicate on every member of a group of equal entries (clearing it elsewhere);
 // returns how many entries carry it.
 int MarkDuplicates(const TDib& image, TEntryMarks& marks);
-// Sets kMarkUsed on every index some pixel holds (clearing it elsewhere); returns how many.
+// Sets kMarkUsed on every palette entry some pixel holds (clearing it elsewhere); returns
+// how many. Indices beyond the palette count for nothing.
 int MarkUsed(const TDib& image, TEntryMarks& marks);
 
 // Entries min(a, b) … max(a, b) run from the colour of the first to the colour of the last in

@@ -1,6 +1,7 @@
 #include "uikit/dialog_hooks.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,6 +15,10 @@ TMessageHook& MessageHook() {
 }
 TFileHook& FileHook() {
     static TFileHook hook;
+    return hook;
+}
+TColorHook& ColorHook() {
+    static TColorHook hook;
     return hook;
 }
 }  // namespace
@@ -81,6 +86,19 @@ std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request)
     if (!request.InitialName.isEmpty()) dialog.selectFile(request.InitialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return WithDefaultExt(dialog.selectedFiles().first(), request.DefaultExt);
+}
+
+TColorHook SetColorHook(TColorHook hook) {
+    TColorHook previous = std::move(ColorHook());
+    ColorHook() = std::move(hook);
+    return previous;
+}
+
+std::optional<QColor> AskColor(QWidget* parent, const QColor& initial) {
+    if (ColorHook()) return ColorHook()(initial);
+    QColorDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.selectedColor();
 }
 
 }  // namespace pixmo

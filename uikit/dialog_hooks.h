@@ -1,6 +1,7 @@
 #pragma once
 // The program's message boxes and file dialogs in one place, so that tests can answer them:
 // a test installs a hook and the real Qt dialog is never shown.
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -69,6 +70,22 @@ public:
 
 private:
     TFileHook FPrevious;
+};
+
+// The platform colour chooser: the chosen colour, or nothing when cancelled.
+using TColorHook = std::function<std::optional<QColor>(const QColor& initial)>;
+TColorHook SetColorHook(TColorHook hook);
+std::optional<QColor> AskColor(QWidget* parent, const QColor& initial);
+
+class TColorHookScope {
+public:
+    explicit TColorHookScope(TColorHook hook) : FPrevious(SetColorHook(std::move(hook))) {}
+    ~TColorHookScope() { SetColorHook(std::move(FPrevious)); }
+    TColorHookScope(const TColorHookScope&) = delete;
+    TColorHookScope& operator=(const TColorHookScope&) = delete;
+
+private:
+    TColorHook FPrevious;
 };
 
 }  // namespace pixmo

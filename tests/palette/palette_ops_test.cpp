@@ -24,6 +24,19 @@ TEST(PaletteOps, DuplicateAndUsedMarks) {
         EXPECT_EQ((marks[static_cast<size_t>(i)] & kMarkUsed) != 0, i == 0 || i == 1 || i == 4) << i;
 }
 
+// Rows long enough for the vector scan and its tail, and more than 64 of them: a value seen
+// once anywhere counts, an index beyond the palette does not.
+TEST(PaletteOps, UsedMarksOnALargeImage) {
+    auto image = TDib::Create(70, 130, 16);
+    image->SetPixel(40, 100, 9);
+    image->SetPixel(69, 5, 200);
+    image->SetPixel(3, 129, 15);
+    TEntryMarks marks{};
+    EXPECT_EQ(MarkUsed(*image, marks), 3);
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ((marks[static_cast<size_t>(i)] & kMarkUsed) != 0, i == 0 || i == 9 || i == 15) << i;
+}
+
 TEST(PaletteOps, GradientTruncatesTheRunningValues) {
     auto image = TDib::Create(4, 4, 16);
     image->SetColor(0, RGB(0, 0, 0));

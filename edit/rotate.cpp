@@ -24,8 +24,12 @@ struct TRotation {
     double Y(int x, int y) const { return double(x) * S + double(y) * C; }
 };
 
-// Half to even, as the sampling rounds (the default rounding mode).
-inline long RoundEven(double v) { return std::lrint(v); }
+// Half to even, as the sampling rounds. Adding 1.5 * 2^52 leaves no fraction bits, so the
+// addition itself rounds to even; inline, unlike the library's lrint. Exact below 2^51.
+inline long RoundEven(double v) {
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<long>((v + kShift) - kShift);
+}
 
 // The rotated corners' bounding rectangle: a 1x1 rectangle at the origin grown by each of
 // p1, p2 and p3 = p1 + p2, corners rounded half away from zero.

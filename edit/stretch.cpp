@@ -47,7 +47,7 @@ TTransformResult StretchPiece(const TDib& source, const TMaskDib& mask, bool smo
                               TProgress& progress) {
     auto image = TDib::Create(size.X, size.Y, source.Colors());
     for (int i = 0; i < source.Colors(); ++i) image->SetColor(i, source.GetColor(i));
-    StretchInto(*image, source);
+    if (!smooth) StretchInto(*image, source);  // the smoothed pass writes every pixel anyway
     auto newMask = TMaskDib::Create(size.X, size.Y);
     // The same table keeps the mask's bytes as they are.
     for (int i = 0; i < mask.Colors() && i < newMask->Colors(); ++i) newMask->SetColor(i, mask.GetColor(i));

@@ -1,6 +1,7 @@
 #pragma once
 // pixmo3-convert: loads an image with the program's own loader and saves it with its own
-// saver, both chosen by extension; or prints what a file holds.
+// saver, both chosen by extension, optionally stretching or rotating the whole image on the
+// way; or prints what a file holds.
 #include <iosfwd>
 #include <string>
 #include <vector>

@@ -79,7 +79,9 @@ public:
     // rectangle whose selection-mask byte is set (nothing for an index outside the palette).
     void PaintHole(TDib& target, int index) const;
     void PutSelected(const TDib& image);
-    void ReplaceFloating(const TDib& image, const TMaskDib* mask, const TRect& r);
+    void ReplaceFloating(const TDib& image, const TMaskDib* mask, const TRect& r) { ReplaceFloating(&image, mask, r); }
+    // Without image and mask the selection ends empty (a rotation that kept no pixel).
+    void ReplaceFloating(const TDib* image, const TMaskDib* mask, const TRect& r);
     void FlipHorizontal();
     void FlipVertical();
 

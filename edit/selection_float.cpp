@@ -84,7 +84,7 @@ void TSelection::PutSelected(const TDib& piece) {
     FContext.View().InvalidateImageRect(FRect);
 }
 
-void TSelection::ReplaceFloating(const TDib& piece, const TMaskDib* mask, const TRect& r) {
+void TSelection::ReplaceFloating(const TDib* piece, const TMaskDib* mask, const TRect& r) {
     TDib* image = Image();
     if (!image) return;
     const int hole = FContext.Color2Index();
@@ -95,7 +95,7 @@ void TSelection::ReplaceFloating(const TDib& piece, const TMaskDib* mask, const 
     } else {
         PaintHole(*image, hole);
     }
-    SetFloating(&piece, mask, r);
+    SetFloating(piece, mask, r);
 }
 
 namespace {

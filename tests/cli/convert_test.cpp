@@ -177,5 +177,42 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     EXPECT_EQ(entries, 6);
 }
 
+TEST_F(Convert, StretchAndRotateWriteTheWholeImageTransformed) {
+    test::FromGrid({"08f8", "4c4c", "f080"}, 16)->SaveToFile(Path("in.bmp"));
+    using Grid = std::vector<std::string>;
+    EXPECT_EQ(Run({"--stretch", "6", "4", Path("in.bmp"), Path("near.bmp")}), 0);
+    EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(Path("near.bmp"))), (Grid{"..8ff8", "..8ff8", "44c44c", "ff.88."}));
+    EXPECT_EQ(Run({"--stretch", "6", "4", "--smooth", Path("in.bmp"), Path("smooth.bmp")}), 0);
+    EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(Path("smooth.bmp"))), (Grid{".59ec8", "37a89b", "887668", "f6265."}));
+
+    test::FromGrid({"123", "456"}, 16)->SaveToFile(Path("small.bmp"));
+    EXPECT_EQ(Run({"--rotate", "90", Path("small.bmp"), Path("turned.bmp")}), 0);
+    EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(Path("turned.bmp"))), (Grid{"4#", "52", "63"}));
+    EXPECT_EQ(Run({"--rotate", "-360", "--smooth", Path("small.bmp"), Path("same.bmp")}), 0);
+    EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(Path("same.bmp"))), (Grid{"#23", "456"}));
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");
+}
+
+TEST_F(Convert, TransformFailuresReportAndWriteNothing) {
+    test::FromGrid({"12", "34"}, 16)->SaveToFile(Path("in.bmp"));
+    TTrueDib::Create(2, 2)->SaveToFile(Path("rgb.bmp"));
+    EXPECT_EQ(Run({"--stretch", "9000", "2", Path("in.bmp"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "L'immagine è troppo grande\n");
+    EXPECT_EQ(Run({"--stretch", "0", "2", Path("in.bmp"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "Dimensioni non valide: 0 x 2\n");
+    EXPECT_EQ(Run({"--rotate", "361", Path("in.bmp"), Path("out.bmp")}), 1);
+    EXPECT_EQ(err, "pixmo3-convert: l'angolo deve essere tra -360 e 360\n");
+    EXPECT_EQ(Run({"--rotate", "10", Path("rgb.bmp"), Path("out.bmp")}), 1);
+    EXPECT_NE(err, "");
+    EXPECT_FALSE(fs::exists(Path("out.bmp")));
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--stretch", "3", "x", "a", "b"}, {"--stretch", "3", "a", "b"},
+          {"--rotate", "5", "--smooth", "a"}, {"--rotate", "5.5", "a", "b"}, {"--rotate", "5", "a", "b", "--smooth"}}) {
+        EXPECT_EQ(Run(bad), 2);
+        EXPECT_NE(err.find("pixmo3-convert --rotate DEG [--smooth] IN OUT"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace pixmo

@@ -14,26 +14,6 @@
 namespace pixmo {
 namespace {
 
-// TTrueDib::Sample, except that a right or lower neighbour past the last column or row is
-// read from that last column or row (the stretch's last target column lands exactly there).
-TColorRef SampleClamped(const TTrueDib& image, double y, double x) {
-    const int x0 = static_cast<int>(x), y0 = static_cast<int>(y);
-    if (x0 + 1 < image.Width() && y0 + 1 < image.Height()) return image.Sample(y, x);
-    const int x1 = std::min(x0 + 1, image.Width() - 1), y1 = std::min(y0 + 1, image.Height() - 1);
-    const double fx = x - x0, fy = y - y0;
-    const uint8_t* p00 = image.GetPixel(x0, y0);
-    const uint8_t* p10 = image.GetPixel(x1, y0);
-    const uint8_t* p01 = image.GetPixel(x0, y1);
-    const uint8_t* p11 = image.GetPixel(x1, y1);
-    int channel[3];
-    for (int c = 0; c < 3; ++c) {
-        const double sum = p00[c] * (1 - fx) * (1 - fy) + p10[c] * fx * (1 - fy) + p01[c] * fy * (1 - fx) +
-                           p11[c] * fx * fy;
-        channel[c] = static_cast<int>(sum + 0.5);
-    }
-    return RGB(channel[2], channel[1], channel[0]);
-}
-
 void StretchInto(TDib& target, const TDib& source) {
     target.Canvas().CopyMode = TCopyMode::SrcCopy;
     // Canvas() only makes the drawing surface on demand; the source is read, never written.
@@ -64,7 +44,7 @@ TTransformResult StretchPiece(const TDib& source, const TMaskDib& mask, bool smo
             uint8_t* row = image->ScanLine(y);
             const double sy = y * ry;
             for (int x = 0; x < size.X; ++x)
-                row[x] = matcher.Match(ColorRefToTableWord(SampleClamped(*copy, sy, x * rx)));
+                row[x] = matcher.Match(ColorRefToTableWord(copy->Sample(sy, x * rx)));
         }
     }
     return {true, std::move(image), std::move(newMask)};

@@ -328,10 +328,12 @@ TColorRef TTrueDib::Sample(double y, double x) const {
     const int y0 = static_cast<int>(y);
     const double fx = x - x0;
     const double fy = y - y0;
+    // A right or lower neighbour past the last column or row is read from that column or row.
+    const int x1 = std::min(x0 + 1, Width() - 1), y1 = std::min(y0 + 1, Height() - 1);
     const uint8_t* p00 = GetPixel(x0, y0);
-    const uint8_t* p10 = GetPixel(x0 + 1, y0);
-    const uint8_t* p01 = GetPixel(x0, y0 + 1);
-    const uint8_t* p11 = GetPixel(x0 + 1, y0 + 1);
+    const uint8_t* p10 = GetPixel(x1, y0);
+    const uint8_t* p01 = GetPixel(x0, y1);
+    const uint8_t* p11 = GetPixel(x1, y1);
     int channel[3];
     for (int c = 0; c < 3; ++c) {
         const double sum = p00[c] * (1 - fx) * (1 - fy) + p10[c] * fx * (1 - fy) + p01[c] * fy * (1 - fx) +

@@ -20,9 +20,8 @@ TEditPopupMenu::TEditPopupMenu(QWidget* parent) : QMenu(parent) {
     AddSeparator("PSMoveMenu1");
     Add(this, "PIEditLeftRight", "Rifletti Orizzontale");
     Add(this, "PIEditUpDown", "Rifletti Verticale");
-    // Rotate and Stretch open dialogs that come with a later window.
-    Add(this, "PIEditRotate", "Ruota...", true);
-    Add(this, "PIEditStretch", "Estendi...", true);
+    Add(this, "PIEditRotate", "Ruota...");
+    Add(this, "PIEditStretch", "Estendi...");
     Add(this, "PIInvertColor", "Inverti Colori");
     auto* change = new QMenu("Cambia Colori", this);
     change->setObjectName("PIChangeColorMenu");

@@ -142,6 +142,9 @@ public:
     void PIInvertColorClick();
     void PIChangeColorClick(int kind);
     void PIEditToMaskClick();
+    // "Estendi..." and "Ruota..." (with nothing selected, the whole image).
+    void PIEditStretchClick();
+    void PIEditRotateClick();
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
     TToolOptions* ToolOptions() const;
     TEditSize* EditSize() const;

@@ -7,6 +7,7 @@
 
 #include "commands/edit_popup_menu.h"
 #include "commands/main_form.h"
+#include "commands/transform_dialogs.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
@@ -29,6 +30,8 @@ void TMainForm::BuildEditCommands() {
     };
     on("PIEditSelectClear", [this] { MISelectCancelClick(); });
     on("PIEditCut", [this] { MIEditCutClick(); });
+    on("PIEditStretch", [this] { PIEditStretchClick(); });
+    on("PIEditRotate", [this] { PIEditRotateClick(); });
     on("PIEditCopy", [this] { MIEditCopyClick(); });
     on("PIEditPaste", [this] { MIEditPasteClick(); });
     on("PIEditDelete", [this] { MIEditClearClick(); });
@@ -164,6 +167,18 @@ void TMainForm::PIInvertColorClick() {
 
 void TMainForm::PIChangeColorClick(int kind) {
     SelectionCommand(false, [this, kind] { App().Edit().Selection().DifferenceColors(kind); });
+}
+
+void TMainForm::PIEditStretchClick() {
+    if (!App().Edit().Dib()) return;
+    TStretchDialog dialog(App(), nullptr, this);
+    dialog.exec();
+}
+
+void TMainForm::PIEditRotateClick() {
+    if (!App().Edit().Dib()) return;
+    TRotateDialog dialog(App(), nullptr, this);
+    dialog.exec();
 }
 
 void TMainForm::PIEditToMaskClick() {

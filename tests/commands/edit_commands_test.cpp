@@ -170,7 +170,8 @@ TEST_F(EditCommandsTest, EditAndSelectMenusEnableWhatTheStateAllows) {
     EXPECT_TRUE(popup->Item("PIEditCut")->isEnabled());
     EXPECT_TRUE(popup->Item("PIEditPaste")->isEnabled());
     EXPECT_TRUE(popup->Item("PIEditLeftRight")->isEnabled());
-    EXPECT_FALSE(popup->Item("PIEditRotate")->isEnabled());  // its dialog comes later
+    EXPECT_TRUE(popup->Item("PIEditRotate")->isEnabled());
+    EXPECT_FALSE(popup->Item("PISetEditMenu")->isEnabled());  // its dialog comes later
 }
 
 TEST_F(EditCommandsTest, OurClipboardKeepsIndicesAndMaskOthersPasteOurPicture) {

@@ -1,0 +1,174 @@
+#include "commands/transform_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "edit/edit_context.h"
+#include "edit/selection.h"
+#include "edit/transform.h"
+#include "image/dib.h"
+#include "image/errors.h"
+#include "uikit/dialog_hooks.h"
+#include "view/abort_dialog.h"
+#include "view/app_context.h"
+
+namespace pixmo {
+
+namespace {
+
+QDialogButtonBox* OkCancel(QDialog* dialog, const std::function<void()>& ok) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, ok);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+// Runs a pass with the given progress, or with a progress window of its own; an error goes
+// to an error box. True when the pass finished.
+bool RunPass(TAppContext& app, TProgress* progress, QWidget* parent, const std::function<bool(TProgress&)>& pass) {
+    try {
+        if (progress) return pass(*progress);
+        TAbortDialog window(app, parent);
+        return pass(window);
+    } catch (const EAbort&) {
+        return false;
+    } catch (const std::exception& e) {
+        ShowErrorBox(parent, QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+}  // namespace
+
+TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* parent)
+    : TIniDialog(app.Ini(), "StretchDialog", parent), FApp(app), FProgress(progress) {
+    setWindowTitle("Estendi");
+    if (app.Edit().Dib()) {
+        const TRect r = app.Edit().Selection().GetRectOrImage();
+        FOldWidth = std::max(1, r.Width());
+        FOldHeight = std::max(1, r.Height());
+    }
+    LBOldWidth = new QLabel(QString::number(FOldWidth), this);
+    LBOldHeight = new QLabel(QString::number(FOldHeight), this);
+    NEWidth = new TNumberEdit("NEWidth", "Larghezza", 1, 8000, FOldWidth, this);
+    NEHeight = new TNumberEdit("NEHeight", "Altezza", 1, 8000, FOldHeight, this);
+    UsePercent = new QCheckBox("Usa Percentuale", this);
+    UsePercent->setObjectName("UsePercent");
+    NEPercent = new TNumberEdit("NEPercent", "Percentuale", 1, 10000, 100, this);
+    LBPercent = new QLabel("%", this);
+    CBStretchType = new QCheckBox("Leviga i Bordi", this);
+    CBStretchType->setObjectName("CBStretchType");
+
+    auto* form = new QFormLayout;
+    auto* width = new QHBoxLayout;
+    width->addWidget(LBOldWidth);
+    width->addWidget(new QLabel("->", this));
+    width->addWidget(NEWidth, 1);
+    auto* height = new QHBoxLayout;
+    height->addWidget(LBOldHeight);
+    height->addWidget(new QLabel("->", this));
+    height->addWidget(NEHeight, 1);
+    form->addRow("Larghezza", width);
+    form->addRow("Altezza", height);
+    auto* percent = new QHBoxLayout;
+    percent->addWidget(UsePercent);
+    percent->addWidget(NEPercent);
+    percent->addWidget(LBPercent);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(percent);
+    layout->addWidget(CBStretchType);
+    layout->addWidget(OkCancel(this, [this] { Confirm(); }));
+
+    connect(UsePercent, &QCheckBox::toggled, this, [this](bool on) {
+        NEPercent->setVisible(on);
+        LBPercent->setVisible(on);
+        if (on) PercentChanged();
+    });
+    connect(NEPercent, &QLineEdit::textChanged, this, [this] { PercentChanged(); });
+    NEPercent->setVisible(false);
+    LBPercent->setVisible(false);
+    AfterConstruction();
+}
+
+TStretchDialog::~TStretchDialog() { BeforeDestruction(); }
+
+void TStretchDialog::PercentChanged() {
+    if (!UsePercent->isChecked()) return;
+    const auto p = NEPercent->Value();
+    if (!p) return;
+    NEWidth->SetValue(std::max(static_cast<int>(int64_t{FOldWidth} * *p / 100), 1));
+    NEHeight->SetValue(std::max(static_cast<int>(int64_t{FOldHeight} * *p / 100), 1));
+}
+
+void TStretchDialog::LoadSettings() {
+    TIni& ini = Ini();
+    UsePercent->setChecked(ini.ReadBool("UsePercent", false));
+    NEPercent->SetValue(ini.ReadInteger("NEPercent", 100));
+    CBStretchType->setChecked(ini.ReadBool("CBStretchType", false));
+    PercentChanged();
+}
+
+void TStretchDialog::SaveSettings() {
+    if (result() != QDialog::Accepted) return;
+    TIni& ini = Ini();
+    ini.WriteBool("UsePercent", UsePercent->isChecked());
+    if (auto p = NEPercent->Value()) ini.WriteInteger("NEPercent", *p);
+    ini.WriteBool("CBStretchType", CBStretchType->isChecked());
+}
+
+bool TStretchDialog::Confirm() {
+    if (!NEWidth->Check() || !NEHeight->Check()) return false;
+    const TPoint size{*NEWidth->Value(), *NEHeight->Value()};
+    const bool smooth = CBStretchType->isChecked();
+    if (!RunPass(FApp, FProgress, this, [&](TProgress& p) { return StretchSelection(FApp.Edit(), size, smooth, p); }))
+        return false;
+    accept();
+    return true;
+}
+
+TRotateDialog::TRotateDialog(TAppContext& app, TProgress* progress, QWidget* parent)
+    : TIniDialog(app.Ini(), "RotateDialog", parent), FApp(app), FProgress(progress) {
+    setWindowTitle("Ruota");
+    NEAngle = new TNumberEdit("NEAngle", "Angolo", -360, 360, 0, this);
+    CBRotateType = new QCheckBox("Leviga i Bordi", this);
+    CBRotateType->setObjectName("CBRotateType");
+    auto* form = new QFormLayout;
+    form->addRow("Angolo", NEAngle);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(CBRotateType);
+    layout->addWidget(OkCancel(this, [this] { Confirm(); }));
+    AfterConstruction();
+}
+
+TRotateDialog::~TRotateDialog() { BeforeDestruction(); }
+
+void TRotateDialog::LoadSettings() {
+    NEAngle->SetValue(Ini().ReadInteger("Angle", 0));
+    CBRotateType->setChecked(Ini().ReadBool("CBRotateType", false));
+}
+
+void TRotateDialog::SaveSettings() {
+    if (result() != QDialog::Accepted) return;
+    if (auto a = NEAngle->Value()) Ini().WriteInteger("Angle", *a);
+    Ini().WriteBool("CBRotateType", CBRotateType->isChecked());
+}
+
+bool TRotateDialog::Confirm() {
+    if (!NEAngle->Check()) return false;
+    const int angle = *NEAngle->Value();
+    const bool smooth = CBRotateType->isChecked();
+    if (!RunPass(FApp, FProgress, this, [&](TProgress& p) { return RotateSelection(FApp.Edit(), angle, smooth, p); }))
+        return false;
+    accept();
+    return true;
+}
+
+}  // namespace pixmo

@@ -1,0 +1,68 @@
+#pragma once
+// The selection pop-up's "Estendi..." and "Ruota..." dialogs. OK runs the pass with a
+// progress window; a stopped or failed pass keeps the dialog open. Settings are written
+// only when OK closes the dialog.
+#include <QCheckBox>
+#include <QLabel>
+
+#include "uikit/ini_dialog.h"
+#include "uikit/number_edit.h"
+
+namespace pixmo {
+
+class TAppContext;
+class TProgress;
+
+// TStretchDialog: the new width and height, or a percentage of the old size.
+class TStretchDialog : public TIniDialog {
+    Q_OBJECT
+public:
+    // `progress` null shows a progress window of its own.
+    TStretchDialog(TAppContext& app, TProgress* progress = nullptr, QWidget* parent = nullptr);
+    ~TStretchDialog() override;
+
+    QLabel* LBOldWidth = nullptr;
+    QLabel* LBOldHeight = nullptr;
+    TNumberEdit* NEWidth = nullptr;
+    TNumberEdit* NEHeight = nullptr;
+    QCheckBox* UsePercent = nullptr;
+    TNumberEdit* NEPercent = nullptr;
+    QLabel* LBPercent = nullptr;
+    QCheckBox* CBStretchType = nullptr;
+
+    // OK: true when the piece was stretched and the dialog closed.
+    bool Confirm();
+
+protected:
+    void LoadSettings() override;
+    void SaveSettings() override;
+
+private:
+    void PercentChanged();
+    TAppContext& FApp;
+    TProgress* FProgress;
+    int FOldWidth = 1, FOldHeight = 1;
+};
+
+// TRotateDialog: an angle of −360 … 360 degrees, kept under "Angle" in "RotateDialog".
+class TRotateDialog : public TIniDialog {
+    Q_OBJECT
+public:
+    TRotateDialog(TAppContext& app, TProgress* progress = nullptr, QWidget* parent = nullptr);
+    ~TRotateDialog() override;
+
+    TNumberEdit* NEAngle = nullptr;
+    QCheckBox* CBRotateType = nullptr;
+
+    bool Confirm();
+
+protected:
+    void LoadSettings() override;
+    void SaveSettings() override;
+
+private:
+    TAppContext& FApp;
+    TProgress* FProgress;
+};
+
+}  // namespace pixmo

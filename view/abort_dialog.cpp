@@ -1,0 +1,68 @@
+#include "view/abort_dialog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "view/app_context.h"
+#include "view/form_timer.h"
+
+namespace pixmo {
+
+namespace {
+// Giving the event loop a turn every row would cost more than the rows on small pieces.
+constexpr int kEventIntervalMs = 30;
+}  // namespace
+
+TAbortDialog::TAbortDialog(TAppContext& app, QWidget* parent) : QDialog(parent), FApp(app) {
+    setObjectName("AbortDialog");
+    auto* layout = new QVBoxLayout(this);
+    Bar = new QProgressBar(this);
+    Bar->setTextVisible(false);
+    Bar->setMinimumWidth(260);
+    StopButton = new QPushButton("Stop", this);
+    StopButton->setObjectName("CancelButton");
+    layout->addWidget(Bar);
+    layout->addWidget(StopButton, 0, Qt::AlignHCenter);
+    connect(StopButton, &QPushButton::clicked, this, [this] { Aborted = true; });
+}
+
+void TAbortDialog::Open(const std::string& caption, int maximum) {
+    Aborted = false;
+    setWindowTitle(QString::fromStdString(caption));
+    Bar->setRange(0, std::max(1, maximum));
+    Bar->setValue(0);
+    if (TFormTimer* timer = FApp.MainTimer()) {
+        FTimerWasOn = timer->Enabled();
+        timer->SetEnabled(false);
+    }
+    FDisabled = QApplication::activeWindow();
+    if (FDisabled && FDisabled != this) FDisabled->setEnabled(false);
+    show();
+    raise();
+    QApplication::processEvents();
+    FSinceEvents.start();
+}
+
+bool TAbortDialog::Step() {
+    Bar->setValue(std::min(Bar->value() + 1, Bar->maximum()));
+    if (FSinceEvents.elapsed() >= kEventIntervalMs) {
+        QApplication::processEvents();
+        FSinceEvents.restart();
+    }
+    return !Aborted;
+}
+
+void TAbortDialog::Close() {
+    hide();
+    if (FDisabled) FDisabled->setEnabled(true);
+    FDisabled = nullptr;
+    if (TFormTimer* timer = FApp.MainTimer()) timer->SetEnabled(FTimerWasOn);
+}
+
+void TAbortDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) Aborted = true;
+    else QDialog::keyPressEvent(event);
+}
+
+}  // namespace pixmo

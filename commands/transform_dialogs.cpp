@@ -1,6 +1,5 @@
 #include "commands/transform_dialogs.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,21 +12,13 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "uikit/dialog_hooks.h"
+#include "uikit/ok_cancel.h"
 #include "view/abort_dialog.h"
 #include "view/app_context.h"
 
 namespace pixmo {
 
 namespace {
-
-QDialogButtonBox* OkCancel(QDialog* dialog, const std::function<void()>& ok) {
-    auto* buttons = new QDialogButtonBox(dialog);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, ok);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
 
 // Runs a pass with the given progress, or with a progress window of its own; an error goes
 // to an error box. True when the pass finished.
@@ -84,7 +75,7 @@ TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* p
     layout->addLayout(form);
     layout->addLayout(percent);
     layout->addWidget(CBStretchType);
-    layout->addWidget(OkCancel(this, [this] { Confirm(); }));
+    layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
 
     connect(UsePercent, &QCheckBox::toggled, this, [this](bool on) {
         NEPercent->setVisible(on);
@@ -144,7 +135,7 @@ TRotateDialog::TRotateDialog(TAppContext& app, TProgress* progress, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(CBRotateType);
-    layout->addWidget(OkCancel(this, [this] { Confirm(); }));
+    layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
     AfterConstruction();
 }
 

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kMargin = 2;
 
-struct TButtonSpec {
+struct TButtonEntry {
     const char* Name;
     const char* Hint;
     const char* MenuItem;
@@ -23,7 +23,7 @@ struct TButtonSpec {
     int X, Y;
 };
 
-constexpr TButtonSpec kButtons[TToolForm::kButtonCount] = {
+constexpr TButtonEntry kButtons[TToolForm::kButtonCount] = {
     {"SBSelectRect", "Selezione Rettangolare", "MISelectRect", "MIShowOption", TToolItem::SelectRect, 0, 0},
     {"SBSelectEllipse", "Selezione Circolare", "MISelectEllipse", "MIShowOption", TToolItem::SelectEllipse, 24, 0},
     {"SBSelectPoly", "Selezione Poligonale", "MISelectPoly", "MIShowOption", TToolItem::SelectPoly, 0, 23},
@@ -53,20 +53,20 @@ TToolForm::TToolForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ToolFor
     const TCustomMainForm* main = app.MainForm();
     int right = 0, bottom = 0;
     for (int i = 0; i < kButtonCount; ++i) {
-        const TButtonSpec& spec = kButtons[i];
-        auto* button = new TAppButton(spec.Name, QString::fromUtf8(spec.Hint), this);
-        button->move(kMargin + spec.X, kMargin + spec.Y);
-        button->SetGlyph(ToolGlyph(spec.Tool));
+        const TButtonEntry& entry = kButtons[i];
+        auto* button = new TAppButton(entry.Name, QString::fromUtf8(entry.Hint), this);
+        button->move(kMargin + entry.X, kMargin + entry.Y);
+        button->SetGlyph(ToolGlyph(entry.Tool));
         if (main) {
-            button->SetMenuItem(main->MenuItem(spec.MenuItem));
-            button->SetDblMenuItem(main->MenuItem(spec.DblMenuItem));
+            button->SetMenuItem(main->MenuItem(entry.MenuItem));
+            button->SetDblMenuItem(main->MenuItem(entry.DblMenuItem));
         }
         button->SetOnEditShortcut([this](const std::string& item) {
             if (TCustomMainForm* form = App().MainForm()) form->EditShortcut(item);
         });
         FButtons[static_cast<size_t>(i)] = button;
-        right = std::max(right, spec.X + 24);
-        bottom = std::max(bottom, spec.Y + 23);
+        right = std::max(right, entry.X + 24);
+        bottom = std::max(bottom, entry.Y + 23);
     }
     const QSize size(right + 2 * kMargin, bottom + 2 * kMargin);
     setFixedSize(size);

@@ -1,6 +1,5 @@
 #include "palette/window/change_palette_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,6 +9,7 @@
 #include "palette/palette_ops.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
+#include "uikit/ok_cancel.h"
 
 namespace pixmo {
 
@@ -28,12 +28,7 @@ TChangePaletteDialog::TChangePaletteDialog(TAppContext& app, QWidget* parent)
     RBGreenBlue = radio("RBGreenBlue", "Cambia Verde-Blu");
     RBBlueRed = radio("RBBlueRed", "Cambia Blu-Rosso");
     RBInvert->setChecked(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Confirm(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
     AfterConstruction();
 }
 

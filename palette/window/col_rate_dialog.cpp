@@ -1,6 +1,5 @@
 #include "palette/window/col_rate_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +7,7 @@
 #include "edit/edit_context.h"
 #include "image/dib.h"
 #include "view/app_context.h"
+#include "uikit/ok_cancel.h"
 
 namespace pixmo {
 
@@ -34,12 +34,7 @@ TColRateDialog::TColRateDialog(TAppContext& app, QWidget* parent) : TIniDialog(a
             if (auto v = Edits[i]->Value(); v && *v != Bars[i]->value()) Bars[i]->setValue(*v);
         });
     }
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
-    grid->addWidget(buttons, 3, 0, 1, 3);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    grid->addWidget(OkCancelButtons(this, [this] { accept(); }), 3, 0, 1, 3);
     AfterConstruction();
 }
 

@@ -1,6 +1,5 @@
 #include "palette/window/create_from_palette_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -13,6 +12,7 @@
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
+#include "uikit/ok_cancel.h"
 
 namespace pixmo {
 
@@ -32,10 +32,7 @@ TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* pa
     row->addWidget(SBPalettes);
     row->addWidget(BTBrowse);
     layout->addLayout(row);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
     connect(BTBrowse, &QPushButton::clicked, this, [this] {
         TFileRequest request;
         request.Name = "PaletteDialog";
@@ -45,8 +42,6 @@ TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* pa
         request.InitialName = EDPalette->text();
         if (auto name = AskFileName(this, request)) EDPalette->setText(*name);
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Confirm(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AfterConstruction();
 }
 

@@ -1,6 +1,5 @@
 #include "palette/window/find_color_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -8,6 +7,7 @@
 #include "image/dib.h"
 #include "palette/palette_ops.h"
 #include "uikit/number_edit.h"
+#include "uikit/ok_cancel.h"
 
 namespace pixmo {
 
@@ -46,12 +46,7 @@ TFindColorDialog::TFindColorDialog(TIni& ini, const TDib& image, TColorRef start
     LBMessage = new QLabel(this);
     LBMessage->setObjectName("LBMessage");
     layout->addWidget(LBMessage);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TFindColorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(OkCancelButtons(this, [this] { accept(); }));
     UpdateMessage();
     AfterConstruction();
 }

@@ -1,5 +1,7 @@
 #include "commands/edit_popup_menu.h"
 
+#include <QMouseEvent>
+
 namespace pixmo {
 
 TEditPopupMenu::TEditPopupMenu(QWidget* parent) : QMenu(parent) {
@@ -33,8 +35,7 @@ TEditPopupMenu::TEditPopupMenu(QWidget* parent) : QMenu(parent) {
     Add(change, "PIBlueGreen", "Blu - Verde");
     Add(this, "PIEditToMask", "Crea Maschera");
     AddSeparator("PSMoveMenu2");
-    // The settings dialog's "Menu" page comes later as well.
-    Add(this, "PISetEditMenu", "Impostazioni...", true);
+    Add(this, "PISetEditMenu", "Impostazioni...");
 }
 
 QAction* TEditPopupMenu::Add(QMenu* menu, const char* name, const QString& caption, bool later) {
@@ -53,6 +54,14 @@ void TEditPopupMenu::AddSeparator(const char* name) {
     QAction* separator = addSeparator();
     separator->setObjectName(name);
     FItems[name] = separator;
+}
+
+void TEditPopupMenu::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && !FRightButtonChooses) {
+        event->accept();
+        return;
+    }
+    QMenu::mouseReleaseEvent(event);
 }
 
 QAction* TEditPopupMenu::Item(const std::string& name) const {

@@ -42,10 +42,19 @@ public:
     // The visible items in menu order, as the settings keep them.
     std::vector<std::string> Layout() const;
 
+    // Whether releasing the right button over an item chooses it ("RMenuMode"); when not,
+    // the menu stays open for a left click.
+    void SetRightButtonChooses(bool on) { FRightButtonChooses = on; }
+    bool RightButtonChooses() const { return FRightButtonChooses; }
+
     // The image point the menu was last opened at.
     TPoint PopupPoint;
 
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
+    bool FRightButtonChooses = true;
     QAction* Add(QMenu* menu, const char* name, const QString& caption, bool later = false);
     void AddSeparator(const char* name);
     std::map<std::string, QAction*> FItems;

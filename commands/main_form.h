@@ -33,6 +33,7 @@ class TToolOptions;
 class TPaintClient;
 class TStatusPanel;
 class THelpWindow;
+struct TDrawingSettings;
 
 // The depth names of the "doesn't cope" message.
 std::string DepthName(int bitCount);
@@ -145,6 +146,17 @@ public:
     // "Estendi..." and "Ruota..." (with nothing selected, the whole image).
     void PIEditStretchClick();
     void PIEditRotateClick();
+    // Hidden key-menu items that rotate by the angle in their caption.
+    void RotateByItemClick(const std::string& item);
+    // main_form_setting_dialog.cpp: "Impostazioni Disegno..." opens the page last left
+    // (page < 0), the pop-up's "Impostazioni..." the "Menu" page; "Dimensioni Immagine...".
+    void MISetPixmoClick(int page = -1);
+    void PISetEditMenuClick() { MISetPixmoClick(1); }
+    void MISetSizeClick();
+    // The state the settings dialog shows, and what its OK applies.
+    TDrawingSettings DrawingSettings();
+    void ApplyDrawingSettings(const TDrawingSettings& settings);
+    void ShowHelpContext(int context);
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
     TToolOptions* ToolOptions() const;
     TEditSize* EditSize() const;
@@ -237,6 +249,10 @@ private:
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;
+    // The settings dialog's page when it was last closed, while the program runs.
+    int FSettingPage = 0;
+    // The pop-up's layout goes back to the settings once one was stored or chosen.
+    bool FMenuLayoutKept = false;
     bool FBusyTimerWasOn = false;
     TMaxStringList FFileHistory{10};
     TMaxStringList FGridHistory{10};

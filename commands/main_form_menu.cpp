@@ -98,6 +98,11 @@ void TMainForm::BuildMenus() {
     AddItem(key, "MIAddCursorColor", "Aggiungi Colore del Cursore", 0, [this] { MIAddCursorColorClick(); });
     AddItem(key, "MIDeleteCursorColor", "Elimina Colore del Cursore", 0, [this] { MIDeleteCursorColorClick(); });
     AddItem(key, "MIPopup", "Mostra Menu", 0, [this] { MIPopupClick(); });
+    // Quarter and half turns that a shortcut can be given to.
+    for (const char* name : {"MIRotate90", "MIRotate180", "MIRotate270"}) {
+        const QString caption = QString("Ruota ") + (name + 8);
+        AddItem(key, name, caption, 0, [this, name] { RotateByItemClick(name); });
+    }
     addActions(key->actions());
 
     QMenu* mouse = menu("MIMouse", "Mouse", false);
@@ -182,12 +187,12 @@ void TMainForm::BuildMenus() {
     }
 
     QMenu* setting = menu("MISetting", "&Impostazioni", true);
-    AddItem(setting, "MISetPixmo", "Impostazioni &Disegno...", 0, nullptr);
+    AddItem(setting, "MISetPixmo", "Impostazioni &Disegno...", 0, [this] { MISetPixmoClick(); });
     AddItem(setting, "MISetKey", "&Tasti a Scelta Rapida...", 0, [this] { MISetKeyClick(); });
     AddSeparator(setting, "MSSet");
     AddItem(setting, "MISetNumColor", "Numero di &Colori Massimo", 0, [this] { MISetNumColorClick(); });
     AddItem(setting, "MISetChangePalette", "Cambia &Palette...", 0, [this] { MISetChangePaletteClick(); });
-    AddItem(setting, "MISetSize", "Dimensioni &Immagine...", 0, nullptr);
+    AddItem(setting, "MISetSize", "Dimensioni &Immagine...", 0, [this] { MISetSizeClick(); });
     AddSeparator(setting, "N1");
     AddItem(setting, "MIUseEditSize", "Usa &Griglia", 0, [this] { MIUseEditSizeClick(); })->setCheckable(true);
     AddItem(setting, "MISetEditSize", U("Imposta &Unità Griglia..."), 0, [this] { MISetEditSizeClick(); });
@@ -235,6 +240,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
     } else if (menuName == "MISetting") {
         enable("MISetNumColor", image && !busy);
         enable("MISetChangePalette", image && !busy);
+        enable("MISetSize", image && !busy);
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {

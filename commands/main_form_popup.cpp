@@ -48,11 +48,11 @@ void TMainForm::BuildEditCommands() {
     on("PIGreenRed", [this] { PIChangeColorClick(0); });
     on("PIBlueGreen", [this] { PIChangeColorClick(1); });
     on("PIEditToMask", [this] { PIEditToMaskClick(); });
+    on("PISetEditMenu", [this] { PISetEditMenuClick(); });
     connect(m, &QMenu::aboutToShow, this, [this] { EditMoveMenuPopup(); });
     if (auto layout = ReadMenuLayout(App().Ini())) {
         m->ApplyLayout(*layout);
-        // Only a layout that was stored goes back: nothing is added to a fresh settings file.
-        connect(m, &QObject::destroyed, this, [this, m] { WriteMenuLayout(App().Ini(), m->Layout()); });
+        FMenuLayoutKept = true;
     }
     if (TPaintClient* client = Client())
         connect(client, &TPaintClient::toolPopupRequested, this, [this](QPoint global) { ShowEditMoveMenu(global); });

@@ -3,6 +3,7 @@
 // the current tool last; written back in the same order with the shortcuts last.
 #include <QTimer>
 
+#include "commands/edit_popup_menu.h"
 #include "commands/main_form.h"
 #include "edit/edit_context.h"
 #include "edit/undo.h"
@@ -15,6 +16,7 @@
 #include "view/app_context.h"
 #include "view/form_timer.h"
 #include "view/paint_client.h"
+#include "view/status_panel.h"
 
 namespace pixmo {
 
@@ -41,12 +43,14 @@ void TMainForm::LoadSettings() {
     client->SetUnit(s.DotLineWidth, s.DotLineHeight);
     client->SetGridMode(s.MeasureType);
     client->SetZoom(s.ZoomSize);
+    if (FEditMoveMenu) FEditMoveMenu->SetRightButtonChooses(s.RMenuMode);
 
     OpenStartDocument();
 
     {
         TSectionScope scope(ini, kMainFormSection);
         client->LoadSettings(ini);
+        if (FStatusBar) FStatusBar->setVisible(ini.ReadBool("StatusBarVisible", true));
         s.Mouse = ini.ReadString("Mouse", s.Mouse);
     }
     client->SelectTool(ToolItemByName(s.Mouse).value_or(TToolItem::DrawDot));
@@ -93,10 +97,13 @@ void TMainForm::SaveSettings() {
     {
         TSectionScope scope(ini, kMainFormSection);
         client->SaveSettings(ini);
+        if (FStatusBar) ini.WriteBool("StatusBarVisible", !FStatusBar->isHidden());
     }
     WriteHistory(ini, kFileHistorySection, FFileHistory);
     WriteHistory(ini, kGridHistorySection, FGridHistory);
     WriteHistory(ini, kEditHistorySection, FEditHistory);
+    // Only a layout that was stored or chosen goes back: nothing is added to a fresh file.
+    if (FMenuLayoutKept && FEditMoveMenu) WriteMenuLayout(ini, FEditMoveMenu->Layout());
     SaveShortcuts();
 }
 

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -37,18 +38,19 @@ bool RunPass(TAppContext& app, TProgress* progress, QWidget* parent, const std::
 
 }  // namespace
 
+namespace {
+
+TPoint StretchSourceSize(TAppContext& app) {
+    if (!app.Edit().Dib()) return TPoint{1, 1};
+    const TRect r = app.Edit().Selection().GetRectOrImage();
+    return TPoint{std::max(1, r.Width()), std::max(1, r.Height())};
+}
+
+}  // namespace
+
 TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* parent)
-    : TIniDialog(app.Ini(), "StretchDialog", parent), FApp(app), FProgress(progress) {
+    : TSizeDialog(app.Ini(), "StretchDialog", StretchSourceSize(app), 8000, parent), FApp(app), FProgress(progress) {
     setWindowTitle("Estendi");
-    if (app.Edit().Dib()) {
-        const TRect r = app.Edit().Selection().GetRectOrImage();
-        FOldWidth = std::max(1, r.Width());
-        FOldHeight = std::max(1, r.Height());
-    }
-    LBOldWidth = new QLabel(QString::number(FOldWidth), this);
-    LBOldHeight = new QLabel(QString::number(FOldHeight), this);
-    NEWidth = new TNumberEdit("NEWidth", "Larghezza", 1, 8000, FOldWidth, this);
-    NEHeight = new TNumberEdit("NEHeight", "Altezza", 1, 8000, FOldHeight, this);
     UsePercent = new QCheckBox("Usa Percentuale", this);
     UsePercent->setObjectName("UsePercent");
     NEPercent = new TNumberEdit("NEPercent", "Percentuale", 1, 10000, 100, this);
@@ -56,23 +58,12 @@ TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* p
     CBStretchType = new QCheckBox("Leviga i Bordi", this);
     CBStretchType->setObjectName("CBStretchType");
 
-    auto* form = new QFormLayout;
-    auto* width = new QHBoxLayout;
-    width->addWidget(LBOldWidth);
-    width->addWidget(new QLabel("->", this));
-    width->addWidget(NEWidth, 1);
-    auto* height = new QHBoxLayout;
-    height->addWidget(LBOldHeight);
-    height->addWidget(new QLabel("->", this));
-    height->addWidget(NEHeight, 1);
-    form->addRow("Larghezza", width);
-    form->addRow("Altezza", height);
     auto* percent = new QHBoxLayout;
     percent->addWidget(UsePercent);
     percent->addWidget(NEPercent);
     percent->addWidget(LBPercent);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(SizeRows());
     layout->addLayout(percent);
     layout->addWidget(CBStretchType);
     layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
@@ -94,8 +85,8 @@ void TStretchDialog::PercentChanged() {
     if (!UsePercent->isChecked()) return;
     const auto p = NEPercent->Value();
     if (!p) return;
-    NEWidth->SetValue(std::max(static_cast<int>(int64_t{FOldWidth} * *p / 100), 1));
-    NEHeight->SetValue(std::max(static_cast<int>(int64_t{FOldHeight} * *p / 100), 1));
+    NEWidth->SetValue(static_cast<int>(std::max<int64_t>(int64_t{OldSize().X} * *p / 100, 1)));
+    NEHeight->SetValue(static_cast<int>(std::max<int64_t>(int64_t{OldSize().Y} * *p / 100, 1)));
 }
 
 void TStretchDialog::LoadSettings() {
@@ -115,8 +106,8 @@ void TStretchDialog::SaveSettings() {
 }
 
 bool TStretchDialog::Confirm() {
-    if (!NEWidth->Check() || !NEHeight->Check()) return false;
-    const TPoint size{*NEWidth->Value(), *NEHeight->Value()};
+    if (!SizeValid()) return false;
+    const TPoint size = NewSize();
     const bool smooth = CBStretchType->isChecked();
     if (!RunPass(FApp, FProgress, this, [&](TProgress& p) { return StretchSelection(FApp.Edit(), size, smooth, p); }))
         return false;
@@ -160,6 +151,22 @@ bool TRotateDialog::Confirm() {
         return false;
     accept();
     return true;
+}
+
+bool RotateByCaption(TAppContext& app, const QString& caption, QWidget* parent, TProgress* progress) {
+    if (!app.Edit().Dib()) return false;
+    static const QRegularExpression number("[-+]?\\d+");
+    const QRegularExpressionMatch match = number.match(QString(caption).remove('&'));
+    if (!match.hasMatch()) return false;
+    bool ok = false;
+    const int angle = match.captured().toInt(&ok);
+    if (!ok || angle < -360 || angle > 360) return false;
+    bool smooth = false;
+    {
+        TSectionScope scope(app.Ini(), "RotateDialog");
+        smooth = app.Ini().ReadBool("CBRotateType", false);
+    }
+    return RunPass(app, progress, parent, [&](TProgress& p) { return RotateSelection(app.Edit(), angle, smooth, p); });
 }
 
 }  // namespace pixmo

@@ -5,8 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "uikit/ini_dialog.h"
-#include "uikit/number_edit.h"
+#include "commands/size_dialog.h"
 
 namespace pixmo {
 
@@ -14,17 +13,13 @@ class TAppContext;
 class TProgress;
 
 // TStretchDialog: the new width and height, or a percentage of the old size.
-class TStretchDialog : public TIniDialog {
+class TStretchDialog : public TSizeDialog {
     Q_OBJECT
 public:
     // `progress` null shows a progress window of its own.
     TStretchDialog(TAppContext& app, TProgress* progress = nullptr, QWidget* parent = nullptr);
     ~TStretchDialog() override;
 
-    QLabel* LBOldWidth = nullptr;
-    QLabel* LBOldHeight = nullptr;
-    TNumberEdit* NEWidth = nullptr;
-    TNumberEdit* NEHeight = nullptr;
     QCheckBox* UsePercent = nullptr;
     TNumberEdit* NEPercent = nullptr;
     QLabel* LBPercent = nullptr;
@@ -41,7 +36,6 @@ private:
     void PercentChanged();
     TAppContext& FApp;
     TProgress* FProgress;
-    int FOldWidth = 1, FOldHeight = 1;
 };
 
 // TRotateDialog: an angle of −360 … 360 degrees, kept under "Angle" in "RotateDialog".
@@ -64,5 +58,10 @@ private:
     TAppContext& FApp;
     TProgress* FProgress;
 };
+
+// Rotates by the angle a menu item's caption names ("90", "-90", "Ruota 180"), smoothed as the
+// rotate dialog was last left. False when no image is open, the caption holds no angle of
+// −360 … 360, or the pass was stopped.
+bool RotateByCaption(TAppContext& app, const QString& caption, QWidget* parent = nullptr, TProgress* progress = nullptr);
 
 }  // namespace pixmo

@@ -18,7 +18,7 @@ constexpr TPage kPages[] = {
     {kHelpContents, "index.html"}, {kHelpOnHelp, "help_on_help.html"}, {5, "main_window.html"},
     {8, "file.html"},              {9, "edit.html"},                   {10, "select.html"},
     {11, "window.html"},           {12, "zoom.html"},                  {13, "settings.html"},
-    {14, "edit.html"},             {16, "settings.html"},              {17, "settings.html"},
+    {14, "edit.html"},             {16, "settings_main.html"},         {17, "settings_menu.html"},
     {29, "help_on_help.html"},     {30, "main_window.html"},
 };
 }  // namespace

@@ -171,7 +171,7 @@ TEST_F(EditCommandsTest, EditAndSelectMenusEnableWhatTheStateAllows) {
     EXPECT_TRUE(popup->Item("PIEditPaste")->isEnabled());
     EXPECT_TRUE(popup->Item("PIEditLeftRight")->isEnabled());
     EXPECT_TRUE(popup->Item("PIEditRotate")->isEnabled());
-    EXPECT_FALSE(popup->Item("PISetEditMenu")->isEnabled());  // its dialog comes later
+    EXPECT_TRUE(popup->Item("PISetEditMenu")->isEnabled());
 }
 
 TEST_F(EditCommandsTest, OurClipboardKeepsIndicesAndMaskOthersPasteOurPicture) {

@@ -1,0 +1,62 @@
+#pragma once
+// TAVIStream: an uncompressed AVI video written by our own RIFF writer: one "vids" stream of
+// "DIB " frames ("00db" chunks), each a key frame in the "idx1" index. The file is written
+// beside the target and renamed over it when Close() succeeds, so a failed export leaves
+// the previous file as it was and no half file under the target's name.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "image/geometry.h"
+
+namespace pixmo {
+
+class TAtomicFile;
+class TDib;
+
+// The AVI writer's failures, with the message the user sees.
+class EAvi : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TAVIStream {
+public:
+    explicit TAVIStream(std::string fileName);
+    // Without Close() the file is dropped.
+    ~TAVIStream();
+    TAVIStream(const TAVIStream&) = delete;
+    TAVIStream& operator=(const TAVIStream&) = delete;
+
+    // The frame count the stream header announces (its length is count − 1).
+    int FrameCount = 0;
+    // Frames per second = a × 1000 / b; the animation passes (1, interval in ms).
+    void SetRate(int a, int b);
+    uint32_t Scale() const { return FScale; }
+    uint32_t Rate() const { return FRate; }
+
+    // The first frame fixes the size, depth and palette; later frames are drawn onto a copy
+    // of it at (0, 0), so each is written at the first frame's size.
+    void WriteFrame(const TDib& frame);
+    int FramesWritten() const { return static_cast<int>(FIndex.size()); }
+    // Finishes the headers and the index and puts the file in place.
+    void Close();
+
+private:
+    void Open();
+    std::string FFileName;
+    uint32_t FScale = 1;
+    uint32_t FRate = 15;
+    std::unique_ptr<TDib> FFrame;
+    std::unique_ptr<TAtomicFile> FFile;
+    std::vector<uint32_t> FIndex;  // each frame chunk's offset from "movi"
+    uint32_t FFrameBytes = 0;
+};
+
+// Cuts `frames` from `image` and writes them as one AVI, `intervalMs` per frame.
+void WriteAnimationAvi(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
+                       const std::string& fileName);
+
+}  // namespace pixmo

@@ -30,8 +30,6 @@ public:
     TAVIStream(const TAVIStream&) = delete;
     TAVIStream& operator=(const TAVIStream&) = delete;
 
-    // The frame count the stream header announces (its length is count − 1).
-    int FrameCount = 0;
     // Frames per second = a × 1000 / b; the animation passes (1, interval in ms).
     void SetRate(int a, int b);
     uint32_t Scale() const { return FScale; }
@@ -53,6 +51,7 @@ private:
     std::unique_ptr<TAtomicFile> FFile;
     std::vector<uint32_t> FIndex;  // each frame chunk's offset from "movi"
     uint32_t FFrameBytes = 0;
+    uint64_t FHeaderBytes = 0;
 };
 
 // Cuts `frames` from `image` and writes them as one AVI, `intervalMs` per frame.

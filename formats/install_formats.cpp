@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/icon_file.h"
 #include "formats/kpngle.h"
 #include "formats/png_chunks.h"
 #include "image/dib.h"
@@ -30,8 +31,26 @@ bool IsPngHead(std::span<const uint8_t> head) {
     return head.size() >= sizeof kPngSignature && std::equal(head.begin(), head.begin() + sizeof kPngSignature, kPngSignature);
 }
 
+// An icon opens as the picture of its first image.
+std::unique_ptr<TDib> LoadIconFile(TByteSource& source, const std::string&) {
+    TIcons icons;
+    icons.LoadFromSource(source);
+    return std::move(icons.Item(0).Color);
+}
+
+void SaveIconWithOptions(const TDib& image, const std::string& fileName) {
+    SaveIconFile(image, fileName, CurrentIconOptions());
+}
+
+bool IsIconHead(std::span<const uint8_t> head) {
+    return head.size() >= 4 && head[0] == 0 && head[1] == 0 && head[2] == 1 && head[3] == 0;
+}
+
 }  // namespace
 
-void InstallFormats() { RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile}); }
+void InstallFormats() {
+    RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile});
+    RegisterFormat(TFileFormat{"ICO", {".ico"}, &IsIconHead, &LoadIconFile, &SaveIconWithOptions});
+}
 
 }  // namespace pixmo

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -48,23 +49,6 @@ public:
 
 private:
     int FFd;
-};
-
-// The temporary file of a save, removed unless it was renamed into place.
-class TTempFile {
-public:
-    explicit TTempFile(std::string name) : FName(std::move(name)) {}
-    TTempFile(const TTempFile&) = delete;
-    TTempFile& operator=(const TTempFile&) = delete;
-    ~TTempFile() {
-        if (!FKept) ::unlink(FName.c_str());
-    }
-    const std::string& Name() const { return FName; }
-    void Keep() { FKept = true; }
-
-private:
-    std::string FName;
-    bool FKept = false;
 };
 
 std::string FolderOf(const std::string& path) {
@@ -181,43 +165,65 @@ bool TFileSource::ReadAt(uint64_t offset, void* destination, size_t count) {
     return true;
 }
 
-void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> bytes) {
-    const std::string target = ResolveLinks(fileName);
+TAtomicFile::TAtomicFile(const std::string& fileName) : FFileName(fileName), FTarget(ResolveLinks(fileName)) {
     struct stat old {};
-    const bool replacing = ::lstat(target.c_str(), &old) == 0;
-    if (!replacing && errno != ENOENT) RaiseFileError("Cannot create file", fileName, errno);
-    if (replacing) {
+    FReplacing = ::lstat(FTarget.c_str(), &old) == 0;
+    if (!FReplacing && errno != ENOENT) RaiseFileError("Cannot create file", fileName, errno);
+    if (FReplacing) {
         if (!S_ISREG(old.st_mode)) RaiseNotRegular("Cannot create file", fileName, old.st_mode);
-        if (!MayWrite(target, old)) RaiseFileError("Cannot create file", fileName, errno);
+        if (!MayWrite(FTarget, old)) RaiseFileError("Cannot create file", fileName, errno);
+        FOldMode = old.st_mode;
+        FOldUid = old.st_uid;
+        FOldGid = old.st_gid;
     }
-
     // Created exclusively under a name nobody can foresee, so no planted link or file at
     // that name can receive the image. A base name too long for the suffix is left out.
-    const size_t slash = target.find_last_of('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string tempName;
-    TFd fd(CreateExclusive(FolderOf(target) + "/" + (base.size() <= 200 ? base : std::string()) + ".~tmp", tempName));
-    if (fd.Get() < 0) RaiseFileError("Cannot create file", fileName, errno);
-    TTempFile temp(tempName);
+    const size_t slash = FTarget.find_last_of('/');
+    const std::string base = slash == std::string::npos ? FTarget : FTarget.substr(slash + 1);
+    FFd = CreateExclusive(FolderOf(FTarget) + "/" + (base.size() <= 200 ? base : std::string()) + ".~tmp", FTempName);
+    if (FFd < 0) RaiseFileError("Cannot create file", fileName, errno);
+}
 
+TAtomicFile::~TAtomicFile() {
+    if (FFd >= 0) ::close(FFd);
+    if (!FCommitted) ::unlink(FTempName.c_str());
+}
+
+void TAtomicFile::WriteAt(uint64_t offset, std::span<const uint8_t> bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
-        ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::pwrite(FFd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
-            RaiseFileError("Cannot write file", fileName, errno);
+            RaiseFileError("Cannot write file", FFileName, errno);
         }
         done += static_cast<size_t>(n);
     }
+    FSize = std::max<uint64_t>(FSize, offset + bytes.size());
+}
+
+void TAtomicFile::Commit() {
     // A replaced file's owner and mode stay. Without the right to give the file away it
     // becomes the saver's, as a new file would.
-    if (replacing) {
-        [[maybe_unused]] const int owned = ::fchown(fd.Get(), old.st_uid, old.st_gid);
-        if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) RaiseFileError("Cannot write file", fileName, errno);
+    if (FReplacing) {
+        [[maybe_unused]] const int owned = ::fchown(FFd, FOldUid, FOldGid);
+        if (::fchmod(FFd, FOldMode & 07777) != 0) RaiseFileError("Cannot write file", FFileName, errno);
     }
-    if (::fsync(fd.Get()) != 0 || ::close(fd.Release()) != 0) RaiseFileError("Cannot write file", fileName, errno);
-    if (::rename(temp.Name().c_str(), target.c_str()) != 0) RaiseFileError("Cannot create file", fileName, errno);
-    temp.Keep();
+    const int fd = FFd;
+    FFd = -1;
+    if (::fsync(fd) != 0) {
+        ::close(fd);
+        RaiseFileError("Cannot write file", FFileName, errno);
+    }
+    if (::close(fd) != 0) RaiseFileError("Cannot write file", FFileName, errno);
+    if (::rename(FTempName.c_str(), FTarget.c_str()) != 0) RaiseFileError("Cannot create file", FFileName, errno);
+    FCommitted = true;
+}
+
+void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> bytes) {
+    TAtomicFile file(fileName);
+    file.Write(bytes);
+    file.Commit();
 }
 
 }  // namespace pixmo

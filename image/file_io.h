@@ -33,6 +33,33 @@ private:
     uint64_t FSize = 0;
 };
 
+// A file written beside its target under a temporary name and renamed over the target by
+// Commit(); dropped when destroyed uncommitted. The checks are those of WriteFileAtomically,
+// made when it is created.
+class TAtomicFile {
+public:
+    explicit TAtomicFile(const std::string& fileName);
+    ~TAtomicFile();
+    TAtomicFile(const TAtomicFile&) = delete;
+    TAtomicFile& operator=(const TAtomicFile&) = delete;
+
+    void Write(std::span<const uint8_t> bytes) { WriteAt(FSize, bytes); }
+    // Writes at an offset, over bytes already written (headers known only at the end).
+    void WriteAt(uint64_t offset, std::span<const uint8_t> bytes);
+    uint64_t Size() const { return FSize; }
+    void Commit();
+
+private:
+    std::string FFileName;
+    std::string FTarget;
+    std::string FTempName;
+    int FFd = -1;
+    uint64_t FSize = 0;
+    bool FReplacing = false;
+    bool FCommitted = false;
+    uint32_t FOldMode = 0, FOldUid = 0, FOldGid = 0;
+};
+
 // Writes a temporary file beside the target and renames it over the target, so that a
 // failed write leaves the previous file as it was. A link is followed and its target
 // replaced; a file the caller may not write, or anything but a regular file, is refused.

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the tools need, when missing.
+# --test adds the programs the tests compare our files with (never linked into ours).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libpng-dev
           qt6-base-dev xvfb)
+if [ "${1:-}" = "--test" ]; then
+  packages+=(python3-pil imagemagick ffmpeg)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,256 @@
+#include "formats/icon_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "formats/byte_stream.h"
+#include "formats/kpngle.h"
+#include "formats/png_chunks.h"
+#include "formats/riff_builder.h"
+#include "image/byte_order.h"
+#include "image/color_match.h"
+#include "image/dib_canvas.h"
+#include "image/errors.h"
+#include "image/file_io.h"
+#include "image/packed_dib.h"
+#include "image/raster_primitives.h"
+
+namespace pixmo {
+
+namespace {
+
+constexpr size_t kIconDirBytes = 6;
+constexpr size_t kIconEntryBytes = 16;
+// No icon image comes near this (256 × 256 at 32 bits with its mask is about 270 KB).
+constexpr uint64_t kMaxIconBlock = uint64_t{16} << 20;
+
+[[noreturn]] void BadIcon() { RaiseError(kMsgBadIcon); }
+
+std::vector<uint8_t> ReadBytes(TByteSource& source, uint64_t offset, uint64_t count) {
+    std::vector<uint8_t> bytes(count);
+    if (!source.ReadAt(offset, bytes.data(), bytes.size())) BadIcon();
+    return bytes;
+}
+
+// An image block stored as a PNG: the picture, with nothing transparent in its mask.
+TDIIcon ReadPngBlock(std::span<const uint8_t> block) {
+    TByteReadStream stream(block);
+    TDIIcon icon;
+    icon.Color = TKPNGLE::ReadDib(stream);
+    icon.Mask = TMaskDib::Create(icon.Color->Width(), icon.Color->Height());
+    return icon;
+}
+
+// 32-bit rows as 24-bit rows, bottom-up and padded as a 24-bit image stores them.
+std::vector<uint8_t> DropAlpha(const uint8_t* bits, int width, int height) {
+    const size_t from = size_t(RowBytes(32, width));
+    const size_t to = size_t(RowBytes(24, width));
+    std::vector<uint8_t> rgb(to * size_t(height));
+    for (size_t y = 0; y < size_t(height); ++y)
+        for (size_t x = 0; x < size_t(width); ++x) std::memcpy(&rgb[y * to + 3 * x], bits + y * from + 4 * x, 3);
+    return rgb;
+}
+
+TDIIcon ReadBitmapBlock(std::span<const uint8_t> block) {
+    if (block.size() < kInfoHeaderSize) BadIcon();
+    const uint32_t headerBytes = ReadLE32(block.data());
+    if (headerBytes < kInfoHeaderSize || headerBytes > block.size()) BadIcon();
+    TBitmapInfoHeader h = ReadInfoHeader(block.data());
+    h.Height /= 2;  // the colour rows and the mask rows
+    if (h.Width <= 0 || h.Height <= 0 || h.Compression != 0) BadIcon();
+    if (h.BitCount <= 8) {
+        if (h.ClrUsed == 0) h.ClrUsed = 1u << h.BitCount;
+        if (h.ClrUsed > (1u << h.BitCount)) BadIcon();
+    } else {
+        h.ClrUsed = 0;
+    }
+    const uint64_t tableBytes = uint64_t{h.ClrUsed} * 4;
+    const uint64_t colorBits = uint64_t(RowBytes(h.BitCount, h.Width)) * uint64_t(h.Height);
+    const uint64_t maskBits = uint64_t(RowBytes(1, h.Width)) * uint64_t(h.Height);
+    if (headerBytes + tableBytes + colorBits + maskBits > block.size()) BadIcon();
+    std::vector<uint32_t> table(h.ClrUsed);
+    for (size_t i = 0; i < table.size(); ++i) table[i] = ReadLE32(block.data() + headerBytes + 4 * i) & 0xFFFFFF;
+    const uint8_t* bits = block.data() + headerBytes + tableBytes;
+    TDIIcon icon;
+    TBitmapInfoHeader colorHeader = h;
+    colorHeader.SizeImage = static_cast<uint32_t>(colorBits);
+    if (h.BitCount == 32) {
+        const std::vector<uint8_t> rgb = DropAlpha(bits, h.Width, h.Height);
+        colorHeader.BitCount = 24;
+        colorHeader.SizeImage = static_cast<uint32_t>(rgb.size());
+        icon.Color = TDib::CreateFromInfo(colorHeader, table, rgb.data(), rgb.size());
+    } else {
+        icon.Color = TDib::CreateFromInfo(colorHeader, table, bits, colorBits);
+    }
+    TBitmapInfoHeader m = h;
+    m.BitCount = 1;
+    m.ClrUsed = 2;
+    m.ClrImportant = 2;
+    m.SizeImage = static_cast<uint32_t>(maskBits);
+    const uint32_t blackWhite[] = {0x000000, 0xFFFFFF};
+    icon.Mask = TMaskDib::CreateFromInfo(m, blackWhite, bits + colorBits, maskBits);
+    // An alpha channel marks transparency too; many icons leave their AND mask empty.
+    if (h.BitCount == 32)
+        for (int y = 0; y < h.Height; ++y) {
+            const uint8_t* row = bits + size_t(h.Height - 1 - y) * size_t(RowBytes(32, h.Width));
+            for (int x = 0; x < h.Width; ++x)
+                if (row[4 * size_t(x) + 3] == 0) icon.Mask->SetPixel(x, y, 1);
+        }
+    return icon;
+}
+
+int TableCountFor(const TDib& image) {
+    if (image.IsTrueColor()) return 0;
+    return image.Colors() > 0 ? image.Colors() : 1 << image.BitCount();
+}
+
+std::vector<uint8_t> BuildImageBlock(const TDIIcon& icon) {
+    const TDib& color = *icon.Color;
+    TBitmapInfoHeader h = color.InfoHeader();
+    const int colors = TableCountFor(color);
+    const uint64_t colorBits = uint64_t(color.ImageSize());
+    const uint64_t maskBits = uint64_t(icon.Mask->ImageSize());
+    h.Height *= 2;
+    h.ClrUsed = static_cast<uint32_t>(colors);
+    h.SizeImage = static_cast<uint32_t>(colorBits + maskBits);
+    std::vector<uint8_t> block(kInfoHeaderSize + 4 * size_t(colors) + colorBits + maskBits);
+    WriteInfoHeader(block.data(), h);
+    for (int i = 0; i < colors; ++i)
+        WriteLE32(block.data() + kInfoHeaderSize + 4 * size_t(i), color.ColorTable()[size_t(i)] & 0xFFFFFF);
+    uint8_t* bits = block.data() + kInfoHeaderSize + 4 * size_t(colors);
+    PackPixels(color, bits);
+    PackPixels(*icon.Mask, bits + colorBits);
+    return block;
+}
+
+uint8_t EntryColorCount(const TDib& color) {
+    switch (color.IsTrueColor() ? 24 : color.BitCount()) {
+        case 1: return 2;
+        case 4: return 16;
+        default: return 0;
+    }
+}
+
+uint32_t PixelWord(const TDib& image, int x, int y) {
+    if (!image.IsTrueColor()) return image.ColorTable()[image.Pixel(x, y)] & 0xFFFFFF;
+    const uint8_t* p = image.ScanLine(y) + 3 * size_t(x);
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
+}
+
+}  // namespace
+
+void TIcons::LoadFromSource(TByteSource& source) {
+    const uint64_t size = source.Size();
+    if (size < kIconDirBytes) BadIcon();
+    const std::vector<uint8_t> dir = ReadBytes(source, 0, kIconDirBytes);
+    const uint16_t type = ReadLE16(dir.data() + 2);
+    const uint16_t count = ReadLE16(dir.data() + 4);
+    if (type >= 2 || count == 0) BadIcon();
+    if (kIconDirBytes + kIconEntryBytes * uint64_t{count} > size) BadIcon();
+    const std::vector<uint8_t> entry = ReadBytes(source, kIconDirBytes, kIconEntryBytes);
+    const uint64_t bytes = ReadLE32(entry.data() + 8);
+    const uint64_t offset = ReadLE32(entry.data() + 12);
+    if (bytes == 0 || bytes > kMaxIconBlock || offset + bytes > size) BadIcon();
+    const std::vector<uint8_t> block = ReadBytes(source, offset, bytes);
+    const bool png = block.size() >= sizeof kPngSignature && std::equal(std::begin(kPngSignature), std::end(kPngSignature), block.begin());
+    try {
+        Add(png ? ReadPngBlock(block) : ReadBitmapBlock(block));
+    } catch (const EPixmoError&) {
+        BadIcon();
+    }
+}
+
+void TIcons::LoadFromFile(const std::string& fileName) {
+    TFileSource source(fileName);
+    LoadFromSource(source);
+}
+
+std::vector<uint8_t> TIcons::SaveToBytes() const {
+    std::vector<std::vector<uint8_t>> blocks;
+    for (const TDIIcon& icon : FItems) blocks.push_back(BuildImageBlock(icon));
+    TLEBuilder b;
+    b.U16(0);
+    b.U16(1);
+    b.U16(static_cast<uint16_t>(FItems.size()));
+    uint64_t offset = kIconDirBytes + kIconEntryBytes * FItems.size();
+    for (size_t i = 0; i < FItems.size(); ++i) {
+        const TDib& color = *FItems[i].Color;
+        b.U8(static_cast<uint8_t>(color.Width()));
+        b.U8(static_cast<uint8_t>(color.Height()));
+        b.U8(EntryColorCount(color));
+        b.U8(0);
+        b.U16(0);  // planes
+        b.U16(0);  // bit count
+        b.U32(static_cast<uint32_t>(blocks[i].size()));
+        b.U32(static_cast<uint32_t>(offset));
+        offset += blocks[i].size();
+    }
+    for (const auto& block : blocks) b.Bytes(block);
+    return b.Data();
+}
+
+void TIcons::SaveToFile(const std::string& fileName) const { WriteFileAtomically(fileName, SaveToBytes()); }
+
+std::span<const uint32_t, 16> StandardColors16() {
+    static constexpr std::array<uint32_t, 16> kColors = {
+        0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+        0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+    };
+    return kColors;
+}
+
+TDIIcon MakeIcon(const TDib& source, TColorRef transparent, int width, int height, bool colors256, bool dither,
+                 int screenBits) {
+    if (dither) {
+        if (screenBits > 8) RaiseError(kMsgIconDitherScreen);
+        if (colors256) RaiseError(kMsgIconDither256);
+    }
+    auto stretched = TDib::Create(width, height, source.Colors());
+    for (int i = 0; i < source.Colors(); ++i) stretched->SetColor(i, source.GetColor(i));
+    stretched->Canvas().CopyMode = TCopyMode::SrcCopy;
+    StretchBlock(stretched->Canvas(), TPoint{0, 0}, TPoint{width, height}, const_cast<TDib&>(source).Canvas(),
+                 source.GetRect());
+
+    const uint32_t clear = ColorRefToTableWord(transparent) & 0xFFFFFF;
+    TDIIcon icon;
+    icon.Mask = TMaskDib::Create(width, height);
+    // A true-colour source has no palette to keep: it takes the standard colours.
+    if (colors256 && !stretched->IsTrueColor()) {
+        icon.Color = TDib::CreateClone(*stretched);
+    } else {
+        icon.Color = TDib::Create(width, height, 16);
+        const auto standard = StandardColors16();
+        for (int i = 0; i < 16; ++i) icon.Color->SetColor(i, TableWordToColorRef(standard[size_t(i)]));
+        TColorMatcher matcher(icon.Color->UsedColorTable(), 10);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) icon.Color->SetPixel(x, y, matcher.Match(PixelWord(*stretched, x, y)));
+    }
+    const auto black = static_cast<uint8_t>(NearestTableIndex(icon.Color->UsedColorTable(), 0));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (PixelWord(*stretched, x, y) == clear) {
+                icon.Mask->SetPixel(x, y, 1);
+                icon.Color->SetPixel(x, y, black);
+            }
+    return icon;
+}
+
+TColorRef IconTransparentColor(const TDib& source, const TIconOptions& options) {
+    if (options.MaskBottomLeft) return TableWordToColorRef(PixelWord(source, 0, source.Height() - 1));
+    if (source.IsTrueColor()) return RGB(255, 255, 255);
+    return source.GetColor(std::clamp(options.SecondaryIndex, 0, std::max(0, source.Colors() - 1)));
+}
+
+void SaveIconFile(const TDib& source, const std::string& fileName, const TIconOptions& options) {
+    TIcons icons;
+    icons.Add(MakeIcon(source, IconTransparentColor(source, options), 32, 32, options.Colors256, false));
+    icons.SaveToFile(fileName);
+}
+
+TIconOptions& CurrentIconOptions() {
+    static TIconOptions options;
+    return options;
+}
+
+}  // namespace pixmo

@@ -1,0 +1,141 @@
+// Icons and AVI files of the converter checked by other programs: PIL and ImageMagick read
+// our icons with the same pixels and transparency and we read theirs; ffprobe and ffmpeg
+// play our AVI with exactly the cells' pixels. Skipped where those tools are not installed.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "formats/icon_file.h"
+#include "image/dib.h"
+#include "support/test_support.h"
+
+namespace pixmo {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Has(const std::string& command) { return std::system(("command -v " + command + " >/dev/null 2>&1").c_str()) == 0; }
+
+// Debian's own Python, where PIL is installed by the test set-up.
+std::string PilPython() {
+    for (const char* python : {"/usr/bin/python3", "python3"})
+        if (std::system((std::string(python) + " -c 'import PIL' >/dev/null 2>&1").c_str()) == 0) return python;
+    return "";
+}
+
+class Oracle : public ::testing::Test {
+protected:
+    void SetUp() override { dir = test::MakeTempDir(); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Path(const std::string& name) const { return dir + "/" + name; }
+
+    // Runs a shell command; its standard output, or "!exit N" when it failed.
+    std::string Shell(const std::string& command) {
+        const int status = std::system((command + " >'" + Path("out") + "' 2>'" + Path("err") + "'").c_str());
+        std::ifstream in(Path("out"));
+        std::stringstream s;
+        s << in.rdbuf();
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "!exit " + std::to_string(WEXITSTATUS(status));
+        return s.str();
+    }
+    std::string Convert(const std::string& args) { return Shell(std::string("'") + PIXMO3_CONVERT + "' " + args); }
+
+    std::string dir;
+};
+
+// 32 x 32 on the standard 16 colours, so the icon keeps every colour; entry 1 is the
+// colour the converter's icon makes transparent.
+std::unique_ptr<TDib> StandardPicture() {
+    auto image = TDib::Create(32, 32, 16);
+    for (int i = 0; i < 16; ++i) image->SetColor(i, TableWordToColorRef(StandardColors16()[size_t(i)]));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) image->SetPixel(x, y, static_cast<uint8_t>((x / 3 + y) % 16));
+    return image;
+}
+
+// "r g b a" per pixel, row by row, as the picture's colours and the icon's rule say.
+std::string ExpectedIconPixels(const TDib& image) {
+    std::string text;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const int index = image.Pixel(x, y);
+            const TColorRef c = image.GetColor(index);
+            text += index == 1 ? "0 0 0 0\n"
+                               : std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " +
+                                     std::to_string(GetBValue(c)) + " 255\n";
+        }
+    return text;
+}
+
+TEST_F(Oracle, PilAndImageMagickReadOurIconsAndWeReadTheirs) {
+    const std::string python = PilPython();
+    if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
+    auto image = StandardPicture();
+    image->SaveToFile(Path("a.bmp"));
+    ASSERT_EQ(Convert("'" + Path("a.bmp") + "' '" + Path("a.ico") + "'"), "");
+    const std::string dump = "from PIL import Image\nimport sys\nim = Image.open(sys.argv[1]).convert('RGBA')\n"
+                             "assert im.size == (32, 32), im.size\n"
+                             "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
+    std::ofstream(Path("dump.py")) << dump;
+    EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path("a.ico") + "'"), ExpectedIconPixels(*image));
+    if (Has("convert")) EXPECT_EQ(Shell("convert '" + Path("a.ico") + "' -format %wx%h info:"), "32x32");
+
+    // Theirs: PIL's PNG and bitmap icons, ImageMagick's 32-bit one; the pixels come back.
+    std::ofstream(Path("write.py")) << "from PIL import Image\nimport sys\nim = Image.open(sys.argv[1])\n"
+                                       "im.save(sys.argv[2], sizes=[(32, 32)])\n"
+                                       "im.save(sys.argv[3], sizes=[(32, 32)], bitmap_format='bmp')\n";
+    ASSERT_EQ(Shell(python + " '" + Path("write.py") + "' '" + Path("a.bmp") + "' '" + Path("pil-png.ico") + "' '" +
+                    Path("pil-bmp.ico") + "'"),
+              "");
+    std::vector<std::string> theirs = {"pil-png.ico", "pil-bmp.ico"};
+    if (Has("convert") && Shell("convert '" + Path("a.bmp") + "' '" + Path("im.ico") + "'") == "") theirs.push_back("im.ico");
+    for (const std::string& name : theirs) {
+        ASSERT_EQ(Convert("'" + Path(name) + "' '" + Path(name + ".bmp") + "'"), "") << name;
+        auto back = TDib::CreateFromFile(Path(name + ".bmp"));
+        ASSERT_EQ(back->GetSize(), (TPoint{32, 32})) << name;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const TColorRef want = image->GetColor(image->Pixel(x, y));
+                const TColorRef got = back->IsTrueColor() ? RGB(back->ScanLine(y)[3 * x + 2], back->ScanLine(y)[3 * x + 1],
+                                                                back->ScanLine(y)[3 * x])
+                                                          : back->GetColor(back->Pixel(x, y));
+                ASSERT_EQ(got, want) << name << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST_F(Oracle, FfmpegPlaysOurAviWithTheCellsPixels) {
+    if (!Has("ffprobe") || !Has("ffmpeg")) GTEST_SKIP() << "ffprobe/ffmpeg are not installed (ffmpeg)";
+    // A sheet of 3 x 2 cells of 5 x 4 pixels at each depth, and a strip of whole cells.
+    for (int colors : {2, 16, 256}) {
+        auto sheet = TDib::Create(15, 8, colors);
+        for (int i = 0; i < colors; ++i) sheet->SetColor(i, RGB(i * 37, i * 91, 255 - i));
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 15; ++x) sheet->SetPixel(x, y, static_cast<uint8_t>((x * 7 + y * 3) % colors));
+        const std::string in = Path("sheet" + std::to_string(colors) + ".bmp");
+        const std::string avi = Path("sheet" + std::to_string(colors) + ".avi");
+        sheet->SaveToFile(in);
+        ASSERT_EQ(Convert("--cells 5 4 --delay 500 '" + in + "' '" + avi + "'"), "");
+        EXPECT_EQ(Shell("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
+                        "stream=codec_name,width,height,r_frame_rate,nb_read_frames -of csv=p=0 '" + avi + "'"),
+                  "rawvideo,5,4,2/1,6\n")
+            << colors;
+        const std::string raw = Path("frames.rgb");
+        ASSERT_EQ(Shell("ffmpeg -v error -y -i '" + avi + "' -f rawvideo -pix_fmt rgb24 '" + raw + "'"), "");
+        std::vector<uint8_t> want;
+        for (int cell = 0; cell < 6; ++cell)
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x < 5; ++x) {
+                    const TColorRef c = sheet->GetColor(sheet->Pixel(cell % 3 * 5 + x, cell / 3 * 4 + y));
+                    want.insert(want.end(), {uint8_t(GetRValue(c)), uint8_t(GetGValue(c)), uint8_t(GetBValue(c))});
+                }
+        EXPECT_EQ(test::ReadFileBytes(raw), want) << colors;
+    }
+}
+
+}  // namespace
+}  // namespace pixmo

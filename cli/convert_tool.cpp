@@ -10,6 +10,7 @@
 #include "edit/transform.h"
 #include "formats/avi_stream.h"
 #include "image/dib.h"
+#include "image/file_format.h"
 #include "image/errors.h"
 
 namespace pixmo {
@@ -130,7 +131,7 @@ int RunCells(const TCellArgs& c, std::ostream& err) {
     }
     std::string current = c.In;
     try {
-        const auto image = TDib::CreateFromFile(c.In);
+        const auto image = OpenImageFile(c.In);
         const std::vector<TRect> cells = CutCells(*image, c.Width, c.Height);
         if (cells.empty()) {
             err << kMsgNoCell << '\n';
@@ -182,7 +183,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
         std::string current = transform->In;
         try {
-            const auto image = TDib::CreateFromFilePaletted(transform->In);
+            const auto image = OpenImageFile(transform->In);
+            if (image->IsTrueColor()) RaiseError(DepthRefusedMessage(image->BitCount()));
             const auto result = Transform(*image, *transform);
             current = transform->Out;
             result->SaveToFile(transform->Out);
@@ -203,7 +205,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     const std::string& in = args[info ? 1 : 0];
     std::string current = in;
     try {
-        auto image = TDib::CreateFromFile(in);
+        // --info tells what the file holds; a conversion takes it as the editor opens it.
+        auto image = info ? TDib::CreateFromFile(in) : OpenImageFile(in);
         if (info) {
             out << image->Width() << 'x' << image->Height() << ' ' << int{image->BitCount()} << ' '
                 << image->Colors() << '\n';

@@ -15,6 +15,7 @@
 #include "formats/icon_file.h"
 #include "image/errors.h"
 #include "image/file_format.h"
+#include "image/palette_reduce.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -89,7 +90,7 @@ void TMainForm::OpenFile(const std::string& name) {
     std::unique_ptr<TDib> image;
     {
         TMessageScope message(*this, "Reading  : " + name);
-        image = TDib::CreateFromFile(name);
+        image = OpenImageFile(name);
     }
     if (RefuseDeepImage(*image)) return;
     InstallNewImage(std::move(image), "Apri", name);
@@ -172,7 +173,7 @@ bool TMainForm::QueryClose() {
 
 void TMainForm::MIFileCreateFromClipboardClick() {
     if (!App().Clipboard().HasFormat(CF_DIB)) return;
-    auto image = TDib::CreateFromClipboard(App().Clipboard());
+    auto image = PaletteIfFew(TDib::CreateFromClipboard(App().Clipboard()));
     if (RefuseDeepImage(*image)) return;
     InstallNewImage(std::move(image), "Creato dagli Appunti", "");
 }

@@ -106,6 +106,8 @@ void TStretchDialog::SaveSettings() {
 }
 
 bool TStretchDialog::Confirm() {
+    // A percentage that is no number would leave the last sizes standing unseen.
+    if (UsePercent->isChecked() && !NEPercent->Check()) return false;
     if (!SizeValid()) return false;
     const TPoint size = NewSize();
     const bool smooth = CBStretchType->isChecked();

@@ -8,6 +8,7 @@
 #include "image/dib.h"
 #include "image/file_format.h"
 #include "image/file_io.h"
+#include "image/palette_reduce.h"
 
 namespace pixmo {
 
@@ -16,6 +17,12 @@ namespace {
 std::unique_ptr<TDib> LoadPngFile(TByteSource& source, const std::string& fileName) {
     TByteReadStream stream(source, fileName);
     return TKPNGLE::ReadDib(stream);
+}
+
+std::unique_ptr<TDib> OpenPngFile(TByteSource& source, const std::string& fileName) {
+    TByteReadStream stream(source, fileName);
+    TPngPicture picture = TKPNGLE::ReadPicture(stream);
+    return PaletteIfFew(std::move(picture.Dib), picture.Alpha);
 }
 
 void SavePngFile(const TDib& image, const std::string& fileName) {
@@ -49,7 +56,7 @@ bool IsIconHead(std::span<const uint8_t> head) {
 }  // namespace
 
 void InstallFormats() {
-    RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile});
+    RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile, &OpenPngFile});
     RegisterFormat(TFileFormat{"ICO", {".ico"}, &IsIconHead, &LoadIconFile, &SaveIconWithOptions});
 }
 

@@ -25,6 +25,7 @@ void TKPNGLE::CopyFrom(const TPngImageStore& source) {
     auto copy = TPngImageStore::Create(source.Width(), source.Height(), source.BitCount());
     std::memcpy(copy->BitsData(), source.Bits().data(), source.Bits().size());
     copy->Palette = source.Palette;
+    copy->PaletteAlphas = source.PaletteAlphas;
     FBitmap = std::move(copy);
 }
 
@@ -33,6 +34,7 @@ void TKPNGLE::CopyFrom(const TDib& source) {
     auto store = TPngImageStore::Create(source.Width(), source.Height(), depth);
     const auto table = source.UsedColorTable();
     store->Palette.assign(table.begin(), table.begin() + std::min<size_t>(table.size(), 256));
+    if (depth <= 8) store->PaletteAlphas = source.Alphas();
     const int w = source.Width();
     for (int y = 0; y < source.Height(); ++y) {
         const uint8_t* src = source.ScanLine(y);

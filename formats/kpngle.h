@@ -27,6 +27,14 @@ public:
 // 24-bit image keeps no table.
 std::unique_ptr<TDib> NewDibFor(int width, int height, int bitCount, std::span<const uint32_t> palette);
 
+// A picture as the editor opens it: the image, and for true colour with an alpha channel or
+// a transparent colour, each pixel's alpha (top row first; empty when all are opaque). A
+// palette's or grey ramp's transparency is the image's own per-entry alpha table.
+struct TPngPicture {
+    std::unique_ptr<TDib> Dib;
+    std::vector<uint8_t> Alpha;
+};
+
 class TKPNGLE {
 public:
     TKPNGLE() = default;
@@ -64,6 +72,8 @@ public:
     // Reads a PNG straight into a new image, the one LoadPng then CreateDib would give,
     // without the codec's own copy of the pixels.
     static std::unique_ptr<TDib> ReadDib(TByteReadStream& stream);
+    // ReadDib with the picture's transparency.
+    static TPngPicture ReadPicture(TByteReadStream& stream);
     // Writes a PNG when there is an image, nothing otherwise.
     void SavePng(TByteWriteStream& stream) const;
 

@@ -12,6 +12,7 @@ constexpr uint32_t kChunkIHDR = 0x49484452;
 constexpr uint32_t kChunkPLTE = 0x504C5445;
 constexpr uint32_t kChunkIDAT = 0x49444154;
 constexpr uint32_t kChunkIEND = 0x49454E44;
+constexpr uint32_t kChunkTRNS = 0x74524E53;
 
 // Compressed data moves through one buffer of this size in each direction; IDAT chunks
 // are written at this size but the last.
@@ -20,6 +21,7 @@ constexpr size_t kPngZBufferSize = 32768;
 // The zlib version the codec asks for at initialisation (any 1.x accepts it).
 constexpr const char* kZlibVersionAsked = "1.1.2";
 
+inline uint16_t ReadBE16(const uint8_t* p) { return static_cast<uint16_t>(p[0] << 8 | p[1]); }
 inline uint32_t ReadBE32(const uint8_t* p) {
     return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
            (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);

@@ -30,6 +30,8 @@ public:
 
     // Up to 256 colour-table words.
     std::vector<uint32_t> Palette;
+    // The palette entries' opacity (written as tRNS); empty when all are opaque.
+    std::vector<uint8_t> PaletteAlphas;
 
     // Keeps the top-left part of the pixels that still fits; new pixels are 0.
     void Resize(int width, int height);

@@ -107,6 +107,12 @@ struct TPngReadState {
     bool StreamEnded = false;
     // The chunk just read was image data; an IDAT right after it continues the stream.
     bool InImageData = false;
+    // Transparency, kept when reading straight into an image: the alpha channel one byte a
+    // pixel (top row first), and tRNS as read.
+    bool KeepAlpha = false;
+    std::vector<uint8_t> Alpha;
+    std::vector<uint8_t> AlphaRow;
+    std::vector<uint8_t> Trns;
 
     ~TPngReadState() {
         if (ZsOpen) inflateEnd(&Zs);
@@ -121,11 +127,15 @@ public:
     }
     void Run();
     std::unique_ptr<TDib> TakeDib() { return std::move(S->Dib); }
+    // The alpha of every pixel, top row first, or nothing when all are opaque.
+    std::vector<uint8_t> TakeAlpha();
+    void KeepAlpha() { S->KeepAlpha = true; }
 
 private:
     void ReadChunkHeader(uint32_t& length, uint32_t& type);
     void ReadIhdr();
     void ReadPlte();
+    void ReadTrns();
     void SetUpImage();
     void DecodeImage();
     void InflateInto(uint8_t* dest, size_t count);
@@ -171,6 +181,9 @@ void TPngReader::Run() {
                 break;
             case kChunkPLTE:
                 ReadPlte();
+                break;
+            case kChunkTRNS:
+                ReadTrns();
                 break;
             case kChunkIDAT:
                 if (!S->IdatSeen) {
@@ -252,6 +265,17 @@ void TPngReader::ReadPlte() {
     S->PlteSeen = true;
 }
 
+// Ignored when misplaced or malformed: a viewer shows such a file opaque.
+void TPngReader::ReadTrns() {
+    TPngReadState& s = *S;
+    const int32_t length = s.ChunkRest;
+    if (!s.IhdrSeen || s.IdatSeen || s.HasAlpha || length <= 0 || length > 256) return;
+    if ((s.ColorType == 0 && length != 2) || (s.ColorType == 2 && length != 6)) return;
+    s.Trns.resize(static_cast<size_t>(length));
+    s.Stream->ReadBuffer(s.Trns.data(), s.Trns.size());
+    s.ChunkRest = 0;
+}
+
 // Target format, palette, the image itself and the row buffers.
 void TPngReader::SetUpImage() {
     TPngReadState& s = *S;
@@ -323,6 +347,10 @@ void TPngReader::SetUpImage() {
         s.TargetStride = bitmap.LineBytes();
     } else {
         s.Dib = NewDibFor(s.Width, s.Height, s.TargetBits, {s.PaletteSource, static_cast<size_t>(s.PaletteCount)});
+        if (s.KeepAlpha && s.HasAlpha) {
+            s.Alpha.assign(static_cast<size_t>(s.Width) * static_cast<size_t>(s.Height), 255);
+            s.AlphaRow.assign(static_cast<size_t>(s.Width), 255);
+        }
     }
 
     const size_t rowSize = ((static_cast<size_t>(rowBits) * static_cast<size_t>(s.Width) + 7) / 8 + 12 + 3) & ~size_t{3};
@@ -415,9 +443,11 @@ void TPngReader::ConvertRow() {
             break;
         case TConversion::GreyAlpha8:
             for (int i = 0; i < n; ++i) out[3 * i] = out[3 * i + 1] = out[3 * i + 2] = raw[2 * i];
+            if (s.KeepAlpha) for (int i = 0; i < n; ++i) s.AlphaRow[i] = raw[2 * i + 1];
             break;
         case TConversion::GreyAlpha16:
             for (int i = 0; i < n; ++i) out[3 * i] = out[3 * i + 1] = out[3 * i + 2] = raw[4 * i];
+            if (s.KeepAlpha) for (int i = 0; i < n; ++i) s.AlphaRow[i] = raw[4 * i + 2];
             break;
         case TConversion::Rgb8:
             for (int i = 0; i < n; ++i) {
@@ -439,6 +469,7 @@ void TPngReader::ConvertRow() {
                 out[3 * i + 1] = raw[4 * i + 1];
                 out[3 * i + 2] = raw[4 * i];
             }
+            if (s.KeepAlpha) for (int i = 0; i < n; ++i) s.AlphaRow[i] = raw[4 * i + 3];
             break;
         case TConversion::Rgba16:
             for (int i = 0; i < n; ++i) {
@@ -446,6 +477,7 @@ void TPngReader::ConvertRow() {
                 out[3 * i + 1] = raw[8 * i + 2];
                 out[3 * i + 2] = raw[8 * i];
             }
+            if (s.KeepAlpha) for (int i = 0; i < n; ++i) s.AlphaRow[i] = raw[8 * i + 6];
             break;
     }
     s.ConvertedRow = out;
@@ -482,6 +514,10 @@ void TPngReader::StoreRow(int y) {
     TPngReadState& s = *S;
     if (s.Dib) {
         StoreDibRow(y);
+        if (!s.Alpha.empty()) {
+            uint8_t* row = s.Alpha.data() + static_cast<size_t>(y) * static_cast<size_t>(s.Width);
+            for (int i = 0, x = s.FirstColumn; i < s.PassPixels; ++i, x += s.ColumnStep) row[x] = s.AlphaRow[i];
+        }
         return;
     }
     s.TargetRow = s.Owner->Bitmap()->ScanLine(y);
@@ -555,7 +591,45 @@ void TPngReader::DecodeImage() {
     DrainImageData();
 }
 
+std::vector<uint8_t> TPngReader::TakeAlpha() {
+    TPngReadState& s = *S;
+    if (!s.Dib || s.Trns.empty()) return std::move(s.Alpha);
+    const TDib& dib = *s.Dib;
+    if (s.IsPalette) {
+        s.Dib->SetAlphas(s.Trns);
+        return {};
+    }
+    // One grey value or one colour is transparent; 16-bit samples compare in full.
+    const uint16_t first = ReadBE16(s.Trns.data());
+    if (s.IsGrey && s.BitDepth <= 8) {
+        std::vector<uint8_t> alphas(static_cast<size_t>(dib.Colors()), 255);
+        if (first < alphas.size()) alphas[first] = 0;
+        s.Dib->SetAlphas(alphas);
+        return {};
+    }
+    if (s.BitDepth != 8) return {};  // the stored samples no longer tell 16-bit values apart
+    std::vector<uint8_t> alpha(static_cast<size_t>(s.Width) * static_cast<size_t>(s.Height), 255);
+    const uint8_t r = static_cast<uint8_t>(first), g = static_cast<uint8_t>(ReadBE16(s.Trns.data() + 2)),
+                  b = static_cast<uint8_t>(ReadBE16(s.Trns.data() + 4));
+    for (int y = 0; y < s.Height; ++y) {
+        const uint8_t* p = dib.ScanLine(y);
+        for (int x = 0; x < s.Width; ++x, p += 3)
+            if (p[0] == b && p[1] == g && p[2] == r) alpha[static_cast<size_t>(y) * s.Width + x] = 0;
+    }
+    return alpha;
+}
+
 }  // namespace
+
+TPngPicture TKPNGLE::ReadPicture(TByteReadStream& stream) {
+    TPngReader reader(nullptr, stream);
+    reader.KeepAlpha();
+    reader.Run();
+    TPngPicture picture;
+    picture.Alpha = reader.TakeAlpha();
+    picture.Dib = reader.TakeDib();
+    return picture;
+}
 
 void TKPNGLE::LoadPng(TByteReadStream& stream) {
     TPngReader reader(this, stream);

@@ -124,6 +124,11 @@ void WritePng(TPngWriteState& s, const TPngImageStore& bitmap, int32_t compressi
 
     if (s.PaletteCount == 0 && s.BitCount <= 8) Fail(kMsgNoColorTable);
     if (s.PaletteCount >= 1) WriteChunk(s, kChunkPLTE, s.PackedPalette, 3 * static_cast<size_t>(s.PaletteCount));
+    // Transparent entries go along, as long as the palette still holds them.
+    if (s.BitCount <= 8 && !bitmap.PaletteAlphas.empty()) {
+        const size_t count = std::min<size_t>(bitmap.PaletteAlphas.size(), static_cast<size_t>(s.PaletteCount));
+        if (count > 0) WriteChunk(s, kChunkTRNS, bitmap.PaletteAlphas.data(), count);
+    }
 
     uint8_t* row = s.RowBuffer.data();
     for (s.RowCounter = 0; s.RowCounter < s.Height; ++s.RowCounter) {

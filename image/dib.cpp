@@ -147,6 +147,7 @@ std::unique_ptr<T> CloneAs(const TDib& source) {
     TBitmapInfoHeader h = source.InfoHeader();
     auto copy = T::CreateFromInfo(h, source.UsedColorTable(), nullptr, 0);
     std::memcpy(copy->Bits(), source.Bits(), static_cast<size_t>(source.LineBytes()) * source.Height());
+    copy->SetAlphas(source.Alphas());
     return copy;
 }
 }  // namespace
@@ -163,7 +164,23 @@ std::unique_ptr<TDib> TDib::CreateResized(const TDib& source, TPoint size) {
     const int h = std::min(size.Y, source.Height());
     const int bpp = source.PixelBytes();
     for (int y = 0; y < h; ++y) std::memcpy(image->ScanLine(y), source.ScanLine(y), static_cast<size_t>(w) * bpp);
+    image->SetAlphas(source.Alphas());
     return image;
+}
+
+void TDib::SetColorCount(int count) {
+    if (IsTrueColor()) return;
+    FColors = std::clamp(count, 1, ColorsOfDepth(FBitCount));
+    for (int i = FColors; i < 256; ++i) FColorTable[static_cast<size_t>(i)] = 0;
+    FPalette.reset();
+    FCanvas.reset();
+    SetAlphas(FAlphas);
+}
+
+void TDib::SetAlphas(std::vector<uint8_t> alphas) {
+    if (alphas.size() > static_cast<size_t>(FColors)) alphas.resize(static_cast<size_t>(FColors));
+    while (!alphas.empty() && alphas.back() == 255) alphas.pop_back();
+    FAlphas = std::move(alphas);
 }
 
 namespace {

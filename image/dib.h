@@ -96,10 +96,17 @@ public:
     // --- colour table ---
     TColorRef GetColor(int index) const { return TableWordToColorRef(FColorTable[index & 0xFF]); }
     void SetColor(int index, TColorRef color);
+    // A palette image's entry count, 1 … what the depth holds; entries beyond it are dropped.
+    // Made for images being built: a drawing surface taken before is dropped with them.
+    void SetColorCount(int count);
     int IndexOfColor(TColorRef color) const;
     // 256 table words; the first Colors() are the image's.
     const std::array<uint32_t, 256>& ColorTable() const { return FColorTable; }
     std::span<const uint32_t> UsedColorTable() const { return {FColorTable.data(), static_cast<size_t>(FColors)}; }
+    // Each entry's opacity as a file gave it (0 transparent, 255 opaque); empty when every
+    // entry is opaque. Copies of the image keep it; saving writes it where the format can.
+    const std::vector<uint8_t>& Alphas() const { return FAlphas; }
+    void SetAlphas(std::vector<uint8_t> alphas);
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);
@@ -150,6 +157,7 @@ private:
 
     std::vector<uint8_t> FBits;
     std::array<uint32_t, 256> FColorTable{};
+    std::vector<uint8_t> FAlphas;
     std::unique_ptr<TPalette> FPalette;
     int FWidth = 0;
     int FHeight = 0;

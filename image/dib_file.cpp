@@ -5,6 +5,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/file_format.h"
+#include "image/palette_reduce.h"
 #include "image/file_io.h"
 #include "image/packed_dib.h"
 
@@ -59,6 +60,14 @@ std::unique_ptr<TDib> TDib::CreateFromFile(const std::string& fileName) {
     if (!format.Load) RaiseNotSupported(format);
     TFileSource file(fileName);
     return format.Load(file, fileName);
+}
+
+std::unique_ptr<TDib> OpenImageFile(const std::string& fileName) {
+    const TFileFormat& format = FormatForName(fileName);
+    if (!format.Load) RaiseNotSupported(format);
+    TFileSource file(fileName);
+    if (format.LoadForEditing) return format.LoadForEditing(file, fileName);
+    return PaletteIfFew(format.Load(file, fileName));
 }
 
 std::unique_ptr<TDib> TDib::CreateFromFilePaletted(const std::string& fileName) {

@@ -23,6 +23,9 @@ struct TFileFormat {
     std::unique_ptr<TDib> (*Load)(TByteSource& source, const std::string& fileName) = nullptr;
     // Writes the image safely over `fileName`.
     void (*Save)(const TDib& image, const std::string& fileName) = nullptr;
+    // Reads as the editor opens a file, where the format knows more than Load gives (its
+    // transparency); without it, Load and then PaletteIfFew.
+    std::unique_ptr<TDib> (*LoadForEditing)(TByteSource& source, const std::string& fileName) = nullptr;
 };
 
 // Enters a format, replacing the entry of the same name.
@@ -31,6 +34,10 @@ void RegisterFormat(const TFileFormat& format);
 // The format a name asks for: the entry holding its extension, compared lower-cased, else
 // BMP. An entry without a loader or saver raises "NAME non ancora supportato" when used.
 const TFileFormat& FormatForName(const std::string& fileName);
+
+// A file as the editor and the converter open it: a true-colour picture of at most 256
+// colours (transparency counted) becomes a palette image with exactly those colours.
+std::unique_ptr<TDib> OpenImageFile(const std::string& fileName);
 
 // BMP files, entered by the table itself (dib_file.cpp).
 TFileFormat BmpFileFormat();

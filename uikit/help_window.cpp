@@ -1,5 +1,7 @@
 #include "uikit/help_window.h"
 
+#include "uikit/placement.h"
+
 #include <QFile>
 #include <QVBoxLayout>
 
@@ -44,6 +46,11 @@ QString THelpWindow::PageFor(int context) {
 
 void THelpWindow::ShowContext(int context) {
     FBrowser->setSource(QUrl(PageFor(context)));
+    // Over the program's window the first time, never past the screen's edge.
+    if (!isVisible() && !FPlaced && parentWidget()) {
+        PlaceCentred(*this, *parentWidget()->window());
+        FPlaced = true;
+    }
     show();
     raise();
     activateWindow();

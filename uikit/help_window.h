@@ -23,6 +23,7 @@ public:
 
 private:
     QTextBrowser* FBrowser;
+    bool FPlaced = false;
 };
 
 }  // namespace pixmo

@@ -18,10 +18,11 @@ void TIniDialog::AfterConstruction() {
     if (FConstructed) return;
     FConstructed = true;
     TSectionScope scope(FIni, SectionName());
-    // A dialog is shown by its caller: only the position is taken from "Place".
+    // A dialog is shown by its caller: only the position is taken from "Place", once its
+    // layout has given it a size.
     if (auto stored = FIni.ReadPlacement()) {
         const TRect& r = stored->Normal;
-        if (r.Right - r.Left > 0 && r.Bottom - r.Top > 0) move(r.Left, r.Top);
+        if (r.Right - r.Left > 0 && r.Bottom - r.Top > 0) FStoredCorner = QPoint(r.Left, r.Top);
     }
     try {
         LoadSettings();
@@ -29,6 +30,15 @@ void TIniDialog::AfterConstruction() {
     } catch (const std::exception& e) {
         ShowErrorBox(this, QString::fromUtf8(e.what()));
     }
+}
+
+void TIniDialog::showEvent(QShowEvent* event) {
+    if (FStoredCorner) {
+        adjustSize();
+        PlaceAt(*this, *FStoredCorner);
+        FStoredCorner.reset();
+    }
+    QDialog::showEvent(event);
 }
 
 void TIniDialog::BeforeDestruction() {

@@ -4,6 +4,8 @@
 // hooks; derived classes call AfterConstruction() at the end of their constructor and
 // BeforeDestruction() at the start of their destructor.
 #include <QDialog>
+#include <QPoint>
+#include <optional>
 
 #include "settings/ini.h"
 
@@ -23,11 +25,13 @@ protected:
     virtual void SaveSettings() {}
     void AfterConstruction();
     void BeforeDestruction();
+    void showEvent(QShowEvent* event) override;
 
 private:
     TIni& FIni;
     bool FConstructed = false;
     bool FDestroyed = false;
+    std::optional<QPoint> FStoredCorner;
 };
 
 }  // namespace pixmo

@@ -1,5 +1,7 @@
 #include "uikit/number_edit.h"
 
+#include <QFocusEvent>
+
 #include "uikit/dialog_hooks.h"
 
 namespace pixmo {
@@ -41,6 +43,12 @@ bool TNumberEdit::Check() {
 void TNumberEdit::mousePressEvent(QMouseEvent* event) {
     emit Pressed();
     QLineEdit::mousePressEvent(event);
+}
+
+// A field reached without the mouse (a dialog opening on it) is retyped, not appended to.
+void TNumberEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason) selectAll();
 }
 
 

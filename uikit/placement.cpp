@@ -36,8 +36,9 @@ void PlaceWithin(QWidget& window, const QRect& area, int64_t left, int64_t top, 
     height = std::clamp<int64_t>(height, 1, area.height());
     left = std::clamp<int64_t>(left, area.left(), int64_t{area.left()} + area.width() - width);
     top = std::clamp<int64_t>(top, area.top(), int64_t{area.top()} + area.height() - height);
-    window.resize(static_cast<int>(width), static_cast<int>(height));
-    window.move(static_cast<int>(left), static_cast<int>(top));
+    // The client's rectangle, as it was stored: a position given for the frame lands on the
+    // client of a window not yet mapped, and each restart would creep by the title bar.
+    window.setGeometry(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height));
 }
 }  // namespace
 
@@ -47,10 +48,9 @@ TPlacement WindowPlacement(const QWidget& window) {
     else if (window.isMinimized()) p.Show = kShowMinimized;
     else if (window.isMaximized()) p.Show = kShowMaximized;
     else p.Show = kShowNormal;
-    // The restored position: the frame's corner and the client's size, as move() and
-    // resize() take them back.
+    // The restored rectangle of the client, as setGeometry() takes it back.
     QRect normal = window.isMaximized() || window.isMinimized() ? window.normalGeometry() : QRect();
-    if (!normal.isValid()) normal = QRect(window.pos(), window.size());
+    if (!normal.isValid()) normal = window.geometry();
     p.Normal = TRect{normal.left(), normal.top(), normal.left() + normal.width(),
                      normal.top() + normal.height()};
     return p;
@@ -97,6 +97,21 @@ void PlaceBeside(QWidget& window, const QWidget& owner) {
     if (area.isEmpty()) return;
     window.move(static_cast<int>(std::clamp<int64_t>(left, area.left(), std::max<int64_t>(area.left(), int64_t{area.left()} + area.width() - size.width()))),
                 static_cast<int>(std::clamp<int64_t>(top, area.top(), std::max<int64_t>(area.top(), int64_t{area.top()} + area.height() - size.height()))));
+}
+
+void PlaceAt(QWidget& window, QPoint topLeft) {
+    const QSize size = window.size();
+    PlaceWithin(window, TargetArea(topLeft.x(), topLeft.y(), size.width(), size.height()), topLeft.x(), topLeft.y(),
+                size.width(), size.height());
+}
+
+void PlaceCentred(QWidget& window, const QWidget& owner) {
+    const QRect frame = owner.frameGeometry();
+    const QSize size = window.size();
+    const int64_t left = int64_t{frame.center().x()} - size.width() / 2;
+    const int64_t top = int64_t{frame.center().y()} - size.height() / 2;
+    PlaceWithin(window, TargetArea(frame.left(), frame.top(), frame.width(), frame.height()), left, top, size.width(),
+                size.height());
 }
 
 void SavePlacement(const QWidget& window, TIni& ini) {

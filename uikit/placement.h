@@ -30,6 +30,10 @@ bool LoadPlacement(QWidget& window, TIni& ini, const TPlacementRules& rules);
 void PlaceBeside(QWidget& window, const QWidget& owner);
 // Writes "Place" in ini's current section; errors are ignored.
 void SavePlacement(const QWidget& window, TIni& ini);
+// Puts the client's corner at `topLeft`, the window wholly inside a screen.
+void PlaceAt(QWidget& window, QPoint topLeft);
+// Centres the window over `owner`, wholly inside the owner's screen.
+void PlaceCentred(QWidget& window, const QWidget& owner);
 
 // Whether the section holds a "Place" whose show value is not 0 (tool windows reopened at
 // start-up).

@@ -37,10 +37,15 @@ void TAbortDialog::Open(const std::string& caption, int maximum) {
         FTimerWasOn = timer->Enabled();
         timer->SetEnabled(false);
     }
+    // The window that was active takes no input meanwhile. When it holds this window,
+    // disabling it would disable Stop too: modality keeps it still instead.
+    setWindowModality(Qt::ApplicationModal);
     FDisabled = QApplication::activeWindow();
-    if (FDisabled && FDisabled != this) FDisabled->setEnabled(false);
+    if (FDisabled == this || (FDisabled && FDisabled->isAncestorOf(this))) FDisabled = nullptr;
+    if (FDisabled) FDisabled->setEnabled(false);
     show();
     raise();
+    activateWindow();
     QApplication::processEvents();
     FSinceEvents.start();
 }

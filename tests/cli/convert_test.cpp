@@ -85,12 +85,21 @@ TEST_F(Convert, ConvertsBmpExactly) {
     auto rgb = TTrueDib::Create(7, 2);
     for (int i = 0; i < 21; ++i) rgb->ScanLine(0)[i] = static_cast<uint8_t>(i * 11);
     int n = 0;
-    for (const TDib* image : {two.get(), sixteen.get(), many.get(), static_cast<TDib*>(rgb.get())}) {
+    for (const TDib* image : {two.get(), sixteen.get(), many.get()}) {
         const std::string in = Path("in" + std::to_string(n) + ".bmp");
         const std::string outName = Path("out" + std::to_string(n++) + ".dib");
         image->SaveToFile(in);
         ASSERT_EQ(Run({in, outName}), 0) << err;
         EXPECT_EQ(Slurp(outName), Slurp(in));
+    }
+    // True colour of few colours comes out as a palette image of exactly those colours.
+    rgb->SaveToFile(Path("rgb.bmp"));
+    ASSERT_EQ(Run({Path("rgb.bmp"), Path("rgb8.bmp")}), 0) << err;
+    const auto eight = TDib::CreateFromFile(Path("rgb8.bmp"));
+    ASSERT_EQ(eight->BitCount(), 8);
+    for (int x = 0; x < 7; ++x) {
+        const uint8_t* p = rgb->ScanLine(0) + 3 * x;
+        EXPECT_EQ(eight->GetColor(eight->Pixel(x, 0)), RGB(p[2], p[1], p[0]));
     }
 }
 
@@ -196,7 +205,7 @@ TEST_F(Convert, StretchAndRotateWriteTheWholeImageTransformed) {
 
 TEST_F(Convert, TransformFailuresReportAndWriteNothing) {
     test::FromGrid({"12", "34"}, 16)->SaveToFile(Path("in.bmp"));
-    TTrueDib::Create(2, 2)->SaveToFile(Path("rgb.bmp"));
+    test::ManyColours(17, 16)->SaveToFile(Path("rgb.bmp"));
     EXPECT_EQ(Run({"--stretch", "9000", "2", Path("in.bmp"), Path("out.bmp")}), 1);
     EXPECT_EQ(err, "L'immagine è troppo grande\n");
     EXPECT_EQ(Run({"--stretch", "0", "2", Path("in.bmp"), Path("out.bmp")}), 1);

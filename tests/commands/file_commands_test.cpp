@@ -56,8 +56,12 @@ TEST_F(MainFormTest, OpensAndSavesBmpAndPng) {
 
 TEST_F(MainFormTest, DeepImagesAreRefusedWithTheDepthName) {
     TMainForm& form = Build();
-    form.OpenFile(WriteImage("small.bmp", 2, 3, 3));
+    // True colour of few colours opens as a palette image; more than 256 cannot.
     form.OpenFile(WriteImage("true.bmp", 0, 4, 4));
+    EXPECT_EQ(Doc().Dib()->BitCount(), 8);
+    form.OpenFile(WriteImage("small.bmp", 2, 3, 3));
+    ManyColours(17, 16)->SaveToFile(Path("many.bmp"));
+    form.OpenFile(Path("many.bmp"));
     ASSERT_EQ(FBoxes.size(), 1u);
     EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture."));
     EXPECT_EQ(Doc().Dib()->Width(), 3);
@@ -232,7 +236,7 @@ TEST_F(MainFormTest, ClipboardCopyAndCreate) {
     EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - None [9x2 2] Col");
 
     FClipboard->Clear();
-    TTrueDib::Create(3, 3)->CopyToClipboard(*FClipboard);
+    ManyColours(17, 16)->CopyToClipboard(*FClipboard);
     form.Item("MIFileCreateFromClipboard")->trigger();
     ASSERT_EQ(FBoxes.size(), 1u);
     EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture."));

@@ -87,4 +87,16 @@ std::string MakeTempDir() {
     return templ;
 }
 
+std::unique_ptr<TDib> ManyColours(int width, int height) {
+    auto image = TTrueDib::Create(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = image->ScanLine(y) + 3 * x;
+            p[0] = static_cast<uint8_t>(x);
+            p[1] = static_cast<uint8_t>(y);
+            p[2] = 7;
+        }
+    return image;
+}
+
 }  // namespace pixmo::test

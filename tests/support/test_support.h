@@ -14,6 +14,9 @@ namespace pixmo::test {
 std::unique_ptr<TDib> FromGrid(const std::vector<std::string>& rows, int colors = 2);
 // The image's indices as rows of the same characters.
 std::vector<std::string> ToGrid(const TDib& image);
+// A true-colour image of width x height pixels, every one a different colour (more than
+// 256 colours from 17 x 16 up), which no palette can hold.
+std::unique_ptr<TDib> ManyColours(int width, int height);
 // A 16-colour image of index 0.
 std::unique_ptr<TDib> Blank(int width, int height);
 

@@ -39,8 +39,10 @@ void TPlaceForm::BuildMenu() {
                                   [this] { FClient->SetVisibleRect(!FClient->VisibleRect()); });
     QMenu* zoom = FMenu->addMenu(QString::fromUtf8("表示倍率(&Z)"));
     for (int i = 0; i < 4; ++i) {
+        // A zoom chosen in fit mode would change nothing on screen: it leaves fit mode.
         FZoomItems[static_cast<size_t>(i)] = zoom->addAction(QString::number(i + 1), this, [this, i] {
             FClient->SetZoomSize(i + 1);
+            FClient->SetStretch(false);
             FClient->CenterOnFrame();
         });
     }
@@ -64,7 +66,8 @@ void TPlaceForm::showEvent(QShowEvent* event) {
 // A zoom out of range is reported and the other keys are still read.
 void TPlaceForm::ReadSettings() {
     TSectionScope scope(Ini(), SectionName());
-    FClient->SetStretch(Ini().ReadBool("Stretch", false));
+    // A new user sees the whole image first.
+    FClient->SetStretch(Ini().ReadBool("Stretch", true));
     FClient->SetVisibleRect(Ini().ReadBool("VisibleRect", true));
     try {
         FClient->SetZoomSize(Ini().ReadInteger("ZoomSize", 1));

@@ -18,7 +18,7 @@ namespace pixmo {
 
 namespace {
 constexpr int kClientWidth = 240, kClientHeight = 82;
-constexpr int kArrowSize = 24;
+constexpr int kArrowSize = 22;
 constexpr int kMaxShift = 8000;
 }  // namespace
 
@@ -26,6 +26,7 @@ TShiftForm::TShiftForm(TAppContext& app, QWidget* parent) : TDibForm(app, "Shift
     setWindowTitle("Muovi Immagine");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
 
     auto* cross = new QGridLayout();
     cross->setSpacing(0);
@@ -51,10 +52,10 @@ TShiftForm::TShiftForm(TAppContext& app, QWidget* parent) : TDibForm(app, "Shift
                                 TStringsButton*& recent) {
         fields->addWidget(new QLabel(label, this), row, 0);
         auto* edit = new TNumberEdit(name, hint, -kMaxShift, kMaxShift, 0, this);
-        edit->setFixedWidth(56);
+        edit->setFixedWidth(48);
         fields->addWidget(edit, row, 1);
         recent = new TStringsButton(button, this);
-        recent->setFixedHeight(edit->sizeHint().height());
+        recent->setFixedSize(20, edit->sizeHint().height());
         recent->SetOnChoose([edit](const QString& text) { edit->setText(text); });
         fields->addWidget(recent, row, 2);
         return edit;

@@ -147,6 +147,10 @@ TEST(PlaceForm, LeavingFitModeRecentresAndZoomModeScrolls) {
         EXPECT_STREQ(e.what(), "Valore d'Ingrandimento non valido: 81");
     }
     EXPECT_EQ(f.Nav().ZoomSize(), 2);
+    // A zoom chosen in fit mode leaves it.
+    zoom->actions().at(0)->trigger();
+    EXPECT_FALSE(f.Nav().Stretch());
+    EXPECT_EQ(f.Nav().ZoomSize(), 1);
 }
 
 // The keys are read when the window first shows and written when it goes.

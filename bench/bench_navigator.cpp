@@ -4,35 +4,19 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <filesystem>
 #include <memory>
 
-#include "big_image.h"
-#include "image/clipboard.h"
-#include "view/app_context.h"
-#include "view/paint_client.h"
-#include "view/view_objects.h"
+#include "widget_bench.h"
 #include "windows/place_client.h"
 
 namespace {
 
 using namespace pixmo;
 
-struct TNavigator {
-    TAppContext App{(std::filesystem::temp_directory_path() / "pixmo3-bench-navigator.ini").string(), TParams{},
-                    std::make_unique<TMemoryClipboard>()};
-    TViewObjects Objects{QSize(1920, 1080)};
-    TPaintClient Edit{nullptr, &Objects};
+struct TNavigator : TBenchEditView {
     std::unique_ptr<TPlaceClient> Place;
 
-    TNavigator() {
-        Edit.SetContext(&App.Edit());
-        App.SetPaintClient(&Edit);
-        Edit.Scroller().SetVisible(false);
-        Edit.resize(1920, 1080);
-        Edit.show();
-        Edit.SetDib(BigPatternImage());
-        Edit.Scroller().SetPosition(3000, 3000);
+    TNavigator() : TBenchEditView("pixmo3-bench-navigator.ini", BigPatternImage()) {
         Place = std::make_unique<TPlaceClient>(App);
         Place->Scroller().SetVisible(false);
         Place->show();

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "big_image.h"
+#include "widget_bench.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "image/clipboard.h"

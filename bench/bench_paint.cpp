@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "widget_bench.h"
 #include "edit/edit_context.h"
 #include "edit/main_panels.h"
 #include "image/clipboard.h"
@@ -31,13 +32,7 @@ struct TView {
         Client.Scroller().SetVisible(false);
         Client.resize(1920, 1080);
         Client.show();
-        auto image = TDib::Create(8000, 8000, 256);
-        for (int i = 0; i < 256; ++i) image->SetColor(i, RGB(i, 255 - i, (i * 7) & 0xFF));
-        for (int y = 0; y < 8000; ++y) {
-            uint8_t* row = image->ScanLine(y);
-            for (int x = 0; x < 8000; ++x) row[x] = static_cast<uint8_t>((x * 3 + y * 5) ^ (x >> 4));
-        }
-        Client.SetDib(std::move(image));
+        Client.SetDib(BigPatternImage());
         QApplication::processEvents();
     }
 };

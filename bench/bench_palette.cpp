@@ -18,6 +18,7 @@
 #include "palette/window/palette_form.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
+#include "widget_bench.h"
 
 namespace {
 
@@ -50,30 +51,16 @@ TDocument& Document() {
 }
 
 // The program's set with an edit client showing the image at zoom 1 and the palette window.
-struct TWindows {
-    std::string Ini = (std::filesystem::temp_directory_path() / "bench_palette.ini").string();
-    TAppContext App{Ini, TParams{}, std::make_unique<TMemoryClipboard>()};
-    TPaintClient Client;
+struct TWindows : TBenchEditView {
     std::unique_ptr<TPaletteForm> Form;
     QImage Surface{1920, 1080, QImage::Format_RGB32};
 
-    TWindows() {
-        Client.SetContext(&App.Edit());
-        App.SetPaintClient(&Client);
-        Client.Scroller().SetVisible(false);
-        Client.resize(1920, 1080);
-        Client.show();
-        Client.SetDib(BigImage());
-        Client.Scroller().SetPosition(3000, 3000);
+    TWindows() : TBenchEditView("bench_palette.ini", BigImage()) {
         Form = std::make_unique<TPaletteForm>(App);
         Form->HandleMessage(TNotice::NewImage);
         QApplication::processEvents();
     }
-    ~TWindows() {
-        Form.reset();
-        Client.SetContext(nullptr);
-        App.SetPaintClient(nullptr);
-    }
+    ~TWindows() { Form.reset(); }
 };
 
 TWindows& Windows() {

@@ -253,6 +253,8 @@ private:
     TDibForm* FPenForm = nullptr;
     TDibForm* FToolForm = nullptr;
     TDibForm* FPaletteForm = nullptr;
+    TDibForm* FPlaceForm = nullptr;
+    TDibForm* FShiftForm = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

@@ -170,11 +170,11 @@ void TMainForm::BuildMenus() {
     AddItem(show, "MIShowToolBox", "&Strumenti", 0, [this] { ShowClick("MIShowToolBox"); });
     AddItem(show, "MIShowOption", "&Opzioni", 0, [this] { ShowClick("MIShowOption"); });
     AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
-    AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
+    AddItem(show, "MIShowPlace", "&Navigatore", 0, [this] { ShowClick("MIShowPlace"); });
     AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
     AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
     AddItem(show, "MIShowText", "&Testo", 0, nullptr);
-    AddItem(show, "MIShowShift", "Muovi &Immagine", 0, nullptr);
+    AddItem(show, "MIShowShift", "Muovi &Immagine", 0, [this] { ShowClick("MIShowShift"); });
     for (QAction* a : show->actions()) a->setCheckable(true);
 
     QMenu* zoom = menu("MIZoom", "&Ingrandimento", true);
@@ -245,7 +245,8 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPalette"}) {
+        for (const char* name :
+             {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPlace", "MIShowPalette", "MIShowShift"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

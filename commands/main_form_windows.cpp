@@ -7,6 +7,8 @@
 #include "view/paint_client.h"
 #include "windows/option_form.h"
 #include "windows/pen_form.h"
+#include "windows/place_form.h"
+#include "windows/shift_form.h"
 #include "windows/tool_form.h"
 
 namespace pixmo {
@@ -24,6 +26,14 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
         if (!FPenForm && create) FPenForm = new TPenForm(App(), this);
         return FPenForm;
     }
+    if (item == "MIShowPlace") {
+        if (!FPlaceForm && create) FPlaceForm = new TPlaceForm(App(), this);
+        return FPlaceForm;
+    }
+    if (item == "MIShowShift") {
+        if (!FShiftForm && create) FShiftForm = new TShiftForm(App(), this);
+        return FShiftForm;
+    }
     if (item == "MIShowPalette") {
         if (!FPaletteForm && create) FPaletteForm = new TPaletteForm(App(), this);
         return FPaletteForm;
@@ -33,11 +43,11 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
 
 void TMainForm::OpenToolWindowsAtStart() {
     // Settings section and Window menu item, in the order the windows are reopened. FIXME:
-    // the navigator, animation, text and shift windows come later.
+    // the animation and text windows come later.
     static const char* const kOrder[][2] = {
-        {"PenForm", "MIShowPen"},   {"ToolForm", "MIShowToolBox"},      {"OptionForm", "MIShowOption"},
-        {"PlaceForm", ""},          {"PaletteForm", "MIShowPalette"},   {"AnimationForm", ""},
-        {"TextForm", ""},           {"ShiftForm", ""},
+        {"PenForm", "MIShowPen"},     {"ToolForm", "MIShowToolBox"},    {"OptionForm", "MIShowOption"},
+        {"PlaceForm", "MIShowPlace"}, {"PaletteForm", "MIShowPalette"}, {"AnimationForm", ""},
+        {"TextForm", ""},             {"ShiftForm", "MIShowShift"},
     };
     for (const auto& [section, item] : kOrder) {
         if (!PlacementSaysOpen(App().Ini(), section)) continue;

@@ -191,6 +191,7 @@ void TClient::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TClient::HandlePress(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers) {
+    FEventPoint = TPoint{pos.x(), pos.y()};
     const TPoint p = ClientToImage({pos.x(), pos.y()});
     if (button == Qt::LeftButton) {
         if (FRightDragging) {
@@ -225,6 +226,7 @@ void TClient::StartDrag(bool left, TPoint p) {
 }
 
 void TClient::HandleRelease(Qt::MouseButton button, QPoint pos) {
+    FEventPoint = TPoint{pos.x(), pos.y()};
     const TPoint p = ClientToImage({pos.x(), pos.y()});
     if (button == Qt::LeftButton && FLeftDragging) {
         FLeftDragging = false;
@@ -242,6 +244,7 @@ void TClient::HandleRelease(Qt::MouseButton button, QPoint pos) {
 void TClient::HandleMove(QPoint pos) {
     const TPoint p = ClientToImage({pos.x(), pos.y()});
     if (FHasLastPoint && p == FLastPoint) return;
+    FEventPoint = TPoint{pos.x(), pos.y()};
     FHasLastPoint = true;
     FLastPoint = p;
     MouseMove(p);

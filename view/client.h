@@ -87,7 +87,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-    // Forget the last reported point so that the next move is reported.
+    // The control point of the press, move or release being reported (the image point a
+    // call carries loses the part of a cell).
+    TPoint EventPoint() const { return FEventPoint; }
 
 private:
     void HandlePress(Qt::MouseButton button, QPoint pos, Qt::KeyboardModifiers modifiers);
@@ -105,6 +107,7 @@ private:
     bool FHasLastPoint = false;
     bool FSettingBars = false;
     TPoint FLastPoint;
+    TPoint FEventPoint;
     QTimer FDragTimer;
 };
 

@@ -1,7 +1,9 @@
 #include "view/dib_to_qimage.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace pixmo {
 
@@ -67,6 +69,36 @@ void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QP
             FillRow<true>(out, row, lut, sx, first, zoom, count);
         else
             FillRow<false>(out, row, lut, sx, first, zoom, count);
+        lastSy = sy;
+        lastOut = out;
+    }
+}
+
+void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QImage& dest, const QRect& clip) {
+    if (src.IsEmpty() || target.isEmpty() || IntersectRect(src, dib.GetRect()) != src) return;
+    const QRect r = clip.intersected(dest.rect()).intersected(target);
+    if (r.isEmpty()) return;
+    const std::array<QRgb, 256> lut = PaletteRgb(dib);
+    const bool trueColor = dib.IsTrueColor();
+    // Destination column i shows source column Left + i * width / target width.
+    std::vector<int> columns(static_cast<size_t>(r.width()));
+    for (int x = r.left(); x <= r.right(); ++x)
+        columns[static_cast<size_t>(x - r.left())] =
+            src.Left + static_cast<int>(int64_t{x - target.left()} * src.Width() / target.width());
+    int lastSy = -1;
+    const QRgb* lastOut = nullptr;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const int sy = src.Top + static_cast<int>(int64_t{y - target.top()} * src.Height() / target.height());
+        auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y)) + r.left();
+        if (sy == lastSy) {
+            std::memcpy(out, lastOut, columns.size() * sizeof(QRgb));
+            continue;
+        }
+        const uint8_t* row = dib.ScanLine(sy);
+        if (trueColor)
+            for (size_t i = 0; i < columns.size(); ++i) out[i] = TrueColorAt(row, columns[i]);
+        else
+            for (size_t i = 0; i < columns.size(); ++i) out[i] = lut[row[columns[i]]];
         lastSy = sy;
         lastOut = out;
     }

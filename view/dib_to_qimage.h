@@ -18,6 +18,11 @@ std::array<QRgb, 256> PaletteRgb(const TDib& dib);
 // must lie within the image.
 void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QPoint at, const QRect& clip);
 
+// Draws `src` (image pixels) stretched onto `target` in `dest`, colour on colour: rows and
+// columns are dropped or repeated as a block stretch does. Only the part inside `clip` and
+// `dest` is read and written, so a small view of a big image costs its own size.
+void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QImage& dest, const QRect& clip);
+
 // A new 32-bit image of `rect` (clipped to the image) at one pixel per pixel.
 QImage DibToQImage(const TDib& dib, const TRect& rect);
 

@@ -79,3 +79,31 @@ TEST_F(MainFormTest, ToolWindowsStoredOpenAreReopenedAtStart) {
 }
 
 }  // namespace pixmo::test
+
+namespace pixmo::test {
+
+// "Navigatore" and "Muovi Immagine" toggle their windows, checked while shown; the one left
+// open comes back at the next start.
+TEST_F(MainFormTest, NavigatorAndShiftWindowsToggleAndReopen) {
+    TMainForm& form = Build();
+    auto shown = [&form](const char* name) {
+        const QWidget* w = form.findChild<QWidget*>(name);
+        return w && w->isVisible();
+    };
+    form.Item("MIShowPlace")->trigger();
+    form.Item("MIShowShift")->trigger();
+    EXPECT_TRUE(shown("PlaceForm") && shown("ShiftForm"));
+    form.UpdateMenuStates("MIShow");
+    EXPECT_TRUE(form.Item("MIShowPlace")->isChecked() && form.Item("MIShowShift")->isChecked());
+    form.Item("MIShowPlace")->trigger();
+    form.UpdateMenuStates("MIShow");
+    EXPECT_FALSE(shown("PlaceForm") || form.Item("MIShowPlace")->isChecked());
+
+    Destroy();
+    TMainForm& again = Build();
+    again.OpenToolWindowsAtStart();
+    EXPECT_TRUE(again.findChild<QWidget*>("ShiftForm") && again.findChild<QWidget*>("ShiftForm")->isVisible());
+    EXPECT_EQ(again.findChild<QWidget*>("PlaceForm"), nullptr);
+}
+
+}  // namespace pixmo::test

@@ -5,42 +5,16 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "image/clipboard.h"
 #include "settings/main_keys.h"
-#include "support/test_support.h"
-#include "tools/edit_size.h"
-#include "tools/tool_factory.h"
 #include "tools/tool_options.h"
 #include "uikit/number_edit.h"
 #include "uikit/number_input_dialog.h"
-#include "view/app_context.h"
-#include "view/paint_client.h"
 #include "windows/option_form.h"
 #include "windows/pen_form.h"
+#include "windows_fixture.h"
 
 namespace pixmo::test {
 namespace {
-
-struct TWindowsFixture {
-    std::string Dir = MakeTempDir();
-    TAppContext App{Dir + "/pixmo3.ini", TParams{}, std::make_unique<TMemoryClipboard>()};
-    TToolOptions Options;
-    TEditSize EditSize;
-    TPixmoToolFactory Factory{TToolEnvironment{App.Edit(), App.Settings(), Options, EditSize}};
-    TPaintClient Client;
-
-    TWindowsFixture() {
-        Client.SetContext(&App.Edit());
-        Client.SetToolFactory(&Factory);
-        App.SetPaintClient(&Client);
-        Client.SetDib(FromGrid({"0123", "4567"}, 16));
-    }
-    ~TWindowsFixture() {
-        Client.SelectTool(TToolItem::None);
-        Client.SetContext(nullptr);
-        App.SetPaintClient(nullptr);
-    }
-};
 
 std::string Shown(const TOptionForm& f) {
     std::string s;

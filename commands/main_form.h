@@ -234,6 +234,7 @@ private:
     TDibForm* FPenForm = nullptr;
     TDibForm* FToolForm = nullptr;
     TDibForm* FPaletteForm = nullptr;
+    TDibForm* FTextForm = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

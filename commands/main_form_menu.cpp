@@ -167,7 +167,7 @@ void TMainForm::BuildMenus() {
     AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
     AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
     AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
-    AddItem(show, "MIShowText", "&Testo", 0, nullptr);
+    AddItem(show, "MIShowText", "&Testo", 0, [this] { ShowClick("MIShowText"); });
     AddItem(show, "MIShowShift", "Muovi &Immagine", 0, nullptr);
     for (QAction* a : show->actions()) a->setCheckable(true);
 
@@ -238,7 +238,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPalette"}) {
+        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPalette", "MIShowText"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

@@ -7,6 +7,7 @@
 #include "view/paint_client.h"
 #include "windows/option_form.h"
 #include "windows/pen_form.h"
+#include "windows/text_form.h"
 #include "windows/tool_form.h"
 
 namespace pixmo {
@@ -28,16 +29,20 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
         if (!FPaletteForm && create) FPaletteForm = new TPaletteForm(App(), this);
         return FPaletteForm;
     }
+    if (item == "MIShowText") {
+        if (!FTextForm && create) FTextForm = new TTextForm(App(), this);
+        return FTextForm;
+    }
     return nullptr;
 }
 
 void TMainForm::OpenToolWindowsAtStart() {
     // Settings section and Window menu item, in the order the windows are reopened. FIXME:
-    // the navigator, animation, text and shift windows come later.
+    // the navigator, animation and shift windows come later.
     static const char* const kOrder[][2] = {
         {"PenForm", "MIShowPen"},   {"ToolForm", "MIShowToolBox"},      {"OptionForm", "MIShowOption"},
         {"PlaceForm", ""},          {"PaletteForm", "MIShowPalette"},   {"AnimationForm", ""},
-        {"TextForm", ""},           {"ShiftForm", ""},
+        {"TextForm", "MIShowText"}, {"ShiftForm", ""},
     };
     for (const auto& [section, item] : kOrder) {
         if (!PlacementSaysOpen(App().Ini(), section)) continue;

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
 
 namespace pixmo {
@@ -19,6 +20,10 @@ TFileHook& FileHook() {
 }
 TColorHook& ColorHook() {
     static TColorHook hook;
+    return hook;
+}
+TFontHook& FontHook() {
+    static TFontHook hook;
     return hook;
 }
 }  // namespace
@@ -99,6 +104,19 @@ std::optional<QColor> AskColor(QWidget* parent, const QColor& initial) {
     QColorDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.selectedColor();
+}
+
+TFontHook SetFontHook(TFontHook hook) {
+    TFontHook previous = std::move(FontHook());
+    FontHook() = std::move(hook);
+    return previous;
+}
+
+std::optional<QFont> AskFont(QWidget* parent, const QFont& initial) {
+    if (FontHook()) return FontHook()(initial);
+    QFontDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.selectedFont();
 }
 
 }  // namespace pixmo

@@ -1,5 +1,5 @@
 // Finestra > Testo: the text window toggles, is checked while shown, reopens at start-up
-// with its memo, and its placed text is one undo step that marks the image changed.
+// where it was with its memo, and its placed text is one undo step that marks the image changed.
 #include "main_form_fixture.h"
 
 #include <QTest>
@@ -33,6 +33,7 @@ TEST_F(MainFormTest, TextWindowTogglesPlacesTextAndComesBackWithItsMemo) {
         form.UpdateMenuStates("MIShow");
         EXPECT_FALSE(form.Item("MIShowText")->isChecked());
         form.Item("MIShowText")->trigger();  // shown again for the next run
+        text->move(333, 222);
         Destroy();
     }
     TMainForm& form = Build();
@@ -40,6 +41,7 @@ TEST_F(MainFormTest, TextWindowTogglesPlacesTextAndComesBackWithItsMemo) {
     form.OpenToolWindowsAtStart();
     auto* text = form.findChild<TTextForm*>("TextForm");
     ASSERT_TRUE(text && text->isVisible());
+    EXPECT_EQ(text->pos(), QPoint(333, 222));  // where it was, not beside the main window again
     EXPECT_EQ(text->Memo->Lines(), QStringList{"Ciao"});
 }
 

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <exception>
+
+#include "image/errors.h"
 
 namespace pixmo {
 
@@ -61,6 +64,15 @@ TMsgResult ShowMessageBox(QWidget* parent, const TMessageRequest& request) {
 
 void ShowErrorBox(QWidget* parent, const QString& text) {
     ShowMessageBox(parent, TMessageRequest{TMsgKind::Error, TMsgButtons::Ok, QString(), text});
+}
+
+void ReportErrors(QWidget* parent, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        ShowErrorBox(parent, QString::fromUtf8(e.what()));
+    }
 }
 
 QString QtFilter(const QString& filter) {

@@ -44,6 +44,8 @@ TMsgResult ShowMessageBox(QWidget* parent, const TMessageRequest& request);
 // The error box of the application's default handler (OK button).
 void ShowErrorBox(QWidget* parent, const QString& text);
 std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request);
+// Runs the action; a failure is shown in the error box, a silent abort shows nothing.
+void ReportErrors(QWidget* parent, const std::function<void()>& action);
 
 // "File Immagine|*.bmp;*.png|..." as Qt's "File Immagine (*.bmp *.png);;...".
 QString QtFilter(const QString& filter);

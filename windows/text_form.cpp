@@ -13,7 +13,6 @@
 #include <QStringDecoder>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <exception>
 #include <memory>
 #include <span>
 #include <vector>
@@ -21,7 +20,6 @@
 #include "edit/edit_context.h"
 #include "edit/edit_view.h"
 #include "edit/selection.h"
-#include "image/errors.h"
 #include "image/file_io.h"
 #include "settings/settings_location.h"
 #include "uikit/dialog_hooks.h"
@@ -99,7 +97,7 @@ TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextFor
 
     PMStyle = new QMenu(this);
     PMStyle->setObjectName("PMStyle");
-    PIOpen = PMStyle->addAction("Apri...", this, [this] { Guarded([this] { OpenClick(); }); });
+    PIOpen = PMStyle->addAction("Apri...", this, [this] { ReportErrors(this, [this] { OpenClick(); }); });
     PMStyle->addSeparator();
     auto* group = new QActionGroup(this);
     auto align = [&](const char* caption, TTextAlign value) {
@@ -150,15 +148,6 @@ std::string TTextForm::MemoFileName() const {
 
 void TTextForm::SetTabSpace(int tabSpace) { FTabSpace = std::clamp(tabSpace, 0, kMaxTabSpace); }
 
-void TTextForm::Guarded(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EAbort&) {
-    } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
-    }
-}
-
 // --- settings and the memo file ---
 
 void TTextForm::LoadSettings() {
@@ -203,7 +192,7 @@ void TTextForm::SaveMemo() {
 
 // Closing hides the window; the lines are saved then as well, not only at the program's end.
 void TTextForm::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) Guarded([this] { SaveMemo(); });
+    if (!event->spontaneous()) ReportErrors(this, [this] { SaveMemo(); });
     TDibForm::hideEvent(event);
 }
 
@@ -257,7 +246,7 @@ void TTextForm::TabSpaceClick() {
 void TTextForm::DropFiles(const QStringList& names) {
     if (names.isEmpty()) return;
     activateWindow();
-    Guarded([&] { LoadFile(names.first()); });
+    ReportErrors(this, [&] { LoadFile(names.first()); });
 }
 
 void TTextForm::contextMenuEvent(QContextMenuEvent* event) { PMStyle->exec(event->globalPos()); }
@@ -279,7 +268,7 @@ void TTextForm::DragReleased(QPoint globalPos) {
     TPaintClient* client = App().PaintClient();
     QWidget* target = QApplication::widgetAt(globalPos);
     if (!client || !target || !(target == client || client->isAncestorOf(target))) return;
-    Guarded([this] { PlaceText(); });
+    ReportErrors(this, [this] { PlaceText(); });
 }
 
 void TTextForm::PlaceText() {

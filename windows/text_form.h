@@ -94,7 +94,6 @@ private:
     void SetTextFont(const TFontSpec& font);
     void UpdateStyleMenu();
     void LoadMemo();
-    void Guarded(const std::function<void()>& action);
 
     TFontSpec FMemoFont;
     TTextAlign FAlignment = TTextAlign::Left;

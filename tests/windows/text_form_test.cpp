@@ -15,6 +15,8 @@
 #include "support/test_support.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/font_map.h"
+#include "uikit/number_edit.h"
+#include "uikit/number_input_dialog.h"
 #include "uikit/strings_button.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -138,8 +140,27 @@ TEST(TextForm, LoadedFilesGetTabSpaceSpacesAndHugeOnesAreRefused) {
     const std::string tabs = f.Write("tabs.txt", "a\tb\r\n\tc\n");
     form.LoadFile(QString::fromStdString(tabs));
     EXPECT_EQ(form.Memo->Lines(), (QStringList{"a     b", "     c"}));
-    form.SetTabSpace(0);
-    form.LoadFile(QString::fromStdString(tabs));
+    // "Larghezza..." asks 0 to 32; "Apri..." names its dialog, filter and extension.
+    auto previous = TNumberInputDialog::SetHook([](TNumberInputDialog& dialog) {
+        dialog.Edit()->setText("0");
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    });
+    form.TabSpaceClick();
+    TNumberInputDialog::SetHook(previous);
+    EXPECT_EQ(form.TabSpace(), 0);
+    std::vector<TFileRequest> asked;
+    {
+        TFileHookScope hook([&](const TFileRequest& r) -> std::optional<QString> {
+            asked.push_back(r);
+            return QString::fromStdString(tabs);
+        });
+        form.OpenClick();
+    }
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].Name, "TextOpenDialog");
+    EXPECT_EQ(asked[0].Filter, "File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*");
+    EXPECT_EQ(asked[0].DefaultExt, "txt");
     EXPECT_EQ(form.Memo->Lines(), (QStringList{"ab", "c"}));
 
     // Dropped files: the first one is loaded; one over the limit is refused with a message.

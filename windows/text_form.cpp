@@ -94,6 +94,7 @@ TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextFor
 
     Memo = new TMemoEx(this);
     layout->addWidget(Memo, 1);
+    Memo->setFocus();  // the window activated, typing goes to the memo
 
     PMStyle = new QMenu(this);
     PMStyle->setObjectName("PMStyle");

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QTest>
+#include <QTextBlock>
 #include <QUrl>
 #include <fstream>
 #include <set>
@@ -90,7 +91,14 @@ TEST(TextForm, PlacesTheSelectionOrAllLinesAsOneUndoableFloatingPiece) {
     EXPECT_EQ(ToGrid(*f.App.Edit().Dib()), before);
     EXPECT_TRUE(selection.IsEmpty());
 
-    // Only the selected text: "Ab" alone is one line as wide as "Ab".
+    // Only the selected text: a double click selects the whole second line, then "Ab" alone
+    // is one line as wide as "Ab".
+    const QRect second = form.Memo->cursorRect(QTextCursor(form.Memo->document()->findBlockByNumber(1)));
+    QTest::mouseDClick(form.Memo->viewport(), Qt::LeftButton, {}, second.center() + QPoint(3, 0));
+    EXPECT_EQ(form.Memo->SelectedOrAllLines(), QStringList{"Wg Wg"});
+    form.PlaceText();
+    EXPECT_EQ(selection.GetRect().Width(), line.X);
+    EXPECT_EQ(selection.GetRect().Height(), line.Y);
     QTextCursor cursor = form.Memo->textCursor();
     cursor.setPosition(0);
     cursor.setPosition(2, QTextCursor::KeepAnchor);
@@ -104,12 +112,12 @@ TEST(TextForm, PlacesTheSelectionOrAllLinesAsOneUndoableFloatingPiece) {
     form.PlaceText();
     EXPECT_EQ(selection.GetRect(), (TRect{0, 0, 120, 60}));
     ExpectTwoIndexPiece(selection);
-    EXPECT_EQ(f.App.Edit().Undo().Count(), 2);
+    EXPECT_EQ(f.App.Edit().Undo().Count(), 3);
 
     // An empty memo places nothing.
     form.SBClear->click();
     form.PlaceText();
-    EXPECT_EQ(f.App.Edit().Undo().Count(), 2);
+    EXPECT_EQ(f.App.Edit().Undo().Count(), 3);
 }
 
 TEST(TextForm, ReleasingIncollaOverTheEditClientPlacesTheText) {

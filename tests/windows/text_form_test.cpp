@@ -210,6 +210,8 @@ TEST(TextForm, FontsStyleAndMemoComeBackInTheNextRun) {
         EXPECT_EQ(form.SBFonts->Recent()[0], "DejaVu Serif,14,3,1");
         form.ChooseFont("DejaVu Sans,x");  // a bad size: 9 points, plain
         EXPECT_EQ(f.App.TextFont(), (TFontSpec{"DejaVu Sans", 9, 0, 0}));
+        form.SBFonts->menu()->findChild<QAction*>("Set")->trigger();  // stores the text font's
+        EXPECT_EQ(form.SBFonts->Recent()[0], "DejaVu Sans,9,0,1");
 
         form.SetAlignment(TTextAlign::Center);
         form.SetTabSpace(40);
@@ -228,7 +230,7 @@ TEST(TextForm, FontsStyleAndMemoComeBackInTheNextRun) {
     EXPECT_EQ(f.App.TextFont(), (TFontSpec{"DejaVu Sans", 9, 0, 0}));
     EXPECT_EQ(again.Alignment(), TTextAlign::Center);
     EXPECT_EQ(again.TabSpace(), 32);
-    EXPECT_EQ(again.SBFonts->Recent().Count(), 1);
+    EXPECT_EQ(again.SBFonts->Recent().Count(), 2);
 }
 
 }  // namespace

@@ -81,14 +81,7 @@ void TMainForm::Start() {
     ToolWindow("MIShowPalette", true);
 }
 
-void TMainForm::Guard(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const EAbort&) {
-    } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
-    }
-}
+void TMainForm::Guard(const std::function<void()>& command) { ReportErrors(this, command); }
 
 void TMainForm::ShowMessageText(const QString& text) { FStatusBar->ShowMessageText(text); }
 

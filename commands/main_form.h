@@ -255,6 +255,7 @@ private:
     TDibForm* FPaletteForm = nullptr;
     TDibForm* FPlaceForm = nullptr;
     TDibForm* FShiftForm = nullptr;
+    TDibForm* FTextForm = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

@@ -173,7 +173,7 @@ void TMainForm::BuildMenus() {
     AddItem(show, "MIShowPlace", "&Navigatore", 0, [this] { ShowClick("MIShowPlace"); });
     AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
     AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
-    AddItem(show, "MIShowText", "&Testo", 0, nullptr);
+    AddItem(show, "MIShowText", "&Testo", 0, [this] { ShowClick("MIShowText"); });
     AddItem(show, "MIShowShift", "Muovi &Immagine", 0, [this] { ShowClick("MIShowShift"); });
     for (QAction* a : show->actions()) a->setCheckable(true);
 
@@ -245,8 +245,8 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name :
-             {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPlace", "MIShowPalette", "MIShowShift"}) {
+        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPlace", "MIShowPalette",
+                                 "MIShowText", "MIShowShift"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

@@ -9,6 +9,7 @@
 #include "windows/pen_form.h"
 #include "windows/place_form.h"
 #include "windows/shift_form.h"
+#include "windows/text_form.h"
 #include "windows/tool_form.h"
 
 namespace pixmo {
@@ -38,16 +39,20 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
         if (!FPaletteForm && create) FPaletteForm = new TPaletteForm(App(), this);
         return FPaletteForm;
     }
+    if (item == "MIShowText") {
+        if (!FTextForm && create) FTextForm = new TTextForm(App(), this);
+        return FTextForm;
+    }
     return nullptr;
 }
 
 void TMainForm::OpenToolWindowsAtStart() {
     // Settings section and Window menu item, in the order the windows are reopened. FIXME:
-    // the animation and text windows come later.
+    // the animation window comes later.
     static const char* const kOrder[][2] = {
         {"PenForm", "MIShowPen"},     {"ToolForm", "MIShowToolBox"},    {"OptionForm", "MIShowOption"},
         {"PlaceForm", "MIShowPlace"}, {"PaletteForm", "MIShowPalette"}, {"AnimationForm", ""},
-        {"TextForm", ""},             {"ShiftForm", "MIShowShift"},
+        {"TextForm", "MIShowText"},   {"ShiftForm", "MIShowShift"},
     };
     for (const auto& [section, item] : kOrder) {
         if (!PlacementSaysOpen(App().Ini(), section)) continue;

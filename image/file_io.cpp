@@ -126,9 +126,11 @@ int OpenForReading(const std::string& fileName, uint64_t& size) {
 
 }  // namespace
 
-std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
+std::vector<uint8_t> ReadWholeFile(const std::string& fileName, int64_t maxSize) {
+    maxSize = std::min(maxSize, kMaxReadFileSize);
     uint64_t size = 0;
     TFd fd(OpenForReading(fileName, size));
+    if (size > static_cast<uint64_t>(std::max<int64_t>(maxSize, 0))) RaiseTooLarge(fileName);
     std::vector<uint8_t> data;
     data.reserve(static_cast<size_t>(size));
     uint8_t buf[65536];
@@ -139,7 +141,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName) {
             RaiseFileError("Cannot read file", fileName, errno);
         }
         if (n == 0) break;
-        if (static_cast<int64_t>(data.size()) + n > kMaxReadFileSize) RaiseTooLarge(fileName);
+        if (static_cast<int64_t>(data.size()) + n > maxSize) RaiseTooLarge(fileName);
         data.insert(data.end(), buf, buf + n);
     }
     return data;

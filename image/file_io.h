@@ -13,8 +13,9 @@ namespace pixmo {
 constexpr int64_t kMaxReadFileSize = int64_t{1} << 30;
 
 // Reads the whole file; raises EPixmoError with the file system's reason on failure. Only a
-// regular file is read: a folder, FIFO or device is refused without blocking.
-std::vector<uint8_t> ReadWholeFile(const std::string& fileName);
+// regular file is read: a folder, FIFO or device is refused without blocking. A file over
+// maxSize bytes is refused as too large.
+std::vector<uint8_t> ReadWholeFile(const std::string& fileName, int64_t maxSize = kMaxReadFileSize);
 
 // A file open for reads at offsets, with the checks and messages of ReadWholeFile; the size
 // is the one the file had when opened.

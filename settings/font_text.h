@@ -21,4 +21,11 @@ std::string FontToText(const TFontSpec& font);
 // False, and the font unchanged, when the text is not in the form FontToText writes.
 bool TextToFont(std::string_view text, TFontSpec& font);
 
+// The text window's font description "%s,%d,%d,%d": face name, point size, style bits and
+// character set. The system chooses the character set, so 1 (any) is written.
+std::string FontDescription(const TFontSpec& font);
+// The font a description names (its colour kept). A missing or bad size gives 9, style 0
+// and character set 128; a name holding commas reads back whole.
+TFontSpec ParseFontDescription(std::string_view text, const TFontSpec& base, int* charSet = nullptr);
+
 }  // namespace pixmo

@@ -37,6 +37,17 @@ std::string SettingsFileName(const std::string& programPath) {
     return SettingsFileName(programPath, env, writable);
 }
 
+std::string MemoFileName(const std::string& settingsFile, const std::string& programPath) {
+    const size_t slash = programPath.find_last_of('/');
+    std::string name = programPath.substr(slash == std::string::npos ? 0 : slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    if (name.empty()) name = "pixmo3";
+    const size_t folderEnd = settingsFile.find_last_of('/');
+    if (folderEnd == std::string::npos) return name + ".MEM";
+    return settingsFile.substr(0, folderEnd + 1) + name + ".MEM";
+}
+
 std::string CurrentProgramPath(const char* argv0) {
     char buf[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);

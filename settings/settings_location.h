@@ -19,6 +19,11 @@ std::string SettingsFileName(const std::string& programPath);
 // "/usr/bin/pixmo3" -> "/usr/bin/pixmo3.ini", "a/Pixmo3.exe" -> "a/Pixmo3.ini".
 std::string ChangeExtToIni(const std::string& path);
 
+// The text window's memo file: the program's name with the extension ".MEM", in the
+// settings file's folder. ("/home/u/.config/pixmo3/Pixmo3.ini", "/usr/bin/pixmo3") ->
+// "/home/u/.config/pixmo3/pixmo3.MEM".
+std::string MemoFileName(const std::string& settingsFile, const std::string& programPath);
+
 // The running program's file (argv0 when the system does not say).
 std::string CurrentProgramPath(const char* argv0);
 

@@ -4,7 +4,11 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <exception>
+
+#include "image/errors.h"
 
 namespace pixmo {
 
@@ -19,6 +23,10 @@ TFileHook& FileHook() {
 }
 TColorHook& ColorHook() {
     static TColorHook hook;
+    return hook;
+}
+TFontHook& FontHook() {
+    static TFontHook hook;
     return hook;
 }
 }  // namespace
@@ -56,6 +64,15 @@ TMsgResult ShowMessageBox(QWidget* parent, const TMessageRequest& request) {
 
 void ShowErrorBox(QWidget* parent, const QString& text) {
     ShowMessageBox(parent, TMessageRequest{TMsgKind::Error, TMsgButtons::Ok, QString(), text});
+}
+
+void ReportErrors(QWidget* parent, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EAbort&) {
+    } catch (const std::exception& e) {
+        ShowErrorBox(parent, QString::fromUtf8(e.what()));
+    }
 }
 
 QString QtFilter(const QString& filter) {
@@ -99,6 +116,19 @@ std::optional<QColor> AskColor(QWidget* parent, const QColor& initial) {
     QColorDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.selectedColor();
+}
+
+TFontHook SetFontHook(TFontHook hook) {
+    TFontHook previous = std::move(FontHook());
+    FontHook() = std::move(hook);
+    return previous;
+}
+
+std::optional<QFont> AskFont(QWidget* parent, const QFont& initial) {
+    if (FontHook()) return FontHook()(initial);
+    QFontDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.selectedFont();
 }
 
 }  // namespace pixmo

@@ -2,6 +2,7 @@
 // The program's message boxes and file dialogs in one place, so that tests can answer them:
 // a test installs a hook and the real Qt dialog is never shown.
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -43,6 +44,8 @@ TMsgResult ShowMessageBox(QWidget* parent, const TMessageRequest& request);
 // The error box of the application's default handler (OK button).
 void ShowErrorBox(QWidget* parent, const QString& text);
 std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request);
+// Runs the action; a failure is shown in the error box, a silent abort shows nothing.
+void ReportErrors(QWidget* parent, const std::function<void()>& action);
 
 // "File Immagine|*.bmp;*.png|..." as Qt's "File Immagine (*.bmp *.png);;...".
 QString QtFilter(const QString& filter);
@@ -87,5 +90,24 @@ public:
 private:
     TColorHook FPrevious;
 };
+
+// The platform font chooser: the chosen font, or nothing when cancelled.
+using TFontHook = std::function<std::optional<QFont>(const QFont& initial)>;
+TFontHook SetFontHook(TFontHook hook);
+std::optional<QFont> AskFont(QWidget* parent, const QFont& initial);
+
+// Installs a hook for the life of the object (tests), with the setter of its kind.
+template <class THook, THook (*Set)(THook)>
+class THookScope {
+public:
+    explicit THookScope(THook hook) : FPrevious(Set(std::move(hook))) {}
+    ~THookScope() { Set(std::move(FPrevious)); }
+    THookScope(const THookScope&) = delete;
+    THookScope& operator=(const THookScope&) = delete;
+
+private:
+    THook FPrevious;
+};
+using TFontHookScope = THookScope<TFontHook, SetFontHook>;
 
 }  // namespace pixmo

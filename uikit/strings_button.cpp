@@ -26,12 +26,23 @@ void TStringsButton::Choose(int index) {
     if (FOnChoose) FOnChoose(text);
 }
 
+void TStringsButton::SetOnSet(const QString& caption, std::function<QString()> current) {
+    FSetCaption = caption;
+    FOnSet = std::move(current);
+    RebuildMenu();
+}
+
 void TStringsButton::RebuildMenu() {
     menu()->clear();
     for (int i = 0; i < FRecent.Count(); ++i) {
         QAction* action = menu()->addAction(QString::fromStdString(FRecent[i]));
         connect(action, &QAction::triggered, this, [this, i] { Choose(i); });
     }
+    if (!FOnSet) return;
+    if (FRecent.Count() > 0) menu()->addSeparator();
+    QAction* set = menu()->addAction(FSetCaption);
+    set->setObjectName("Set");
+    connect(set, &QAction::triggered, this, [this] { AddRecent(FOnSet()); });
 }
 
 void TStringsButton::Load(TIni& ini) {

@@ -18,6 +18,8 @@ public:
     const TMaxStringList& Recent() const { return FRecent; }
     void AddRecent(const QString& text);
     void SetOnChoose(std::function<void(const QString&)> handler) { FOnChoose = std::move(handler); }
+    // The "set" action: a last menu item that adds what `current` gives as the newest entry.
+    void SetOnSet(const QString& caption, std::function<QString()> current);
     // Picks a recent entry as a click on its menu item does.
     void Choose(int index);
 
@@ -29,6 +31,8 @@ private:
 
     TMaxStringList FRecent{10};
     std::function<void(const QString&)> FOnChoose;
+    QString FSetCaption;
+    std::function<QString()> FOnSet;
 };
 
 }  // namespace pixmo

@@ -44,6 +44,8 @@ public:
     TToolOptions& ToolOptions() { return FToolOptions; }
     TEditSize& EditSize() { return FEditSize; }
     TPixmoToolFactory& ToolFactory() { return *FToolFactory; }
+    // The text font: the text window shows and sets it, placed text is drawn in it.
+    TFontSpec& TextFont() { return FTextFont; }
 
     // --- the program windows, in creation order; the main window first ---
     void RegisterForm(TDibForm* form);
@@ -67,6 +69,7 @@ private:
     TMainSettings FSettings;
     TToolOptions FToolOptions;
     TEditSize FEditSize;
+    TFontSpec FTextFont;
     std::unique_ptr<TPixmoToolFactory> FToolFactory;
     std::unique_ptr<TViewObjects> FViewObjects;
     std::vector<TDibForm*> FForms;

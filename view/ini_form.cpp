@@ -22,6 +22,8 @@ void TIniForm::Report(const char* message) { ShowErrorBox(this, QString::fromUtf
 
 void TIniForm::LoadPlacement() {
     TSectionScope scope(FIni, SectionName());
+    // Showing happens in there: the window must not then be put beside its owner.
+    FHasPlacement = true;
     FHasPlacement = pixmo::LoadPlacement(*this, FIni, TPlacementRules{FSizeable, FDesignedSize, !FIsMainWindow});
 }
 

@@ -161,6 +161,23 @@ TEST_F(IniTest, FontsTravelAsReversibleText) {
     EXPECT_FALSE(TextToFont("0,0,0,x", back));
 }
 
+TEST(FontDescription, NameSizeStyleAndCharacterSet) {
+    const TFontSpec base{"Old", 20, kFontBold, 0x0000FF};
+    const TFontSpec font{"Noto Sans, Bold", 12, kFontItalic | kFontStrikeOut, 0x0000FF};
+    EXPECT_EQ(FontDescription(font), "Noto Sans, Bold,12,10,1");
+    int charSet = 0;
+    EXPECT_EQ(ParseFontDescription(FontDescription(font), base, &charSet), font);
+    EXPECT_EQ(charSet, 1);
+    // A missing or bad size: 9, style 0, character set 128.
+    for (const char* text : {"Sans", "Sans,x,3,0", "Sans,0,3,0", "Sans,1001,3,0"}) {
+        const TFontSpec back = ParseFontDescription(text, base, &charSet);
+        EXPECT_EQ(back, (TFontSpec{"Sans", 9, 0, 0x0000FF})) << text;
+        EXPECT_EQ(charSet, 128) << text;
+    }
+    EXPECT_EQ(ParseFontDescription("Sans,14", base, &charSet), (TFontSpec{"Sans", 14, 0, 0x0000FF}));
+    EXPECT_EQ(charSet, 128);
+}
+
 TEST_F(IniTest, SectionScopePutsTheCallersSectionBack) {
     auto ini = Over("");
     {

@@ -129,6 +129,10 @@ TEST(SettingsLocation, ProgramFolderThenPerUserThenOverride) {
     writable = true;
     EXPECT_EQ(SettingsFileName("/usr/bin/pixmo3", env, canWrite), "/tmp/portable.ini");
     EXPECT_EQ(ChangeExtToIni("/a.b/prog"), "/a.b/prog.ini");
+    // The memo file is named after the program, in the settings file's folder.
+    EXPECT_EQ(MemoFileName("/opt/pixmo/pixmo3.ini", "/opt/pixmo/pixmo3"), "/opt/pixmo/pixmo3.MEM");
+    EXPECT_EQ(MemoFileName("/cfg/pixmo3/Pixmo3.ini", "/usr/bin/Pixmo3.exe"), "/cfg/pixmo3/Pixmo3.MEM");
+    EXPECT_EQ(MemoFileName("portable.ini", "/a.b/prog"), "prog.MEM");
 }
 
 }  // namespace

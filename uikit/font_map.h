@@ -1,0 +1,14 @@
+#pragma once
+// The settings file's plain font (TFontSpec) as a real Qt font and back.
+#include <QFont>
+
+#include "settings/font_text.h"
+
+namespace pixmo {
+
+// An empty name is the application's own font family.
+QFont SpecToFont(const TFontSpec& spec);
+// Name, point size and style of the font; the colour is base's.
+TFontSpec FontToSpec(const QFont& font, const TFontSpec& base = {});
+
+}  // namespace pixmo

@@ -77,6 +77,8 @@ TEditSize* TMainForm::EditSize() const { return &App().EditSize(); }
 void TMainForm::Start() {
     if (FStarted) return;
     FStarted = true;
+    // Made before the settings choose the tool: the animation tool needs its window.
+    ToolWindow("MIShowAnimation", true);
     AfterConstruction();
     ToolWindow("MIShowPalette", true);
 }

@@ -171,7 +171,7 @@ void TMainForm::BuildMenus() {
     AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
     AddItem(show, "MIShowPlace", "&Navigatore", 0, nullptr);
     AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
-    AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
+    AddItem(show, "MIShowAnimation", "&Animazione", 0, [this] { ShowClick("MIShowAnimation"); });
     AddItem(show, "MIShowText", "&Testo", 0, nullptr);
     AddItem(show, "MIShowShift", "Muovi &Immagine", 0, nullptr);
     for (QAction* a : show->actions()) a->setCheckable(true);
@@ -244,7 +244,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPalette"}) {
+        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPalette", "MIShowAnimation"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

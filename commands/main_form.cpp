@@ -77,10 +77,13 @@ TEditSize* TMainForm::EditSize() const { return &App().EditSize(); }
 void TMainForm::Start() {
     if (FStarted) return;
     FStarted = true;
-    // Made before the settings choose the tool: the animation tool needs its window.
-    ToolWindow("MIShowAnimation", true);
     AfterConstruction();
     ToolWindow("MIShowPalette", true);
+    ToolWindow("MIShowAnimation", true);
+    // The animation tool has no window to work with while the settings are read: chosen
+    // there, it is made now.
+    if (Client()->ToolItem() == TToolItem::None && ToolItemByName(App().Settings().Mouse) == TToolItem::Animation)
+        Client()->SelectTool(TToolItem::Animation);
 }
 
 void TMainForm::Guard(const std::function<void()>& command) {

@@ -165,8 +165,11 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
         connect(edit, &TPaintClient::painted, this, [this] {
             if (isVisible()) Client->viewport()->update();
         });
-    resize(kDesignedWidth, kDesignedHeight);
-    SetDesignedSize(QSize(kDesignedWidth, kDesignedHeight));
+    // Wide enough for the four buttons and "99/99" in this font.
+    LBFrame->setMinimumWidth(LBFrame->fontMetrics().horizontalAdvance("99/99 "));
+    const QSize designed(std::max(kDesignedWidth, layout->sizeHint().width()), kDesignedHeight);
+    resize(designed);
+    SetDesignedSize(designed);
     app.ToolFactory().SetAnimationHost(this);
     AfterConstruction();
 }

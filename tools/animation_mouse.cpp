@@ -74,6 +74,12 @@ void TAnimationMouse::ButtonUp(TPoint p) {
     MouseMove(p);
 }
 
+// The client reports a quick second click as a double click without a press; frames picked
+// at a brisk pace would be lost every other click.
+void TAnimationMouse::DoubleClick(TPoint p) {
+    if (!Dragging && FFrames.Count() > 0) AddFrame(FrameAt(p));
+}
+
 void TAnimationMouse::Abort() {
     TRectMouse::Abort();
     Host.ShowFrameRect(TRect{});

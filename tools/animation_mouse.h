@@ -50,6 +50,8 @@ public:
     void ButtonDown(TPoint p) override;
     void MouseMove(TPoint p) override;
     void ButtonUp(TPoint p) override;
+    // The second click of a quick pair counts as a click of its own.
+    void DoubleClick(TPoint p) override;
     void Abort() override;
     void UpdateCursor() override;
     void Notify(TNotice notice) override;

@@ -382,11 +382,14 @@ void TAnimationForm::ToolEnded(const TRectList& frames) {
 }
 
 // Shown once the click that asked for it is over, so that the box does not hold the view's
-// drag.
+// drag; clicks that came meanwhile add no more boxes.
 void TAnimationForm::ShowNotice(const std::string& text) {
+    if (FNoticeQueued) return;
+    FNoticeQueued = true;
     const QString message = QString::fromStdString(text);
     QTimer::singleShot(0, this, [this, message] {
         ShowMessageBox(this, TMessageRequest{TMsgKind::Information, TMsgButtons::Ok, QString(), message});
+        FNoticeQueued = false;
     });
 }
 

@@ -118,6 +118,7 @@ private:
     int FCurrent = 0;
     int FZoom = 1;
     TAnimationMouse* FTool = nullptr;
+    bool FNoticeQueued = false;
 };
 
 }  // namespace pixmo

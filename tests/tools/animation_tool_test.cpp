@@ -68,7 +68,7 @@ TEST(AnimationTool, DraggedFirstFrameThenClickedFramesOfItsSize) {
     EXPECT_EQ(f.FrameHost.Mark, (TRect{15, 7, 20, 10}));
     f.Click({10, 5});
     f.Click({19, 9});
-    f.Click({0, 0});
+    f.Tool->DoubleClick({0, 0});  // a quick second click
     ASSERT_EQ(tool.Frames().Count(), 4);
     EXPECT_EQ(tool.Frames()[1], (TRect{8, 4, 13, 7}));
     EXPECT_EQ(tool.Frames()[2], (TRect{15, 7, 20, 10}));

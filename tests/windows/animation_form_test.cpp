@@ -234,6 +234,7 @@ TEST(AnimationForm, TheHundredthFrameIsRefusedWithABox) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(f.Label(), " 0/99");
     f.Click({3, 3});
+    f.Click({2, 2});
     QApplication::processEvents();
     EXPECT_EQ(f.Label(), " 0/99");
     ASSERT_EQ(boxes.size(), 1u);

@@ -69,10 +69,20 @@ TEST(AnimationForm, FramesFromTheToolPlayStepAndStop) {
     EXPECT_EQ(f.Label(), " 0/ 3");
     EXPECT_EQ(form.FrameToDraw(), (TRect{2, 0, 4, 2}));  // the last picked
 
+    // The frame under the pointer is marked on the screen, not in the back buffer.
+    f.Client.resize(60, 30);
+    f.Client.show();
+    f.Tool().OnMove({5, 2});
+    EXPECT_EQ(f.Client.FrameRect(), (TRect{4, 1, 6, 3}));
+    const QImage screen = f.Client.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(screen.pixel(4, 1) == qRgb(0, 0, 0) || screen.pixel(4, 1) == qRgb(255, 255, 255));
+    EXPECT_EQ(f.Client.BackBuffer().pixel(4, 1), f.Colour(4, 1));
+
     // Inizio takes the frames, the edit view gets its tool back, the timer runs.
     QTest::mouseClick(form.SBStart, Qt::LeftButton);
     EXPECT_FALSE(form.ToolActive());
     EXPECT_EQ(f.Client.ToolItem(), TToolItem::DrawLine);
+    EXPECT_TRUE(f.Client.FrameRect().IsEmpty());
     EXPECT_FALSE(form.SBSelect->isChecked());
     ASSERT_EQ(form.Frames().Count(), 3);
     EXPECT_EQ(form.Frames()[0], (TRect{1, 1, 3, 3}));

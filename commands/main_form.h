@@ -34,6 +34,7 @@ class TPaintClient;
 class TStatusPanel;
 class THelpWindow;
 struct TDrawingSettings;
+struct TIconOptions;
 
 // The depth names of the "doesn't cope" message.
 std::string DepthName(int bitCount);
@@ -146,6 +147,12 @@ public:
     // "Estendi..." and "Ruota..." (with nothing selected, the whole image).
     void PIEditStretchClick();
     void PIEditRotateClick();
+    // main_form_icon.cpp: the Icon submenu of the Edit menu.
+    void MISaveAsIconClick();
+    void MICopyAsIconClick();
+    void MIIconColor256Click();
+    void MIDitherIconClick();
+    TIconOptions IconOptions();
     // Hidden key-menu items that rotate by the angle in their caption.
     void RotateByItemClick(const std::string& item);
     // main_form_setting_dialog.cpp: "Impostazioni Disegno..." opens the page last left

@@ -12,6 +12,9 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/file_io.h"
+#include "formats/icon_file.h"
+#include "image/errors.h"
+#include "image/file_format.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -20,7 +23,11 @@ namespace pixmo {
 
 namespace {
 constexpr char kImageFilter[] =
-    "File Immagine|*.bmp;*.png|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i File (*.*)|*.*";
+    "File Immagine|*.bmp;*.png;*.ico|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
+    "Tutti i File (*.*)|*.*";
+constexpr char kMsgIconSizeOnly[] =
+    "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
+    "Icona...";
 
 // Clears the message panel however the command ends.
 class TMessageScope {
@@ -102,6 +109,11 @@ void TMainForm::MIFileSaveAsClick() {
 void TMainForm::SaveFile(const std::string& name) {
     const TDib* image = App().Edit().Dib();
     if (!image || name.empty()) return;
+    // An icon file holds a 32 x 32 picture: a larger image saved into one would be lost.
+    if (FormatForName(name).Name == "ICO") {
+        if (image->GetSize() != TPoint{32, 32}) RaiseError(kMsgIconSizeOnly);
+        CurrentIconOptions() = IconOptions();
+    }
     {
         TMessageScope message(*this, "Saving:" + name);
         if (App().Settings().Backup) MakeBackup(name);

@@ -142,10 +142,11 @@ void TMainForm::BuildMenus() {
     QMenu* icon = edit->addMenu("&Icona");
     icon->setObjectName("MIIcon");
     FMenus["MIIcon"] = icon;
-    AddItem(icon, "MISaveAsIcon", "&Salva come Icona...", 0, nullptr);
-    AddItem(icon, "MICopyAsIcon", "&Copia come Icona...", 0, nullptr);
-    AddItem(icon, "MIIconColor256", "&2: 256 Colori", 0, nullptr)->setCheckable(true);
-    AddItem(icon, "MIDitherIcon", "Icona &Tremolante", 0, nullptr)->setCheckable(true);
+    AddItem(icon, "MISaveAsIcon", "&Salva come Icona...", 0, [this] { MISaveAsIconClick(); });
+    AddItem(icon, "MICopyAsIcon", "&Copia come Icona...", 0, [this] { MICopyAsIconClick(); });
+    AddItem(icon, "MIIconColor256", "&2: 256 Colori", 0, [this] { MIIconColor256Click(); })->setCheckable(true);
+    AddItem(icon, "MIDitherIcon", "Icona &Tremolante", 0, [this] { MIDitherIconClick(); })->setCheckable(true);
+    connect(icon, &QMenu::aboutToShow, this, [this] { UpdateMenuStates("MIIcon"); });
     AddSeparator(edit, "MSEditAll");
     AddItem(edit, "MIEditPasteFromFile", "Carica &Selezione da un file...", 0, [this] { MIEditPasteFromFileClick(true); });
     AddItem(edit, "MIEditSave", "Salva S&elezione...", 0, [this] { MIEditSaveClick(); });
@@ -248,6 +249,13 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }
+    } else if (menuName == "MIIcon") {
+        enable("MISaveAsIcon", image && !busy);
+        enable("MICopyAsIcon", image && !busy);
+        Item("MIIconColor256")->setChecked(App().Settings().IconSaveColor);
+        Item("MIDitherIcon")->setChecked(App().Settings().DitherIcon);
+        // A dithered icon needs a screen of at most 8 bits, which ours never is.
+        Item("MIDitherIcon")->setVisible(false);
     } else if (menuName == "MIKey") {
         enable("MIColor1", image && !busy);
         enable("MIColor2", image && !busy);

@@ -29,6 +29,7 @@ TAbortDialog::TAbortDialog(TAppContext& app, QWidget* parent) : QDialog(parent),
 
 void TAbortDialog::Open(const std::string& caption, int maximum) {
     Aborted = false;
+    FSteps = 0;
     setWindowTitle(QString::fromStdString(caption));
     Bar->setRange(0, std::max(1, maximum));
     Bar->setValue(0);
@@ -45,8 +46,11 @@ void TAbortDialog::Open(const std::string& caption, int maximum) {
 }
 
 bool TAbortDialog::Step() {
-    Bar->setValue(std::min(Bar->value() + 1, Bar->maximum()));
+    ++FSteps;
+    // The bar is moved only with the event loop's turn: a progress bar paints at once
+    // whenever its value shows a change, which would cost more than the rows.
     if (FSinceEvents.elapsed() >= kEventIntervalMs) {
+        Bar->setValue(std::min(FSteps, Bar->maximum()));
         QApplication::processEvents();
         FSinceEvents.restart();
     }

@@ -36,6 +36,7 @@ private:
     QPointer<QWidget> FDisabled;
     QElapsedTimer FSinceEvents;
     bool FTimerWasOn = false;
+    int FSteps = 0;
 };
 
 }  // namespace pixmo

@@ -82,7 +82,8 @@ TEST_F(MainFormTest, ABrokenFileReportsAndKeepsTheImage) {
     EXPECT_EQ(FFileRequests[0].Name, "FileDialog");
     EXPECT_EQ(FFileRequests[0].DefaultExt, "bmp");
     EXPECT_EQ(FFileRequests[0].Filter,
-              "File Immagine|*.bmp;*.png|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i File (*.*)|*.*");
+              "File Immagine|*.bmp;*.png;*.ico|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
+              "Tutti i File (*.*)|*.*");
 }
 
 TEST_F(MainFormTest, SaveWithBackupLeavesTheOldFileAsBak) {

@@ -1,0 +1,138 @@
+#include "commands/icon_form.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "image/errors.h"
+
+namespace pixmo {
+
+namespace {
+
+constexpr int kPreviewSide = 72;
+
+QButtonGroup* Choice(QGroupBox* box, const QString& name, const QStringList& items, int checked) {
+    auto* group = new QButtonGroup(box);
+    group->setObjectName(name);
+    auto* layout = new QHBoxLayout(box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], box);
+        group->addButton(button, i);
+        layout->addWidget(button);
+    }
+    group->button(checked)->setChecked(true);
+    return group;
+}
+
+QLabel* PreviewBox(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFixedSize(kPreviewSide, kPreviewSide);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Box);
+    return label;
+}
+
+}  // namespace
+
+QImage IconPreview(const TDIIcon& icon, QColor background) {
+    const TDib& color = *icon.Color;
+    QImage image(color.Width(), color.Height(), QImage::Format_RGB32);
+    const QRgb bg = background.rgb() & 0xFFFFFF;
+    for (int y = 0; y < color.Height(); ++y)
+        for (int x = 0; x < color.Width(); ++x) {
+            uint32_t c = 0;
+            if (color.IsTrueColor()) {
+                const uint8_t* p = color.ScanLine(y) + 3 * x;
+                c = uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+            } else {
+                c = color.ColorTable()[color.Pixel(x, y)] & 0xFFFFFF;
+            }
+            const uint32_t mask = icon.Mask->Pixel(x, y) ? 0xFFFFFF : 0;
+            image.setPixel(x, y, 0xFF000000u | ((bg & mask) | c));
+        }
+    return image;
+}
+
+TIconForm::TIconForm(const TDib& source, const TIconOptions& options, QWidget* parent)
+    : QWidget(parent), FSource(source), FOptions(options) {
+    setObjectName("IconForm");
+    auto* colors = new QGroupBox("Colori ", this);
+    SaveColors = Choice(colors, "SaveColors", {"16 Colori", "256 Colori"}, options.Colors256 ? 1 : 0);
+    Dither = new QCheckBox("Tremore ", this);
+    Dither->setObjectName("Dither");
+    // Our screens have more than 8 bits, where a dithered icon cannot be made.
+    Dither->setVisible(false);
+    auto* mask = new QGroupBox("Sfondo ", this);
+    MaskColor = Choice(mask, "MaskColor", {"Visibile", "Trasparente"}, options.MaskBottomLeft ? 1 : 0);
+    SavePreview = PreviewBox(this, "SavePreview");
+    FilePreview = PreviewBox(this, "FilePreview");
+    auto* previews = new QHBoxLayout;
+    previews->addWidget(SavePreview);
+    previews->addWidget(FilePreview);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(colors);
+    layout->addWidget(Dither);
+    layout->addWidget(mask);
+    layout->addLayout(previews);
+    layout->addStretch();
+    connect(SaveColors, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) RecreateSaveIcon();
+    });
+    connect(MaskColor, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) RecreateSaveIcon();
+    });
+    RecreateSaveIcon();
+}
+
+TIconOptions TIconForm::Options() const {
+    TIconOptions options = FOptions;
+    options.Colors256 = SaveColors->checkedId() == 1;
+    options.MaskBottomLeft = MaskColor->checkedId() == 1;
+    return options;
+}
+
+void TIconForm::RecreateSaveIcon() {
+    const TIconOptions options = Options();
+    FSaveIcon = MakeIcon(FSource, IconTransparentColor(FSource, options), 32, 32, options.Colors256, false);
+    SavePreview->setPixmap(QPixmap::fromImage(IconPreview(FSaveIcon, palette().color(QPalette::Window))));
+}
+
+void TIconForm::ShowFile(const QString& fileName) {
+    FilePreview->clear();
+    if (!QFileInfo(fileName).isFile()) return;
+    try {
+        TIcons icons;
+        icons.LoadFromFile(fileName.toStdString());
+        FilePreview->setPixmap(QPixmap::fromImage(IconPreview(icons.Item(0), palette().color(QPalette::Window))));
+    } catch (const EPixmoError&) {
+    }
+}
+
+TIconSaveDialog::TIconSaveDialog(const TDib& source, const TIconOptions& options, const QString& initialName,
+                                 QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("IconDialog");
+    setWindowTitle("Salva come Icona");
+    Files = new QFileDialog(this, Qt::Widget);
+    Files->setOption(QFileDialog::DontUseNativeDialog);
+    Files->setAcceptMode(QFileDialog::AcceptSave);
+    Files->setNameFilters({"Icona (*.ico)", "Tutti i File (*)"});
+    Files->setDefaultSuffix("ico");
+    if (!initialName.isEmpty()) Files->selectFile(initialName);
+    Panel = new TIconForm(source, options, this);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(Files, 1);
+    layout->addWidget(Panel);
+    connect(Files, &QFileDialog::currentChanged, Panel, &TIconForm::ShowFile);
+    connect(Files, &QFileDialog::fileSelected, this, [this](const QString& name) {
+        FFileName = name;
+        accept();
+    });
+    connect(Files, &QFileDialog::rejected, this, &QDialog::reject);
+}
+
+}  // namespace pixmo

@@ -79,6 +79,11 @@ void TMainForm::Start() {
     FStarted = true;
     AfterConstruction();
     ToolWindow("MIShowPalette", true);
+    ToolWindow("MIShowAnimation", true);
+    // The animation tool has no window to work with while the settings are read: chosen
+    // there, it is made now.
+    if (Client()->ToolItem() == TToolItem::None && ToolItemByName(App().Settings().Mouse) == TToolItem::Animation)
+        Client()->SelectTool(TToolItem::Animation);
 }
 
 void TMainForm::Guard(const std::function<void()>& command) { ReportErrors(this, command); }

@@ -247,7 +247,7 @@ private:
     // The document's hourglass goes through BeginBusy/EndBusy (main_form_busy.cpp).
     void InstallBusyBracket();
     // main_form_windows.cpp: the tool windows of the Window menu, made on first use (the
-    // palette window at start-up).
+    // palette and animation windows at start-up).
     TDibForm* ToolWindow(const std::string& item, bool create);
     TDibForm* FOptionForm = nullptr;
     TDibForm* FPenForm = nullptr;
@@ -256,6 +256,7 @@ private:
     TDibForm* FPlaceForm = nullptr;
     TDibForm* FShiftForm = nullptr;
     TDibForm* FTextForm = nullptr;
+    TDibForm* FAnimationForm = nullptr;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

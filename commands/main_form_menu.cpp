@@ -172,7 +172,7 @@ void TMainForm::BuildMenus() {
     AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
     AddItem(show, "MIShowPlace", "&Navigatore", 0, [this] { ShowClick("MIShowPlace"); });
     AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
-    AddItem(show, "MIShowAnimation", "&Animazione", 0, nullptr);
+    AddItem(show, "MIShowAnimation", "&Animazione", 0, [this] { ShowClick("MIShowAnimation"); });
     AddItem(show, "MIShowText", "&Testo", 0, [this] { ShowClick("MIShowText"); });
     AddItem(show, "MIShowShift", "Muovi &Immagine", 0, [this] { ShowClick("MIShowShift"); });
     for (QAction* a : show->actions()) a->setCheckable(true);
@@ -246,7 +246,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
         for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPlace", "MIShowPalette",
-                                 "MIShowText", "MIShowShift"}) {
+                                 "MIShowAnimation", "MIShowText", "MIShowShift"}) {
             const TDibForm* form = ToolWindow(name, false);
             Item(name)->setChecked(form && form->isVisible());
         }

@@ -1,10 +1,11 @@
 // The Window menu: each item toggles its tool window, made the first time it is wanted; the
-// palette window is made at start-up and lives until the end.
+// palette and animation windows are made at start-up and live until the end.
 #include "commands/main_form.h"
 #include "palette/window/palette_form.h"
 #include "uikit/placement.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
+#include "windows/animation_form.h"
 #include "windows/option_form.h"
 #include "windows/pen_form.h"
 #include "windows/place_form.h"
@@ -43,15 +44,18 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
         if (!FTextForm && create) FTextForm = new TTextForm(App(), this);
         return FTextForm;
     }
+    if (item == "MIShowAnimation") {
+        if (!FAnimationForm && create) FAnimationForm = new TAnimationForm(App(), this);
+        return FAnimationForm;
+    }
     return nullptr;
 }
 
 void TMainForm::OpenToolWindowsAtStart() {
-    // Settings section and Window menu item, in the order the windows are reopened. FIXME:
-    // the animation window comes later.
+    // Settings section and Window menu item, in the order the windows are reopened.
     static const char* const kOrder[][2] = {
         {"PenForm", "MIShowPen"},     {"ToolForm", "MIShowToolBox"},    {"OptionForm", "MIShowOption"},
-        {"PlaceForm", "MIShowPlace"}, {"PaletteForm", "MIShowPalette"}, {"AnimationForm", ""},
+        {"PlaceForm", "MIShowPlace"}, {"PaletteForm", "MIShowPalette"}, {"AnimationForm", "MIShowAnimation"},
         {"TextForm", "MIShowText"},   {"ShiftForm", "MIShowShift"},
     };
     for (const auto& [section, item] : kOrder) {

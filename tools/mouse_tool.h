@@ -68,6 +68,9 @@ public:
     virtual void ReleasePointer() {}
     // The cursor picture by resource name ("CR_TDRAWDOT") becomes cursor id; "" forgets it.
     virtual void RegisterCursor(int /*id*/, const std::string& /*resourceName*/) {}
+    // Marks an image rectangle on screen without touching the image (the animation tool's
+    // frame); an empty rectangle takes the mark away.
+    virtual void ShowFrameRect(const TRect& /*rect*/) {}
 };
 
 class TMouseTool {

@@ -1,5 +1,6 @@
 #include "tools/tool_factory.h"
 
+#include "tools/animation_mouse.h"
 #include "tools/draw_tools.h"
 #include "tools/select_mice.h"
 #include "tools/temp_mice.h"
@@ -26,6 +27,12 @@ std::unique_ptr<TMouseTool> TPixmoToolFactory::CreateTool(TToolItem item, TToolH
         case TToolItem::SelectSurface: return TMouse::Make<TSelectSurfaceMouse>(FEnv, host);
         case TToolItem::SelectBorder: return TMouse::Make<TSelectBorderMouse>(FEnv, host);
         case TToolItem::SelectColors: return TMouse::Make<TSelectColorsMouse>(FEnv, host);
+        case TToolItem::Animation: {
+            if (!FAnimation) return nullptr;
+            auto tool = TMouse::Make<TAnimationMouse>(FEnv, host, *FAnimation);
+            tool->Start();
+            return tool;
+        }
         default: return nullptr;
     }
 }

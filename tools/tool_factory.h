@@ -5,10 +5,15 @@
 
 namespace pixmo {
 
+class TAnimationHost;
+
 class TPixmoToolFactory : public TToolFactory {
 public:
     explicit TPixmoToolFactory(TToolEnvironment env) : FEnv(env) {}
     TToolEnvironment& Env() { return FEnv; }
+    // The animation window while it exists; without one there is no animation tool.
+    void SetAnimationHost(TAnimationHost* host) { FAnimation = host; }
+    TAnimationHost* AnimationHost() const { return FAnimation; }
 
     // Null for an item whose tool this program does not have yet (the selection tools
     // come with their own classes).
@@ -17,6 +22,7 @@ public:
 
 private:
     TToolEnvironment FEnv;
+    TAnimationHost* FAnimation = nullptr;
 };
 
 }  // namespace pixmo

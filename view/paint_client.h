@@ -140,6 +140,9 @@ public:
     void ReleasePointer() override { EndDrag(); }
     // Our own cursor picture of that name (resources/cursors) for the id.
     void RegisterCursor(int id, const std::string& resourceName) override;
+    // Drawn over the picture on screen only, never into the back buffer.
+    void ShowFrameRect(const TRect& rect) override;
+    const TRect& FrameRect() const { return FFrameRect; }
 
     void Scrolled() override;
 
@@ -216,6 +219,7 @@ private:
     bool FRightButton = false;
     bool FOutlinePending = false;
     int FCursorId = kCursorArrow;
+    TRect FFrameRect;
     std::map<int, QCursor> FCursors;
     int FBusyDepth = 0;
     Qt::KeyboardModifiers FModifiers;

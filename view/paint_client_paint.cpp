@@ -74,7 +74,30 @@ void TPaintClient::PaintViewport(QPainter& painter, const QRect& rect) {
     for (const QRect& r : stale) RenderBackBuffer(r);
     FDirty -= rect;
     painter.drawImage(rect.topLeft(), FObjects->BackBuffer(), rect);
+    if (!FFrameRect.IsEmpty()) {
+        // White under black dashes shows on any picture.
+        const TRect c = ImageRectToClient(FFrameRect);
+        const QRect outline(c.Left, c.Top, c.Width() - 1, c.Height() - 1);
+        painter.setClipRect(rect);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(outline);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(outline);
+        painter.setClipping(false);
+    }
     if (!stale.isEmpty()) emit painted();
+}
+
+void TPaintClient::ShowFrameRect(const TRect& rect) {
+    if (rect == FFrameRect) return;
+    // Only the screen changes: the back buffer still holds the picture under both marks.
+    for (const TRect& r : {FFrameRect, rect}) {
+        if (r.IsEmpty()) continue;
+        const TRect c = ImageRectToClient(r);
+        viewport()->update(QRect(c.Left, c.Top, c.Width(), c.Height()).adjusted(-1, -1, 1, 1));
+    }
+    FFrameRect = rect;
 }
 
 void TPaintClient::RenderBackBuffer(const QRect& rect) {

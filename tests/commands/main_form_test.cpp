@@ -76,7 +76,7 @@ TEST_F(MainFormTest, MenuHoldsEveryItemInOrderWithLaterOnesDisabled) {
     EXPECT_EQ(form.Item("MIEditRedo")->shortcut(), QKeySequence("F4"));
     EXPECT_EQ(form.Item("MIScreenColor1")->shortcut(), QKeySequence("Alt+1"));
     EXPECT_EQ(form.Item("MISelectPenMode")->text(), QString::fromUtf8("Imposta Modalità Matita"));
-    EXPECT_FALSE(form.Item("MIShowAnimation")->isEnabled());
+    EXPECT_TRUE(form.Item("MIShowAnimation")->isEnabled());
     EXPECT_TRUE(form.Item("MIShowPalette")->isEnabled());
     EXPECT_TRUE(form.Item("MIZoomIn")->autoRepeat());
     EXPECT_FALSE(form.Item("MIFileNew")->autoRepeat());

@@ -1,0 +1,304 @@
+// The animation window: frames from the tool, playing and stepping, the view's pixels in
+// both modes, the zoom and its refusals, the settings, the frame limit's box.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "edit/edit_context.h"
+#include "image/clipboard.h"
+#include "support/test_support.h"
+#include "tools/animation_mouse.h"
+#include "uikit/dialog_hooks.h"
+#include "uikit/number_edit.h"
+#include "uikit/number_input_dialog.h"
+#include "view/app_context.h"
+#include "view/dib_to_qimage.h"
+#include "view/paint_client.h"
+#include "windows/animation_form.h"
+
+namespace pixmo::test {
+namespace {
+
+struct TAnimationFixture {
+    std::string Dir = MakeTempDir();
+    TAppContext App{Dir + "/pixmo3.ini", TParams{}, std::make_unique<TMemoryClipboard>()};
+    TPaintClient Client;
+    std::unique_ptr<TAnimationForm> Form;
+
+    TAnimationFixture() {
+        Client.SetContext(&App.Edit());
+        Client.SetToolFactory(&App.ToolFactory());
+        App.SetPaintClient(&Client);
+        Client.SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 16));
+        Client.SelectTool(TToolItem::DrawLine);
+        Form = std::make_unique<TAnimationForm>(App);
+    }
+    ~TAnimationFixture() {
+        Form.reset();
+        Client.SelectTool(TToolItem::None);
+        Client.SetContext(nullptr);
+        App.SetPaintClient(nullptr);
+    }
+    TMouseTool& Tool() { return *Client.Tool(); }
+    void Click(TPoint p) {
+        Tool().OnButtonDown(p);
+        Tool().OnButtonUp(p);
+    }
+    // The first frame dragged from a to b, then a click at each further point.
+    void Pick(TPoint a, TPoint b, std::initializer_list<TPoint> clicks = {}) {
+        Client.SelectTool(TToolItem::Animation);
+        Tool().OnButtonDown(a);
+        Tool().OnMove(b);
+        Tool().OnButtonUp(b);
+        for (TPoint p : clicks) Click(p);
+    }
+    std::string Label() const { return Form->LBFrame->text().toStdString(); }
+    QImage View() { return Form->Client->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QRgb Colour(int x, int y) { return PaletteRgb(*App.Edit().Dib())[App.Edit().Dib()->Pixel(x, y)]; }
+};
+
+TEST(AnimationForm, FramesFromTheToolPlayStepAndStop) {
+    TAnimationFixture f;
+    TAnimationForm& form = *f.Form;
+    EXPECT_EQ(f.Label(), " 0/ 0");
+    f.Pick({1, 1}, {2, 2}, {{5, 2}, {3, 1}});
+    EXPECT_TRUE(form.ToolActive());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.SBSelect->isChecked());
+    EXPECT_EQ(f.Label(), " 0/ 3");
+    EXPECT_EQ(form.FrameToDraw(), (TRect{2, 0, 4, 2}));  // the last picked
+
+    // The frame under the pointer is marked on the screen, not in the back buffer.
+    f.Client.resize(60, 30);
+    f.Client.show();
+    f.Tool().OnMove({5, 2});
+    EXPECT_EQ(f.Client.FrameRect(), (TRect{4, 1, 6, 3}));
+    const QImage screen = f.Client.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(screen.pixel(4, 1) == qRgb(0, 0, 0) || screen.pixel(4, 1) == qRgb(255, 255, 255));
+    EXPECT_EQ(f.Client.BackBuffer().pixel(4, 1), f.Colour(4, 1));
+
+    // Inizio takes the frames, the edit view gets its tool back, the timer runs.
+    QTest::mouseClick(form.SBStart, Qt::LeftButton);
+    EXPECT_FALSE(form.ToolActive());
+    EXPECT_EQ(f.Client.ToolItem(), TToolItem::DrawLine);
+    EXPECT_TRUE(f.Client.FrameRect().IsEmpty());
+    EXPECT_FALSE(form.SBSelect->isChecked());
+    ASSERT_EQ(form.Frames().Count(), 3);
+    EXPECT_EQ(form.Frames()[0], (TRect{1, 1, 3, 3}));
+    EXPECT_EQ(form.Frames()[1], (TRect{4, 1, 6, 3}));
+    EXPECT_TRUE(form.Playing());
+    EXPECT_TRUE(form.SBStart->isChecked());
+    EXPECT_EQ(f.Label(), " 1/ 3");
+    form.TimerTimer();
+    form.TimerTimer();
+    EXPECT_EQ(f.Label(), " 3/ 3");
+    form.TimerTimer();  // past the count: back to the first
+    EXPECT_EQ(form.Current(), 1);
+
+    // A left click in the view stops and steps; a right click plays, another stops.
+    QTest::mouseClick(form.Client->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(form.Playing());
+    EXPECT_FALSE(form.SBStart->isChecked());
+    EXPECT_EQ(f.Label(), " 2/ 3");
+    QTest::mouseClick(form.Client->viewport(), Qt::RightButton);
+    EXPECT_TRUE(form.Playing());
+    QTest::mouseClick(form.Client->viewport(), Qt::RightButton);
+    EXPECT_FALSE(form.Playing());
+
+    // The tool chosen and left without a pick keeps the frames; a new pick replaces them.
+    QTest::mouseClick(form.SBSelect, Qt::LeftButton);
+    EXPECT_EQ(f.Client.ToolItem(), TToolItem::Animation);
+    EXPECT_EQ(f.Label(), " 0/ 0");
+    QTest::mouseClick(form.SBStop, Qt::LeftButton);
+    EXPECT_EQ(f.Client.ToolItem(), TToolItem::DrawLine);
+    EXPECT_EQ(form.Frames().Count(), 3);
+    EXPECT_EQ(f.Label(), " 1/ 3");
+    f.Pick({0, 0}, {0, 0});
+    QTest::mouseClick(form.Client->viewport(), Qt::LeftButton);  // takes them, shows the first
+    ASSERT_EQ(form.Frames().Count(), 1);
+    EXPECT_EQ(form.Frames()[0], (TRect{0, 0, 1, 1}));
+    EXPECT_EQ(f.Label(), " 1/ 1");
+
+    // Hiding ends the tool; a new image stops and forgets.
+    f.Pick({1, 1}, {1, 1});
+    form.hide();
+    EXPECT_FALSE(form.ToolActive());
+    EXPECT_EQ(form.Frames()[0], (TRect{1, 1, 2, 2}));
+    form.SBStartClick();
+    form.HandleMessage(TNotice::NewImage);
+    EXPECT_FALSE(form.Playing());
+    EXPECT_EQ(form.Frames().Count(), 0);
+    EXPECT_EQ(f.Label(), " 0/ 0");
+}
+
+TEST(AnimationForm, ViewCentresOrTilesTheZoomedFrame) {
+    TAnimationFixture f;
+    TAnimationForm& form = *f.Form;
+    f.App.Edit().SetColor2Index(5);
+    f.Pick({1, 1}, {3, 2});  // "123" over "456"
+    form.SBStopClick();
+    form.resize(101, 87);
+    form.show();
+    QApplication::processEvents();
+    form.SetZoom(2);
+
+    // Centred: the 6 x 4 picture in the middle, the secondary colour around it.
+    QImage view = f.View();
+    const int w = view.width(), h = view.height();
+    ASSERT_GT(w, 20);
+    ASSERT_GT(h, 20);
+    const int left = (w - 6) / 2, top = (h - 4) / 2;
+    const QRgb background = PaletteRgb(*f.App.Edit().Dib())[5];
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool inside = x >= left && x < left + 6 && y >= top && y < top + 4;
+            const QRgb want = inside ? f.Colour(1 + (x - left) / 2, 1 + (y - top) / 2) : background;
+            ASSERT_EQ(view.pixel(x, y), want) << x << "," << y;
+        }
+
+    // Tiled: the doubled frame repeated from the top-left over every pixel of the view.
+    QTest::mouseClick(form.SBTile, Qt::LeftButton);
+    ASSERT_TRUE(form.Tile());
+    view = f.View();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) ASSERT_EQ(view.pixel(x, y), f.Colour(1 + x % 6 / 2, 1 + y % 4 / 2)) << x << "," << y;
+    EXPECT_TRUE(form.Client->HasTileBitmap());
+    form.hide();
+    EXPECT_FALSE(form.Client->HasTileBitmap());
+}
+
+TEST(AnimationForm, ZoomIntervalAndSettings) {
+    TAnimationFixture f;
+    TAnimationForm& form = *f.Form;
+    EXPECT_EQ(form.Zoom(), 1);
+    EXPECT_EQ(form.Timer->interval(), 500);
+    for (int bad : {0, 41}) {
+        try {
+            form.SetZoom(bad);
+            ADD_FAILURE() << bad;
+        } catch (const std::exception& e) {
+            EXPECT_EQ(std::string(e.what()), "Valore d'Ingrandimento non valido: " + std::to_string(bad));
+        }
+    }
+    form.MIZoomItems[2]->trigger();
+    EXPECT_EQ(form.Zoom(), 3);
+    form.PopupMenuPopup();
+    EXPECT_TRUE(form.MIZoomItems[2]->isChecked());
+    EXPECT_FALSE(form.MIZoomItems[0]->isChecked());
+    EXPECT_FALSE(form.MISaveAvi->isEnabled());  // fewer than two frames
+    f.Pick({1, 1}, {1, 1}, {{4, 2}});
+    form.PopupMenuPopup();
+    EXPECT_FALSE(form.MISaveAvi->isEnabled());  // still picking
+    form.SBStopClick();
+    form.PopupMenuPopup();
+    EXPECT_TRUE(form.MISaveAvi->isEnabled());
+
+    // "Ritardo" refuses 0 and 5001 and takes 250.
+    int asked = 0;
+    auto previous = TNumberInputDialog::SetHook([&](TNumberInputDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "更新間隔(ﾐﾘ秒) ");
+        dialog.Edit()->setText("0");
+        EXPECT_FALSE(dialog.Edit()->IsValid());
+        dialog.Edit()->setText("5001");
+        EXPECT_FALSE(dialog.Edit()->IsValid());
+        dialog.Edit()->setText("250");
+        ++asked;
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    });
+    form.MIDelay->trigger();
+    TNumberInputDialog::SetHook(previous);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(form.Timer->interval(), 250);
+    QTest::mouseClick(form.SBTile, Qt::LeftButton);
+
+    // Written when the window goes, read back by the next one; stored values out of range
+    // are brought inside.
+    f.Form.reset();
+    f.Form = std::make_unique<TAnimationForm>(f.App);
+    EXPECT_EQ(f.Form->Timer->interval(), 250);
+    EXPECT_TRUE(f.Form->Tile());
+    EXPECT_EQ(f.Form->Zoom(), 3);
+    f.Form.reset();
+    {
+        TSectionScope scope(f.App.Ini(), "AnimationForm");
+        f.App.Ini().WriteInteger("Zoom", 99);
+        f.App.Ini().WriteInteger("Interval", -5);
+    }
+    f.Form = std::make_unique<TAnimationForm>(f.App);
+    EXPECT_EQ(f.Form->Zoom(), 40);
+    EXPECT_EQ(f.Form->Timer->interval(), 1);
+}
+
+TEST(AnimationForm, TheHundredthFrameIsRefusedWithABox) {
+    TAnimationFixture f;
+    std::vector<TMessageRequest> boxes;
+    TMessageHookScope hook([&](const TMessageRequest& r) {
+        boxes.push_back(r);
+        return TMsgResult::Ok;
+    });
+    f.Pick({0, 0}, {0, 0});
+    for (int i = 1; i < kMaxAnimationFrames; ++i) f.Click({i % 8, i % 4});
+    QApplication::processEvents();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(f.Label(), " 0/99");
+    f.Click({3, 3});
+    f.Click({2, 2});
+    QApplication::processEvents();
+    EXPECT_EQ(f.Label(), " 0/99");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text.toStdString(), kMsgTooManyFrames);
+    f.Form->SBStopClick();
+    EXPECT_EQ(f.Form->Frames().Count(), 99);
+}
+
+}  // namespace
+}  // namespace pixmo::test
+
+namespace pixmo::test {
+namespace {
+
+// The frames go out in their order at the timer's interval; a file that cannot be made
+// gives an error box.
+TEST(AnimationForm, SaveAsAviWritesTheFramesAtTheInterval) {
+    TAnimationFixture f;
+    f.Client.SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 256));
+    f.Form->HandleMessage(TNotice::NewImage);
+    f.Pick({1, 1}, {3, 2}, {{5, 2}});
+    f.Form->SBStopClick();
+    f.Form->Timer->setInterval(250);
+    std::vector<TMessageRequest> boxes;
+    TMessageHookScope boxHook([&](const TMessageRequest& r) {
+        boxes.push_back(r);
+        return TMsgResult::Ok;
+    });
+    std::vector<QString> answers{QString::fromStdString(f.Dir + "/walk"),
+                                 QString::fromStdString(f.Dir + "/missing/walk.avi")};
+    TFileHookScope fileHook([&](const TFileRequest& r) -> std::optional<QString> {
+        EXPECT_TRUE(r.Save);
+        QString a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    });
+    f.Form->MISaveAviClick();
+    EXPECT_TRUE(boxes.empty());
+    const std::vector<uint8_t> b = ReadFileBytes(f.Dir + "/walk.avi");
+    const std::string text(b.begin(), b.end());
+    const size_t strh = text.find("strh");
+    ASSERT_NE(strh, std::string::npos);
+    EXPECT_EQ(b[strh + 8 + 20] | b[strh + 8 + 21] << 8, 250);  // scale: the interval
+    const size_t first = text.find("00db", text.find("movi"));
+    const size_t second = text.find("00db", first + 4);
+    ASSERT_NE(second, std::string::npos);
+    // Frame 2 ("abc" over "def"), rows bottom-up, each padded to four bytes.
+    EXPECT_EQ(std::vector<uint8_t>(b.begin() + static_cast<long>(second) + 8, b.begin() + static_cast<long>(second) + 16),
+              (std::vector<uint8_t>{13, 14, 15, 0, 10, 11, 12, 0}));
+
+    f.Form->MISaveAviClick();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Kind, TMsgKind::Error);
+}
+
+}  // namespace
+}  // namespace pixmo::test

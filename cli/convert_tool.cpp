@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <ostream>
 
@@ -85,6 +86,20 @@ std::optional<TTransformArgs> ParseTransform(const std::vector<std::string>& arg
 
 void ReportFailure(std::ostream& err, const std::string& fileName, const std::string& message);
 
+// Runs one conversion: 0 when done, 1 with the failure reported against `current`, the file
+// being read or written when it failed.
+int Reported(std::ostream& err, const std::string& current, const std::function<void()>& work) {
+    try {
+        work();
+        return 0;
+    } catch (const EAbort&) {
+        ReportFailure(err, current, "");
+    } catch (const std::exception& e) {
+        ReportFailure(err, current, e.what());
+    }
+    return 1;
+}
+
 // --cells W H [--delay MS] IN OUT.
 struct TCellArgs {
     int Width = 0, Height = 0, Delay = kDefaultDelay;
@@ -131,22 +146,13 @@ int RunCells(const TCellArgs& c, std::ostream& err) {
         return 1;
     }
     std::string current = c.In;
-    try {
+    return Reported(err, current, [&] {
         const auto image = TDib::CreateFromFile(c.In);
         const std::vector<TRect> cells = CutCells(*image, c.Width, c.Height);
-        if (cells.empty()) {
-            err << kMsgNoCell << '\n';
-            return 1;
-        }
+        if (cells.empty()) RaiseError(kMsgNoCell);
         current = c.Out;
         WriteAnimation(*image, cells, c.Delay, c.Out);
-        return 0;
-    } catch (const EAbort&) {
-        ReportFailure(err, current, "");
-    } catch (const std::exception& e) {
-        ReportFailure(err, current, e.what());
-    }
-    return 1;
+    });
 }
 
 // --palette PAL IN OUT: IN drawn onto PAL's colour table, as the colour-count panel does.
@@ -155,7 +161,7 @@ int RunPalette(const std::vector<std::string>& args, std::ostream& err) {
     const std::string& in = args[2];
     const std::string& outName = args[3];
     std::string current = paletteName;
-    try {
+    return Reported(err, current, [&] {
         const auto palette = TDib::CreateFromFile(paletteName);
         if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(palette->BitCount()));
         current = in;
@@ -163,13 +169,7 @@ int RunPalette(const std::vector<std::string>& args, std::ostream& err) {
         const auto result = TDib::CreateOnPalette(*image, *palette);
         current = outName;
         result->SaveToFile(outName);
-        return 0;
-    } catch (const EAbort&) {
-        ReportFailure(err, current, "");
-    } catch (const std::exception& e) {
-        ReportFailure(err, current, e.what());
-    }
-    return 1;
+    });
 }
 
 // The whole image as the piece, as the commands take it with nothing selected; the
@@ -208,18 +208,12 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
             return 1;
         }
         std::string current = transform->In;
-        try {
+        return Reported(err, current, [&] {
             const auto image = TDib::CreateFromFilePaletted(transform->In);
             const auto result = Transform(*image, *transform);
             current = transform->Out;
             result->SaveToFile(transform->Out);
-            return 0;
-        } catch (const EAbort&) {
-            ReportFailure(err, current, "");
-        } catch (const std::exception& e) {
-            ReportFailure(err, current, e.what());
-        }
-        return 1;
+        });
     }
     const bool info = args.size() == 2 && args[0] == "--info";
     const bool convert = args.size() == 2 && !info && !args[0].starts_with("-") && !args[1].starts_with("-");
@@ -229,22 +223,16 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const std::string& in = args[info ? 1 : 0];
     std::string current = in;
-    try {
+    return Reported(err, current, [&] {
         auto image = TDib::CreateFromFile(in);
         if (info) {
             out << image->Width() << 'x' << image->Height() << ' ' << int{image->BitCount()} << ' '
                 << image->Colors() << '\n';
-            return 0;
+            return;
         }
         current = args[1];
         image->SaveToFile(args[1]);
-        return 0;
-    } catch (const EAbort&) {
-        ReportFailure(err, current, "");
-    } catch (const std::exception& e) {
-        ReportFailure(err, current, e.what());
-    }
-    return 1;
+    });
 }
 
 }  // namespace pixmo

@@ -59,6 +59,12 @@ std::unique_ptr<TDib> StandardPicture() {
     return image;
 }
 
+// One pixel as the dump scripts print it: "r g b 255".
+std::string OpaqueText(TColorRef c) {
+    return std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " + std::to_string(GetBValue(c)) +
+           " 255\n";
+}
+
 // "r g b a" per pixel, row by row, as the picture's colours and the icon's rule say.
 std::string ExpectedIconPixels(const TDib& image) {
     std::string text;
@@ -66,9 +72,7 @@ std::string ExpectedIconPixels(const TDib& image) {
         for (int x = 0; x < 32; ++x) {
             const int index = image.Pixel(x, y);
             const TColorRef c = image.GetColor(index);
-            text += index == 1 ? "0 0 0 0\n"
-                               : std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " +
-                                     std::to_string(GetBValue(c)) + " 255\n";
+            text += index == 1 ? "0 0 0 0\n" : OpaqueText(c);
         }
     return text;
 }
@@ -84,7 +88,9 @@ TEST_F(Oracle, PilAndImageMagickReadOurIconsAndWeReadTheirs) {
                              "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
     std::ofstream(Path("dump.py")) << dump;
     EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path("a.ico") + "'"), ExpectedIconPixels(*image));
-    if (Has("convert")) EXPECT_EQ(Shell("convert '" + Path("a.ico") + "' -format %wx%h info:"), "32x32");
+    if (Has("convert")) {
+        EXPECT_EQ(Shell("convert '" + Path("a.ico") + "' -format %wx%h info:"), "32x32");
+    }
 
     // Theirs: PIL's PNG and bitmap icons, ImageMagick's 32-bit one; the pixels come back.
     std::ofstream(Path("write.py")) << "from PIL import Image\nimport sys\nim = Image.open(sys.argv[1])\n"
@@ -160,9 +166,7 @@ std::string ExpectedPlay(const TDib& sheet, const std::vector<TRect>& cells, con
             for (int x = cell.Left; x < cell.Right; ++x) {
                 const int index = sheet.Pixel(x, y);
                 const TColorRef c = sheet.GetColor(index);
-                text += index == transparent ? "0 0 0 0\n"
-                                             : std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " +
-                                                   std::to_string(GetBValue(c)) + " 255\n";
+                text += index == transparent ? "0 0 0 0\n" : OpaqueText(c);
             }
     }
     return text;
@@ -200,9 +204,7 @@ TEST_F(Oracle, PilPlaysOurGifAndApngWithOurFramesDelaysLoopAndTransparency) {
     for (int y = 0; y < 4; ++y)
         for (const TRect& cell : cells)
             for (int x = cell.Left; x < cell.Right; ++x) {
-                const TColorRef c = sheet->GetColor(sheet->Pixel(x, y + cell.Top));
-                strip += std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " +
-                         std::to_string(GetBValue(c)) + " 255\n";
+                strip += OpaqueText(sheet->GetColor(sheet->Pixel(x, y + cell.Top)));
             }
     EXPECT_EQ(Shell(python + " '" + Path("play.py") + "' '" + Path("a.strip.png") + "'"), strip);
 }

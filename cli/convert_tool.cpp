@@ -1,14 +1,15 @@
 #include "cli/convert_tool.h"
 
-#include <cctype>
+#include <algorithm>
 #include <charconv>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <ostream>
 
 #include "edit/pixel_ops.h"
 #include "edit/transform.h"
-#include "formats/avi_stream.h"
+#include "formats/animation_file.h"
 #include "image/dib.h"
 #include "image/file_format.h"
 #include "image/errors.h"
@@ -20,7 +21,8 @@ constexpr const char* kUsage =
     "Uso: pixmo3-convert IN OUT\n"
     "       pixmo3-convert --stretch W H [--smooth] IN OUT\n"
     "       pixmo3-convert --rotate DEG [--smooth] IN OUT\n"
-    "       pixmo3-convert --cells W H [--delay MS] IN OUT.avi\n"
+    "       pixmo3-convert --palette PAL IN OUT\n"
+    "       pixmo3-convert --cells W H [--delay MS] IN OUT\n"
     "       pixmo3-convert --info IN\n"
     "       pixmo3-convert --help\n"
     "\n"
@@ -28,15 +30,23 @@ constexpr const char* kUsage =
     "--stretch porta l'immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),\n"
     "gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza.\n"
     "OUT \".ico\" scrive un'icona 32 x 32 a 16 colori, trasparente il colore 1.\n"
+    "OUT \".gpl\", \".pal\", \".hex\" o \".act\" scrive la tavolozza dell'immagine.\n"
     "--cells taglia IN in celle W x H, da sinistra a destra e dall'alto in basso, e le scrive\n"
-    "come fotogrammi di un video AVI, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso).\n"
+    "come fotogrammi di un'animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):\n"
+    "OUT \".avi\" un video AVI, \".gif\" una GIF animata, \".strip.png\" i fotogrammi affiancati\n"
+    "in un solo PNG, ogni altro \".png\" un PNG animato (APNG).\n"
+    "--palette porta IN sui colori di PAL (\".gpl\", \".pal\", \".hex\", \".act\" o un'immagine):\n"
+    "i colori presenti restano, gli altri prendono il colore più vicino.\n"
     "--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).\n";
 
 constexpr const char* kMsgAngleRange = "pixmo3-convert: l'angolo deve essere tra -360 e 360";
 constexpr const char* kMsgDelayRange = "pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms";
 constexpr const char* kMsgNoCell = "pixmo3-convert: l'immagine non contiene nessuna cella intera";
-constexpr const char* kMsgAnimationType = "pixmo3-convert: le animazioni si scrivono solo in file \".avi\"";
+constexpr const char* kMsgAnimationType =
+    "pixmo3-convert: le animazioni si scrivono in file \".avi\", \".gif\", \".png\" o \".strip.png\"";
 constexpr int kDefaultDelay = 500;
+
+bool StartsWithDash(const std::string& arg) { return arg.starts_with("-"); }
 
 // A whole decimal integer, nothing else.
 std::optional<int> ParseInt(const std::string& text) {
@@ -77,6 +87,20 @@ std::optional<TTransformArgs> ParseTransform(const std::vector<std::string>& arg
 
 void ReportFailure(std::ostream& err, const std::string& fileName, const std::string& message);
 
+// Runs one conversion: 0 when done, 1 with the failure reported against `current`, the file
+// being read or written when it failed.
+int Reported(std::ostream& err, const std::string& current, const std::function<void()>& work) {
+    try {
+        work();
+        return 0;
+    } catch (const EAbort&) {
+        ReportFailure(err, current, "");
+    } catch (const std::exception& e) {
+        ReportFailure(err, current, e.what());
+    }
+    return 1;
+}
+
 // --cells W H [--delay MS] IN OUT.
 struct TCellArgs {
     int Width = 0, Height = 0, Delay = kDefaultDelay;
@@ -113,39 +137,40 @@ std::vector<TRect> CutCells(const TDib& image, int width, int height) {
     return cells;
 }
 
-bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
-    if (text.size() < suffix.size()) return false;
-    for (size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[text.size() - suffix.size() + i])) != suffix[i]) return false;
-    return true;
-}
-
 int RunCells(const TCellArgs& c, std::ostream& err) {
     if (c.Delay < 1 || c.Delay > 5000) {
         err << kMsgDelayRange << '\n';
         return 1;
     }
-    if (!EndsWithNoCase(c.Out, ".avi")) {
+    if (!AnimationFormForName(c.Out)) {
         err << kMsgAnimationType << '\n';
         return 1;
     }
     std::string current = c.In;
-    try {
+    return Reported(err, current, [&] {
         const auto image = OpenImageFile(c.In);
         const std::vector<TRect> cells = CutCells(*image, c.Width, c.Height);
-        if (cells.empty()) {
-            err << kMsgNoCell << '\n';
-            return 1;
-        }
+        if (cells.empty()) RaiseError(kMsgNoCell);
         current = c.Out;
-        WriteAnimationAvi(*image, cells, c.Delay, c.Out);
-        return 0;
-    } catch (const EAbort&) {
-        ReportFailure(err, current, "");
-    } catch (const std::exception& e) {
-        ReportFailure(err, current, e.what());
-    }
-    return 1;
+        WriteAnimation(*image, cells, c.Delay, c.Out);
+    });
+}
+
+// --palette PAL IN OUT: IN drawn onto PAL's colour table, as the colour-count panel does.
+int RunPalette(const std::vector<std::string>& args, std::ostream& err) {
+    const std::string& paletteName = args[1];
+    const std::string& in = args[2];
+    const std::string& outName = args[3];
+    std::string current = paletteName;
+    return Reported(err, current, [&] {
+        const auto palette = TDib::CreateFromFile(paletteName);
+        if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(palette->BitCount()));
+        current = in;
+        const auto image = TDib::CreateFromFile(in);
+        const auto result = TDib::CreateOnPalette(*image, *palette);
+        current = outName;
+        result->SaveToFile(outName);
+    });
 }
 
 // The whole image as the piece, as the commands take it with nothing selected; the
@@ -176,25 +201,21 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 0;
     }
     if (const auto cells = ParseCells(args)) return RunCells(*cells, err);
+    if (args.size() == 4 && args[0] == "--palette" && std::none_of(args.begin() + 1, args.end(), StartsWithDash))
+        return RunPalette(args, err);
     if (const auto transform = ParseTransform(args)) {
         if (transform->Rotate && (transform->A < -360 || transform->A > 360)) {
             err << kMsgAngleRange << '\n';
             return 1;
         }
         std::string current = transform->In;
-        try {
+        return Reported(err, current, [&] {
             const auto image = OpenImageFile(transform->In);
             if (image->IsTrueColor()) RaiseError(DepthRefusedMessage(image->BitCount()));
             const auto result = Transform(*image, *transform);
             current = transform->Out;
             result->SaveToFile(transform->Out);
-            return 0;
-        } catch (const EAbort&) {
-            ReportFailure(err, current, "");
-        } catch (const std::exception& e) {
-            ReportFailure(err, current, e.what());
-        }
-        return 1;
+        });
     }
     const bool info = args.size() == 2 && args[0] == "--info";
     const bool convert = args.size() == 2 && !info && !args[0].starts_with("-") && !args[1].starts_with("-");
@@ -204,23 +225,17 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const std::string& in = args[info ? 1 : 0];
     std::string current = in;
-    try {
+    return Reported(err, current, [&] {
         // --info tells what the file holds; a conversion takes it as the editor opens it.
         auto image = info ? TDib::CreateFromFile(in) : OpenImageFile(in);
         if (info) {
             out << image->Width() << 'x' << image->Height() << ' ' << int{image->BitCount()} << ' '
                 << image->Colors() << '\n';
-            return 0;
+            return;
         }
         current = args[1];
         image->SaveToFile(args[1]);
-        return 0;
-    } catch (const EAbort&) {
-        ReportFailure(err, current, "");
-    } catch (const std::exception& e) {
-        ReportFailure(err, current, e.what());
-    }
-    return 1;
+    });
 }
 
 }  // namespace pixmo

@@ -1,11 +1,14 @@
 #include "formats/install_formats.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "formats/icon_file.h"
 #include "formats/kpngle.h"
+#include "formats/palette_file.h"
 #include "formats/png_chunks.h"
 #include "image/dib.h"
+#include "image/errors.h"
 #include "image/file_format.h"
 #include "image/file_io.h"
 #include "image/palette_reduce.h"
@@ -53,11 +56,31 @@ bool IsIconHead(std::span<const uint8_t> head) {
     return head.size() >= 4 && head[0] == 0 && head[1] == 0 && head[2] == 1 && head[3] == 0;
 }
 
+// A palette file opens as one row of its colours, so every palette source takes it.
+std::unique_ptr<TDib> LoadPaletteFile(TByteSource& source, const std::string& fileName) {
+    return CreatePaletteDib(ReadPaletteSource(source, fileName));
+}
+
+void SavePaletteOfImage(const TDib& image, const std::string& fileName) {
+    if (image.IsTrueColor()) RaiseError(DepthRefusedMessage(image.BitCount()));
+    WritePaletteFile(image.UsedColorTable(), fileName);
+}
+
+bool IsPaletteHead(std::span<const uint8_t> head) {
+    auto starts = [&](std::string_view text) {
+        return head.size() >= text.size() && std::equal(text.begin(), text.end(), head.begin());
+    };
+    return starts("GIMP Palette") || starts("JASC-PAL") ||
+           (starts("RIFF") && head.size() >= 12 && std::string_view(reinterpret_cast<const char*>(&head[8]), 4) == "PAL ");
+}
+
 }  // namespace
 
 void InstallFormats() {
     RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile, &OpenPngFile});
     RegisterFormat(TFileFormat{"ICO", {".ico"}, &IsIconHead, &LoadIconFile, &SaveIconWithOptions});
+    RegisterFormat(TFileFormat{"Palette", {".gpl", ".pal", ".hex", ".act"}, &IsPaletteHead, &LoadPaletteFile,
+                               &SavePaletteOfImage});
 }
 
 }  // namespace pixmo

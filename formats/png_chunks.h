@@ -2,6 +2,8 @@
 // What the PNG reader and writer share: the signature, chunk types and buffer sizes.
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace pixmo {
 
@@ -32,5 +34,10 @@ inline void WriteBE32(uint8_t* p, uint32_t v) {
     p[2] = static_cast<uint8_t>(v >> 8);
     p[3] = static_cast<uint8_t>(v);
 }
+
+// The CRC a chunk ends with, taken over its type and data.
+uint32_t PngChunkCrc(uint32_t type, const uint8_t* data, size_t length);
+// Appends one whole chunk: length, type, data, CRC.
+void AppendPngChunk(std::vector<uint8_t>& out, uint32_t type, std::span<const uint8_t> data);
 
 }  // namespace pixmo

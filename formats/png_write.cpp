@@ -50,9 +50,7 @@ void WriteChunk(TPngWriteState& s, uint32_t type, const uint8_t* data, size_t le
     WriteBE32(head, static_cast<uint32_t>(length));
     WriteBE32(head + 4, type);
     std::memcpy(s.ChunkType, head + 4, 4);
-    s.Crc = static_cast<uint32_t>(crc32(0L, Z_NULL, 0));
-    s.Crc = static_cast<uint32_t>(crc32(s.Crc, s.ChunkType, 4));
-    if (length) s.Crc = static_cast<uint32_t>(crc32(s.Crc, data, static_cast<uInt>(length)));
+    s.Crc = PngChunkCrc(type, data, length);
     uint8_t crc[4];
     WriteBE32(crc, s.Crc);
     s.Stream->WriteBuffer(head, 8);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "formats/install_formats.h"
 #include "image/bitmap_header.h"
 #include "image/byte_order.h"
 #include "image/dib.h"
@@ -28,7 +29,10 @@ std::string Slurp(const std::string& path) {
 
 class Convert : public ::testing::Test {
 protected:
-    void SetUp() override { dir = test::MakeTempDir(); }
+    void SetUp() override {
+        InstallFormats();
+        dir = test::MakeTempDir();
+    }
     void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return dir + "/" + name; }
 
@@ -221,6 +225,51 @@ TEST_F(Convert, TransformFailuresReportAndWriteNothing) {
         EXPECT_EQ(Run(bad), 2);
         EXPECT_NE(err.find("pixmo3-convert --rotate DEG [--smooth] IN OUT"), std::string::npos);
     }
+}
+
+TEST_F(Convert, PaletteMapsExactColoursAndTakesTheNearestForTheRest) {
+    // Red twice in the palette: an exact colour goes to the lower entry.
+    std::ofstream(Path("p.gpl")) << "GIMP Palette\nName: test\n# red twice\n"
+                                    "0 0 0\tblack\n255 255 255 white\n255 0 0 red\n0 0 255 blue\n255 0 0 red\n";
+    auto image = test::FromGrid({"0123", "3210"}, 16);
+    image->SetColor(0, RGB(255, 0, 0));   // exact: 2
+    image->SetColor(1, RGB(250, 10, 5));  // near red: 2
+    image->SetColor(2, RGB(0, 0, 0));     // exact: 0
+    image->SetColor(3, RGB(20, 20, 240)); // near blue: 3
+    image->SaveToFile(Path("in.bmp"));
+    ASSERT_EQ(Run({"--palette", Path("p.gpl"), Path("in.bmp"), Path("out.bmp")}), 0) << err;
+    auto mapped = TDib::CreateFromFile(Path("out.bmp"));
+    EXPECT_EQ(mapped->Colors(), 5);
+    EXPECT_EQ(test::ToGrid(*mapped), (std::vector<std::string>{"22.3", "3.22"}));
+    EXPECT_EQ(mapped->GetColor(4), RGB(255, 0, 0));
+
+    // An image is a palette source too, and a palette file can be written from an image.
+    ASSERT_EQ(Run({Path("out.bmp"), Path("back.hex")}), 0) << err;
+    EXPECT_EQ(Slurp(Path("back.hex")), "000000\nffffff\nff0000\n0000ff\nff0000\n");
+    ASSERT_EQ(Run({"--palette", Path("out.bmp"), Path("in.bmp"), Path("again.png")}), 0) << err;
+    EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(Path("again.png"))), test::ToGrid(*mapped));
+
+    // Refusals: a bad palette file, a palette of no colours, wrong arguments.
+    std::ofstream(Path("bad.hex")) << "ff0000\nnot a colour\n";
+    EXPECT_EQ(Run({"--palette", Path("bad.hex"), Path("in.bmp"), Path("x.bmp")}), 1);
+    EXPECT_EQ(err, "File di palette non valido: " + Path("bad.hex") + ": riga 2: colore non valido (RRGGBB)\n");
+    TTrueDib::Create(2, 2)->SaveToFile(Path("rgb.bmp"));
+    EXPECT_EQ(Run({"--palette", Path("rgb.bmp"), Path("in.bmp"), Path("x.bmp")}), 1);
+    EXPECT_NE(err.find("doesn't cope with a picture."), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("x.bmp")));
+    EXPECT_EQ(Run({"--palette", Path("p.gpl"), Path("in.bmp")}), 2);
+}
+
+TEST_F(Convert, CellsWriteTheAnimationFormTheNameAsks) {
+    test::FromGrid({"012345678", "9abcdef.#"}, 16)->SaveToFile(Path("sheet.bmp"));
+    for (const char* name : {"a.avi", "a.gif", "a.png", "a.strip.png"}) {
+        EXPECT_EQ(Run({"--cells", "3", "2", "--delay", "40", Path("sheet.bmp"), Path(name)}), 0) << name << err;
+        EXPECT_EQ(err, "");
+    }
+    EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(Path("a.strip.png"))), test::ToGrid(*TDib::CreateFromFile(Path("sheet.bmp"))));
+    EXPECT_EQ(Run({"--cells", "3", "2", Path("sheet.bmp"), Path("a.mng")}), 1);
+    EXPECT_EQ(err, "pixmo3-convert: le animazioni si scrivono in file \".avi\", \".gif\", \".png\" o \".strip.png\"\n");
+    EXPECT_FALSE(fs::exists(Path("a.mng")));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Icons and AVI files of the converter checked by other programs: PIL and ImageMagick read
+// Icons and animations of the converter checked by other programs: PIL and ImageMagick read
 // our icons with the same pixels and transparency and we read theirs; ffprobe and ffmpeg
-// play our AVI with exactly the cells' pixels. Skipped where those tools are not installed.
+// play our AVI, PIL our GIF, APNG and strip, with exactly the cells' pixels. Skipped where
+// those tools are not installed.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "formats/animation_file.h"
 #include "formats/icon_file.h"
 #include "image/dib.h"
 #include "support/test_support.h"
@@ -57,6 +59,12 @@ std::unique_ptr<TDib> StandardPicture() {
     return image;
 }
 
+// One pixel as the dump scripts print it: "r g b 255".
+std::string OpaqueText(TColorRef c) {
+    return std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " + std::to_string(GetBValue(c)) +
+           " 255\n";
+}
+
 // "r g b a" per pixel, row by row, as the picture's colours and the icon's rule say.
 std::string ExpectedIconPixels(const TDib& image) {
     std::string text;
@@ -64,9 +72,7 @@ std::string ExpectedIconPixels(const TDib& image) {
         for (int x = 0; x < 32; ++x) {
             const int index = image.Pixel(x, y);
             const TColorRef c = image.GetColor(index);
-            text += index == 1 ? "0 0 0 0\n"
-                               : std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " +
-                                     std::to_string(GetBValue(c)) + " 255\n";
+            text += index == 1 ? "0 0 0 0\n" : OpaqueText(c);
         }
     return text;
 }
@@ -82,7 +88,9 @@ TEST_F(Oracle, PilAndImageMagickReadOurIconsAndWeReadTheirs) {
                              "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
     std::ofstream(Path("dump.py")) << dump;
     EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path("a.ico") + "'"), ExpectedIconPixels(*image));
-    if (Has("convert")) EXPECT_EQ(Shell("convert '" + Path("a.ico") + "' -format %wx%h info:"), "32x32");
+    if (Has("convert")) {
+        EXPECT_EQ(Shell("convert '" + Path("a.ico") + "' -format %wx%h info:"), "32x32");
+    }
 
     // Theirs: PIL's PNG and bitmap icons, ImageMagick's 32-bit one; the pixels come back.
     std::ofstream(Path("write.py")) << "from PIL import Image\nimport sys\nim = Image.open(sys.argv[1])\n"
@@ -135,6 +143,70 @@ TEST_F(Oracle, FfmpegPlaysOurAviWithTheCellsPixels) {
                 }
         EXPECT_EQ(test::ReadFileBytes(raw), want) << colors;
     }
+}
+
+// Prints each frame of an animation as PIL plays it: its duration, then "r g b a" per pixel
+// (colour 0 0 0 where alpha is 0); first the frame count and loop count.
+constexpr const char* kPlayScript =
+    "from PIL import Image, ImageSequence\nimport sys\nim = Image.open(sys.argv[1])\n"
+    "print(im.format, im.n_frames, im.info.get('loop'), im.size)\n"
+    "for frame in ImageSequence.Iterator(im):\n"
+    "    print(round(frame.info.get('duration', -1)))\n"
+    "    for p in frame.convert('RGBA').getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
+
+// What PIL should print for `cells` of `sheet`, each shown `ms`, entry `transparent` clear.
+std::string ExpectedPlay(const TDib& sheet, const std::vector<TRect>& cells, const std::string& format, int ms,
+                         int transparent) {
+    const TRect& first = cells[0];
+    std::string text = format + " " + std::to_string(cells.size()) + " 0 (" + std::to_string(first.Width()) + ", " +
+                       std::to_string(first.Height()) + ")\n";
+    for (const TRect& cell : cells) {
+        text += std::to_string(ms) + "\n";
+        for (int y = cell.Top; y < cell.Bottom; ++y)
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                const int index = sheet.Pixel(x, y);
+                const TColorRef c = sheet.GetColor(index);
+                text += index == transparent ? "0 0 0 0\n" : OpaqueText(c);
+            }
+    }
+    return text;
+}
+
+TEST_F(Oracle, PilPlaysOurGifAndApngWithOurFramesDelaysLoopAndTransparency) {
+    const std::string python = PilPython();
+    if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
+    std::ofstream(Path("play.py")) << kPlayScript;
+    // 3 x 2 cells of 5 x 4 pixels on 40 colours (a 64-entry GIF table).
+    auto sheet = TDib::Create(15, 8, 40);
+    for (int i = 0; i < 40; ++i) sheet->SetColor(i, RGB(i * 6, 255 - i * 5, (i * 97) % 256));
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 15; ++x) sheet->SetPixel(x, y, static_cast<uint8_t>((x * 7 + y * 3) % 40));
+    sheet->SaveToFile(Path("sheet.bmp"));
+    std::vector<TRect> cells;
+    for (int y = 0; y < 8; y += 4)
+        for (int x = 0; x < 15; x += 5) cells.push_back(TRect{x, y, x + 5, y + 4});
+
+    for (const std::string format : {"GIF", "PNG"}) {
+        const std::string out = Path("a." + (format == "GIF" ? std::string("gif") : std::string("png")));
+        ASSERT_EQ(Convert("--cells 5 4 --delay 120 '" + Path("sheet.bmp") + "' '" + out + "'"), "");
+        EXPECT_EQ(Shell(python + " '" + Path("play.py") + "' '" + out + "'"), ExpectedPlay(*sheet, cells, format, 120, -1))
+            << format;
+        // The transparent entry the animation window passes: entry 3, on every frame.
+        const std::string clear = Path("clear." + (format == "GIF" ? std::string("gif") : std::string("png")));
+        WriteAnimation(*sheet, cells, 70, clear, 3);
+        EXPECT_EQ(Shell(python + " '" + Path("play.py") + "' '" + clear + "'"), ExpectedPlay(*sheet, cells, format, 70, 3))
+            << format;
+    }
+
+    // The strip: one still picture of the cells side by side.
+    ASSERT_EQ(Convert("--cells 5 4 '" + Path("sheet.bmp") + "' '" + Path("a.strip.png") + "'"), "");
+    std::string strip = "PNG 1 None (30, 4)\n-1\n";
+    for (int y = 0; y < 4; ++y)
+        for (const TRect& cell : cells)
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                strip += OpaqueText(sheet->GetColor(sheet->Pixel(x, y + cell.Top)));
+            }
+    EXPECT_EQ(Shell(python + " '" + Path("play.py") + "' '" + Path("a.strip.png") + "'"), strip);
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+// Animations cut from one image, written in the form the file name asks for: "*.strip.png" a
+// sprite strip (the frames side by side in one PNG), ".png" an APNG, ".gif" an animated GIF
+// (giflib), ".avi" the AVI of avi_stream.h. Every frame is written at the size of the first,
+// drawn over the one before at (0, 0), as the AVI writer draws them. Each file is written
+// beside its target and put in place only when finished.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image/geometry.h"
+
+namespace pixmo {
+
+class TDib;
+
+enum class TAnimationForm { Avi, Gif, Apng, Strip };
+
+// The form a name asks for, or none (the extension is compared in any case).
+std::optional<TAnimationForm> AnimationFormForName(const std::string& fileName);
+
+// Writes `frames` of `image` in the form the name asks for, `intervalMs` (1..65535) each.
+// `transparentIndex` is the colour entry that GIF and PNG forms leave transparent (-1: none).
+// A name of no animation form raises kMsgNoAnimationForm.
+void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
+                    const std::string& fileName, int transparentIndex = -1);
+
+void WriteAnimationGif(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
+                       const std::string& fileName, int transparentIndex = -1);
+void WriteAnimationApng(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
+                        const std::string& fileName, int transparentIndex = -1);
+void WriteSpriteStrip(const TDib& image, const std::vector<TRect>& frames, const std::string& fileName,
+                      int transparentIndex = -1);
+
+inline constexpr const char* kMsgNoAnimationForm =
+    "Le animazioni si salvano in file \".avi\", \".gif\", \".png\" (APNG) o \".strip.png\": %s";
+
+// --- shared by the writers ---
+
+// Calls `take` with each frame in order at the first frame's size (see above), and its number.
+// Raises when there is no frame or the first is empty.
+void ForEachFrame(const TDib& image, const std::vector<TRect>& frames,
+                  const std::function<void(const TDib& frame, size_t number)>& take);
+
+// The image as a PNG file from our own writer; a palette image with a transparent entry gets
+// a tRNS chunk that makes that entry alone transparent.
+std::vector<uint8_t> PngFileBytes(const TDib& image, int transparentIndex);
+
+}  // namespace pixmo

@@ -13,7 +13,6 @@ namespace pixmo {
 
 namespace {
 
-constexpr uint32_t kChunkTRNS = 0x74524E53;
 
 bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
     if (text.size() < suffix.size()) return false;

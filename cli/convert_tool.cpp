@@ -152,7 +152,7 @@ int RunCells(const TCellArgs& c, std::ostream& err) {
         const std::vector<TRect> cells = CutCells(*image, c.Width, c.Height);
         if (cells.empty()) RaiseError(kMsgNoCell);
         current = c.Out;
-        WriteAnimation(*image, cells, c.Delay, c.Out);
+        WriteAnimation(*image, cells, c.Delay, c.Out, image->TransparentEntry());
     });
 }
 

@@ -26,11 +26,11 @@ bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
 
 }  // namespace
 
-std::optional<TAnimationForm> AnimationFormForName(const std::string& fileName) {
-    if (EndsWithNoCase(fileName, ".strip.png")) return TAnimationForm::Strip;
-    if (EndsWithNoCase(fileName, ".png")) return TAnimationForm::Apng;
-    if (EndsWithNoCase(fileName, ".gif")) return TAnimationForm::Gif;
-    if (EndsWithNoCase(fileName, ".avi")) return TAnimationForm::Avi;
+std::optional<TAnimationFileForm> AnimationFormForName(const std::string& fileName) {
+    if (EndsWithNoCase(fileName, ".strip.png")) return TAnimationFileForm::Strip;
+    if (EndsWithNoCase(fileName, ".png")) return TAnimationFileForm::Apng;
+    if (EndsWithNoCase(fileName, ".gif")) return TAnimationFileForm::Gif;
+    if (EndsWithNoCase(fileName, ".avi")) return TAnimationFileForm::Avi;
     return std::nullopt;
 }
 
@@ -40,16 +40,16 @@ void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int int
     if (!form) RaiseError(Format(kMsgNoAnimationForm, fileName.c_str()));
     if (intervalMs < 1 || intervalMs > 65535) RaiseError(Format("Intervallo non valido: %d ms", intervalMs));
     switch (*form) {
-        case TAnimationForm::Avi:
+        case TAnimationFileForm::Avi:
             WriteAnimationAvi(image, frames, intervalMs, fileName);
             break;
-        case TAnimationForm::Gif:
+        case TAnimationFileForm::Gif:
             WriteAnimationGif(image, frames, intervalMs, fileName, transparentIndex);
             break;
-        case TAnimationForm::Apng:
+        case TAnimationFileForm::Apng:
             WriteAnimationApng(image, frames, intervalMs, fileName, transparentIndex);
             break;
-        case TAnimationForm::Strip:
+        case TAnimationFileForm::Strip:
             WriteSpriteStrip(image, frames, fileName, transparentIndex);
             break;
     }

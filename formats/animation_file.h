@@ -16,10 +16,10 @@ namespace pixmo {
 
 class TDib;
 
-enum class TAnimationForm { Avi, Gif, Apng, Strip };
+enum class TAnimationFileForm { Avi, Gif, Apng, Strip };
 
 // The form a name asks for, or none (the extension is compared in any case).
-std::optional<TAnimationForm> AnimationFormForName(const std::string& fileName);
+std::optional<TAnimationFileForm> AnimationFormForName(const std::string& fileName);
 
 // Writes `frames` of `image` in the form the name asks for, `intervalMs` (1..65535) each.
 // `transparentIndex` is the colour entry that GIF and PNG forms leave transparent (-1: none).

@@ -177,6 +177,12 @@ void TDib::SetColorCount(int count) {
     SetAlphas(FAlphas);
 }
 
+int TDib::TransparentEntry() const {
+    for (size_t i = 0; i < FAlphas.size(); ++i)
+        if (FAlphas[i] == 0) return static_cast<int>(i);
+    return -1;
+}
+
 void TDib::SetAlphas(std::vector<uint8_t> alphas) {
     if (alphas.size() > static_cast<size_t>(FColors)) alphas.resize(static_cast<size_t>(FColors));
     while (!alphas.empty() && alphas.back() == 255) alphas.pop_back();

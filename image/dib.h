@@ -107,6 +107,8 @@ public:
     // entry is opaque. Copies of the image keep it; saving writes it where the format can.
     const std::vector<uint8_t>& Alphas() const { return FAlphas; }
     void SetAlphas(std::vector<uint8_t> alphas);
+    // The first fully transparent entry, or -1: what formats with one transparent colour keep.
+    int TransparentEntry() const;
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);

@@ -127,7 +127,7 @@ void TNumColorDialog::BrowsePalette() {
     TFileRequest request;
     request.Name = "PaletteDialog";
     request.Title = QString::fromUtf8("Seleziona Palette     ");
-    request.Filter = "Bitmap (*.bmp)|*.bmp|Tutti i File (*.*)|*.*";
+    request.Filter = "Bitmap (*.bmp)|*.bmp|Palette (*.gpl;*.pal;*.hex;*.act)|*.gpl;*.pal;*.hex;*.act|Tutti i File (*.*)|*.*";
     request.DefaultExt = "bmp";
     request.InitialName = EDPalette->text();
     if (auto name = AskFileName(this, request)) EDPalette->setText(*name);

@@ -10,6 +10,7 @@
 
 #include "edit/edit_context.h"
 #include "edit/edit_view.h"
+#include "formats/animation_file.h"
 #include "formats/avi_stream.h"
 #include "image/dib.h"
 #include "image/errors.h"
@@ -328,14 +329,17 @@ void TAnimationForm::MISaveAviClick() {
     request.Save = true;
     request.Name = "AviDialog";
     request.Title = "Salva come AVI";
-    request.Filter = "File AVI|*.avi";
+    // The file's name chooses the form: AVI, animated GIF, APNG or a strip of frames.
+    request.Filter = "File AVI|*.avi|GIF animata|*.gif|PNG animata|*.png|Striscia di fotogrammi|*.strip.png|"
+                     "Tutti i File (*.*)|*.*";
     request.DefaultExt = "avi";
     const auto name = AskFileName(this, request);
     if (!name) return;
     const std::vector<TRect> frames(FFrames.begin(), FFrames.end());
     try {
         TBusyCursor busy(App().Edit().Busy());
-        WriteAnimationAvi(*image, frames, Timer->interval(), WithDefaultExt(*name, "avi").toStdString());
+        WriteAnimation(*image, frames, Timer->interval(), WithDefaultExt(*name, "avi").toStdString(),
+                       image->TransparentEntry());
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
         ShowErrorBox(this, QString::fromUtf8(e.what()));

@@ -37,7 +37,7 @@ TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* pa
         TFileRequest request;
         request.Name = "PaletteDialog";
         request.Title = "Seleziona Palette";
-        request.Filter = "Bitmap (*.bmp)|*.bmp|Tutti i File (*.*)|*.*";
+        request.Filter = "Bitmap (*.bmp)|*.bmp|Palette (*.gpl;*.pal;*.hex;*.act)|*.gpl;*.pal;*.hex;*.act|Tutti i File (*.*)|*.*";
         request.DefaultExt = "bmp";
         request.InitialName = EDPalette->text();
         if (auto name = AskFileName(this, request)) EDPalette->setText(*name);

@@ -497,6 +497,10 @@ bool TPaletteForm::eventFilter(QObject* watched, QEvent* event) {
 void TPaletteForm::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(MIToolBar);
+    menu.addSeparator();
+    const bool paletteImage = Image() && !Image()->IsTrueColor();
+    menu.addAction("Salva Palette...", this, [this] { SavePaletteClick(); })->setEnabled(paletteImage);
+    menu.addAction("Carica Palette...", this, [this] { LoadPaletteClick(); })->setEnabled(paletteImage);
     TrackMenu(&menu);
     menu.exec(event->globalPos());
 }

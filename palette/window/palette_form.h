@@ -55,6 +55,10 @@ public:
     bool ToolBarVisible() const { return FToolBar; }
     void SetToolBarVisible(bool visible);
 
+    // palette_file_commands.cpp: the table to and from palette files.
+    void SavePaletteClick();
+    void LoadPaletteClick();
+
     // --- the grid's events ---
     void GDColorsClickCell(int cell, Qt::MouseButton button);
     void GDColorsDblClickCell(int cell, Qt::MouseButton button);

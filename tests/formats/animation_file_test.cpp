@@ -146,7 +146,7 @@ TEST_F(AnimationFile, GifHasTheScreenPaletteLoopAndAControlBlockPerFrame) {
 }
 
 TEST_F(AnimationFile, TheNameChoosesTheFormAndBadRequestsWriteNothing) {
-    using F = TAnimationForm;
+    using F = TAnimationFileForm;
     EXPECT_EQ(AnimationFormForName("a.strip.png"), F::Strip);
     EXPECT_EQ(AnimationFormForName("dir.strip/a.PNG"), F::Apng);
     EXPECT_EQ(AnimationFormForName("a.Gif"), F::Gif);

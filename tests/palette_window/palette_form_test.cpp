@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <deque>
 
 #include "commands/main_form.h"
 #include "edit/undo.h"
+#include "formats/palette_file.h"
+#include "image/errors.h"
 #include "image/clipboard.h"
 #include "palette/window/find_color_dialog.h"
 #include "palette/window/palette_form.h"
@@ -316,6 +319,47 @@ TEST_F(PaletteFormTest, FindColourListsIndicesAsWrittenAndOkPicksTheFirst) {
                                                   "3,5 番の色がそうです"}));
     EXPECT_EQ(Doc().Color1Index(), 3);
     EXPECT_EQ(Doc().Color2Index(), 1);
+}
+
+}  // namespace
+}  // namespace pixmo::test
+
+namespace pixmo::test {
+namespace {
+
+TEST_F(PaletteFormTest, PaletteFilesSaveAndLoadKeepingEveryPixelIndex) {
+    Build(Picture({"0120", "2101"}, {kRed, kGreen, kBlue}));
+    std::deque<std::string> answers = {Dir + "/p.hex"};
+    TFileHookScope files([&](const TFileRequest&) -> std::optional<QString> {
+        const QString name = QString::fromStdString(answers.front());
+        answers.pop_front();
+        return name;
+    });
+    auto write = [](const std::string& path, const std::string& text) {
+        WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+    };
+    Form->SavePaletteClick();
+    EXPECT_EQ(ReadPaletteFile(Dir + "/p.hex").Colors, (std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF}));
+    // Two colours from a file: entries 0 and 1 change, the pixels stay, one step undoes it.
+    write(Dir + "/two.gpl", "GIMP Palette\nName: x\n#\n  1   2   3\tA\n4 5 6 B\n");
+    const auto grid = ToGrid(*Doc().Dib());
+    answers = {Dir + "/two.gpl"};
+    Form->LoadPaletteClick();
+    EXPECT_EQ(ToGrid(*Doc().Dib()), grid);
+    EXPECT_EQ(Doc().Dib()->GetColor(0), RGB(1, 2, 3));
+    EXPECT_EQ(Doc().Dib()->GetColor(1), RGB(4, 5, 6));
+    EXPECT_EQ(Doc().Dib()->GetColor(2), kBlue);
+    Main->MIEditUndoClick();
+    EXPECT_EQ(Doc().Dib()->GetColor(0), kRed);
+    // A longer palette lengthens the table as far as the depth holds.
+    std::string hex;
+    for (int i = 0; i < 20; ++i) hex += Format("%06X\n", i);
+    write(Dir + "/long.hex", hex);
+    answers = {Dir + "/long.hex"};
+    Form->LoadPaletteClick();
+    EXPECT_EQ(Doc().Dib()->Colors(), 1 << Doc().Dib()->BitCount());
+    EXPECT_EQ(ToGrid(*Doc().Dib()), grid);
+    EXPECT_EQ(Doc().Dib()->GetColor(3), RGB(0, 0, 3));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "formats/install_formats.h"
 #include "settings/params.h"
 #include "settings/settings_location.h"
+#include "uikit/qt_translation.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Pixmo3");
     // No display name: the X11 window title would get " — Pixmo3" appended to the caption.
     pixmo::InstallFormats();
+    pixmo::InstallQtItalian(app);
 
     // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> args;

@@ -91,7 +91,8 @@ void TMainForm::Guard(const std::function<void()>& command) { ReportErrors(this,
 void TMainForm::ShowMessageText(const QString& text) { FStatusBar->ShowMessageText(text); }
 
 void TMainForm::UpdateCaption() {
-    std::string caption = std::string(kAppTitle) + " - " + App().Edit().FileName();
+    // "[*]" is where the window shows its unsaved-changes mark.
+    std::string caption = std::string(kAppTitle) + " - " + App().Edit().FileName() + "[*]";
     if (const TDib* dib = App().Edit().Dib())
         caption += Format("%s [%dx%d %d] Col", App().Edit().FileName().empty() ? "None" : "", dib->Width(),
                           dib->Height(), dib->Colors());
@@ -110,7 +111,7 @@ void TMainForm::ShowRect(const TRect& r) {
 void TMainForm::SetUndoPanel(const std::string& text) { FStatusBar->SetUndoText(QString::fromStdString(text)); }
 
 // The caption's format carries no changed mark; the close query reads the flag itself.
-void TMainForm::ModifiedChanged(bool) {}
+void TMainForm::ModifiedChanged(bool modified) { setWindowModified(modified); }
 
 void TMainForm::FileNameChanged(const std::string& fileName) {
     if (!fileName.empty()) {

@@ -51,7 +51,7 @@ TEST_F(MainFormTest, OpensAndSavesBmpAndPng) {
     EXPECT_EQ(Doc().Dib()->Width(), 7);
     EXPECT_EQ(Doc().Dib()->Pixel(3, 2), 5);
     EXPECT_TRUE(FBoxes.empty());
-    EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - " + png + " [7x5 16] Col");
+    EXPECT_EQ(ShownCaption(form), "Pixmo3 - " + png + " [7x5 16] Col");
 }
 
 TEST_F(MainFormTest, DeepImagesAreRefusedWithTheDepthName) {
@@ -170,7 +170,7 @@ TEST_F(MainFormTest, SavingAnUntitledImageRunsSaveAs) {
     EXPECT_TRUE(Exists(b));
     EXPECT_EQ(Doc().FileName(), b);
     EXPECT_FALSE(Doc().Modified());
-    EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - " + b + " [8x8 16] Col");
+    EXPECT_EQ(ShownCaption(form), "Pixmo3 - " + b + " [8x8 16] Col");
 }
 
 TEST_F(MainFormTest, CloseQueryCancelNoAndYes) {
@@ -233,7 +233,7 @@ TEST_F(MainFormTest, ClipboardCopyAndCreate) {
     EXPECT_EQ(Doc().FileName(), "");
     EXPECT_FALSE(Doc().Modified());
     EXPECT_EQ(Doc().Undo().GetUndoCaption().find("Creato dagli Appunti") != std::string::npos, true);
-    EXPECT_EQ(form.windowTitle().toStdString(), "Pixmo3 - None [9x2 2] Col");
+    EXPECT_EQ(ShownCaption(form), "Pixmo3 - None [9x2 2] Col");
 
     FClipboard->Clear();
     ManyColours(17, 16)->CopyToClipboard(*FClipboard);

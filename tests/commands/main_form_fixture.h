@@ -44,6 +44,11 @@ private:
     QTimer FTimer;
 };
 
+// The caption as the window shows it: "[*]" becomes the unsaved-changes mark or nothing.
+inline std::string ShownCaption(const QWidget& form) {
+    return form.windowTitle().replace("[*]", form.isWindowModified() ? "*" : "").toStdString();
+}
+
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override;

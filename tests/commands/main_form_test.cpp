@@ -16,7 +16,7 @@
 namespace pixmo::test {
 
 namespace {
-std::string Caption(const TMainForm& form) { return form.windowTitle().toStdString(); }
+std::string Caption(const TMainForm& form) { return ShownCaption(form); }
 }  // namespace
 
 TEST_F(MainFormTest, CaptionForNoImageAFileAndAnUntitledImage) {
@@ -28,6 +28,11 @@ TEST_F(MainFormTest, CaptionForNoImageAFileAndAnUntitledImage) {
     EXPECT_EQ(Caption(form), "Pixmo3 - " + a + " [20x10 16] Col");
 
     form.Client()->SetDibFile(TDib::Create(32, 32, 256), "");
+    EXPECT_EQ(Caption(form), "Pixmo3 - None [32x32 256] Col");
+    // The unsaved-changes mark follows the changed flag.
+    Doc().SetModified(true);
+    EXPECT_EQ(Caption(form), "Pixmo3 - *None [32x32 256] Col");
+    Doc().SetModified(false);
     EXPECT_EQ(Caption(form), "Pixmo3 - None [32x32 256] Col");
 }
 

@@ -35,7 +35,7 @@ TEST_F(MainFormTest, NewImageWithoutImageGetsTheDefaultPaletteAndTheSecondaryFil
     EXPECT_EQ(ToGrid(*image)[0], "############");
     EXPECT_EQ(Doc().FileName(), "");
     EXPECT_FALSE(Doc().Modified());
-    EXPECT_EQ(FForm->windowTitle(), "Pixmo3 - None [12x5 16] Col");
+    EXPECT_EQ(ShownCaption(*FForm), "Pixmo3 - None [12x5 16] Col");
 
     // The choice is remembered for next time.
     TNewDibDialog again(*FApp);

@@ -3,6 +3,9 @@
 // loop until the main window closes.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -11,11 +14,27 @@
 
 #include "commands/main_form.h"
 #include "formats/install_formats.h"
+#include "resources/icon/app_icon.h"
 #include "settings/params.h"
 #include "settings/settings_location.h"
 #include "uikit/qt_translation.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
+
+namespace {
+
+// The icon's pixel grid, enlarged by whole pixels for each size a window manager asks for.
+QIcon AppIcon() {
+    QImage grid(pixmo::kAppIconSide, pixmo::kAppIconSide, QImage::Format_ARGB32);
+    for (int y = 0; y < pixmo::kAppIconSide; ++y)
+        for (int x = 0; x < pixmo::kAppIconSide; ++x)
+            grid.setPixel(x, y, pixmo::AppIconColour(pixmo::kAppIconRows[static_cast<size_t>(y)][x]));
+    QIcon icon;
+    for (int scale : {1, 2, 3, 4, 8, 16}) icon.addPixmap(QPixmap::fromImage(grid.scaled(grid.size() * scale)));
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer clock;
@@ -25,6 +44,7 @@ int main(int argc, char** argv) {
     // No display name: the X11 window title would get " — Pixmo3" appended to the caption.
     pixmo::InstallFormats();
     pixmo::InstallQtItalian(app);
+    QApplication::setWindowIcon(AppIcon());
 
     // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> args;

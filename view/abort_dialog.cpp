@@ -41,7 +41,9 @@ void TAbortDialog::Open(const std::string& caption, int maximum) {
     // disabling it would disable Stop too: modality keeps it still instead.
     setWindowModality(Qt::ApplicationModal);
     FDisabled = QApplication::activeWindow();
-    if (FDisabled == this || (FDisabled && FDisabled->isAncestorOf(this))) FDisabled = nullptr;
+    // isAncestorOf() stops at window borders; a dialog's owner is found by walking up.
+    for (QWidget* w = this; w && FDisabled; w = w->parentWidget())
+        if (w == FDisabled) FDisabled = nullptr;
     if (FDisabled) FDisabled->setEnabled(false);
     show();
     raise();

@@ -59,3 +59,22 @@ TEST_F(MainFormTest, RotateDialogTurnsAndAStopLeavesEverythingAsItWas) {
 }
 
 }  // namespace pixmo::test
+
+namespace pixmo::test {
+
+TEST_F(MainFormTest, StopStaysClickableOverTheDialogThatStartedThePass) {
+    Build();
+    Doc().SetDib(FromGrid({"0123", "4567"}, 8));
+    TRotateDialog dialog(*FApp);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_EQ(QApplication::activeWindow(), &dialog);
+    TAbortDialog progress(*FApp, &dialog);
+    progress.Open("Ruota ", 10);
+    EXPECT_TRUE(progress.StopButton->isEnabled());
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_FALSE(progress.Step());
+    progress.Close();
+}
+
+}  // namespace pixmo::test

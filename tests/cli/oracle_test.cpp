@@ -209,5 +209,31 @@ TEST_F(Oracle, PilPlaysOurGifAndApngWithOurFramesDelaysLoopAndTransparency) {
     EXPECT_EQ(Shell(python + " '" + Path("play.py") + "' '" + Path("a.strip.png") + "'"), strip);
 }
 
+TEST_F(Oracle, RgbaSpritesOfOtherProgramsOpenAsPaletteImagesAndKeepTheirTransparency) {
+    const std::string python = PilPython();
+    if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
+    // A 12-colour RGBA sprite with a transparent border, as PIL and ImageMagick write it.
+    std::ofstream(Path("make.py")) << "from PIL import Image\nimport sys\n"
+                                      "im = Image.new('RGBA', (24, 16), (0, 0, 0, 0))\n"
+                                      "for y in range(2, 14):\n"
+                                      "    for x in range(2, 22):\n"
+                                      "        k = (x // 2 + y) % 12\n"
+                                      "        im.putpixel((x, y), (k * 20, 255 - k * 20, (k * 77) % 256, 255))\n"
+                                      "im.save(sys.argv[1])\n";
+    std::ofstream(Path("dump.py")) << "from PIL import Image\nimport sys\n"
+                                      "im = Image.open(sys.argv[1]).convert('RGBA')\n"
+                                      "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
+    ASSERT_EQ(Shell(python + " '" + Path("make.py") + "' '" + Path("pil.png") + "'"), "");
+    std::vector<std::string> theirs = {"pil.png"};
+    if (Has("convert") && Shell("convert '" + Path("pil.png") + "' PNG32:'" + Path("magick.png") + "'") == "")
+        theirs.push_back("magick.png");
+    const std::string want = Shell(python + " '" + Path("dump.py") + "' '" + Path("pil.png") + "'");
+    for (const std::string& name : theirs) {
+        ASSERT_EQ(Convert("'" + Path(name) + "' '" + Path(name + ".out.png") + "'"), "") << name;
+        EXPECT_EQ(Convert("--info '" + Path(name + ".out.png") + "'"), "24x16 8 13\n") << name;
+        EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path(name + ".out.png") + "'"), want) << name;
+    }
+}
+
 }  // namespace
 }  // namespace pixmo

@@ -344,6 +344,11 @@ std::unique_ptr<TDib> CreatePaletteDib(const TPaletteFile& palette) {
     header.ClrUsed = static_cast<uint32_t>(count);
     auto image = TDib::CreateFromInfo(header, palette.Colors, nullptr, 0);
     for (int x = 0; x < count; ++x) image->SetPixel(x, 0, static_cast<uint8_t>(x));
+    if (palette.TransparentIndex >= 0 && palette.TransparentIndex < count) {
+        std::vector<uint8_t> alphas(static_cast<size_t>(palette.TransparentIndex) + 1, 255);
+        alphas.back() = 0;
+        image->SetAlphas(alphas);
+    }
     return image;
 }
 

@@ -80,6 +80,7 @@ TEST(PaletteFile, SamplesOfEachPublishedLayoutReadWithTheirColours) {
     const TPaletteFile counted = Parse("a.act", ActPalette(three, 3, 1));
     EXPECT_EQ(counted.Colors, three);
     EXPECT_EQ(counted.TransparentIndex, 1);
+    EXPECT_EQ(CreatePaletteDib(counted)->TransparentEntry(), 1);  // an image made from it keeps it
     EXPECT_EQ(Parse("a.act", ActPalette(three, 3, 0xFFFF)).TransparentIndex, -1);
     const TPaletteFile full = Parse("a.act", ActPalette(three, -1, 0));
     ASSERT_EQ(full.Colors.size(), 256u);

@@ -85,7 +85,10 @@ void TUndoTransform::Redo() {
 // ---------------------------------------------------------------- TUndoNewDib
 
 TUndoNewDib::TUndoNewDib(TEditContext& context, std::string caption) : TUndoCaption(context, std::move(caption)) {
-    if (TDib* image = context.Dib()) FBlock = Pack(*image);
+    if (TDib* image = context.Dib()) {
+        FBlock = Pack(*image);
+        FAlphas = image->Alphas();
+    }
     FSnapshot = TakeSelectionSnapshot(context, true);
     Account();
 }
@@ -94,12 +97,20 @@ void TUndoNewDib::Account() {
     FSize = 32 + static_cast<int64_t>(FBlock.size()) + FSnapshot.BlocksSize();
 }
 
+std::unique_ptr<TDib> TUndoNewDib::TakeStoredImage() {
+    // The packed block has no room for the entries' alpha: it travels beside it.
+    TBlock live = FContext.Dib() ? Pack(*FContext.Dib()) : TBlock{};
+    std::vector<uint8_t> liveAlphas = FContext.Dib() ? FContext.Dib()->Alphas() : std::vector<uint8_t>{};
+    auto image = UnpackDib(FBlock);
+    image->SetAlphas(std::move(FAlphas));
+    FBlock = std::move(live);
+    FAlphas = std::move(liveAlphas);
+    return image;
+}
+
 void TUndoNewDib::SwapImage() {
     if (FBlock.empty()) return;
-    TBlock live = FContext.Dib() ? Pack(*FContext.Dib()) : TBlock{};
-    auto image = UnpackDib(FBlock);
-    FBlock = std::move(live);
-    FContext.SetDib(std::move(image));
+    FContext.SetDib(TakeStoredImage());
 }
 
 void TUndoNewDib::Undo() {
@@ -119,10 +130,8 @@ TUndoNewFile::TUndoNewFile(TEditContext& context, std::string caption)
 
 void TUndoNewFile::SwapImage() {
     if (FBlock.empty()) return;
-    TBlock live = FContext.Dib() ? Pack(*FContext.Dib()) : TBlock{};
-    auto image = UnpackDib(FBlock);
+    auto image = TakeStoredImage();
     std::string name = FContext.FileName();
-    FBlock = std::move(live);
     FContext.SetDibFile(std::move(image), FFileName);
     FFileName = std::move(name);
 }

@@ -76,9 +76,12 @@ public:
 
 protected:
     TBlock FBlock;
+    std::vector<uint8_t> FAlphas;
     TSelectionSnapshot FSnapshot;
     void Account();
     virtual void SwapImage();
+    // The stored image, the live one stored in its place.
+    std::unique_ptr<TDib> TakeStoredImage();
 };
 
 // ... and the file name, which swaps with the live one.

@@ -39,6 +39,7 @@ TEST_F(MainFormTest, ImageSizePadsWithTheSecondaryColourCropsAndUndoesInOneStep)
     Build();
     Doc().SetDibFile(FromGrid({".#23", "4567"}, 16), Path("a.bmp"));
     Doc().RestoreColorIndices(0, 9);
+    Doc().Dib()->SetAlphas({255, 0});  // a transparent entry goes along, and comes back on undo
     {
         TNewSizeDialog dialog(*FApp);
         EXPECT_EQ(dialog.windowTitle(), "Dimensioni Immagine");
@@ -59,9 +60,11 @@ TEST_F(MainFormTest, ImageSizePadsWithTheSecondaryColourCropsAndUndoesInOneStep)
         ASSERT_TRUE(dialog.Confirm());
     }
     EXPECT_EQ(ToGrid(*Doc().Dib()), (std::vector<std::string>{".#"}));
+    EXPECT_EQ(Doc().Dib()->TransparentEntry(), 1);
     FForm->MIEditUndoClick();
     FForm->MIEditUndoClick();
     EXPECT_EQ(ToGrid(*Doc().Dib()), (std::vector<std::string>{".#23", "4567"}));
+    EXPECT_EQ(Doc().Dib()->TransparentEntry(), 1);
     // A size out of range is refused with the field's message and changes nothing.
     TNewSizeDialog dialog(*FApp);
     dialog.NEWidth->setText("0");

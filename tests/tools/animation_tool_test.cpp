@@ -29,6 +29,8 @@ struct TFrameHost : TFakeHost {
 struct TAnimationFixture : TToolFixture {
     TFakeAnimation Animation;
     TFrameHost FrameHost;
+    // The tool talks to both hosts as it ends: it goes before they do.
+    ~TAnimationFixture() { Tool.reset(); }
     TAnimationMouse& Start() {
         Factory.SetAnimationHost(&Animation);
         Tool = Factory.CreateTool(TToolItem::Animation, FrameHost);

@@ -8,9 +8,11 @@
 
 #include <set>
 
+#include "commands/edit_popup_menu.h"
 #include "commands/help_pictures.h"
 #include "main_form_fixture.h"
 #include "uikit/help_window.h"
+#include "view/paint_client.h"
 #include "windows/tool_form.h"
 
 namespace pixmo::test {

@@ -48,9 +48,8 @@ QImage HelpPicture(const QString& name) {
     if (tool && *tool != TToolItem::None && *tool != TToolItem::Animation) return ToolButtonPicture(*tool);
     for (const TPaletteButton& b : kPaletteButtons)
         if (name == b.Name) {
-            QImage image = PaletteGlyph(b.Glyph).pixmap(QSize(kPaletteGlyphSize, kPaletteGlyphSize), kScale).toImage();
-            image.setDevicePixelRatio(kScale);
-            return image;
+            // The icon holds one pixmap at the screen's ratio; it keeps its own ratio here.
+            return PaletteGlyph(b.Glyph).pixmap(QSize(kPaletteGlyphSize, kPaletteGlyphSize)).toImage();
         }
     return QImage();
 }

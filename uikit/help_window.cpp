@@ -45,6 +45,8 @@ protected:
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
         const std::optional<int> context = HelpContextOf(static_cast<QWidget*>(watched));
         if (!context) return false;
+        // An open menu holds the keyboard and would keep the page behind it.
+        while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
         FShow(*context);
         return true;
     }
@@ -98,7 +100,8 @@ void THelpWindow::ShowContext(int context) {
         PlaceCentred(*this, *parentWidget()->window());
         FPlaced = true;
     }
-    show();
+    if (isMinimized()) showNormal();
+    else show();
     raise();
     activateWindow();
 }

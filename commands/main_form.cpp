@@ -55,6 +55,7 @@ TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "
     App().Edit().AttachPanels(this);
 
     BuildMenus();
+    InstallHelp();
     // The timer rests while another program has the focus.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (FTimer) FTimer->SetEnabled(state == Qt::ApplicationActive && !App().InMenuLoop);

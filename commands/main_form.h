@@ -105,6 +105,8 @@ public:
     void RebuildGridHistoryMenu();
     // At start-up: the tool windows whose "Place" says they were open, in the fixed order.
     void OpenToolWindowsAtStart();
+    // main_form_help.cpp: the menus' help contexts, the pages' pictures and the F1 key.
+    void InstallHelp();
     void MIHelpContentsClick();
     void MIHelpOnHelpClick();
     void MIHelpAboutClick();

@@ -1,0 +1,123 @@
+// The guide: every help context has its page, every link and picture of every page resolves,
+// every page is reachable from the contents, every tool of the tool box shows its picture,
+// and F1 opens the page of the window it is pressed in.
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <set>
+
+#include "commands/edit_popup_menu.h"
+#include "commands/help_pictures.h"
+#include "main_form_fixture.h"
+#include "uikit/help_window.h"
+#include "view/paint_client.h"
+#include "windows/tool_form.h"
+
+namespace pixmo::test {
+
+namespace {
+QString PageText(const QString& file) {
+    QFile f(":/help/" + file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList Matches(const QString& text, const QString& pattern) {
+    QStringList found;
+    for (const auto& m : QRegularExpression(pattern).globalMatch(text)) found << m.captured(1);
+    return found;
+}
+}  // namespace
+
+TEST_F(MainFormTest, GuidePagesLinksAndPicturesResolve) {
+    TMainForm& form = Build();
+    form.MIHelpContentsClick();
+    ASSERT_NE(form.HelpWindow(), nullptr);
+    QTextBrowser* browser = form.HelpWindow()->Browser();
+
+    for (int context : THelpWindow::Contexts()) {
+        const QString page = THelpWindow::PageFor(context);
+        EXPECT_TRUE(QFile::exists(QString(page).remove("qrc"))) << context << " " << page.toStdString();
+    }
+
+    const QStringList pages = QDir(":/help").entryList({"*.html"});
+    ASSERT_GT(pages.size(), 20);
+    std::set<QString> glyphs;
+    std::map<QString, QStringList> links;
+    for (const QString& page : pages) {
+        const QString text = PageText(page);
+        for (QString target : Matches(text, R"(href="([^"]*)\")")) {
+            target = target.section('#', 0, 0);
+            EXPECT_TRUE(pages.contains(target)) << page.toStdString() << " -> " << target.toStdString();
+            links[page] << target;
+        }
+        for (const QString& name : Matches(text, R"(src="glyph:([^"]*)\")")) {
+            glyphs.insert(name);
+            const QVariant image = browser->loadResource(QTextDocument::ImageResource, QUrl("glyph:" + name));
+            EXPECT_FALSE(image.value<QImage>().isNull()) << page.toStdString() << " glyph:" << name.toStdString();
+        }
+        EXPECT_TRUE(text.contains("<title>")) << page.toStdString();
+    }
+    EXPECT_TRUE(browser->loadResource(QTextDocument::ImageResource, QUrl("glyph:MINoSuchTool")).isNull());
+
+    // Every page can be found from the contents.
+    std::set<QString> reached{"index.html"};
+    std::vector<QString> queue{"index.html"};
+    while (!queue.empty()) {
+        const QString page = queue.back();
+        queue.pop_back();
+        for (const QString& target : links[page])
+            if (reached.insert(target).second) queue.push_back(target);
+    }
+    for (const QString& page : pages) EXPECT_TRUE(reached.count(page)) << page.toStdString() << " unreachable";
+
+    // Each tool of the tool box appears with the box's own picture.
+    form.Item("MIShowToolBox")->trigger();
+    auto* box = form.findChild<TToolForm*>("ToolForm");
+    ASSERT_NE(box, nullptr);
+    for (const TAppButton* b : box->Buttons()) {
+        ASSERT_NE(b->MenuItem(), nullptr);
+        const QString name = b->MenuItem()->objectName();
+        EXPECT_TRUE(glyphs.count(name)) << name.toStdString() << " has no picture in the guide";
+    }
+    // The picture is the glyph itself, not a blank button.
+    const QImage pencil = HelpPicture("MIDrawDot"), line = HelpPicture("MIDrawLine");
+    EXPECT_NE(pencil, line);
+}
+
+TEST_F(MainFormTest, F1OpensThePageOfTheWindowItIsPressedIn) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("a.bmp", 16));
+    auto pageAfterF1 = [&form](QWidget* target) {
+        QTest::keyClick(target, Qt::Key_F1);
+        return form.HelpWindow() ? form.HelpWindow()->Browser()->source().toString() : QString();
+    };
+    EXPECT_EQ(pageAfterF1(form.Client()), "qrc:/help/main_window.html");
+    EXPECT_EQ(pageAfterF1(form.Menu("MIFile")), "qrc:/help/file.html");
+    EXPECT_EQ(pageAfterF1(form.Menu("MIIcon")), "qrc:/help/edit.html");
+    EXPECT_EQ(pageAfterF1(form.EditMoveMenu()), "qrc:/help/popup.html");
+
+    // Each tool window has a page of its own, none the contents, no two the same.
+    std::set<QString> seen;
+    for (QAction* show : form.Menu("MIShow")->actions()) show->trigger();
+    for (const char* name : {"ToolForm", "OptionForm", "PenForm", "PlaceForm", "PaletteForm", "AnimationForm",
+                             "TextForm", "ShiftForm"}) {
+        auto* window = form.findChild<QWidget*>(name);
+        ASSERT_NE(window, nullptr) << name;
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        const QString page = pageAfterF1(target);
+        EXPECT_NE(page, "qrc:/help/index.html") << name;
+        EXPECT_TRUE(seen.insert(page).second) << name << " shares " << page.toStdString();
+    }
+    EXPECT_EQ(pageAfterF1(form.HelpWindow()->Browser()), "qrc:/help/help_on_help.html");
+
+    // The key dialog keeps F1 for itself: it refuses it as a shortcut.
+    form.HelpWindow()->Browser()->setSource(QUrl("qrc:/help/index.html"));
+    TKeyDialog dialog(FApp->Ini(), form.Item("MIFileOpen"), {form.Menu("MIFile")}, &form);
+    QTest::keyClick(dialog.EDKey, Qt::Key_F1);
+    EXPECT_EQ(dialog.LBMessage->text(), QString::fromUtf8("F1 non può essere usato perchè è il tasto di Aiuto"));
+    EXPECT_EQ(form.HelpWindow()->Browser()->source().toString(), "qrc:/help/index.html");
+}
+
+}  // namespace pixmo::test

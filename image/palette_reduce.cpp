@@ -40,7 +40,7 @@ uint32_t KeyOf(uint32_t word) { return word < 0x01000000u ? 0 : word; }
 }  // namespace
 
 TPaletteReducer::TPaletteReducer(int width, int height)
-    : FWidth(width), FHeight(height), FImage(TDib::Create(width, height, 256)), FSlots(kSlots, TSlot{0, -1}) {}
+    : FWidth(width), FImage(TDib::Create(width, height, 256)), FSlots(kSlots, TSlot{0, -1}) {}
 
 uint8_t TPaletteReducer::Insert(uint32_t key, uint32_t rgb) {
     uint32_t slot = Hash(key);

@@ -37,7 +37,7 @@ private:
     template <class F>
     bool AddRow(int y, const uint8_t* pixels);
 
-    int FWidth, FHeight;
+    int FWidth;
     std::unique_ptr<TDib> FImage;
     std::vector<TSlot> FSlots;
     std::vector<uint32_t> FTable;  // table words

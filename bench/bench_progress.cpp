@@ -8,6 +8,7 @@
 
 #include "edit/pixel_ops.h"
 #include "edit/transform.h"
+#include "transform_piece.h"
 #include "image/clipboard.h"
 #include "view/abort_dialog.h"
 #include "view/app_context.h"
@@ -15,25 +16,7 @@
 namespace {
 
 using namespace pixmo;
-
-constexpr int kSize = 2000;
-
-struct TPiece {
-    std::unique_ptr<TDib> Image;
-    std::unique_ptr<TMaskDib> Mask;
-};
-
-const TPiece& Piece() {
-    static const TPiece piece = [] {
-        TPiece p{TDib::Create(kSize, kSize, 256), TMaskDib::Create(kSize, kSize)};
-        for (int i = 0; i < 256; ++i) p.Image->SetColor(i, RGB(i, (i * 7) & 0xFF, (i * 13) & 0xFF));
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x) p.Image->SetPixel(x, y, static_cast<uint8_t>((x / 3 + y / 5) & 0xFF));
-        FillAll(*p.Mask, 1);
-        return p;
-    }();
-    return piece;
-}
+using pixmo::bench::Piece;
 
 TAppContext& App() {
     static TAppContext app{(std::filesystem::temp_directory_path() / "bench_progress.ini").string(), TParams{},

@@ -7,31 +7,17 @@
 
 #include "edit/pixel_ops.h"
 #include "edit/transform.h"
+#include "transform_piece.h"
 
 namespace {
 
 using namespace pixmo;
+using pixmo::bench::Piece;
 
-constexpr int kSize = 2000;
+constexpr int kSize = bench::kPieceSize;
 constexpr TPoint kStretched{kSize * 3 / 2, kSize * 3 / 2};
 
-struct TPiece {
-    std::unique_ptr<TDib> Image;
-    std::unique_ptr<TMaskDib> Mask;
-};
 
-// A 256-colour palette and diagonal bands, so that smoothing meets many distinct colours.
-const TPiece& Piece() {
-    static const TPiece piece = [] {
-        TPiece p{TDib::Create(kSize, kSize, 256), TMaskDib::Create(kSize, kSize)};
-        for (int i = 0; i < 256; ++i) p.Image->SetColor(i, RGB(i, (i * 7) & 0xFF, (i * 13) & 0xFF));
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x) p.Image->SetPixel(x, y, static_cast<uint8_t>((x / 3 + y / 5) & 0xFF));
-        FillAll(*p.Mask, 1);
-        return p;
-    }();
-    return piece;
-}
 
 void BM_Stretch150(benchmark::State& state) {
     const bool smooth = state.range(0) != 0;

@@ -7,25 +7,13 @@
 #include <QVBoxLayout>
 
 #include "image/errors.h"
+#include "uikit/radio_group.h"
 
 namespace pixmo {
 
 namespace {
 
 constexpr int kPreviewSide = 72;
-
-QButtonGroup* Choice(QGroupBox* box, const QString& name, const QStringList& items, int checked) {
-    auto* group = new QButtonGroup(box);
-    group->setObjectName(name);
-    auto* layout = new QHBoxLayout(box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], box);
-        group->addButton(button, i);
-        layout->addWidget(button);
-    }
-    group->button(checked)->setChecked(true);
-    return group;
-}
 
 QLabel* PreviewBox(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -61,13 +49,13 @@ TIconForm::TIconForm(const TDib& source, const TIconOptions& options, QWidget* p
     : QWidget(parent), FSource(source), FOptions(options) {
     setObjectName("IconForm");
     auto* colors = new QGroupBox("Colori ", this);
-    SaveColors = Choice(colors, "SaveColors", {"16 Colori", "256 Colori"}, options.Colors256 ? 1 : 0);
+    SaveColors = RadioGroup(colors, "SaveColors", {"16 Colori", "256 Colori"}, options.Colors256 ? 1 : 0);
     Dither = new QCheckBox("Tremore ", this);
     Dither->setObjectName("Dither");
     // Our screens have more than 8 bits, where a dithered icon cannot be made.
     Dither->setVisible(false);
     auto* mask = new QGroupBox("Sfondo ", this);
-    MaskColor = Choice(mask, "MaskColor", {"Visibile", "Trasparente"}, options.MaskBottomLeft ? 1 : 0);
+    MaskColor = RadioGroup(mask, "MaskColor", {"Visibile", "Trasparente"}, options.MaskBottomLeft ? 1 : 0);
     SavePreview = PreviewBox(this, "SavePreview");
     FilePreview = PreviewBox(this, "FilePreview");
     auto* previews = new QHBoxLayout;

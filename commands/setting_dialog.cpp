@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/main_keys.h"
+#include "uikit/radio_group.h"
 
 namespace pixmo {
 
@@ -16,19 +17,6 @@ namespace {
 
 // The undo budget is edited in MB; beyond 2000 it would no longer fit the stored integer.
 constexpr int kUndoBufferMaxMB = 2000;
-
-QButtonGroup* RadioGroup(QGroupBox* box, const QString& name, const QStringList& items, int checked) {
-    auto* group = new QButtonGroup(box);
-    group->setObjectName(name);
-    auto* layout = new QHBoxLayout(box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], box);
-        group->addButton(button, i);
-        layout->addWidget(button);
-    }
-    if (QAbstractButton* b = group->button(checked)) b->setChecked(true);
-    return group;
-}
 
 QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, bool checked) {
     auto* box = new QCheckBox(caption, parent);

@@ -7,8 +7,8 @@
 namespace pixmo {
 
 // An empty name is the application's own font family.
-QFont SpecToFont(const TFontSpec& spec);
+QFont QtFontOf(const TFontSpec& stored);
 // Name, point size and style of the font; the colour is base's.
-TFontSpec FontToSpec(const QFont& font, const TFontSpec& base = {});
+TFontSpec StoredFontOf(const QFont& font, const TFontSpec& base = {});
 
 }  // namespace pixmo

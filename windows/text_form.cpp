@@ -159,7 +159,7 @@ void TTextForm::LoadSettings() {
     if (App().TextFont().Name.empty()) App().TextFont().Name = QApplication::font().family().toStdString();
     FMemoFont = App().TextFont();
     ini.ReadFont(Memo->objectName().toStdString(), &FMemoFont);
-    Memo->setFont(SpecToFont(FMemoFont));
+    Memo->setFont(QtFontOf(FMemoFont));
     const uint8_t alignment = ini.ReadByte("Alignment", 0);
     FAlignment = alignment <= 2 ? static_cast<TTextAlign>(alignment) : TTextAlign::Left;
     SetTabSpace(ini.ReadInteger("TabSpace", 5));
@@ -211,13 +211,13 @@ void TTextForm::LoadFile(const QString& name) {
 void TTextForm::SetTextFont(const TFontSpec& font) {
     App().TextFont() = font;
     FMemoFont = font;
-    Memo->setFont(SpecToFont(font));
+    Memo->setFont(QtFontOf(font));
 }
 
 void TTextForm::SBFontClick() {
-    const std::optional<QFont> font = AskFont(this, SpecToFont(App().TextFont()));
+    const std::optional<QFont> font = AskFont(this, QtFontOf(App().TextFont()));
     if (!font) return;
-    SetTextFont(FontToSpec(*font, App().TextFont()));
+    SetTextFont(StoredFontOf(*font, App().TextFont()));
     SBFonts->AddRecent(QString::fromStdString(FontDescription(App().TextFont())));
 }
 
@@ -284,7 +284,7 @@ void TTextForm::PlaceText() {
     std::vector<std::string> text;
     text.reserve(static_cast<size_t>(lines.size()));
     for (const QString& line : lines) text.push_back(line.toStdString());
-    const TQtTextRenderer renderer(SpecToFont(App().TextFont()));
+    const TQtTextRenderer renderer(QtFontOf(App().TextFont()));
     const TTextPiece piece = RenderTextPiece(renderer, text, FAlignment, *image, doc.Color1Index(), doc.Color2Index());
     if (!piece.Image) return;
     doc.Selection().Paste(*piece.Image, piece.Mask.get());

@@ -57,7 +57,7 @@ struct TTextFixture {
 };
 
 TPoint Extent(const TFontSpec& font, const std::string& text) {
-    return TQtTextRenderer(SpecToFont(font)).TextExtent(text);
+    return TQtTextRenderer(QtFontOf(font)).TextExtent(text);
 }
 
 // The floating piece holds only the two indices, and its mask is set exactly on the primary's.

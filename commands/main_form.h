@@ -68,7 +68,7 @@ public:
     void OpenFile(const std::string& name);
     void SaveFile(const std::string& name);
     // True when the document may be replaced or the program closed.
-    bool QueryClose();
+    bool QueryClose() override;
     // Runs a command: an error goes to an error box, a silent abort is swallowed.
     void Guard(const std::function<void()>& command);
 

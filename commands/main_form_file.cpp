@@ -59,9 +59,7 @@ bool TMainForm::RefuseDeepImage(const TDib& image) {
 
 void TMainForm::InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption,
                                 const std::string& fileName) {
-    App().Edit().Undo().AddNewFile(undoCaption);
-    Client()->SetDibFile(std::move(image), fileName);
-    UpdateCaption();
+    if (App().InstallNewImage(std::move(image), undoCaption, fileName)) UpdateCaption();
 }
 
 std::optional<std::string> TMainForm::AskImageFileName(bool save) {
@@ -86,7 +84,7 @@ void TMainForm::MIFileOpenClick() {
 }
 
 void TMainForm::OpenFile(const std::string& name) {
-    if (name.empty() || !QueryClose()) return;
+    if (name.empty()) return;
     std::unique_ptr<TDib> image;
     {
         TMessageScope message(*this, "Reading  : " + name);

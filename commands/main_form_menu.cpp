@@ -240,7 +240,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
             Item("MIZoom" + std::to_string(i))->setChecked(kZoomSteps[i] == zoom);
     } else if (menuName == "MISetting") {
         enable("MISetNumColor", image && !busy);
-        enable("MISetChangePalette", image && !busy);
+        enable("MISetChangePalette", image && !busy && doc.Dib()->BitCount() <= 8);
         enable("MISetSize", image && !busy);
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();

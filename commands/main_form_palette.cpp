@@ -3,6 +3,7 @@
 #include "commands/main_form.h"
 #include "edit/edit_context.h"
 #include "image/clipboard.h"
+#include "image/dib.h"
 #include "palette/window/change_palette_dialog.h"
 #include "palette/window/create_from_palette_dialog.h"
 #include "palette/window/new_color_dialog.h"
@@ -24,7 +25,9 @@ void TMainForm::MISetNumColorClick() {
 }
 
 void TMainForm::MISetChangePaletteClick() {
-    if (!App().Edit().Dib()) return;
+    const TDib* image = App().Edit().Dib();
+    // A true-colour image has no palette to change; the step would record nothing.
+    if (!image || RefuseDeepImage(*image)) return;
     TChangePaletteDialog dialog(App(), this);
     dialog.exec();
 }

@@ -147,9 +147,13 @@ bool TNewDibDialog::Confirm() {
         for (const std::string& text : FHistory) LBHistory->addItem(QString::fromStdString(text));
     }
     TEditContext& doc = FApp.Edit();
-    doc.Undo().AddNewFile("Nuova Pagina");
-    if (TPaintClient* client = FApp.PaintClient()) client->SetDibFile(std::move(image), "");
-    else doc.SetDibFile(std::move(image), "");
+    // Annulla in the close query keeps the image and closes this dialog too.
+    bool replaced = false;
+    ReportErrors(this, [&] { replaced = FApp.InstallNewImage(std::move(image), "Nuova Pagina", ""); });
+    if (!replaced) {
+        reject();
+        return true;
+    }
     if (TDib* installed = doc.Dib()) {
         const int index = std::clamp(doc.Color2Index(), 0, std::max(0, installed->Colors() - 1));
         std::memset(installed->Bits(), index, static_cast<size_t>(installed->LineBytes()) * installed->Height());

@@ -44,8 +44,13 @@ void TEditContext::SetDib(std::unique_ptr<TDib> image) {
 
 void TEditContext::SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName) {
     if (!image) return;
-    SetDib(std::move(image));
+    SwapDibFile(std::move(image), fileName);
     SetModified(false);
+}
+
+void TEditContext::SwapDibFile(std::unique_ptr<TDib> image, const std::string& fileName) {
+    if (!image) return;
+    SetDib(std::move(image));
     FFileName = fileName;
     Panels().FileNameChanged(fileName);
 }
@@ -65,6 +70,12 @@ void TEditContext::RestoreColorIndices(int color1, int color2) {
 }
 
 void TEditContext::SetModified(bool modified) {
+    if (modified) FUndo->ForgetSavePoint();
+    else FUndo->MarkSavePoint();
+    ModifiedFlagChanged(modified);
+}
+
+void TEditContext::ModifiedFlagChanged(bool modified) {
     if (FModified == modified) return;
     FModified = modified;
     Panels().ModifiedChanged(modified);

@@ -50,12 +50,18 @@ public:
     void SetDib(std::unique_ptr<TDib> image);
     // SetDib, then the image is the named file's: the changed flag is cleared.
     void SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
+    // SetDib and the file name, leaving the changed flag to the history (an undone open).
+    void SwapDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
     const std::string& FileName() const { return FFileName; }
     // The image was saved under another name.
     void SetFileName(const std::string& fileName);
 
+    // The image differs from what was last saved or opened.
     bool Modified() const { return FModified; }
+    // False makes the live state the history's save point; true leaves no state matching it.
     void SetModified(bool modified);
+    // The history moved to or from its save point.
+    void ModifiedFlagChanged(bool modified);
 
     int Color1Index() const { return FColor1Index; }
     int Color2Index() const { return FColor2Index; }

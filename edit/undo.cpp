@@ -36,6 +36,7 @@ void TUndo::Undo() {
     --FPosition;
     TUndoObject& item = *FItems[FPosition];
     Swap(item, &TUndoObject::Undo);
+    SyncModified();
     UpdatePanel();
     FContext.Panels().ShowMessage(item.GetCaption() + kUndoneSuffix);
     FContext.View().InvalidateAll();
@@ -47,6 +48,7 @@ void TUndo::Redo() {
     Swap(item, &TUndoObject::Redo);
     FContext.Panels().ShowMessage(item.GetCaption() + kRedoneSuffix);
     ++FPosition;
+    SyncModified();
     UpdatePanel();
     FContext.View().InvalidateAll();
 }
@@ -63,6 +65,10 @@ void TUndo::Swap(TUndoObject& item, void (TUndoObject::*direction)()) {
     FTotalSize += item.Size();
 }
 
+void TUndo::SyncModified() { FContext.ModifiedFlagChanged(!AtSavePoint()); }
+
+void TUndo::MarkSavePoint() { FSavePoint = CurrentState(); }
+
 void TUndo::ClearAll() {
     while (!FItems.empty()) FItems.pop_back();
     FPosition = 0;
@@ -70,16 +76,23 @@ void TUndo::ClearAll() {
 }
 
 void TUndo::Add(std::unique_ptr<TUndoObject> object) {
-    FContext.SetModified(true);
+    if (!object) {
+        ForgetSavePoint();
+        SyncModified();
+        return;
+    }
     if (FContext.UndoLimit() <= 0) {
+        // The change goes ahead unrecorded: the state it makes is new to the history.
         object.reset();
+        FBaseState = FNextSerial++;
         if (!FItems.empty()) {
             ClearAll();
             UpdatePanel();
         }
+        SyncModified();
         return;
     }
-    if (!object) return;
+    object->FSerial = FNextSerial++;
     while (FPosition < Count()) {
         FTotalSize -= FItems.back()->Size();
         FItems.pop_back();
@@ -89,11 +102,13 @@ void TUndo::Add(std::unique_ptr<TUndoObject> object) {
     FTotalSize += object->Size();
     FItems.push_back(std::move(object));
     ++FPosition;
+    SyncModified();
     UpdatePanel();
 }
 
 void TUndo::DeleteItem(int index) {
     if (index < 0 || index >= Count()) return;
+    if (index == 0) FBaseState = FItems[0]->Serial();
     if (index < FPosition) --FPosition;
     FTotalSize -= FItems[index]->Size();
     FItems.erase(FItems.begin() + index);

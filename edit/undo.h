@@ -38,10 +38,16 @@ public:
 
     // The bytes this step accounts for: its stored blocks plus its fixed overhead.
     int64_t Size() const { return FSize; }
+    // Which state of the history this step leads to; given by TUndo when the step is added.
+    uint64_t Serial() const { return FSerial; }
 
 protected:
     TEditContext& FContext;
     int64_t FSize = 0;
+
+private:
+    friend class TUndo;
+    uint64_t FSerial = 0;
 };
 
 class TUndo {
@@ -70,6 +76,17 @@ public:
     int64_t GetLimit() const;
     void SetLimit(int64_t limit);
 
+    // --- the save point: the state that was last saved or opened ---
+    // The live state becomes the save point (after a save or an open).
+    void MarkSavePoint();
+    // No state of the history matches the file any more (a change that left no step).
+    void ForgetSavePoint() { FSavePoint = kNoState; }
+    // The save point belongs to the image, so a step that swaps images swaps it too.
+    uint64_t SavePoint() const { return FSavePoint; }
+    void SetSavePoint(uint64_t state) { FSavePoint = state; }
+    // The live state is the save point.
+    bool AtSavePoint() const { return CurrentState() == FSavePoint; }
+
     // --- recording shortcuts ---
     // Pixels of image (the image as it was, e.g. a tool's backup) in rect clipped to it.
     void AddDibRect(const TDib* image, const TRect& rect);
@@ -86,6 +103,16 @@ private:
     int64_t FTotalSize = 0;
     std::vector<std::unique_ptr<TUndoObject>> FItems;
 
+    static constexpr uint64_t kNoState = UINT64_MAX;
+    // States are named by the serial of the last step applied, or of the last step dropped
+    // from the front (FBaseState) when none is: dropping old steps renames nothing.
+    uint64_t FNextSerial = 1;
+    uint64_t FBaseState = 0;
+    uint64_t FSavePoint = 0;
+
+    uint64_t CurrentState() const { return FPosition > 0 ? FItems[FPosition - 1]->Serial() : FBaseState; }
+    // The changed flag follows the live state's distance from the save point.
+    void SyncModified();
     void ClearAll();
     void Swap(TUndoObject& item, void (TUndoObject::*direction)());
 };

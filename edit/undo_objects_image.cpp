@@ -5,6 +5,7 @@
 #include "edit/edit_view.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
+#include "edit/undo.h"
 
 namespace pixmo {
 
@@ -126,14 +127,17 @@ void TUndoNewDib::Redo() {
 }
 
 TUndoNewFile::TUndoNewFile(TEditContext& context, std::string caption)
-    : TUndoNewDib(context, std::move(caption)), FFileName(context.FileName()) {}
+    : TUndoNewDib(context, std::move(caption)), FFileName(context.FileName()), FSavePoint(context.Undo().SavePoint()) {}
 
 void TUndoNewFile::SwapImage() {
     if (FBlock.empty()) return;
     auto image = TakeStoredImage();
     std::string name = FContext.FileName();
-    FContext.SetDibFile(std::move(image), FFileName);
+    FContext.SwapDibFile(std::move(image), FFileName);
     FFileName = std::move(name);
+    const uint64_t live = FContext.Undo().SavePoint();
+    FContext.Undo().SetSavePoint(FSavePoint);
+    FSavePoint = live;
 }
 
 }  // namespace pixmo

@@ -84,7 +84,8 @@ protected:
     std::unique_ptr<TDib> TakeStoredImage();
 };
 
-// ... and the file name, which swaps with the live one.
+// ... and the file name and the history's save point, which swap with the live ones, so an
+// undone open brings back the other image's changed mark.
 class TUndoNewFile : public TUndoNewDib {
 public:
     TUndoNewFile(TEditContext& context, std::string caption);
@@ -94,6 +95,7 @@ protected:
 
 private:
     std::string FFileName;
+    uint64_t FSavePoint;
 };
 
 }  // namespace pixmo

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "edit/undo.h"
+#include "view/custom_main_form.h"
+#include "view/paint_client.h"
 #include "view/qt_clipboard.h"
 #include "view/view_objects.h"
 
@@ -30,6 +33,16 @@ TAppContext::~TAppContext() {
 TViewObjects& TAppContext::ViewObjects() {
     if (!FViewObjects) FViewObjects = std::make_unique<TViewObjects>();
     return *FViewObjects;
+}
+
+bool TAppContext::InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption,
+                                  const std::string& fileName) {
+    if (!image) return false;
+    if (FMainForm && !FMainForm->QueryClose()) return false;
+    FEdit->Undo().AddNewFile(undoCaption);
+    if (FPaintClient) FPaintClient->SetDibFile(std::move(image), fileName);
+    else FEdit->SetDibFile(std::move(image), fileName);
+    return true;
 }
 
 void TAppContext::RegisterForm(TDibForm* form) {

@@ -58,6 +58,10 @@ public:
     TFormTimer* MainTimer() const { return FMainTimer; }
     void SetMainTimer(TFormTimer* timer) { FMainTimer = timer; }
 
+    // Replaces the document's image with a new one (New, Open, from the clipboard) as one
+    // undo step, once the main window's close query allows it; false when it did not.
+    bool InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption, const std::string& fileName);
+
     // True while any program window has a menu open.
     bool InMenuLoop = false;
 

@@ -32,6 +32,9 @@ public:
 
     // The main menu's item by name ("MIDrawDot"), or null: tool windows bind buttons to it.
     virtual QAction* MenuItem(const std::string& /*name*/) const { return nullptr; }
+    // True when the document may be replaced or the program closed (asks about unsaved
+    // changes where the main window does).
+    virtual bool QueryClose() { return true; }
     // Opens the key dialog for the named menu item (a Ctrl+click on a tool button).
     virtual void EditShortcut(const std::string& /*itemName*/) {}
 

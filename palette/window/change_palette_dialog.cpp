@@ -9,6 +9,7 @@
 #include "palette/palette_ops.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
+#include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 
 namespace pixmo {
@@ -49,7 +50,13 @@ void TChangePaletteDialog::SaveSettings() {
 
 void TChangePaletteDialog::Confirm() {
     TEditContext& doc = FApp.Edit();
-    if (const TDib* image = doc.Dib()) {
+    const TDib* image = doc.Dib();
+    if (image && image->BitCount() > 8) {
+        ShowErrorBox(this, QString::fromStdString(DepthRefusedMessage(image->BitCount())));
+        reject();
+        return;
+    }
+    if (image) {
         auto copy = TDib::CreateClone(*image);
         TransformPalette(*copy, RBInvert->isChecked()     ? TPaletteTransform::Invert
                                 : RBRedGreen->isChecked() ? TPaletteTransform::SwapRedGreen

@@ -79,11 +79,11 @@ bool TCreateFromPaletteDialog::Confirm() {
         ShowErrorBox(this, QString::fromUtf8(e.what()));
         return false;
     }
-    TEditContext& doc = FApp.Edit();
-    doc.Undo().AddNewFile("Creato dagli Appunti");
-    if (TPaintClient* client = FApp.PaintClient()) client->SetDibFile(std::move(image), "");
-    else doc.SetDibFile(std::move(image), "");
-    accept();
+    // Annulla in the close query keeps the image and closes this dialog too.
+    bool replaced = false;
+    ReportErrors(this, [&] { replaced = FApp.InstallNewImage(std::move(image), "Creato dagli Appunti", ""); });
+    if (replaced) accept();
+    else reject();
     return true;
 }
 

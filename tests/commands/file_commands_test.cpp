@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "commands/new_dib_dialog.h"
 #include "edit/undo.h"
 #include "image/file_io.h"
 #include "main_form_fixture.h"
@@ -241,6 +242,62 @@ TEST_F(MainFormTest, ClipboardCopyAndCreate) {
     ASSERT_EQ(FBoxes.size(), 1u);
     EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture."));
     EXPECT_EQ(Doc().Dib()->Width(), 9);
+}
+
+TEST_F(MainFormTest, CommandsThatReplaceTheImageAskFirstAndUndoBringsBackTheChangedMark) {
+    TMainForm& form = Build();
+    form.OpenFile(WriteImage("a.bmp", 16, 5, 3));
+    Touch(Doc());
+    const size_t asked = FBoxes.size();
+    // Annulla keeps the drawn image, both for a new page and for one from the clipboard.
+    FAnswers.push_back(TMsgResult::Cancel);
+    {
+        TNewDibDialog dialog(*FApp, &form);
+        dialog.WidthEdit->setText("12");
+        dialog.Confirm();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    TDib::Create(9, 2, 2)->CopyToClipboard(*FClipboard);
+    FAnswers.push_back(TMsgResult::Cancel);
+    form.Item("MIFileCreateFromClipboard")->trigger();
+    EXPECT_EQ(FBoxes.size(), asked + 2);
+    EXPECT_EQ(Doc().Dib()->Width(), 5);
+    EXPECT_TRUE(Doc().Modified());
+
+    FAnswers.push_back(TMsgResult::No);
+    {
+        TNewDibDialog dialog(*FApp, &form);
+        dialog.WidthEdit->setText("12");
+        dialog.Confirm();
+    }
+    EXPECT_EQ(Doc().Dib()->Width(), 12);
+    EXPECT_FALSE(Doc().Modified());
+    // Undoing the new page brings back the drawn image, and with it its unsaved changes.
+    Doc().Undo().Undo();
+    EXPECT_EQ(Doc().Dib()->Width(), 5);
+    EXPECT_TRUE(Doc().Modified());
+    EXPECT_EQ(ShownCaption(form).find('*') != std::string::npos, true);
+    FAnswers.push_back(TMsgResult::Cancel);
+    EXPECT_FALSE(TryClose(form));
+    // Back at the state that was opened the mark goes; away from it, it comes back.
+    Doc().Undo().Undo();
+    EXPECT_FALSE(Doc().Modified());
+    Doc().Undo().Redo();
+    EXPECT_TRUE(Doc().Modified());
+    Doc().Undo().Redo();
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(Doc().Dib()->Width(), 12);
+}
+
+TEST_F(MainFormTest, ChangePaletteRefusesATrueColourImage) {
+    TMainForm& form = Build();
+    form.Client()->SetDibFile(TTrueDib::Create(4, 4), "");
+    const int steps = Doc().Undo().Count();
+    form.MISetChangePaletteClick();
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromUtf8("24ﾋﾞｯﾄﾌﾙｶﾗｰ doesn't cope with a picture."));
+    EXPECT_EQ(Doc().Undo().Count(), steps);
+    EXPECT_FALSE(Doc().Modified());
 }
 
 TEST(BackupNameTest, ReplacesTheExtension) {

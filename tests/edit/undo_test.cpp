@@ -69,6 +69,28 @@ TEST_F(UndoTest, BudgetZeroEmptiesTheHistoryAndRecordsNothing) {
     EXPECT_TRUE(F.Panels.Modified);
 }
 
+TEST_F(UndoTest, SavePointOutlivesDroppedOldStepsButNotTheStateItNamed) {
+    F.Context.SetUndoLimit(100);
+    AddStep("a", 30);
+    F.Context.SetModified(false);  // saved after "a"
+    AddStep("b", 30);
+    AddStep("c", 30);
+    AddStep("d", 30);  // "a" is dropped; the saved state is now the oldest one kept
+    EXPECT_TRUE(F.Context.Modified());
+    for (int i = 0; i < 3; ++i) F.History().Undo();
+    EXPECT_FALSE(F.Context.Modified());
+    EXPECT_FALSE(F.Panels.Modified);
+    F.History().Redo();
+    F.Context.SetModified(false);  // saved after "b"
+    F.History().Undo();
+    EXPECT_TRUE(F.Context.Modified());
+    AddStep("e");  // drops the redo tail, and the saved state with it
+    F.History().Undo();
+    EXPECT_TRUE(F.Context.Modified());
+    F.History().Redo();
+    EXPECT_TRUE(F.Context.Modified());
+}
+
 TEST_F(UndoTest, TwoUndosOfFiveThenANewStepDropsTheRedoTail) {
     for (int i = 1; i <= 5; ++i) AddStep("step " + std::to_string(i));
     EXPECT_EQ(F.History().GetRedoCaption(), "Ripeti ");

@@ -269,10 +269,9 @@ TEST(TextForm, TheMemoFileIsNeverLostToTheSizeLimitOrAnUnreadableFile) {
     {
         TTextForm form(f.App);
         ASSERT_EQ(f.Boxes.size(), 1u);
-        EXPECT_TRUE(f.Boxes[0].Text.startsWith(QString::fromStdString("Il file \"" + memoFile +
-                                                                      "\" non può essere letto: è stato messo da parte "
-                                                                      "come \"" + memoFile + ".bak\".\nFile troppo grande")))
-            << f.Boxes[0].Text.toStdString();
+        EXPECT_TRUE(f.Boxes[0].Text.startsWith(QString::fromStdString(
+            "Il file \"" + memoFile + "\" non può essere letto: è stato messo da parte come \"" + memoFile +
+            ".bak\".\nFile troppo grande")));
         EXPECT_TRUE(form.Memo->Lines().isEmpty());
         form.Memo->SetLines({"nuovo"});
         form.Memo->document()->setModified(true);

@@ -136,6 +136,7 @@ private:
     void RebuildFloatingFrom(const TRect& r);
     void DeleteRecorded();
     void ApplyEffect(const char* caption, std::unique_ptr<TDib> result);
+    void ShiftPiece(const std::string& caption, std::unique_ptr<TDib> piece, int dx, int dy);
     std::unique_ptr<TMaskDib> ErodedCopy() const;
     std::unique_ptr<TMaskDib> DilatedCopy() const;
     std::unique_ptr<TMaskDib> ColourMask(int index, bool inside) const;

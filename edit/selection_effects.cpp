@@ -48,16 +48,38 @@ void TSelection::DifferenceColors(int kind) {
 
 void TSelection::Shift(int dx, int dy) {
     if (!Image() || (dx == 0 && dy == 0)) return;
-    auto piece = CopySelected();
-    const std::string caption = Format("Shift :%d,%d", dx, dy);
-    ApplyEffect(caption.c_str(), ShiftImage(*piece, dx, dy));
+    ShiftPiece(Format("Shift :%d,%d", dx, dy), CopySelected(), dx, dy);
 }
 
 void TSelection::XShift() {
     if (!Image()) return;
     auto piece = CopySelected();
     const int dx = Div(piece->Width(), 2), dy = Div(piece->Height(), 2);
-    ApplyEffect("X Shift", ShiftImage(*piece, dx, dy));
+    ShiftPiece("X Shift", std::move(piece), dx, dy);
+}
+
+namespace {
+bool EverySet(const TMaskDib& mask) {
+    for (int y = 0; y < mask.Height(); ++y) {
+        const uint8_t* row = mask.ScanLine(y);
+        for (int x = 0; x < mask.Width(); ++x)
+            if (row[x] == 0) return false;
+    }
+    return true;
+}
+}  // namespace
+
+// A floating piece of some shape (placed text) takes its mask along, so it scrolls whole;
+// any other piece turns inside its mask.
+void TSelection::ShiftPiece(const std::string& caption, std::unique_ptr<TDib> piece, int dx, int dy) {
+    if (!IsFloating() || !FFloatMask || EverySet(*FFloatMask)) {
+        ApplyEffect(caption.c_str(), ShiftImage(*piece, dx, dy));
+        return;
+    }
+    auto shifted = ShiftImage(*piece, dx, dy);
+    auto mask = ShiftImage(*FFloatMask, dx, dy);
+    FContext.Undo().AddTransform(caption);
+    ReplaceFloating(*shifted, mask.get(), FRect);
 }
 
 }  // namespace pixmo

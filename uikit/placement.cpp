@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
-#include <cstdlib>
 #include <exception>
 
 namespace pixmo {
@@ -78,25 +77,46 @@ bool LoadPlacement(QWidget& window, TIni& ini, const TPlacementRules& rules) {
     return true;
 }
 
+QPoint FirstPlacement(const QRect& area, const QRect& ownerFrame, QSize client, const QMargins& frame,
+                      std::vector<QRect> others) {
+    constexpr int kGap = 4;
+    const int64_t width = int64_t{client.width()} + frame.left() + frame.right();
+    const int64_t height = int64_t{client.height()} + frame.top() + frame.bottom();
+    const int64_t areaRight = int64_t{area.left()} + area.width(), areaBottom = int64_t{area.top()} + area.height();
+    const int64_t left = std::clamp<int64_t>(int64_t{ownerFrame.left()} + ownerFrame.width() + kGap, area.left(),
+                                             std::max<int64_t>(area.left(), areaRight - width));
+    int64_t top = ownerFrame.top();
+    // Below the windows already standing there, not over them.
+    std::sort(others.begin(), others.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+    for (const QRect& other : others) {
+        const int64_t right = int64_t{other.left()} + other.width(), bottom = int64_t{other.top()} + other.height();
+        if (other.left() < left + width && right > left && other.top() < top + height && bottom > top)
+            top = bottom + kGap;
+    }
+    top = std::clamp<int64_t>(top, area.top(), std::max<int64_t>(area.top(), areaBottom - height));
+    return QPoint(static_cast<int>(left + frame.left()), static_cast<int>(top + frame.top()));
+}
+
 void PlaceBeside(QWidget& window, const QWidget& owner) {
+    // Until the window manager has framed a window, its frame is taken to be the owner's,
+    // or a title bar when the owner has none.
     constexpr int kTitleAllowance = 30;
-    const QRect frame = owner.frameGeometry();
-    const QSize size = window.sizeHint().expandedTo(window.minimumSize());
-    const int64_t left = int64_t{frame.left()} + frame.width() + 4;
-    int64_t top = frame.top();
-    // Below the other tool windows already standing there, not over them.
+    const QRect ownerFrame = owner.frameGeometry(), ownerClient = owner.geometry();
+    QMargins frame(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
+                   ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
+    if (frame.isNull()) frame = QMargins(0, kTitleAllowance, 0, 0);
+    std::vector<QRect> others;
     for (const QWidget* other : owner.findChildren<QWidget*>()) {
         if (other == &window || !other->isWindow() || !other->isVisible()) continue;
-        // Until the window manager has told a frame's extent, allow for a title bar.
         const QRect g = other->frameGeometry();
-        const int64_t bottom = int64_t{g.top()} + std::max(g.height(), other->height() + kTitleAllowance);
-        // A window never shown may be put by its client area: leave room for its title too.
-        if (std::abs(g.left() - left) <= 8 && bottom >= top) top = bottom + kTitleAllowance;
+        others.push_back(g == other->geometry() ? g.marginsAdded(frame) : g);
     }
-    const QRect area = TargetArea(left, top, size.width(), size.height());
+    const QSize size = window.size().isEmpty() ? window.sizeHint().expandedTo(window.minimumSize()) : window.size();
+    const QRect area = TargetArea(int64_t{ownerFrame.left()} + ownerFrame.width(), ownerFrame.top(), size.width(),
+                                  size.height());
     if (area.isEmpty()) return;
-    window.move(static_cast<int>(std::clamp<int64_t>(left, area.left(), std::max<int64_t>(area.left(), int64_t{area.left()} + area.width() - size.width()))),
-                static_cast<int>(std::clamp<int64_t>(top, area.top(), std::max<int64_t>(area.top(), int64_t{area.top()} + area.height() - size.height()))));
+    // By the client, as PlaceWithin does: a frame's position is not yet known to mean one.
+    window.setGeometry(QRect(FirstPlacement(area, ownerFrame, size, frame, std::move(others)), size));
 }
 
 void PlaceAt(QWidget& window, QPoint topLeft) {

@@ -1,8 +1,11 @@
 #pragma once
 // Window placement under "Place": show command (0 hidden, 1 normal, 2 minimised,
 // 3 maximised), then the normal position as left, top, right, bottom.
+#include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <vector>
 
 #include "settings/ini.h"
 
@@ -28,6 +31,11 @@ struct TPlacementRules {
 bool LoadPlacement(QWidget& window, TIni& ini, const TPlacementRules& rules);
 // Puts a window that has no placement of its own just right of its owner, on screen.
 void PlaceBeside(QWidget& window, const QWidget& owner);
+// Where such a window's client goes: its frame (`frame` around the client) just right of
+// the owner's frame, at its top or below the windows already standing there (`others`,
+// their frames), and wholly inside `area`; when it cannot be, the title bar stays on it.
+QPoint FirstPlacement(const QRect& area, const QRect& ownerFrame, QSize client, const QMargins& frame,
+                      std::vector<QRect> others);
 // Writes "Place" in ini's current section; errors are ignored.
 void SavePlacement(const QWidget& window, TIni& ini);
 // Puts the client's corner at `topLeft`, the window wholly inside a screen.

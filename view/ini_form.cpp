@@ -28,6 +28,9 @@ void TIniForm::LoadPlacement() {
 }
 
 void TIniForm::SavePlacement() {
+    // A window never shown has no place of its own to keep (it would come back at the
+    // screen's corner): what is stored stays.
+    if (!FShown) return;
     TSectionScope scope(FIni, SectionName());
     if (!FFrozen) {
         pixmo::SavePlacement(*this, FIni);

@@ -446,8 +446,8 @@ void TPaintClient::RedrawOutline() {
         FOutlinePending = false;
         const TDib* dib = Dib();
         if (!FShowEdges || !dib) return;
-        if (FContext->Selection().IsFloating() || IsDragging()) {
-            // No outline shows now; the last one drawn must not stay behind on screen.
+        if (IsDragging()) {
+            // No outline shows during a drag; the last one drawn must not stay behind on screen.
             EraseOutline();
             return;
         }

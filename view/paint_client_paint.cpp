@@ -172,9 +172,9 @@ void TPaintClient::PaintImage(const QRect& rect) {
 
 // --- the selection outline ---
 
+// A floating piece has its outline too: its edges must show on any picture.
 bool TPaintClient::OutlineMayAnimate() const {
-    return FShowEdges && Dib() && FContext && !FContext->Selection().IsFloating() && !IsDragging() &&
-           FOutline.IsBuiltFor(CurrentGeometry());
+    return FShowEdges && Dib() && FContext && !IsDragging() && FOutline.IsBuiltFor(CurrentGeometry());
 }
 
 void TPaintClient::BuildOutline() {
@@ -207,7 +207,7 @@ void TPaintClient::EraseOutline() {
 }
 
 void TPaintClient::AnimateOutline() {
-    if (!FShowEdges || !Dib() || !FContext || FContext->Selection().IsFloating() || IsDragging()) return;
+    if (!FShowEdges || !Dib() || !FContext || IsDragging()) return;
     if (!FOutline.IsBuiltFor(CurrentGeometry())) BuildOutline();
     FOutline.FillPattern(*FObjects);
     // A paint is waiting: this tick draws nothing.

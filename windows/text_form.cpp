@@ -13,6 +13,7 @@
 #include <QStringDecoder>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "edit/edit_context.h"
 #include "edit/edit_view.h"
 #include "edit/selection.h"
+#include "image/errors.h"
 #include "image/file_io.h"
 #include "settings/settings_location.h"
 #include "uikit/dialog_hooks.h"
@@ -177,17 +179,43 @@ void TTextForm::SaveSettings() {
     SaveMemo();
 }
 
+// A memo file that cannot be read is never written over: it goes aside under a free
+// ".bak" name, and the memo starts empty. When it cannot even be moved, the memo is not
+// saved in this run.
 void TTextForm::LoadMemo() {
-    if (!QFileInfo::exists(QString::fromStdString(MemoFileName()))) return;
-    LoadFile(QString::fromStdString(MemoFileName()));
-    Memo->document()->setModified(false);
+    const QString name = QString::fromStdString(MemoFileName());
+    if (!QFileInfo::exists(name)) return;
+    try {
+        LoadFile(name);
+        Memo->document()->setModified(false);
+        return;
+    } catch (const std::exception& e) {
+        const std::string reason = e.what();
+        QString aside = name + ".bak";
+        for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+            aside = QString("%1.%2.bak").arg(name).arg(n);
+        std::error_code failed;
+        std::filesystem::rename(name.toStdString(), aside.toStdString(), failed);
+        if (failed) {
+            FMemoKept = true;
+            RaiseError(Format("Il file \"%s\" non può essere letto e non può essere messo da parte: in questa "
+                              "sessione il testo non vi verrà salvato.\n%s",
+                              name.toStdString().c_str(), reason.c_str()));
+        }
+        RaiseError(Format("Il file \"%s\" non può essere letto: è stato messo da parte come \"%s\".\n%s",
+                          name.toStdString().c_str(), aside.toStdString().c_str(), reason.c_str()));
+    }
 }
 
 void TTextForm::SaveMemo() {
-    if (!Memo->document()->isModified()) return;
+    if (FMemoKept || !Memo->document()->isModified()) return;
     QStringList lines = Memo->Lines();
     if (!lines.isEmpty()) lines << QString();  // every line ends with a break
     const QByteArray bytes = lines.join('\n').toUtf8();
+    // What could not be read back at the next start is not written: the file stays as it was.
+    if (bytes.size() > kMaxTextFileSize)
+        RaiseError(Format("Il testo supera %lld byte e non può essere salvato in \"%s\": il file resta com'era.",
+                          static_cast<long long>(kMaxTextFileSize), MemoFileName().c_str()));
     WriteFileAtomically(MemoFileName(), std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                                   static_cast<size_t>(bytes.size())));
     Memo->document()->setModified(false);

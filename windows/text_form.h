@@ -43,7 +43,8 @@ public:
     explicit TTextForm(TAppContext& app, QWidget* parent = nullptr);
     ~TTextForm() override;
 
-    // Files over this size are refused: no image shows more text than that.
+    // Files over this size are refused, and a memo over it is not saved: no image shows
+    // more text than that.
     static constexpr int64_t kMaxTextFileSize = 1 << 20;
 
     TMemoEx* Memo = nullptr;
@@ -79,7 +80,8 @@ public:
     void DragReleased(QPoint globalPos);
     // Places the memo's text (its selection, else all of it) as a floating piece.
     void PlaceText();
-    // Writes the memo's lines to the ".MEM" file when they changed.
+    // Writes the memo's lines to the ".MEM" file when they changed; raises, leaving the file
+    // as it was, when they are more than the file may hold.
     void SaveMemo();
 
 protected:
@@ -98,6 +100,7 @@ private:
     TFontSpec FMemoFont;
     TTextAlign FAlignment = TTextAlign::Left;
     int FTabSpace = 5;
+    bool FMemoKept = false;  // an unreadable memo file that could not be moved aside
 };
 
 }  // namespace pixmo

@@ -278,6 +278,33 @@ TEST_F(SelectionTest, ShiftEffectsMoveThePieceCyclicallyInsideTheMask) {
     EXPECT_EQ(F.History().Count(), steps);
 }
 
+TEST_F(SelectionTest, AShapedFloatingPieceShiftsWithItsMaskAndDropsWhole) {
+    // An "L" of colour f on colour 2, selected on the letter only, as placed text is.
+    F.Sel().Paste(*FromGrid({"f222", "f222", "ff22"}, 16), MaskFromGrid({"#...", "#...", "##.."}).get());
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"f2345", "f789a", "ffdef", "#2345"}));
+    F.Sel().Shift(1, 0);
+    EXPECT_EQ(F.History().Items().back()->GetCaption(), "Shift :1,0");
+    EXPECT_EQ(ToGrid(*F.Sel().FloatMask()), (Grid{".#..", ".#..", ".##."}));
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"#f345", "6f89a", "bffef", "#2345"}));
+    F.Sel().Shift(-2, 1);  // wraps at the left and at the bottom
+    EXPECT_EQ(ToGrid(*F.Sel().FloatMask()), (Grid{"#..#", "...#", "...#"}));
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"f23f5", "678fa", "bcdff", "#2345"}));
+    F.History().Undo();
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"#f345", "6f89a", "bffef", "#2345"}));
+    EXPECT_EQ(MaskGrid(), (Grid{".#...", ".#...", ".##..", "....."}));
+    F.History().Redo();
+    F.Sel().XShift();  // by (2, 1)
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"#f345", "6ff9a", "bfdef", "#2345"}));
+    // Dropped, the letter stays on the image as it was last shown.
+    F.Sel().Cancel();
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"#f345", "6ff9a", "bfdef", "#2345"}));
+
+    // A rectangular piece turns inside its rectangle as before.
+    F.Sel().Paste(*FromGrid({"23", "45"}, 16), nullptr);
+    F.Sel().Shift(1, 0);
+    EXPECT_EQ(ToGrid(F.Image()), (Grid{"32345", "54f9a", "bfdef", "#2345"}));
+}
+
 TEST_F(SelectionTest, ColourEffectsMatchTheResultToTheTable) {
     // Grey ramp: the complement of entry i is entry 15 - i.
     Select({"##...", ".....", ".....", "....."});

@@ -191,7 +191,7 @@ TEST(ClientPaint, OutlineFollowsSelectionChanges) {
     EXPECT_EQ(At(f.Shot(), 10, 10), kImage);
 }
 
-TEST(ClientPaint, ZoomedOutlineStaysVisibleOverTheGridAndGoesWhenAPieceFloats) {
+TEST(ClientPaint, ZoomedOutlineStaysVisibleOverTheGridAndGoesToAFloatingPiece) {
     TClientFixture f;
     f.Install(40, 40);
     f.Client.SetGridMode(1);
@@ -209,12 +209,25 @@ TEST(ClientPaint, ZoomedOutlineStaysVisibleOverTheGridAndGoesWhenAPieceFloats) {
     EXPECT_EQ(At(shot, 18, 28), kImage);
     EXPECT_EQ(At(shot, 45, 28), kImage);
 
-    // A pasted piece floats elsewhere: the old outline leaves the screen at once.
-    f.Context.Selection().Paste(*TDib::Create(2, 2, 256), nullptr);
+    // A pasted piece floats elsewhere: the old outline leaves the screen at once, and the
+    // piece's own edges show the stripes around its colour.
+    f.Context.Selection().Paste(*FromGrid({"999", "999"}, 16), nullptr);
+    f.Context.Selection().MoveTo({10, 10, 13, 12});
+    QApplication::processEvents();
+    f.Client.AnimateOutline();
     QApplication::processEvents();
     const QImage after = f.Shot();
     EXPECT_EQ(At(after, 17, 28), kImage);
     EXPECT_EQ(At(after, 47, 28), kImage);
+    const int left = 80, top = 80;  // cells 10..12 × 10..11
+    std::set<QRgb> edges;
+    for (int i = 0; i < 24; ++i)
+        for (QPoint p : {QPoint(left + i, top), QPoint(left + i, top + 15), QPoint(left, top + i % 16),
+                         QPoint(left + 23, top + i % 16)})
+            edges.insert(At(after, p.x(), p.y()));
+    EXPECT_EQ(edges, (std::set<QRgb>{kBlack, kWhite}));
+    EXPECT_EQ(At(after, left + 12, top + 12), 0xFF999999u);
+    EXPECT_EQ(At(after, left + 28, top + 4), kImage);
 }
 
 TEST(ClientPaint, ConvertsOnlyTheAskedPart) {

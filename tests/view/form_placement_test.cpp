@@ -121,4 +121,46 @@ TEST_F(PlacementTest, ClosingAToolWindowHidesIt) {
     EXPECT_EQ(app->Forms().size(), 1u);
 }
 
+TEST_F(PlacementTest, AWindowNeverShownKeepsNoPlaceAndFirstStandsBesideItsOwner) {
+    {
+        auto app = NewApp();
+        TToolWindow main(*app, "MainForm", true);
+        TToolWindow animation(*app, "AnimationForm");
+        animation.setParent(&main, animation.windowFlags() | Qt::Tool);
+    }
+    TIni ini(FIniName);
+    ini.Section = "AnimationForm";
+    EXPECT_FALSE(ini.ReadPlacement());
+
+    auto app = NewApp();
+    TToolWindow main(*app, "MainForm", true);
+    main.setGeometry(40, 50, 300, 200);
+    TToolWindow animation(*app, "AnimationForm");
+    animation.setParent(&main, animation.windowFlags() | Qt::Tool);
+    animation.resize(120, 80);
+    animation.show();
+    // Frame beside frame: the offscreen windows' frames are 2 pixels wide all round.
+    EXPECT_EQ(animation.geometry(), QRect(348, 50, 120, 80));
+}
+
+TEST(FirstPlacement, BesideTheOwnerBelowTheOthersAndInsideTheArea) {
+    const QRect area(0, 24, 1600, 976);  // under a panel at the top
+    const QMargins frame(1, 20, 1, 1);
+    // Right of the owner, the frame's top at the owner's.
+    EXPECT_EQ(FirstPlacement(area, QRect(0, 24, 600, 400), QSize(300, 200), frame, {}), QPoint(605, 44));
+    // Below the windows standing there; one further down with room above it is no matter.
+    EXPECT_EQ(FirstPlacement(area, QRect(0, 24, 600, 400), QSize(300, 200), frame,
+                             {QRect(604, 600, 200, 300), QRect(604, 24, 200, 100)}),
+              QPoint(605, 148));
+    // Twice the scale, the owner filling the screen: at its right edge, under a wider window
+    // there; what would pass the bottom goes up until the frame's bottom is on it.
+    const QRect half(0, 0, 800, 500);
+    EXPECT_EQ(FirstPlacement(half, QRect(0, 0, 800, 500), QSize(195, 235), frame, {QRect(496, 0, 304, 210)}),
+              QPoint(604, 234));
+    EXPECT_EQ(FirstPlacement(half, QRect(0, 0, 800, 500), QSize(195, 235), frame, {QRect(603, 0, 197, 300)}),
+              QPoint(604, 264));
+    // Taller than the area: the title bar stays on it.
+    EXPECT_EQ(FirstPlacement(half, QRect(-50, -80, 300, 200), QSize(100, 600), frame, {}), QPoint(255, 20));
+}
+
 }  // namespace pixmo::test

@@ -233,5 +233,59 @@ TEST(TextForm, FontsStyleAndMemoComeBackInTheNextRun) {
     EXPECT_EQ(again.SBFonts->Recent().Count(), 2);
 }
 
+
+TEST(TextForm, TheMemoFileIsNeverLostToTheSizeLimitOrAnUnreadableFile) {
+    TTextFixture f;
+    const std::string memoFile = TTextForm(f.App).MemoFileName();
+    // A memo of the largest size the file may hold comes back; a longer one is not written
+    // and the file stays as it was.
+    const QStringList full(TTextForm::kMaxTextFileSize / 64, QString(63, 'x'));
+    {
+        TTextForm form(f.App);
+        form.Memo->SetLines(full);
+        form.Memo->document()->setModified(true);
+        form.SaveMemo();
+        form.Memo->SetLines(full + QStringList{"y"});
+        form.Memo->document()->setModified(true);
+        try {
+            form.SaveMemo();
+            ADD_FAILURE() << "saved";
+        } catch (const std::exception& e) {
+            EXPECT_EQ(std::string(e.what()), "Il testo supera 1048576 byte e non può essere salvato in \"" + memoFile +
+                                                 "\": il file resta com'era.");
+        }
+        form.Memo->SetLines(full);
+    }
+    EXPECT_EQ(ReadFileBytes(memoFile).size(), size_t{TTextForm::kMaxTextFileSize});
+    {
+        TTextForm again(f.App);
+        EXPECT_EQ(again.Memo->Lines(), full);
+    }
+    EXPECT_TRUE(f.Boxes.empty());
+
+    // A memo file that cannot be read goes aside, named in the message, and is not written over.
+    const std::string unreadable(TTextForm::kMaxTextFileSize + 1, 'z');
+    std::ofstream(memoFile, std::ios::binary) << unreadable;
+    {
+        TTextForm form(f.App);
+        ASSERT_EQ(f.Boxes.size(), 1u);
+        EXPECT_TRUE(f.Boxes[0].Text.startsWith(QString::fromStdString(
+            "Il file \"" + memoFile + "\" non può essere letto: è stato messo da parte come \"" + memoFile +
+            ".bak\".\nFile troppo grande")));
+        EXPECT_TRUE(form.Memo->Lines().isEmpty());
+        form.Memo->SetLines({"nuovo"});
+        form.Memo->document()->setModified(true);
+    }
+    EXPECT_EQ(ReadFileBytes(memoFile + ".bak"), std::vector<uint8_t>(unreadable.begin(), unreadable.end()));
+    EXPECT_EQ(ReadFileBytes(memoFile), (std::vector<uint8_t>{'n', 'u', 'o', 'v', 'o', '\n'}));
+    // A second one does not take the place of the first one kept.
+    std::ofstream(memoFile, std::ios::binary) << unreadable;
+    { TTextForm form(f.App); }
+    ASSERT_EQ(f.Boxes.size(), 2u);
+    EXPECT_TRUE(f.Boxes[1].Text.contains(QString::fromStdString("\"" + memoFile + ".2.bak\"")));
+    EXPECT_EQ(ReadFileBytes(memoFile + ".bak").size(), unreadable.size());
+    EXPECT_EQ(ReadFileBytes(memoFile + ".2.bak").size(), unreadable.size());
+}
+
 }  // namespace
 }  // namespace pixmo::test

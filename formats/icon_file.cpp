@@ -14,7 +14,9 @@
 #include "image/errors.h"
 #include "image/file_io.h"
 #include "image/packed_dib.h"
+#include "image/palette_reduce.h"
 #include "image/raster_primitives.h"
+#include "image/transparent_pixels.h"
 
 namespace pixmo {
 
@@ -33,13 +35,31 @@ std::vector<uint8_t> ReadBytes(TByteSource& source, uint64_t offset, uint64_t co
     return bytes;
 }
 
-// An image block stored as a PNG: the picture, with nothing transparent in its mask.
-TDIIcon ReadPngBlock(std::span<const uint8_t> block) {
+// The first image of a file, and for a true-colour picture the alpha of each pixel (top row
+// first, 0 wherever the mask is set; empty when all are opaque).
+struct TIconPicture {
+    TDIIcon Icon;
+    std::vector<uint8_t> Alpha;
+};
+
+// An image block stored as a PNG: the picture, its fully transparent pixels set in the mask.
+TIconPicture ReadPngBlock(std::span<const uint8_t> block) {
     TByteReadStream stream(block);
-    TDIIcon icon;
-    icon.Color = TKPNGLE::ReadDib(stream);
-    icon.Mask = TMaskDib::Create(icon.Color->Width(), icon.Color->Height());
-    return icon;
+    TPngPicture png = TKPNGLE::ReadPicture(stream);
+    TIconPicture picture;
+    const TDib& color = *png.Dib;
+    picture.Icon.Mask = TMaskDib::Create(color.Width(), color.Height());
+    const std::vector<uint8_t>& alphas = color.Alphas();
+    for (int y = 0; y < color.Height(); ++y)
+        for (int x = 0; x < color.Width(); ++x) {
+            const size_t at = size_t(y) * size_t(color.Width()) + size_t(x);
+            const bool clear = color.IsTrueColor() ? !png.Alpha.empty() && png.Alpha[at] == 0
+                                                   : color.Pixel(x, y) < alphas.size() && alphas[color.Pixel(x, y)] == 0;
+            if (clear) picture.Icon.Mask->SetPixel(x, y, 1);
+        }
+    picture.Icon.Color = std::move(png.Dib);
+    picture.Alpha = std::move(png.Alpha);
+    return picture;
 }
 
 // 32-bit rows as 24-bit rows, bottom-up and padded as a 24-bit image stores them.
@@ -52,7 +72,26 @@ std::vector<uint8_t> DropAlpha(const uint8_t* bits, int width, int height) {
     return rgb;
 }
 
-TDIIcon ReadBitmapBlock(std::span<const uint8_t> block) {
+// Each pixel's alpha, top row first: the alpha channel of 32-bit rows where it has one (an all
+// zero channel is none, as older writers leave it), 0 wherever the mask is set. A clear alpha
+// sets the mask too: many icons leave their AND mask empty.
+std::vector<uint8_t> BitmapAlpha(const TBitmapInfoHeader& h, const uint8_t* bits, TMaskDib& mask) {
+    const size_t line = size_t(RowBytes(32, h.Width));
+    bool channel = false;
+    for (size_t y = 0; h.BitCount == 32 && !channel && y < size_t(h.Height); ++y)
+        for (size_t x = 0; x < size_t(h.Width); ++x) channel = channel || bits[y * line + 4 * x + 3] != 0;
+    std::vector<uint8_t> alpha(size_t(h.Width) * size_t(h.Height), 255);
+    for (int y = 0; y < h.Height; ++y)
+        for (int x = 0; x < h.Width; ++x) {
+            uint8_t& a = alpha[size_t(y) * size_t(h.Width) + size_t(x)];
+            if (channel) a = bits[size_t(h.Height - 1 - y) * line + 4 * size_t(x) + 3];
+            if (a == 0) mask.SetPixel(x, y, 1);
+            if (mask.Pixel(x, y)) a = 0;
+        }
+    return alpha;
+}
+
+TIconPicture ReadBitmapBlock(std::span<const uint8_t> block) {
     if (block.size() < kInfoHeaderSize) BadIcon();
     const uint32_t headerBytes = ReadLE32(block.data());
     if (headerBytes < kInfoHeaderSize || headerBytes > block.size()) BadIcon();
@@ -68,11 +107,15 @@ TDIIcon ReadBitmapBlock(std::span<const uint8_t> block) {
     const uint64_t tableBytes = uint64_t{h.ClrUsed} * 4;
     const uint64_t colorBits = uint64_t(RowBytes(h.BitCount, h.Width)) * uint64_t(h.Height);
     const uint64_t maskBits = uint64_t(RowBytes(1, h.Width)) * uint64_t(h.Height);
-    if (headerBytes + tableBytes + colorBits + maskBits > block.size()) BadIcon();
+    if (headerBytes + tableBytes + colorBits > block.size()) BadIcon();
+    // Some writers leave the AND mask out of 32-bit images: their alpha alone tells.
+    const bool withMask = headerBytes + tableBytes + colorBits + maskBits <= block.size();
+    if (!withMask && h.BitCount != 32) BadIcon();
     std::vector<uint32_t> table(h.ClrUsed);
     for (size_t i = 0; i < table.size(); ++i) table[i] = ReadLE32(block.data() + headerBytes + 4 * i) & 0xFFFFFF;
     const uint8_t* bits = block.data() + headerBytes + tableBytes;
-    TDIIcon icon;
+    TIconPicture picture;
+    TDIIcon& icon = picture.Icon;
     TBitmapInfoHeader colorHeader = h;
     colorHeader.SizeImage = static_cast<uint32_t>(colorBits);
     if (h.BitCount == 32) {
@@ -82,6 +125,7 @@ TDIIcon ReadBitmapBlock(std::span<const uint8_t> block) {
         icon.Color = TDib::CreateFromInfo(colorHeader, table, rgb.data(), rgb.size());
     } else {
         icon.Color = TDib::CreateFromInfo(colorHeader, table, bits, colorBits);
+        icon.Color->CoverUsedIndices();
     }
     TBitmapInfoHeader m = h;
     m.BitCount = 1;
@@ -89,15 +133,10 @@ TDIIcon ReadBitmapBlock(std::span<const uint8_t> block) {
     m.ClrImportant = 2;
     m.SizeImage = static_cast<uint32_t>(maskBits);
     const uint32_t blackWhite[] = {0x000000, 0xFFFFFF};
-    icon.Mask = TMaskDib::CreateFromInfo(m, blackWhite, bits + colorBits, maskBits);
-    // An alpha channel marks transparency too; many icons leave their AND mask empty.
-    if (h.BitCount == 32)
-        for (int y = 0; y < h.Height; ++y) {
-            const uint8_t* row = bits + size_t(h.Height - 1 - y) * size_t(RowBytes(32, h.Width));
-            for (int x = 0; x < h.Width; ++x)
-                if (row[4 * size_t(x) + 3] == 0) icon.Mask->SetPixel(x, y, 1);
-        }
-    return icon;
+    icon.Mask = withMask ? TMaskDib::CreateFromInfo(m, blackWhite, bits + colorBits, maskBits)
+                         : TMaskDib::Create(h.Width, h.Height);
+    if (icon.Color->IsTrueColor()) picture.Alpha = BitmapAlpha(h, bits, *icon.Mask);
+    return picture;
 }
 
 int TableCountFor(const TDib& image) {
@@ -140,7 +179,9 @@ uint32_t PixelWord(const TDib& image, int x, int y) {
 
 }  // namespace
 
-void TIcons::LoadFromSource(TByteSource& source) {
+namespace {
+
+TIconPicture ReadFirstPicture(TByteSource& source) {
     const uint64_t size = source.Size();
     if (size < kIconDirBytes) BadIcon();
     const std::vector<uint8_t> dir = ReadBytes(source, 0, kIconDirBytes);
@@ -155,15 +196,43 @@ void TIcons::LoadFromSource(TByteSource& source) {
     const std::vector<uint8_t> block = ReadBytes(source, offset, bytes);
     const bool png = block.size() >= sizeof kPngSignature && std::equal(std::begin(kPngSignature), std::end(kPngSignature), block.begin());
     try {
-        Add(png ? ReadPngBlock(block) : ReadBitmapBlock(block));
+        return png ? ReadPngBlock(block) : ReadBitmapBlock(block);
     } catch (const EPixmoError&) {
         BadIcon();
     }
 }
 
+// Every refusal of a named file is "NAME: Icona non valida.".
+TIconPicture ReadFirstPicture(TByteSource& source, const std::string& fileName) {
+    if (fileName.empty()) return ReadFirstPicture(source);
+    try {
+        return ReadFirstPicture(source);
+    } catch (const EPixmoError&) {
+        RaiseError(fileName + ": " + kMsgBadIcon);
+    }
+}
+
+}  // namespace
+
+void TIcons::LoadFromSource(TByteSource& source, const std::string& fileName) {
+    Add(std::move(ReadFirstPicture(source, fileName).Icon));
+}
+
 void TIcons::LoadFromFile(const std::string& fileName) {
     TFileSource source(fileName);
-    LoadFromSource(source);
+    LoadFromSource(source, fileName);
+}
+
+std::unique_ptr<TDib> OpenIconPicture(TByteSource& source, const std::string& fileName) {
+    TIconPicture picture = ReadFirstPicture(source, fileName);
+    TDIIcon& icon = picture.Icon;
+    if (icon.Color->IsTrueColor()) return PaletteIfFew(std::move(icon.Color), picture.Alpha);
+    const TMaskDib& mask = *icon.Mask;
+    std::vector<uint8_t> alpha(size_t(mask.Width()) * size_t(mask.Height()), 255);
+    for (int y = 0; y < mask.Height(); ++y)
+        for (int x = 0; x < mask.Width(); ++x)
+            if (mask.Pixel(x, y)) alpha[size_t(y) * size_t(mask.Width()) + size_t(x)] = 0;
+    return WithTransparentPixels(std::move(icon.Color), alpha);
 }
 
 std::vector<uint8_t> TIcons::SaveToBytes() const {

@@ -29,8 +29,9 @@ public:
     TDIIcon& Item(int index) { return FItems.at(static_cast<size_t>(index)); }
     void Add(TDIIcon icon) { FItems.push_back(std::move(icon)); }
 
-    // Reads the first image; "Icona non valida." for anything malformed or a cursor file.
-    void LoadFromSource(TByteSource& source);
+    // Reads the first image; "Icona non valida." for anything malformed or a cursor file,
+    // "NAME: Icona non valida." when the file's name is given.
+    void LoadFromSource(TByteSource& source, const std::string& fileName = {});
     void LoadFromFile(const std::string& fileName);
     std::vector<uint8_t> SaveToBytes() const;
     void SaveToFile(const std::string& fileName) const;
@@ -38,6 +39,10 @@ public:
 private:
     std::vector<TDIIcon> FItems;
 };
+
+// The first image as the editor opens it: its transparent pixels (mask or alpha channel) take
+// the image's transparent entry, as a PNG's do; refusals as LoadFromSource's with the name.
+std::unique_ptr<TDib> OpenIconPicture(TByteSource& source, const std::string& fileName);
 
 // The platform's standard 16 colours, as table words.
 std::span<const uint32_t, 16> StandardColors16();

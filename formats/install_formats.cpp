@@ -42,9 +42,9 @@ bool IsPngHead(std::span<const uint8_t> head) {
 }
 
 // An icon opens as the picture of its first image.
-std::unique_ptr<TDib> LoadIconFile(TByteSource& source, const std::string&) {
+std::unique_ptr<TDib> LoadIconFile(TByteSource& source, const std::string& fileName) {
     TIcons icons;
-    icons.LoadFromSource(source);
+    icons.LoadFromSource(source, fileName);
     return std::move(icons.Item(0).Color);
 }
 
@@ -63,7 +63,7 @@ std::unique_ptr<TDib> LoadPaletteFile(TByteSource& source, const std::string& fi
 
 void SavePaletteOfImage(const TDib& image, const std::string& fileName) {
     if (image.IsTrueColor()) RaiseError(DepthRefusedMessage(image.BitCount()));
-    WritePaletteFile(image.UsedColorTable(), fileName);
+    WritePaletteFile(image.UsedColorTable(), fileName, image.TransparentEntry());
 }
 
 bool IsPaletteHead(std::span<const uint8_t> head) {
@@ -78,7 +78,7 @@ bool IsPaletteHead(std::span<const uint8_t> head) {
 
 void InstallFormats() {
     RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile, &OpenPngFile});
-    RegisterFormat(TFileFormat{"ICO", {".ico"}, &IsIconHead, &LoadIconFile, &SaveIconWithOptions});
+    RegisterFormat(TFileFormat{"ICO", {".ico"}, &IsIconHead, &LoadIconFile, &SaveIconWithOptions, &OpenIconPicture});
     RegisterFormat(TFileFormat{"Palette", {".gpl", ".pal", ".hex", ".act"}, &IsPaletteHead, &LoadPaletteFile,
                                &SavePaletteOfImage});
 }

@@ -29,7 +29,8 @@ std::unique_ptr<TDib> NewDibFor(int width, int height, int bitCount, std::span<c
 
 // A picture as the editor opens it: the image, and for true colour with an alpha channel or
 // a transparent colour, each pixel's alpha (top row first; empty when all are opaque). A
-// palette's or grey ramp's transparency is the image's own per-entry alpha table.
+// palette's or grey ramp's transparency is the image's own per-entry alpha table; 16-bit
+// samples are compared in full, so a 16-bit grey key may take an entry of its own.
 struct TPngPicture {
     std::unique_ptr<TDib> Dib;
     std::vector<uint8_t> Alpha;

@@ -11,6 +11,7 @@
 #include "formats/png_filters.h"
 #include "image/bitmap_header.h"
 #include "image/dib.h"
+#include "image/transparent_pixels.h"
 
 namespace pixmo {
 
@@ -108,11 +109,13 @@ struct TPngReadState {
     // The chunk just read was image data; an IDAT right after it continues the stream.
     bool InImageData = false;
     // Transparency, kept when reading straight into an image: the alpha channel one byte a
-    // pixel (top row first), and tRNS as read.
+    // pixel (top row first), and tRNS as read. Key: the transparent grey or colour of a file
+    // without a palette of its own, as its raw pixels hold it (full 16-bit samples).
     bool KeepAlpha = false;
     std::vector<uint8_t> Alpha;
     std::vector<uint8_t> AlphaRow;
     std::vector<uint8_t> Trns;
+    std::vector<uint8_t> Key;
 
     ~TPngReadState() {
         if (ZsOpen) inflateEnd(&Zs);
@@ -347,7 +350,14 @@ void TPngReader::SetUpImage() {
         s.TargetStride = bitmap.LineBytes();
     } else {
         s.Dib = NewDibFor(s.Width, s.Height, s.TargetBits, {s.PaletteSource, static_cast<size_t>(s.PaletteCount)});
-        if (s.KeepAlpha && s.HasAlpha) {
+        if (s.KeepAlpha && !s.Trns.empty() && (s.ColorType == 2 || s.BitDepth == 16)) {
+            // An 8-bit key sample above 255 matches no pixel.
+            for (size_t i = 0; i < s.Trns.size(); i += 2)
+                if (s.BitDepth == 16) s.Key.insert(s.Key.end(), {s.Trns[i], s.Trns[i + 1]});
+                else if (s.Trns[i] == 0) s.Key.push_back(s.Trns[i + 1]);
+            if (s.Key.size() * 8 != static_cast<size_t>(s.PngBpp)) s.Key.clear();
+        }
+        if (s.KeepAlpha && (s.HasAlpha || !s.Key.empty())) {
             s.Alpha.assign(static_cast<size_t>(s.Width) * static_cast<size_t>(s.Height), 255);
             s.AlphaRow.assign(static_cast<size_t>(s.Width), 255);
         }
@@ -480,6 +490,9 @@ void TPngReader::ConvertRow() {
             if (s.KeepAlpha) for (int i = 0; i < n; ++i) s.AlphaRow[i] = raw[8 * i + 6];
             break;
     }
+    const size_t keyBytes = s.Key.size();
+    for (int i = 0; keyBytes > 0 && i < n; ++i)
+        s.AlphaRow[i] = std::memcmp(raw + keyBytes * i, s.Key.data(), keyBytes) == 0 ? 0 : 255;
     s.ConvertedRow = out;
 }
 
@@ -593,30 +606,23 @@ void TPngReader::DecodeImage() {
 
 std::vector<uint8_t> TPngReader::TakeAlpha() {
     TPngReadState& s = *S;
-    if (!s.Dib || s.Trns.empty()) return std::move(s.Alpha);
-    const TDib& dib = *s.Dib;
-    if (s.IsPalette) {
+    if (s.IsPalette && !s.Trns.empty()) {
         s.Dib->SetAlphas(s.Trns);
         return {};
     }
-    // One grey value or one colour is transparent; 16-bit samples compare in full.
-    const uint16_t first = ReadBE16(s.Trns.data());
-    if (s.IsGrey && s.BitDepth <= 8) {
-        std::vector<uint8_t> alphas(static_cast<size_t>(dib.Colors()), 255);
-        if (first < alphas.size()) alphas[first] = 0;
+    // Grey of up to 8 bits has an entry per value; other keys were compared as the rows came.
+    if (s.IsGrey && s.BitDepth <= 8 && !s.Trns.empty()) {
+        const uint16_t grey = ReadBE16(s.Trns.data());
+        std::vector<uint8_t> alphas(static_cast<size_t>(s.Dib->Colors()), 255);
+        if (grey < alphas.size()) alphas[grey] = 0;
         s.Dib->SetAlphas(alphas);
         return {};
     }
-    if (s.BitDepth != 8) return {};  // the stored samples no longer tell 16-bit values apart
-    std::vector<uint8_t> alpha(static_cast<size_t>(s.Width) * static_cast<size_t>(s.Height), 255);
-    const uint8_t r = static_cast<uint8_t>(first), g = static_cast<uint8_t>(ReadBE16(s.Trns.data() + 2)),
-                  b = static_cast<uint8_t>(ReadBE16(s.Trns.data() + 4));
-    for (int y = 0; y < s.Height; ++y) {
-        const uint8_t* p = dib.ScanLine(y);
-        for (int x = 0; x < s.Width; ++x, p += 3)
-            if (p[0] == b && p[1] == g && p[2] == r) alpha[static_cast<size_t>(y) * s.Width + x] = 0;
+    if (!s.Key.empty() && !s.Dib->IsTrueColor()) {
+        s.Dib = WithTransparentPixels(std::move(s.Dib), s.Alpha);
+        return {};
     }
-    return alpha;
+    return std::move(s.Alpha);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Any bytes given to the icon reader: refused with "Icona non valida." or loaded, never a
 // crash, a read past the end, a hang or an unbounded allocation. What loads must save again
-// and read back, and the table's ICO entry (the path of a file being opened) agrees.
+// and read back, and the table's ICO entries (loading, and opening with transparency) agree.
 #include <cstddef>
 #include <cstdint>
 
@@ -26,5 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     back.LoadFromSource(again);  // what we write must read: a failure here is a finding
     pixmo::TMemorySource table({data, size});
     pixmo::FormatForName("fuzz.ico").Load(table, "fuzz.ico");
+    pixmo::TMemorySource opened({data, size});
+    pixmo::FormatForName("fuzz.ico").LoadForEditing(opened, "fuzz.ico");
     return 0;
 }

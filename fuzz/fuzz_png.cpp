@@ -1,6 +1,6 @@
 // Any bytes given to the PNG reader: refused with an error or loaded, never a crash, a read
 // past the end, a hang or an unbounded allocation. What loads must also save. The same bytes
-// also go through the table's PNG entry, the path of a file being opened.
+// also go through the table's PNG entry, loading and opening with transparency.
 #include <cstddef>
 #include <cstdint>
 
@@ -26,6 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         pixmo::TMemorySource source({data, size});
         pixmo::FormatForName("fuzz.png").Load(source, "fuzz.png");
+    } catch (const pixmo::EPixmoError&) {
+    }
+    try {
+        pixmo::TMemorySource source({data, size});
+        pixmo::FormatForName("fuzz.png").LoadForEditing(source, "fuzz.png");
     } catch (const pixmo::EPixmoError&) {
     }
     return 0;

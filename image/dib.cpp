@@ -177,6 +177,19 @@ void TDib::SetColorCount(int count) {
     SetAlphas(FAlphas);
 }
 
+void TDib::CoverUsedIndices() {
+    const int count = FColors;
+    if (IsTrueColor() || count >= ColorsOfDepth(FBitCount)) return;
+    uint8_t largest = 0;
+    for (int y = 0; y < FHeight; ++y) {
+        const uint8_t* row = FBits.data() + static_cast<size_t>(y) * FLineBytes;
+        largest = std::max(largest, *std::max_element(row, row + FWidth));
+    }
+    if (largest < count) return;
+    SetColorCount(largest + 1);
+    std::fill(FColorTable.begin() + count, FColorTable.begin() + FColors, 0u);
+}
+
 int TDib::TransparentEntry() const {
     for (size_t i = 0; i < FAlphas.size(); ++i)
         if (FAlphas[i] == 0) return static_cast<int>(i);

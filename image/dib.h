@@ -99,6 +99,10 @@ public:
     // A palette image's entry count, 1 … what the depth holds; entries beyond it are dropped.
     // Made for images being built: a drawing surface taken before is dropped with them.
     void SetColorCount(int count);
+    // Grows the table with black entries up to the largest index a pixel uses, as far as the
+    // depth holds: a file whose colour count falls short of its pixels loads with a table that
+    // covers every pixel, so whatever is written from it is whole.
+    void CoverUsedIndices();
     int IndexOfColor(TColorRef color) const;
     // 256 table words; the first Colors() are the image's.
     const std::array<uint32_t, 256>& ColorTable() const { return FColorTable; }

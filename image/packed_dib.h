@@ -43,10 +43,13 @@ TDibParts LocateBmp(TByteSource& file, const std::string& fileName);
 // nothing but the image is allocated for them.
 void ReadRows(TDib& image, const TDibParts& parts, TByteSource& source);
 
+// The image with its rows; a colour count short of the indices the rows use is made up
+// with black entries.
 template <class T>
 std::unique_ptr<T> CreateFromParts(TDibParts& parts, TByteSource& source) {
     auto image = T::CreateFromInfo(parts.Header, parts.Table, nullptr, 0);
     ReadRows(*image, parts, source);
+    image->CoverUsedIndices();
     return image;
 }
 template <class T>

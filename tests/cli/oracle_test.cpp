@@ -209,6 +209,11 @@ TEST_F(Oracle, PilPlaysOurGifAndApngWithOurFramesDelaysLoopAndTransparency) {
     EXPECT_EQ(Shell(python + " '" + Path("play.py") + "' '" + Path("a.strip.png") + "'"), strip);
 }
 
+// Prints "r g b a" per pixel of a picture as PIL reads it (colour 0 0 0 where alpha is 0).
+constexpr const char* kDumpScript =
+    "from PIL import Image\nimport sys\nim = Image.open(sys.argv[1]).convert('RGBA')\n"
+    "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
+
 TEST_F(Oracle, RgbaSpritesOfOtherProgramsOpenAsPaletteImagesAndKeepTheirTransparency) {
     const std::string python = PilPython();
     if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
@@ -220,9 +225,7 @@ TEST_F(Oracle, RgbaSpritesOfOtherProgramsOpenAsPaletteImagesAndKeepTheirTranspar
                                       "        k = (x // 2 + y) % 12\n"
                                       "        im.putpixel((x, y), (k * 20, 255 - k * 20, (k * 77) % 256, 255))\n"
                                       "im.save(sys.argv[1])\n";
-    std::ofstream(Path("dump.py")) << "from PIL import Image\nimport sys\n"
-                                      "im = Image.open(sys.argv[1]).convert('RGBA')\n"
-                                      "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
+    std::ofstream(Path("dump.py")) << kDumpScript;
     ASSERT_EQ(Shell(python + " '" + Path("make.py") + "' '" + Path("pil.png") + "'"), "");
     std::vector<std::string> theirs = {"pil.png"};
     if (Has("convert") && Shell("convert '" + Path("pil.png") + "' PNG32:'" + Path("magick.png") + "'") == "")
@@ -232,6 +235,48 @@ TEST_F(Oracle, RgbaSpritesOfOtherProgramsOpenAsPaletteImagesAndKeepTheirTranspar
         ASSERT_EQ(Convert("'" + Path(name) + "' '" + Path(name + ".out.png") + "'"), "") << name;
         EXPECT_EQ(Convert("--info '" + Path(name + ".out.png") + "'"), "24x16 8 13\n") << name;
         EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path(name + ".out.png") + "'"), want) << name;
+    }
+}
+
+TEST_F(Oracle, PngsMadeFromIconsAndShortTableBmpsKeepTheirPixelsAndTransparency) {
+    const std::string python = PilPython();
+    if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
+    // A 16 x 16 sprite of 5 colours on a transparent ground, as PIL writes icons: PNG inside,
+    // and a 32-bit bitmap without an AND mask.
+    std::ofstream(Path("make.py")) << "from PIL import Image\nimport sys\n"
+                                      "im = Image.new('RGBA', (16, 16), (0, 0, 0, 0))\n"
+                                      "for y in range(3, 13):\n"
+                                      "    for x in range(2, 14):\n"
+                                      "        k = (x + y) % 5\n"
+                                      "        im.putpixel((x, y), (k * 50, 100, 200 - k * 40, 255))\n"
+                                      "im.save(sys.argv[1])\n"
+                                      "im.save(sys.argv[2], sizes=[(16, 16)])\n"
+                                      "im.save(sys.argv[3], sizes=[(16, 16)], bitmap_format='bmp')\n";
+    std::ofstream(Path("dump.py")) << kDumpScript;
+    ASSERT_EQ(Shell(python + " '" + Path("make.py") + "' '" + Path("a.png") + "' '" + Path("png.ico") + "' '" +
+                    Path("bmp.ico") + "'"),
+              "");
+    const std::string want = Shell(python + " '" + Path("dump.py") + "' '" + Path("a.png") + "'");
+    for (const std::string name : {"png.ico", "bmp.ico"}) {
+        ASSERT_EQ(Convert("'" + Path(name) + "' '" + Path(name + ".png") + "'"), "") << name;
+        EXPECT_EQ(Convert("--info '" + Path(name + ".png") + "'"), "16x16 8 6\n") << name;
+        EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path(name + ".png") + "'"), want) << name;
+    }
+
+    // An 8-bit BMP that declares 2 colours (red, black) and uses index 5: readers take its PNG.
+    std::vector<uint8_t> bmp(14 + 40 + 8 + 4, 0);
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[10] = 14 + 40 + 8;
+    WriteInfoHeader(&bmp[14], TBitmapInfoHeader{40, 4, 1, 1, 8, 0, 0, 0, 0, 2, 0});
+    bmp[54 + 2] = 0xFF;
+    bmp[63] = bmp[65] = 5;
+    test::WriteFileBytes(Path("short.bmp"), bmp);
+    ASSERT_EQ(Convert("'" + Path("short.bmp") + "' '" + Path("short.png") + "'"), "");
+    EXPECT_EQ(Shell(python + " '" + Path("dump.py") + "' '" + Path("short.png") + "'"),
+              "255 0 0 255\n0 0 0 255\n255 0 0 255\n0 0 0 255\n");
+    if (Has("identify")) {
+        EXPECT_NE(Shell("identify -verbose '" + Path("short.png") + "'").substr(0, 5), "!exit");
     }
 }
 

@@ -87,6 +87,56 @@ TEST_F(Transparency, PaletteTrnsIsKeptAndTrueColourTrnsMarksItsColour) {
     EXPECT_EQ(rgb->GetColor(1), RGB(1, 1, 1));
 }
 
+TEST_F(Transparency, SixteenBitKeysCompareTheWholeSample) {
+    // Grey: ff80 is the key; ff00 has the same high byte and stays opaque.
+    const TBytes greyPng = test::PngFile({test::PngChunk("IHDR", test::IhdrData(3, 1, 16, 0)),
+                                          test::PngChunk("tRNS", {0xFF, 0x80}),
+                                          test::PngChunk("IDAT", test::Deflate({0, 0xFF, 0x80, 0xFF, 0x00, 0x12, 0x34})),
+                                          test::PngChunk("IEND", {})});
+    const auto grey = OpenImageFile(Write("g16.png", greyPng));
+    ASSERT_FALSE(grey->IsTrueColor());
+    const int clear = grey->Pixel(0, 0);
+    EXPECT_EQ(grey->TransparentEntry(), clear);
+    EXPECT_EQ(grey->GetColor(clear), RGB(255, 255, 255));
+    EXPECT_NE(grey->Pixel(1, 0), clear);
+    EXPECT_EQ(grey->GetColor(grey->Pixel(1, 0)), RGB(255, 255, 255));
+    EXPECT_EQ(grey->GetColor(grey->Pixel(2, 0)), RGB(0x12, 0x12, 0x12));
+
+    // Colour: 0102 0304 0506 is the key; 0100 0304 0506 looks the same at 8 bits.
+    const TBytes rgbPng = test::PngFile(
+        {test::PngChunk("IHDR", test::IhdrData(3, 1, 16, 2)), test::PngChunk("tRNS", {1, 2, 3, 4, 5, 6}),
+         test::PngChunk("IDAT", test::Deflate({0, 1, 2, 3, 4, 5, 6, 1, 0, 3, 4, 5, 6, 0xFF, 0xFF, 0, 0, 0, 0})),
+         test::PngChunk("IEND", {})});
+    const auto rgb = OpenImageFile(Write("c16.png", rgbPng));
+    ASSERT_FALSE(rgb->IsTrueColor());
+    EXPECT_EQ(test::ToGrid(*rgb), (std::vector<std::string>{".#2"}));
+    EXPECT_EQ(rgb->Alphas(), (std::vector<uint8_t>{0}));
+    EXPECT_EQ(rgb->GetColor(1), RGB(1, 3, 5));
+
+    // At 8 bits a key sample above 255 matches nothing.
+    const TBytes wide = test::PngFile({test::PngChunk("IHDR", test::IhdrData(1, 1, 8, 2)),
+                                       test::PngChunk("tRNS", {1, 9, 0, 9, 0, 9}),
+                                       test::PngChunk("IDAT", test::Deflate({0, 9, 9, 9})), test::PngChunk("IEND", {})});
+    EXPECT_TRUE(OpenImageFile(Write("wide.png", wide))->Alphas().empty());
+}
+
+TEST_F(Transparency, ActFilesCarryTheTransparentEntry) {
+    const TBytes plte = {10, 20, 30, 40, 50, 60, 70, 80, 90};
+    const TBytes png = test::PngFile({test::PngChunk("IHDR", test::IhdrData(3, 1, 8, 3)), test::PngChunk("PLTE", plte),
+                                      test::PngChunk("tRNS", {255, 255, 0}),
+                                      test::PngChunk("IDAT", test::Deflate({0, 0, 1, 2})), test::PngChunk("IEND", {})});
+    OpenImageFile(Write("p.png", png))->SaveToFile(dir + "/p.act");
+    const TBytes act = test::ReadFileBytes(dir + "/p.act");
+    ASSERT_EQ(act.size(), 772u);
+    EXPECT_EQ(act[770] << 8 | act[771], 2);
+    OpenImageFile(dir + "/p.act")->SaveToFile(dir + "/back.png");
+    EXPECT_EQ(FindChunk(test::ReadFileBytes(dir + "/back.png"), "tRNS"), std::string("\xFF\xFF\x00", 3));
+
+    test::FromGrid({".#"})->SaveToFile(dir + "/opaque.act");
+    const TBytes none = test::ReadFileBytes(dir + "/opaque.act");
+    EXPECT_EQ(none[770] << 8 | none[771], 0xFFFF);
+}
+
 TEST_F(Transparency, MoreThan256ColoursStayTrueColourAndBmpIsReducedToo) {
     auto many = TTrueDib::Create(257, 1);
     for (int x = 0; x < 257; ++x) many->ScanLine(0)[3 * x] = static_cast<uint8_t>(x), many->ScanLine(0)[3 * x + 1] = x > 255;

@@ -141,6 +141,35 @@ TEST_F(BmpFile, ReadsWhatOtherWritersProduce) {
     EXPECT_EQ(BmpMessage(BmpBytes(Header(8000, 1, 8, 1), 1, 8000)), "<no error>");
 }
 
+TEST_F(BmpFile, AColourCountShortOfThePixelsIsMadeUpWithBlackEntries) {
+    // 8 bits, two colours declared, a pixel of index 5.
+    auto eight = BmpBytes(Header(4, 1, 8, 2), 2, 4);
+    WriteLE32(&eight[54], 0x00FF0000);
+    WriteLE32(&eight[58], 0x0000FF00);
+    const uint8_t pixels[] = {0, 1, 5, 1};
+    std::memcpy(&eight[62], pixels, 4);
+    auto image = CreateFromBmpBytes<TDib>(eight, "e.bmp");
+    EXPECT_EQ(ToGrid(*image), (std::vector<std::string>{".#5#"}));
+    ASSERT_EQ(image->Colors(), 6);
+    EXPECT_EQ(image->GetColor(1), RGB(0, 255, 0));
+    for (int i = 2; i < 6; ++i) EXPECT_EQ(image->GetColor(i), RGB(0, 0, 0)) << i;
+    EXPECT_EQ(ReadLE32(&BuildBmpFile(*image)[14 + 32]), 6u);  // what is written covers it
+
+    // 4 bits, one colour declared, index 3; and a packed DIB (the clipboard's) likewise.
+    auto four = BmpBytes(Header(2, 1, 4, 1), 1, 4);
+    four[58] = 0x03;
+    EXPECT_EQ(CreateFromBmpBytes<TDib>(four, "f.bmp")->Colors(), 4);
+    std::vector<uint8_t> packed(40 + 8 + 4, 0);
+    WriteInfoHeader(packed.data(), Header(1, 1, 8, 2));
+    packed[48] = 7;
+    EXPECT_EQ(TDib::CreateFromPacked(packed)->Colors(), 8);
+
+    // A table that covers the pixels keeps its own count.
+    auto covered = BmpBytes(Header(2, 1, 8, 3), 3, 4);
+    covered[54 + 12 + 1] = 1;
+    EXPECT_EQ(CreateFromBmpBytes<TDib>(covered, "c.bmp")->Colors(), 3);
+}
+
 TEST_F(BmpFile, RefusesWithTheProgramsMessages) {
     EXPECT_EQ(BmpMessage({'B', 'A', 0, 0}, "foto.bmp"), "foto.bmp non è un file BMP");
     EXPECT_EQ(BmpMessage({}, "vuoto.bmp"), "vuoto.bmp non è un file BMP");

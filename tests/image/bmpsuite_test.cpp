@@ -102,8 +102,9 @@ TEST(BmpSuite, SamePictureAtDifferentDepthsDecodesAlike) {
     sameAs("g/pal8.bmp", {"g/pal8-0.bmp", "g/pal8v4.bmp", "g/pal8v5.bmp", "q/pal8offs.bmp", "q/pal8oversizepal.bmp"});
     // Table in the other order, same colours on screen.
     sameAs("g/pal1.bmp", {"g/pal1wb.bmp"});
-    // Colours used 0 at 8 bits reads the full table.
+    // Colours used 0 at 8 bits reads the full table; 101 declared for indices up to 252 reads 253.
     EXPECT_EQ(load("g/pal8-0.bmp")->Colors(), 256);
+    EXPECT_EQ(load("b/pal8badindex.bmp")->Colors(), 253);
 
     // The 1-bit pictures differ only in their two colours.
     auto pal1 = load("g/pal1.bmp");

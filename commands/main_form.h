@@ -200,6 +200,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // main_form_keys.cpp: a key that no shortcut took runs the item that has it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // main_form_menu.cpp

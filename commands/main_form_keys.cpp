@@ -2,6 +2,7 @@
 // key dialogs, a menu command chosen with Ctrl held, and keeping the menu's items, the edit
 // client, the tools' options and the settings file in step after a change.
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "commands/main_form.h"
@@ -45,6 +46,21 @@ bool TMainForm::ChosenWithCtrl(const QAction* action) {
     const bool fromMenu = action && action == FMenuChoice;
     FMenuChoice = nullptr;
     return fromMenu && (QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+}
+
+// Qt's shortcut map takes a key with every modifier held unless the platform's key map offers
+// more: without one, "+" typed with Shift on a US keyboard finds no "+". The press is then
+// read as the key dialog reads it, and the item whose key that is runs.
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    const std::optional<int> pressed = PressedShortcut(*event);
+    if (pressed && *pressed != 0)
+        for (QAction* a : ShortcutItems(MainMenus()))
+            if (ItemShortcut(a) == *pressed && a->isEnabled() && a->isVisible() &&
+                (a->autoRepeat() || !event->isAutoRepeat())) {
+                a->trigger();
+                return;
+            }
+    TCustomMainForm::keyPressEvent(event);
 }
 
 void TMainForm::EditShortcut(const std::string& itemName) {

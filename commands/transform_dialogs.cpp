@@ -55,6 +55,8 @@ TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* p
     UsePercent->setObjectName("UsePercent");
     NEPercent = new TNumberEdit("NEPercent", "Percentuale", 1, 10000, 100, this);
     LBPercent = new QLabel("%", this);
+    StretchPercent = new TStringsButton("StretchPercent", this);
+    StretchPercent->SetOnChoose([this](const QString& text) { NEPercent->setText(text); });
     CBStretchType = new QCheckBox("Leviga i Bordi", this);
     CBStretchType->setObjectName("CBStretchType");
 
@@ -62,6 +64,7 @@ TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* p
     percent->addWidget(UsePercent);
     percent->addWidget(NEPercent);
     percent->addWidget(LBPercent);
+    percent->addWidget(StretchPercent);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(SizeRows());
     layout->addLayout(percent);
@@ -69,13 +72,11 @@ TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* p
     layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
 
     connect(UsePercent, &QCheckBox::toggled, this, [this](bool on) {
-        NEPercent->setVisible(on);
-        LBPercent->setVisible(on);
+        for (QWidget* w : PercentControls()) w->setVisible(on);
         if (on) PercentChanged();
     });
     connect(NEPercent, &QLineEdit::textChanged, this, [this] { PercentChanged(); });
-    NEPercent->setVisible(false);
-    LBPercent->setVisible(false);
+    for (QWidget* w : PercentControls()) w->setVisible(false);
     AfterConstruction();
 }
 
@@ -89,11 +90,17 @@ void TStretchDialog::PercentChanged() {
     NEHeight->SetValue(static_cast<int>(std::max<int64_t>(int64_t{OldSize().Y} * *p / 100, 1)));
 }
 
+QList<QWidget*> TStretchDialog::PercentControls() const { return {NEPercent, LBPercent, StretchPercent}; }
+
+// In percent mode the percentage, read last, sets the sizes again.
 void TStretchDialog::LoadSettings() {
     TIni& ini = Ini();
     UsePercent->setChecked(ini.ReadBool("UsePercent", false));
-    NEPercent->SetValue(ini.ReadInteger("NEPercent", 100));
+    NEWidth->SetValue(ini.ReadInteger("NEWidth", OldSize().X));
+    NEHeight->SetValue(ini.ReadInteger("NEHeight", OldSize().Y));
     CBStretchType->setChecked(ini.ReadBool("CBStretchType", false));
+    NEPercent->SetValue(ini.ReadInteger("NEPercent", 100));
+    StretchPercent->Load(ini);
     PercentChanged();
 }
 
@@ -101,8 +108,11 @@ void TStretchDialog::SaveSettings() {
     if (result() != QDialog::Accepted) return;
     TIni& ini = Ini();
     ini.WriteBool("UsePercent", UsePercent->isChecked());
-    if (auto p = NEPercent->Value()) ini.WriteInteger("NEPercent", *p);
+    if (auto w = NEWidth->Value()) ini.WriteInteger("NEWidth", *w);
+    if (auto h = NEHeight->Value()) ini.WriteInteger("NEHeight", *h);
     ini.WriteBool("CBStretchType", CBStretchType->isChecked());
+    if (auto p = NEPercent->Value()) ini.WriteInteger("NEPercent", *p);
+    StretchPercent->Save(ini);
 }
 
 bool TStretchDialog::Confirm() {
@@ -113,6 +123,7 @@ bool TStretchDialog::Confirm() {
     const bool smooth = CBStretchType->isChecked();
     if (!RunPass(FApp, FProgress, this, [&](TProgress& p) { return StretchSelection(FApp.Edit(), size, smooth, p); }))
         return false;
+    if (UsePercent->isChecked()) StretchPercent->AddRecent(QString::number(*NEPercent->Value()));
     accept();
     return true;
 }

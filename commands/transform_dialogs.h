@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "commands/size_dialog.h"
+#include "uikit/strings_button.h"
 
 namespace pixmo {
 
@@ -23,6 +24,8 @@ public:
     QCheckBox* UsePercent = nullptr;
     TNumberEdit* NEPercent = nullptr;
     QLabel* LBPercent = nullptr;
+    // The percentages last used with OK, newest first.
+    TStringsButton* StretchPercent = nullptr;
     QCheckBox* CBStretchType = nullptr;
 
     // OK: true when the piece was stretched and the dialog closed.
@@ -34,6 +37,8 @@ protected:
 
 private:
     void PercentChanged();
+    // Shown only in percent mode: the percentage, its "%" and its recent values.
+    QList<QWidget*> PercentControls() const;
     TAppContext& FApp;
     TProgress* FProgress;
 };

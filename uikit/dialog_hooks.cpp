@@ -92,6 +92,15 @@ QString WithDefaultExt(const QString& name, const QString& defaultExt) {
     return name + "." + defaultExt;
 }
 
+QString FilterExtension(const QString& qtFilter, const QString& fallback) {
+    const qsizetype open = qtFilter.lastIndexOf('(');
+    const QString first = qtFilter.mid(open + 1).section(')', 0, 0).section(' ', 0, 0);
+    const QString extension = first.startsWith("*.") ? first.mid(2) : QString();
+    if (extension.isEmpty() || extension.contains('*') || extension.contains('?')) return fallback;
+    return extension;
+}
+
+// A name saved without an extension gets the one of the chosen filter.
 std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request) {
     if (FileHook()) return FileHook()(request);
     QFileDialog dialog(parent, request.Title);
@@ -101,8 +110,13 @@ std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request)
     dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.InitialName.isEmpty()) dialog.selectFile(request.InitialName);
+    QString extension = request.DefaultExt;
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        extension = FilterExtension(filter, request.DefaultExt);
+        dialog.setDefaultSuffix(extension);
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return WithDefaultExt(dialog.selectedFiles().first(), request.DefaultExt);
+    return WithDefaultExt(dialog.selectedFiles().first(), extension);
 }
 
 TColorHook SetColorHook(TColorHook hook) {

@@ -49,6 +49,9 @@ void ReportErrors(QWidget* parent, const std::function<void()>& action);
 
 // "File Immagine|*.bmp;*.png|..." as Qt's "File Immagine (*.bmp *.png);;...".
 QString QtFilter(const QString& filter);
+// The extension of a Qt filter's first pattern ("GIF (*.gif)" gives "gif", "(*.strip.png)"
+// "strip.png"), or `fallback` when the pattern takes any extension.
+QString FilterExtension(const QString& qtFilter, const QString& fallback);
 // The name with the default extension added when the chosen name has none.
 QString WithDefaultExt(const QString& name, const QString& defaultExt);
 

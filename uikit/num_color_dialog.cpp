@@ -62,7 +62,8 @@ TNumColorDialog::TNumColorDialog(TIni& ini, const QString& name, const QString& 
         EDPalette->setText(text);
         RBPalette->setChecked(true);
     });
-    EDPalette->installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{EDPalette, BTPalette, SBPalettes})
+        control->installEventFilter(this);
     connect(OKButton, &QPushButton::clicked, this, [this] { OkClick(); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     RB2->setChecked(true);
@@ -140,21 +141,28 @@ void TNumColorDialog::ChooseWithFocus(QRadioButton* option, QLineEdit* field) {
     field->selectAll();
 }
 
-// Presses over the palette controls or the number field reach the dialog while those are
-// disabled; they choose the matching button.
+// A press over a disabled field reaches the dialog; it chooses the field's option.
 void TNumColorDialog::mousePressEvent(QMouseEvent* event) {
-    QWidget* child = childAt(event->position().toPoint());
-    if (child == EDPalette || child == BTPalette || child == SBPalettes) ChooseWithFocus(RBPalette, EDPalette);
-    else if (child == NEElse) ChooseWithFocus(RBElse, NEElse);
+    ChooseByPress(childAt(event->position().toPoint()));
     TIniDialog::mousePressEvent(event);
 }
 
-}  // namespace pixmo
+bool TNumColorDialog::ChooseByPress(const QObject* control) {
+    if (control == EDPalette || control == BTPalette || control == SBPalettes) ChooseWithFocus(RBPalette, EDPalette);
+    else if (control == NEElse) ChooseWithFocus(RBElse, NEElse);
+    else return false;
+    return true;
+}
 
-namespace pixmo {
-
+// A disabled button keeps a press to itself, so the press never reaches the dialog: the
+// buttons' filter catches it first, and the button does not run on that press.
 bool TNumColorDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == EDPalette && event->type() == QEvent::MouseButtonPress) ChooseWithFocus(RBPalette, EDPalette);
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (control && event->type() == QEvent::MouseButtonPress) {
+        const bool disabled = !control->isEnabled();
+        if ((disabled || control == EDPalette) && ChooseByPress(control))
+            return disabled && qobject_cast<QAbstractButton*>(control);
+    }
     return TIniDialog::eventFilter(watched, event);
 }
 

@@ -54,6 +54,8 @@ protected:
 private:
     void BrowsePalette();
     void ChooseWithFocus(QRadioButton* option, QLineEdit* field);
+    // Chooses the option of the control pressed; false for any other widget.
+    bool ChooseByPress(const QObject* control);
     QList<QRadioButton*> Buttons() const;
 
     QVBoxLayout* FExtra = nullptr;

@@ -18,6 +18,8 @@ constexpr TKeyPair kKeys[] = {
     {187, Qt::Key_Equal},   {188, Qt::Key_Comma},    {190, Qt::Key_Period},    {191, Qt::Key_Question},
     {192, Qt::Key_QuoteLeft}, {219, Qt::Key_BracketLeft}, {220, Qt::Key_Backslash},
     {221, Qt::Key_BracketRight}, {222, Qt::Key_Apostrophe},
+    // Read, never written: the main row's minus, which is the same key as the keypad's here.
+    {189, Qt::Key_Minus},
 };
 
 int VkToKey(int vk) {
@@ -39,17 +41,24 @@ int KeyToVk(int key) {
         if (p.Key == key) return p.Vk;
     return 0;
 }
+
+// Digits and punctuation need Shift on some layouts and not on others ("+" and "*" on a US
+// keyboard, the digits on a French one): Shift belongs to typing them, not to the shortcut.
+bool ShiftTypesIt(int key) {
+    return key > Qt::Key_Space && key <= Qt::Key_AsciiTilde && !(key >= Qt::Key_A && key <= Qt::Key_Z);
+}
 }  // namespace
 
+// No keypad flag: the shortcut map of the X11 platform never sees it, so a key that asked for
+// it would not fire; the keypad's keys run what their main-row keys run.
 QKeySequence ShortcutToKeySequence(int shortcut) {
     if (shortcut <= 0 || shortcut >= 65536) return QKeySequence();
     const int key = VkToKey(shortcut & 0xFF);
     if (key == 0 || (shortcut & 0x1F00) != 0) return QKeySequence();
     int modifiers = 0;
-    if (shortcut & kVkShift) modifiers |= Qt::SHIFT;
+    if ((shortcut & kVkShift) && !ShiftTypesIt(key)) modifiers |= Qt::SHIFT;
     if (shortcut & kVkCtrl) modifiers |= Qt::CTRL;
     if (shortcut & kVkAlt) modifiers |= Qt::ALT;
-    if (((shortcut & 0xFF) >= 96 && (shortcut & 0xFF) <= 111)) modifiers |= Qt::KeypadModifier;
     return QKeySequence(key | modifiers);
 }
 
@@ -60,7 +69,7 @@ int KeySequenceToShortcut(const QKeySequence& sequence) {
     if (vk == 0) return 0;
     int value = vk;
     const Qt::KeyboardModifiers m = combination.keyboardModifiers();
-    if (m & Qt::ShiftModifier) value += kVkShift;
+    if ((m & Qt::ShiftModifier) && !ShiftTypesIt(combination.key())) value += kVkShift;
     if (m & Qt::ControlModifier) value += kVkCtrl;
     if (m & Qt::AltModifier) value += kVkAlt;
     return value;

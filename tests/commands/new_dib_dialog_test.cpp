@@ -62,6 +62,23 @@ TEST_F(MainFormTest, NewImageClickIntoADisabledFieldChoosesItAndTypesThere) {
     EXPECT_NE(dialog.HeightEdit->text(), "48032");
 }
 
+// A disabled button keeps a press to itself: the "..." and recent-files buttons still choose
+// "Palette" as the field beside them does, and open nothing on that press.
+TEST_F(MainFormTest, NewImagePressOnADisabledButtonChoosesItsOption) {
+    Build();
+    TNewDibDialog dialog(*FApp);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    for (QWidget* button : std::initializer_list<QWidget*>{dialog.BTPalette, dialog.SBPalettes}) {
+        dialog.RB16->setChecked(true);
+        ASSERT_FALSE(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(dialog.RBPalette->isChecked()) << button->objectName().toStdString();
+        EXPECT_TRUE(dialog.EDPalette->hasFocus());
+    }
+    EXPECT_TRUE(FFileRequests.empty());
+}
+
 TEST_F(MainFormTest, NewImagePresetsFromTheOpenImageAndCopiesItsEntries) {
     TMainForm& form = Build();
     form.OpenFile(WriteImage("a.bmp", 16, 20, 10));

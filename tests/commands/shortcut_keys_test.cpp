@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "main_form_fixture.h"
+#include "settings/main_keys.h"
 #include "uikit/key_dialog.h"
 #include "uikit/set_key_dialog.h"
 #include "view/paint_client.h"
@@ -20,7 +21,57 @@ void ShowActive(TMainForm& form) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 }
 
+// Presses the key in the item's key dialog, then OK.
+void AssignInKeyDialog(TMainForm& form, const char* item, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTimer::singleShot(0, [=] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<TKeyDialog*>(w); d && d->isVisible()) {
+                QTest::keyClick(d->EDKey, key, modifiers);
+                d->OkButton->click();
+            }
+    });
+    form.EditShortcut(item);
+}
+
 }  // namespace
+
+// "-", "+", "*" and "/" as a US keyboard gives them ("+" and "*" with Shift) and from the
+// keypad: whichever row set the key, both rows run the command, also after a restart.
+TEST_F(MainFormTest, SymbolKeysFromTheMainRowAndTheKeypadRunTheirCommand) {
+    const struct {
+        Qt::Key Key;
+        Qt::KeyboardModifiers MainRow;
+        int Stored;
+    } keys[] = {{Qt::Key_Minus, {}, 109}, {Qt::Key_Plus, Qt::ShiftModifier, 107},
+                {Qt::Key_Asterisk, Qt::ShiftModifier, 106}, {Qt::Key_Slash, {}, 111}};
+    const auto item = [](size_t i) { return "MIZoom" + std::to_string(i + 1); };
+    const auto assign = [&](TMainForm& form, bool keypad) {
+        for (size_t i = 0; i < std::size(keys); ++i) {
+            AssignInKeyDialog(form, item(i).c_str(), keys[i].Key, keypad ? Qt::KeypadModifier : keys[i].MainRow);
+            EXPECT_EQ(ReadShortcut(FApp->Ini(), item(i), 0), keys[i].Stored);
+        }
+    };
+    const auto expectBothRowsRun = [&](TMainForm& form) {
+        ShowActive(form);
+        for (size_t i = 0; i < std::size(keys); ++i)
+            for (Qt::KeyboardModifiers row : {keys[i].MainRow, Qt::KeyboardModifiers(Qt::KeypadModifier)}) {
+                form.Item("MIZoom0")->trigger();
+                QTest::keyClick(form.Client(), keys[i].Key, row);
+                EXPECT_EQ(form.Client()->Zoom(), kZoomSteps[i + 1]) << keys[i].Stored << " " << row;
+            }
+    };
+
+    TMainForm* form = &Build();
+    form->OpenFile(WriteImage("a.bmp"));
+    assign(*form, false);
+    expectBothRowsRun(*form);
+    Destroy();
+    form = &Build();
+    form->OpenFile(WriteImage("a.bmp"));
+    expectBothRowsRun(*form);
+    assign(*form, true);
+    expectBothRowsRun(*form);
+}
 
 TEST_F(MainFormTest, KeyAndRoleSetInTheDialogHoldAfterARestart) {
     TMainForm& form = Build();

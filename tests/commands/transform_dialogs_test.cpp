@@ -1,5 +1,6 @@
 // The pop-up's stretch and rotate dialogs: percent mode, one undo step each, settings kept only
 // on OK, and a stop through the progress window that leaves everything as it was.
+#include <QMenu>
 #include <QTest>
 
 #include "commands/transform_dialogs.h"
@@ -28,6 +29,33 @@ TEST_F(MainFormTest, StretchDialogPercentModeStretchesTheImageInOneStep) {
     TStretchDialog again(*FApp);
     EXPECT_TRUE(again.UsePercent->isChecked());  // kept: the last one closed with OK
     EXPECT_EQ(again.NEPercent->text(), "150");
+}
+
+// The last width and height come back; the percentages used with OK are offered again,
+// newest first, by the button beside the percentage.
+TEST_F(MainFormTest, StretchDialogRestoresTheSizesAndOffersTheRecentPercentages) {
+    Build();
+    const auto stretch = [this](bool percent, const char* value) {
+        Doc().SetDib(FromGrid({"0123", "4567"}, 8));
+        TStretchDialog dialog(*FApp);
+        dialog.UsePercent->setChecked(percent);
+        (percent ? dialog.NEPercent : dialog.NEWidth)->setText(value);
+        ASSERT_TRUE(dialog.Confirm());
+    };
+    stretch(true, "200");
+    stretch(true, "50");
+    stretch(false, "7");  // the height stays as 50 % left it
+    Doc().SetDib(FromGrid({"0123", "4567"}, 8));
+    TStretchDialog dialog(*FApp);
+    EXPECT_EQ(dialog.NEWidth->text(), "7");
+    EXPECT_EQ(dialog.NEHeight->text(), "1");
+    QStringList offered;
+    for (QAction* a : dialog.StretchPercent->menu()->actions()) offered << a->text();
+    EXPECT_EQ(offered.join(",").toStdString(), "50,200");
+    dialog.UsePercent->setChecked(true);
+    EXPECT_TRUE(dialog.StretchPercent->isVisibleTo(&dialog));
+    dialog.StretchPercent->menu()->actions()[1]->trigger();
+    EXPECT_EQ(dialog.NEWidth->text(), "8");
 }
 
 TEST_F(MainFormTest, RotateDialogTurnsAndAStopLeavesEverythingAsItWas) {

@@ -21,6 +21,9 @@ TEST(ShortcutKeysTest, StoredValuesAndKeySequences) {
     EXPECT_EQ(ShortcutToKeySequence(46), QKeySequence(Qt::Key_Delete));
     EXPECT_EQ(ShortcutToKeySequence(32768 + '1'), QKeySequence("Alt+1"));
     EXPECT_EQ(ShortcutToKeySequence(219), QKeySequence("["));
+    EXPECT_EQ(ShortcutToKeySequence(189), QKeySequence("-"));  // the main row's minus
+    // Shift types a digit on a French keyboard: the key is the digit alone.
+    EXPECT_EQ(KeySequenceToShortcut(QKeySequence(Qt::SHIFT | Qt::Key_1)), '1');
     EXPECT_TRUE(ShortcutToKeySequence(0).isEmpty());
     EXPECT_TRUE(ShortcutToKeySequence(7).isEmpty());       // no such key
     EXPECT_TRUE(ShortcutToKeySequence(-16463).isEmpty());

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "edit/edit_context.h"
 #include "image/clipboard.h"
@@ -251,6 +256,34 @@ TEST(AnimationForm, TheHundredthFrameIsRefusedWithABox) {
     EXPECT_EQ(boxes[0].Text.toStdString(), kMsgTooManyFrames);
     f.Form->SBStopClick();
     EXPECT_EQ(f.Form->Frames().Count(), 99);
+}
+
+// The export's own file dialog names every form it writes, and a name typed without an
+// extension under "GIF animata" becomes a GIF file.
+TEST(AnimationForm, ExportDialogOffersEveryFormAndGivesTheChosenExtension) {
+    TAnimationFixture f;
+    f.Pick({1, 1}, {3, 2}, {{5, 2}});
+    f.Form->SBStopClick();
+    // The dialog opens in the working folder.
+    const QString folder = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(f.Dir));
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                offered = dialog->nameFilters();
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QTest::keyClicks(name, "walk");
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+    });
+    f.Form->MISaveAviClick();
+    QDir::setCurrent(folder);
+    EXPECT_EQ(offered.join(";").toStdString(), "File AVI (*.avi);GIF animata (*.gif);PNG animata (APNG) (*.png);"
+                                               "Striscia di fotogrammi (*.strip.png);Tutti i File (*.*) (*.*)");
+    const std::vector<uint8_t> b = ReadFileBytes(f.Dir + "/walk.gif");
+    EXPECT_EQ(std::string(b.begin(), b.begin() + std::min<size_t>(b.size(), 6)), "GIF89a");
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ struct TView {
         Client.Scroller().SetVisible(false);
         Client.resize(1920, 1080);
         Client.show();
-        Client.SetDib(BigPatternImage());
+        Context.SetDib(BigPatternImage());
         QApplication::processEvents();
     }
 };

@@ -38,7 +38,7 @@ struct TBenchEditView {
         Client.Scroller().SetVisible(false);
         Client.resize(1920, 1080);
         Client.show();
-        Client.SetDib(std::move(image));
+        App.Edit().SetDib(std::move(image));
         Client.Scroller().SetPosition(3000, 3000);
         QApplication::processEvents();
     }

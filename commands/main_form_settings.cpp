@@ -115,7 +115,7 @@ void TMainForm::InstallToolFactory() {
     TEditSize& unit = App().EditSize();
     unit.Load(App().Settings().GridSize);
     unit.History = &FGridHistory;
-    unit.OnChanged = [this] { Broadcast(TNotice::ShapeOptions); };
+    unit.OnChanged = [this] { App().Broadcast(TNotice::ShapeOptions); };
     client->SetToolFactory(&App().ToolFactory());
 }
 

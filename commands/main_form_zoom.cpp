@@ -62,28 +62,28 @@ void TMainForm::MIRDrawClick() {
     s.RDraw = !s.RDraw;
     if (Client()) Client()->SetRightButtonDraws(s.RDraw);
     ShowMessageText(QString("Righ Mous Bt") + (s.RDraw ? "Draw" : "Pick Col"));
-    Broadcast(TNotice::RightDraws);
+    App().Broadcast(TNotice::RightDraws);
 }
 
 void TMainForm::MISelectPenColorClick() {
     TMainSettings& s = App().Settings();
     s.SelectPenColor = s.SelectPenColor == kPenGreen ? kPenPurple : kPenGreen;
     ShowMessageText(s.SelectPenColor == kPenPurple ? "Purp" : "Gren");
-    Broadcast(TNotice::SelectPen);
+    App().Broadcast(TNotice::SelectPen);
 }
 
 void TMainForm::MISelectPenModeClick() {
     TMainSettings& s = App().Settings();
     s.SelectPenMode = s.SelectPenMode == kPenModeTurnOver ? kPenModeKeep : kPenModeTurnOver;
     ShowMessageText(s.SelectPenMode == kPenModeKeep ? "Dont trn o" : "Turn ovr");
-    Broadcast(TNotice::SelectPen);
+    App().Broadcast(TNotice::SelectPen);
 }
 
 void TMainForm::MIUseEditSizeClick() {
     TMainSettings& s = App().Settings();
     s.DefRectOpt = static_cast<uint8_t>(s.DefRectOpt ^ kDefRectOptUseGrid);
     ShowMessageText(QString("Griglia ") + ((s.DefRectOpt & kDefRectOptUseGrid) ? "Attivato" : "Disattivato"));
-    Broadcast(TNotice::ShapeOptions);
+    App().Broadcast(TNotice::ShapeOptions);
 }
 
 }  // namespace pixmo

@@ -10,7 +10,6 @@
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 #include "view/app_context.h"
-#include "view/paint_client.h"
 
 namespace pixmo {
 
@@ -72,8 +71,7 @@ bool TNewSizeDialog::Confirm() {
         ShowErrorBox(this, QString::fromUtf8(e.what()));
         return false;
     }
-    if (TPaintClient* client = FApp.PaintClient()) client->SetDib(std::move(result));
-    else doc.SetDib(std::move(result));
+    doc.SetDib(std::move(result));
     accept();
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "edit/undo.h"
 #include "view/custom_main_form.h"
+#include "view/dib_form.h"
 #include "view/paint_client.h"
 #include "view/qt_clipboard.h"
 #include "view/view_objects.h"
@@ -16,6 +17,7 @@ TAppContext::TAppContext(const std::string& iniFileName, TParams params, std::un
       FParams(std::move(params)) {
     FEdit = std::make_unique<TEditContext>(*FClipboard);
     FToolFactory = std::make_unique<TPixmoToolFactory>(TToolEnvironment{*FEdit, FSettings, FToolOptions, FEditSize});
+    FEdit->AttachNotices(this);
 }
 
 TAppContext::~TAppContext() {
@@ -40,9 +42,40 @@ bool TAppContext::InstallNewImage(std::unique_ptr<TDib> image, const std::string
     if (!image) return false;
     if (FMainForm && !FMainForm->QueryClose()) return false;
     FEdit->Undo().AddNewFile(undoCaption);
-    if (FPaintClient) FPaintClient->SetDibFile(std::move(image), fileName);
-    else FEdit->SetDibFile(std::move(image), fileName);
+    FEdit->SetDibFile(std::move(image), fileName);
     return true;
+}
+
+void TAppContext::SetPaintClient(TPaintClient* client) {
+    FPaintClient = client;
+    // The client attaches itself to the document; the notices are the hub's.
+    FEdit->AttachNotices(this);
+}
+
+void TAppContext::Broadcast(TNotice notice) {
+    if (FMainForm) FMainForm->HandleMessage(notice);
+    // A window may go away while it handles the message: walk a copy, skip the gone.
+    const std::vector<TDibForm*> forms = FForms;
+    for (TDibForm* form : forms) {
+        if (form == FMainForm) continue;
+        if (std::find(FForms.begin(), FForms.end(), form) == FForms.end()) continue;
+        form->HandleMessage(notice);
+    }
+    if (FPaintClient && FEdit->Dib()) FPaintClient->NotifyTools(notice);
+}
+
+void TAppContext::ImageInstalled() {
+    if (FPaintClient) FPaintClient->ImageInstalled();
+    Broadcast(TNotice::NewImage);
+}
+
+void TAppContext::PaletteChanged() {
+    if (FPaintClient) FPaintClient->PaletteChanged();
+    Broadcast(TNotice::PaletteChanged);
+}
+
+void TAppContext::ColorIndexChanged(int which) {
+    Broadcast(which == 2 ? TNotice::Color2Changed : TNotice::Color1Changed);
 }
 
 void TAppContext::RegisterForm(TDibForm* form) {

@@ -1,13 +1,16 @@
 #pragma once
 // The one owner of the program's process-wide objects: the settings file, the clipboard, the
 // document (edit context), the main window's settings, the tool kit, the command line, the
-// edit view's drawing objects and the list of program windows. The program builds one at start-up; a
-// test builds a fresh one per case (with its own settings file and clipboard).
+// edit view's drawing objects and the list of program windows. It listens to the document and
+// broadcasts its notices to the windows. The program builds one at start-up; a test builds a
+// fresh one per case (with its own settings file and clipboard).
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "edit/edit_context.h"
+#include "edit/edit_view.h"
+#include "edit/notice.h"
 #include "image/clipboard.h"
 #include "settings/ini.h"
 #include "settings/main_keys.h"
@@ -24,12 +27,12 @@ class TFormTimer;
 class TPaintClient;
 class TViewObjects;
 
-class TAppContext {
+class TAppContext : private TEditNotices {
 public:
     // `clipboard` null uses the system clipboard.
     TAppContext(const std::string& iniFileName, TParams params = {},
                 std::unique_ptr<TClipboard> clipboard = nullptr);
-    ~TAppContext();
+    ~TAppContext() override;
     TAppContext(const TAppContext&) = delete;
     TAppContext& operator=(const TAppContext&) = delete;
 
@@ -54,9 +57,15 @@ public:
     TCustomMainForm* MainForm() const { return FMainForm; }
     void SetMainForm(TCustomMainForm* form) { FMainForm = form; }
     TPaintClient* PaintClient() const { return FPaintClient; }
-    void SetPaintClient(TPaintClient* client) { FPaintClient = client; }
+    // The main window's edit client, the document's view; the hub passes the document's
+    // notices on to it before the windows hear them.
+    void SetPaintClient(TPaintClient* client);
     TFormTimer* MainTimer() const { return FMainTimer; }
     void SetMainTimer(TFormTimer* timer) { FMainTimer = timer; }
+
+    // To the main window, then every other program window in creation order, then (with an
+    // image) the temporary and the current tool. Synchronous.
+    void Broadcast(TNotice notice);
 
     // Replaces the document's image with a new one (New, Open, from the clipboard) as one
     // undo step, once the main window's close query allows it; false when it did not.
@@ -66,6 +75,11 @@ public:
     bool InMenuLoop = false;
 
 private:
+    // The document's notices: the edit client updates its view, then every window hears.
+    void ImageInstalled() override;
+    void PaletteChanged() override;
+    void ColorIndexChanged(int which) override;
+
     std::unique_ptr<TIni> FIni;
     std::unique_ptr<TClipboard> FClipboard;
     std::unique_ptr<TEditContext> FEdit;

@@ -1,7 +1,5 @@
 #include "view/custom_main_form.h"
 
-#include <algorithm>
-
 #include "edit/edit_context.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -20,7 +18,6 @@ TCustomMainForm::~TCustomMainForm() {
         App().SetPaintClient(nullptr);
         TEditContext& doc = App().Edit();
         doc.AttachView(nullptr);
-        doc.AttachNotices(nullptr);
         doc.AttachBusy(nullptr);
     }
 }
@@ -31,25 +28,8 @@ TPaintClient* TCustomMainForm::CreateClient(QWidget* parent) {
     FClient->setObjectName("PaintClient");
     FClient->SetContext(&App().Edit());
     App().SetPaintClient(FClient);
-    connect(FClient, &TPaintClient::imageInstalled, this, [this] { Broadcast(TNotice::NewImage); });
-    connect(FClient, &TPaintClient::paletteChanged, this, [this] { Broadcast(TNotice::PaletteChanged); });
-    connect(FClient, &TPaintClient::colorIndexChanged, this,
-            [this](int which) { Broadcast(which == 2 ? TNotice::Color2Changed : TNotice::Color1Changed); });
-    connect(FClient, &TPaintClient::toolChanged, this, [this] { Broadcast(TNotice::ToolChanged); });
+    connect(FClient, &TPaintClient::toolChanged, this, [this] { App().Broadcast(TNotice::ToolChanged); });
     return FClient;
-}
-
-void TCustomMainForm::Broadcast(TNotice notice) {
-    HandleMessage(notice);
-    // A window may go away while it handles the message: walk a copy, skip the gone.
-    const std::vector<TDibForm*> forms = App().Forms();
-    for (TDibForm* form : forms) {
-        if (form == this) continue;
-        const auto& live = App().Forms();
-        if (std::find(live.begin(), live.end(), form) == live.end()) continue;
-        form->HandleMessage(notice);
-    }
-    if (FClient && App().Edit().Dib()) FClient->NotifyTools(notice);
 }
 
 void TCustomMainForm::SetColor1Index(int index) { App().Edit().SetColor1Index(index); }

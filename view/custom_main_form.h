@@ -1,7 +1,6 @@
 #pragma once
-// TCustomMainForm: the main window's base. Broadcasts notifications to every program window
-// and then to the tools, keeps the colour indices valid and handles the notifications that
-// concern the document as a whole.
+// TCustomMainForm: the main window's base. Owns the edit client, keeps the colour indices
+// valid and handles the notifications that concern the document as a whole.
 #include <QAction>
 #include <cstdint>
 #include <string>
@@ -20,10 +19,6 @@ public:
 
     TPaintClient* PaintClient() const { return FClient; }
 
-    // To this window, then every other program window in order, then (with an image) the
-    // temporary and the current tool. Synchronous.
-    void Broadcast(TNotice notice);
-
     void SetColor1Index(int index);
     void SetColor2Index(int index);
     void SetPaletteColor(int index, uint32_t color);
@@ -39,7 +34,7 @@ public:
     virtual void EditShortcut(const std::string& /*itemName*/) {}
 
 protected:
-    // Creates the edit client (once) and connects its notifications to Broadcast.
+    // Creates the edit client (once); its tool changes are broadcast.
     TPaintClient* CreateClient(QWidget* parent);
 
 private:

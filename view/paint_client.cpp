@@ -85,37 +85,15 @@ void TPaintClient::Guarded(F&& f) {
 
 // --- images ---
 
-void TPaintClient::SetDib(std::unique_ptr<TDib> image) {
-    if (!image || !FContext) return;
-    FContext->SetDib(std::move(image));
-}
-
-void TPaintClient::SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName) {
-    if (!image || !FContext) return;
-    FContext->SetDibFile(std::move(image), fileName);
-}
-
-void TPaintClient::SetDibNoFile(std::unique_ptr<TDib> image) {
-    if (!image || !FContext) return;
-    SetDib(std::move(image));
-    emit captionChanged();
-}
-
 void TPaintClient::ImageInstalled() {
     const TDib* dib = Dib();
     Scroller().SetRange(dib ? dib->GetSize() : TPoint{0, 0});
     FOutline.Drop();
     FObjects->DropOutlineMasks();
     TClient::InvalidateAll(true);
-    emit imageInstalled();
 }
 
-void TPaintClient::PaletteChanged() {
-    TClient::InvalidateAll(false);
-    emit paletteChanged();
-}
-
-void TPaintClient::ColorIndexChanged(int which) { emit colorIndexChanged(which); }
+void TPaintClient::PaletteChanged() { TClient::InvalidateAll(false); }
 
 // --- zoom and grids ---
 

@@ -50,15 +50,6 @@ public:
     TEditContext* Context() const { return FContext; }
     TDib* Dib() const;
 
-    // --- images ---
-    // Installs the image (null does nothing): range, empty selection, outline dropped,
-    // NewImage notice, whole control invalidated.
-    void SetDib(std::unique_ptr<TDib> image);
-    // SetDib, changed flag cleared, the file becomes the current one.
-    void SetDibFile(std::unique_ptr<TDib> image, const std::string& fileName);
-    // SetDib and the caption update.
-    void SetDibNoFile(std::unique_ptr<TDib> image);
-
     // --- zoom and grids ---
     int Zoom() const { return FZoom; }
     // 1..80. With `anchorAtCursor` (a keyboard shortcut) the image pixel under the cursor
@@ -124,9 +115,9 @@ public:
     TPoint CursorImagePoint() const override { return ClientToImage(CursorPos()); }
     TRect VisibleImageRect() const override;
     void BringToFront() override;
+    // A new image: range, outline dropped, whole control invalidated.
     void ImageInstalled() override;
     void PaletteChanged() override;
-    void ColorIndexChanged(int which) override;
     void BeginBusyCursor() override;
     void EndBusyCursor() override;
 
@@ -151,10 +142,7 @@ public:
 signals:
     // The cursor panel's text "x,y".
     void cursorTextChanged(const QString& text);
-    // Notices for the main window to broadcast: new image, palette, colour index, tool.
-    void imageInstalled();
-    void paletteChanged();
-    void colorIndexChanged(int which);
+    // A tool was selected (the main window broadcasts it).
     void toolChanged();
     void zoomChanged(int zoom);
     void scrolled();
@@ -163,8 +151,6 @@ signals:
     // The current tool's own pop-up menu is wanted at a screen point.
     void toolPopupRequested(QPoint global);
     void bringToFrontRequested();
-    // The caption should be written again (an image without a file was installed).
-    void captionChanged();
 
 protected:
     void LeftDown(TPoint p) override;

@@ -18,7 +18,6 @@
 #include "uikit/dialog_hooks.h"
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
-#include "view/custom_main_form.h"
 #include "view/dib_to_qimage.h"
 #include "view/paint_client.h"
 #include "uikit/help_window.h"
@@ -218,10 +217,7 @@ void TAnimationForm::SetZoom(int zoom) {
     if (zoom < kMinAnimationZoom || zoom > kMaxAnimationZoom)
         RaiseError(Format("Valore d'Ingrandimento non valido: %d", zoom));
     FZoom = zoom;
-    if (TCustomMainForm* main = App().MainForm())
-        main->Broadcast(TNotice::AnimationZoom);
-    else
-        HandleMessage(TNotice::AnimationZoom);
+    App().Broadcast(TNotice::AnimationZoom);
 }
 
 void TAnimationForm::UpdateLabel() {

@@ -8,7 +8,6 @@
 #include "tools/tool_options.h"
 #include "uikit/number_edit.h"
 #include "view/app_context.h"
-#include "view/custom_main_form.h"
 #include "view/paint_client.h"
 #include "uikit/help_window.h"
 
@@ -77,7 +76,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     connect(CBRDraw, &QCheckBox::clicked, this, [this](bool on) {
         App().Settings().RDraw = on;
         if (TPaintClient* client = App().PaintClient()) client->SetRightButtonDraws(on);
-        Announce(TNotice::RightDraws);
+        App().Broadcast(TNotice::RightDraws);
     });
 
     PNRect = Panel("PNRect", this, layout);
@@ -91,7 +90,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
         return [this, bit](bool on) {
             uint8_t& opt = App().Settings().DefRectOpt;
             opt = static_cast<uint8_t>(on ? opt | bit : opt & ~bit);
-            Announce(TNotice::ShapeOptions);
+            App().Broadcast(TNotice::ShapeOptions);
         };
     };
     connect(CBSquare, &QCheckBox::clicked, this, flag(1));
@@ -111,7 +110,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     PNSelectColors->layout()->addWidget(CBSelectInSight);
     connect(CBSelectInSight, &QCheckBox::clicked, this, [this](bool on) {
         App().Settings().SelectInSight = on;
-        Announce(TNotice::SelectInSight);
+        App().Broadcast(TNotice::SelectInSight);
     });
 
     layout->addStretch(1);
@@ -123,10 +122,6 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
 }
 
 TOptionForm::~TOptionForm() { BeforeDestruction(); }
-
-void TOptionForm::Announce(TNotice notice) {
-    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(notice);
-}
 
 void TOptionForm::LoadControls() {
     const TMainSettings& s = App().Settings();

@@ -42,7 +42,6 @@ public:
     void HandleMessage(TNotice notice) override;
 
 private:
-    void Announce(TNotice notice);
     void LoadControls();
     void ResetTransRate();
     TToolOptions& FOptions;

@@ -9,7 +9,6 @@
 #include "settings/main_keys.h"
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
-#include "view/custom_main_form.h"
 #include "uikit/help_window.h"
 
 namespace pixmo {
@@ -100,10 +99,6 @@ TPenForm::TPenForm(TAppContext& app, QWidget* parent) : TDibForm(app, "PenForm",
 
 TPenForm::~TPenForm() { BeforeDestruction(); }
 
-void TPenForm::Announce(TNotice notice) {
-    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(notice);
-}
-
 void TPenForm::CellClick(int index, bool right) {
     TMainSettings& s = App().Settings();
     if (index < 0 || index >= kPenWidthCount) return;
@@ -111,11 +106,11 @@ void TPenForm::CellClick(int index, bool right) {
         if (!s.RDraw) return;
         s.NPen2 = index;
         FGrid->update();
-        Announce(TNotice::Pen2Changed);
+        App().Broadcast(TNotice::Pen2Changed);
     } else {
         s.NPen1 = index;
         FGrid->update();
-        Announce(TNotice::Pen1Changed);
+        App().Broadcast(TNotice::Pen1Changed);
     }
 }
 
@@ -127,7 +122,7 @@ void TPenForm::CellDoubleClick(int index, bool right) {
     if (!width) return;
     s.PenWidths[static_cast<size_t>(index)] = *width;
     FGrid->update();
-    Announce(right ? TNotice::Pen2Changed : TNotice::Pen1Changed);
+    App().Broadcast(right ? TNotice::Pen2Changed : TNotice::Pen1Changed);
 }
 
 void TPenForm::HandleMessage(TNotice notice) {

@@ -8,7 +8,6 @@
 #include "image/dib.h"
 #include "palette/palette_ops.h"
 #include "view/app_context.h"
-#include "view/paint_client.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 
@@ -63,8 +62,7 @@ void TChangePaletteDialog::Confirm() {
                                 : RBGreenBlue->isChecked() ? TPaletteTransform::SwapGreenBlue
                                                            : TPaletteTransform::SwapBlueRed);
         doc.Undo().AddNewDib("Cambia Palette");
-        if (TPaintClient* client = FApp.PaintClient()) client->SetDib(std::move(copy));
-        else doc.SetDib(std::move(copy));
+        doc.SetDib(std::move(copy));
     }
     accept();
 }

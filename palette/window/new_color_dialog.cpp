@@ -8,7 +8,6 @@
 #include "palette/palette_ops.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
-#include "view/paint_client.h"
 
 namespace pixmo {
 
@@ -52,8 +51,7 @@ bool TNewColorDialog::Confirm() {
         return false;
     }
     doc.Undo().AddNewDib("Aumenta, Diminuisic Colori");
-    if (TPaintClient* client = FApp.PaintClient()) client->SetDib(std::move(result));
-    else doc.SetDib(std::move(result));
+    doc.SetDib(std::move(result));
     accept();
     return true;
 }

@@ -8,7 +8,6 @@
 #include "palette/window/palette_form.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
-#include "view/paint_client.h"
 
 namespace pixmo {
 
@@ -59,8 +58,7 @@ void TPaletteForm::LoadPaletteClick() {
             auto longer = TDib::CreateClone(*image);
             longer->SetColorCount(count);
             for (int i = 0; i < count; ++i) longer->SetColor(i, TableWordToColorRef(palette.Colors[size_t(i)]));
-            if (TPaintClient* client = App().PaintClient()) client->SetDib(std::move(longer));
-            else doc.SetDib(std::move(longer));
+            doc.SetDib(std::move(longer));
             return;
         }
         doc.Undo().Add(std::make_unique<TUndoPalettes>(doc, 0, count));

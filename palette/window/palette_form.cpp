@@ -19,7 +19,6 @@
 #include "uikit/dialog_hooks.h"
 #include "uikit/grid.h"
 #include "view/app_context.h"
-#include "view/custom_main_form.h"
 #include "uikit/help_window.h"
 
 namespace pixmo {
@@ -183,10 +182,6 @@ int TPaletteForm::EditedIndex() const {
 }
 
 TColorRef TPaletteForm::BarColour() const { return RGB(SBRed->value(), SBGreen->value(), SBBlue->value()); }
-
-void TPaletteForm::Announce(TNotice notice) {
-    if (TCustomMainForm* main = App().MainForm()) main->Broadcast(notice);
-}
 
 void TPaletteForm::AbortTool() { App().Edit().View().AbortTool(); }
 
@@ -414,7 +409,7 @@ void TPaletteForm::SBSearchClick() {
 void TPaletteForm::SBChangeableClick() {
     EnableEditing();
     App().Settings().PalChangeable = SBChangeable->isChecked();
-    Announce(TNotice::PaletteMode);
+    App().Broadcast(TNotice::PaletteMode);
 }
 
 void TPaletteForm::SBGradClick() {

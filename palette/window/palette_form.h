@@ -97,7 +97,6 @@ private:
     void EnableEditing();
     void ReleaseSearchButtons();
     void ShowStatus(const std::string& text);
-    void Announce(TNotice notice);
     void AbortTool();
     void DrawCell(QPainter& painter, int cell, const QRect& inside) const;
     bool CellHidden(int cell) const;

@@ -57,7 +57,7 @@ protected:
         auto image = FromGrid(std::vector<std::string>(12, std::string(16, '.')), 16);
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 16; ++x) image->SetPixel(x, y, static_cast<uint8_t>((x + y) % 16));
-        form.Client()->SetDibFile(std::move(image), "");
+        form.App().Edit().SetDibFile(std::move(image), "");
         form.Client()->SetZoom(kZoom);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));

@@ -156,7 +156,7 @@ TEST_F(MainFormTest, MissingBackupFolderIsAskedFor) {
 
 TEST_F(MainFormTest, SavingAnUntitledImageRunsSaveAs) {
     TMainForm& form = Build();
-    form.Client()->SetDibFile(TDib::Create(8, 8, 16), "");
+    form.App().Edit().SetDibFile(TDib::Create(8, 8, 16), "");
     Touch(Doc());
 
     form.Item("MIFileSave")->trigger();  // cancelled
@@ -208,7 +208,7 @@ TEST_F(MainFormTest, CloseQueryCancelNoAndYes) {
 
 TEST_F(MainFormTest, CloseQueryOnAnUntitledImageKeepsItWhenSaveAsIsCancelled) {
     TMainForm& form = Build();
-    form.Client()->SetDibFile(TDib::Create(4, 4, 2), "");
+    form.App().Edit().SetDibFile(TDib::Create(4, 4, 2), "");
     Touch(Doc());
     FAnswers.push_back(TMsgResult::Yes);
     EXPECT_FALSE(form.QueryClose());
@@ -291,7 +291,7 @@ TEST_F(MainFormTest, CommandsThatReplaceTheImageAskFirstAndUndoBringsBackTheChan
 
 TEST_F(MainFormTest, ChangePaletteRefusesATrueColourImage) {
     TMainForm& form = Build();
-    form.Client()->SetDibFile(TTrueDib::Create(4, 4), "");
+    form.App().Edit().SetDibFile(TTrueDib::Create(4, 4), "");
     const int steps = Doc().Undo().Count();
     form.MISetChangePaletteClick();
     ASSERT_EQ(FBoxes.size(), 1u);

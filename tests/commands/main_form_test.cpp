@@ -27,7 +27,7 @@ TEST_F(MainFormTest, CaptionForNoImageAFileAndAnUntitledImage) {
     form.OpenFile(a);
     EXPECT_EQ(Caption(form), "Pixmo3 - " + a + " [20x10 16] Col");
 
-    form.Client()->SetDibFile(TDib::Create(32, 32, 256), "");
+    form.App().Edit().SetDibFile(TDib::Create(32, 32, 256), "");
     EXPECT_EQ(Caption(form), "Pixmo3 - None [32x32 256] Col");
     // The unsaved-changes mark follows the changed flag.
     Doc().SetModified(true);

@@ -25,7 +25,7 @@ class SelectCommandsTest : public MainFormTest {
 protected:
     TMainForm& Open(const Rows& rows, int zoom = 8) {
         TMainForm& form = Build();
-        form.Client()->SetDibFile(FromGrid(rows, 16), "");
+        form.App().Edit().SetDibFile(FromGrid(rows, 16), "");
         form.Client()->SetZoom(zoom);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -134,7 +134,7 @@ TEST_F(SelectCommandsTest, ColourPickerOnlyInTheVisiblePart) {
     TMainForm& form = Build();
     auto image = FromGrid(Rows(100, std::string(100, '1')), 16);
     image->SetPixel(0, 0, 3);
-    form.Client()->SetDibFile(std::move(image), "");
+    form.App().Edit().SetDibFile(std::move(image), "");
     form.Client()->SetZoom(40);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

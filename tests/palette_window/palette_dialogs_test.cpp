@@ -33,7 +33,7 @@ struct TDialogsFixture {
     TDialogsFixture() {
         Client.SetContext(&App.Edit());
         App.SetPaintClient(&Client);
-        Client.SetDib(FromGrid({"0123", "4567"}, 8));
+        App.Edit().SetDib(FromGrid({"0123", "4567"}, 8));
     }
     ~TDialogsFixture() {
         Client.SetContext(nullptr);

@@ -45,7 +45,7 @@ protected:
         Main->Start();
         Form = Main->findChild<TPaletteForm*>("PaletteForm");
         ASSERT_NE(Form, nullptr);
-        if (image) Main->Client()->SetDib(std::move(image));
+        if (image) Main->App().Edit().SetDib(std::move(image));
     }
     void TearDown() override {
         Main.reset();
@@ -88,7 +88,7 @@ protected:
 TEST_F(PaletteFormTest, TwoColourImageShowsOneRowAndTheWindowShrinks) {
     Build(FromGrid({"0123"}, 256));
     const int tall = Form->height();
-    Main->Client()->SetDib(Picture({".#"}, {kRed, kBlue}));
+    Main->App().Edit().SetDib(Picture({".#"}, {kRed, kBlue}));
     EXPECT_EQ(tall - Form->height(), 15 * 11);
     EXPECT_EQ(Form->GDColors->height(), 12);
     EXPECT_EQ(Shown(0), QColor(Qt::red));
@@ -280,7 +280,7 @@ TEST_F(PaletteFormTest, UsedAndUnusedFiltersShowHiddenCellsInTheWindowBackground
     EXPECT_EQ(Shown(0), background);
     EXPECT_EQ(Shown(1), QColor(Qt::green));
     // A new image releases the searches.
-    Main->Client()->SetDib(Picture({"0"}, {kRed, kGreen}));
+    Main->App().Edit().SetDib(Picture({"0"}, {kRed, kGreen}));
     EXPECT_FALSE(Form->SBUnUsed->isChecked());
     EXPECT_EQ(Shown(1), QColor(Qt::green));
 }

@@ -116,7 +116,7 @@ struct TClientFixture {
         for (int i = 0; i < 16; ++i) image->SetColor(i, RGB(i * 17, i * 17, i * 17));
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) image->SetPixel(x, y, static_cast<uint8_t>(index));
-        Client.SetDib(std::move(image));
+        Context.SetDib(std::move(image));
         QApplication::processEvents();
     }
 

@@ -40,7 +40,7 @@ void SelectCellsAndAnimate(TClientFixture& f) {
 TEST(ClientPaint, ZoomedPixelsAreBlocks) {
     TClientFixture f;
     auto image = FromGrid({"#..", ".#.", "..#"}, 2);
-    f.Client.SetDib(std::move(image));
+    f.Context.SetDib(std::move(image));
     f.Client.SetZoom(4);
     const QImage shot = f.Shot();
     for (int y = 0; y < 12; ++y)

@@ -73,14 +73,14 @@ protected:
 }  // namespace
 
 TEST_F(BroadcastTest, WithoutImageEveryWindowButNoTool) {
-    FMain->Broadcast(TNotice::ShapeOptions);
+    FApp->Broadcast(TNotice::ShapeOptions);
     EXPECT_EQ(FLog, (std::vector<std::string>{"MainForm:1245", "PenForm:1245", "ToolForm:1245"}));
 }
 
 TEST_F(BroadcastTest, NewImageReachesWindowsThenTheNewTool) {
     FMain->PaintClient()->SelectTool(TToolItem::DrawDot);
     FLog.clear();
-    FMain->PaintClient()->SetDib(TDib::Create(4, 4, 16));
+    FApp->Edit().SetDib(TDib::Create(4, 4, 16));
     // The tool is made again on 1074; the new one hears the rest of the broadcast.
     const std::vector<std::string> expected{"MainForm:1074", "PenForm:1074", "ToolForm:1074", "tool:1074"};
     std::vector<std::string> got;
@@ -90,7 +90,7 @@ TEST_F(BroadcastTest, NewImageReachesWindowsThenTheNewTool) {
 }
 
 TEST_F(BroadcastTest, ColourIndicesAreClampedToThePalette) {
-    FMain->PaintClient()->SetDib(TDib::Create(4, 4, 16));
+    FApp->Edit().SetDib(TDib::Create(4, 4, 16));
     FLog.clear();
     FMain->SetColor1Index(300);
     EXPECT_EQ(FApp->Edit().Color1Index(), 15);
@@ -122,8 +122,19 @@ TEST_F(BroadcastTest, AWindowGoneDuringABroadcastIsSkipped) {
     auto closer = std::make_unique<TClosing>(*FApp, FPen);
     FPen = std::make_unique<TRecordingForm>(*FApp, "PenForm");
     FLog.clear();
-    FMain->Broadcast(TNotice::SelectPen);
+    FApp->Broadcast(TNotice::SelectPen);
     EXPECT_EQ(FLog, (std::vector<std::string>{"MainForm:1246"}));
+}
+
+// No main window and no edit client: a dialog's change still reaches every window.
+TEST_F(BroadcastTest, TheDocumentIsHeardWithoutAMainWindow) {
+    FMain.reset();
+    FLog.clear();
+    FApp->Edit().SetDib(TDib::Create(4, 4, 16));
+    FApp->Edit().SetColor2Index(3);
+    FApp->Edit().SetPaletteColor(1, RGB(1, 2, 3));
+    EXPECT_EQ(FLog, (std::vector<std::string>{"PenForm:1074", "ToolForm:1074", "PenForm:1251", "ToolForm:1251",
+                                              "PenForm:1249", "ToolForm:1249"}));
 }
 
 }  // namespace pixmo::test

@@ -33,7 +33,7 @@ struct TPaintFixture {
         Client.SetToolFactory(&Factory);
         Client.resize(300, 300);
         Client.show();
-        Client.SetDib(FromGrid(std::vector<std::string>(20, std::string(20, '.')), 16));
+        Context.SetDib(FromGrid(std::vector<std::string>(20, std::string(20, '.')), 16));
         Client.SetZoom(zoom);
         Context.SetColor1Index(1);
         Context.SetColor2Index(2);

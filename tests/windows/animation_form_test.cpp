@@ -35,7 +35,7 @@ struct TAnimationFixture {
         Client.SetContext(&App.Edit());
         Client.SetToolFactory(&App.ToolFactory());
         App.SetPaintClient(&Client);
-        Client.SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 16));
+        App.Edit().SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 16));
         Client.SelectTool(TToolItem::DrawLine);
         Form = std::make_unique<TAnimationForm>(App);
     }
@@ -296,7 +296,7 @@ namespace {
 // gives an error box.
 TEST(AnimationForm, SaveAsAviWritesTheFramesAtTheInterval) {
     TAnimationFixture f;
-    f.Client.SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 256));
+    f.App.Edit().SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 256));
     f.Form->HandleMessage(TNotice::NewImage);
     f.Pick({1, 1}, {3, 2}, {{5, 2}});
     f.Form->SBStopClick();

@@ -28,7 +28,7 @@ struct TPlaceFixture : TWindowsFixture {
         for (int i = 0; i < 16; ++i) image->SetColor(i, RGB(i * 16, i * 16, i * 16));
         for (int y = 0; y < imageHeight; ++y)
             for (int x = 0; x < imageWidth; ++x) image->ScanLine(y)[x] = static_cast<uint8_t>((x + y) % 16);
-        Client.SetDib(std::move(image));
+        App.Edit().SetDib(std::move(image));
         Client.Scroller().SetVisible(false);
         Client.resize(editSize);
         Client.show();

@@ -41,7 +41,7 @@ struct TTextFixture {
     explicit TTextFixture(int width = 120, int height = 60) {
         Client.SetContext(&App.Edit());
         App.SetPaintClient(&Client);
-        Client.SetDib(Blank(width, height));
+        App.Edit().SetDib(Blank(width, height));
         App.Edit().SetColor1Index(5);
         App.Edit().SetColor2Index(9);
         App.TextFont() = TFontSpec{"DejaVu Sans", 12, 0, 0};

@@ -26,7 +26,7 @@ struct TWindowsFixture {
         Client.SetContext(&App.Edit());
         Client.SetToolFactory(&Factory);
         App.SetPaintClient(&Client);
-        Client.SetDib(FromGrid({"0123", "4567"}, 16));
+        App.Edit().SetDib(FromGrid({"0123", "4567"}, 16));
     }
     ~TWindowsFixture() {
         Client.SelectTool(TToolItem::None);

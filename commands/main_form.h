@@ -20,6 +20,7 @@
 #include "settings/string_lists.h"
 #include "tools/mouse_tool.h"
 #include "tools/tool_items.h"
+#include "uikit/help_context.h"
 #include "view/custom_main_form.h"
 
 namespace pixmo {
@@ -165,7 +166,7 @@ public:
     // The state the settings dialog shows, and what its OK applies.
     TDrawingSettings DrawingSettings();
     void ApplyDrawingSettings(const TDrawingSettings& settings);
-    void ShowHelpContext(int context);
+    void ShowHelpContext(THelpContext context);
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
     TToolOptions* ToolOptions() const;
     TEditSize* EditSize() const;
@@ -250,17 +251,10 @@ private:
     void InstallToolFactory();
     // The document's hourglass goes through BeginBusy/EndBusy (main_form_busy.cpp).
     void InstallBusyBracket();
-    // main_form_windows.cpp: the tool windows of the Window menu, made on first use (the
-    // palette and animation windows at start-up).
+    // main_form_windows.cpp: the tool windows of the Window menu (tool_windows.h), by item,
+    // made when their row says.
     TDibForm* ToolWindow(const std::string& item, bool create);
-    TDibForm* FOptionForm = nullptr;
-    TDibForm* FPenForm = nullptr;
-    TDibForm* FToolForm = nullptr;
-    TDibForm* FPaletteForm = nullptr;
-    TDibForm* FPlaceForm = nullptr;
-    TDibForm* FShiftForm = nullptr;
-    TDibForm* FTextForm = nullptr;
-    TDibForm* FAnimationForm = nullptr;
+    std::map<std::string, TDibForm*> FToolWindows;
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

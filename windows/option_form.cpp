@@ -10,7 +10,6 @@
 #include "view/app_context.h"
 #include "view/custom_main_form.h"
 #include "view/paint_client.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -31,7 +30,6 @@ QWidget* Panel(const char* name, QWidget* parent, QLayout* into) {
 TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* parent)
     : TDibForm(app, "OptionForm", false, parent, Qt::Tool), FOptions(options) {
     setWindowTitle("Opzioni");
-    setProperty("helpContext", kHelpOptions);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

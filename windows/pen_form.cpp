@@ -10,7 +10,6 @@
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
 #include "view/custom_main_form.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -88,7 +87,6 @@ bool TPenGrid::event(QEvent* event) {
 
 TPenForm::TPenForm(TAppContext& app, QWidget* parent) : TDibForm(app, "PenForm", false, parent, Qt::Tool) {
     setWindowTitle("Dimensioni Matita");
-    setProperty("helpContext", kHelpPen);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FGrid = new TPenGrid(*this, this);

@@ -20,7 +20,6 @@
 #include "uikit/grid.h"
 #include "view/app_context.h"
 #include "view/custom_main_form.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -60,7 +59,6 @@ private:
 TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "PaletteForm", false, parent, Qt::Tool) {
     setWindowTitle("Palette");
-    setProperty("helpContext", kHelpPalette);
 
     PNTop = new QWidget(this);
     PNTop->setObjectName("PNTop");

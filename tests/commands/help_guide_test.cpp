@@ -10,6 +10,7 @@
 
 #include "commands/edit_popup_menu.h"
 #include "commands/help_pictures.h"
+#include "commands/tool_windows.h"
 #include "main_form_fixture.h"
 #include "uikit/help_window.h"
 #include "view/paint_client.h"
@@ -36,9 +37,9 @@ TEST_F(MainFormTest, GuidePagesLinksAndPicturesResolve) {
     ASSERT_NE(form.HelpWindow(), nullptr);
     QTextBrowser* browser = form.HelpWindow()->Browser();
 
-    for (int context : THelpWindow::Contexts()) {
+    for (THelpContext context : THelpWindow::Contexts()) {
         const QString page = THelpWindow::PageFor(context);
-        EXPECT_TRUE(QFile::exists(QString(page).remove("qrc"))) << context << " " << page.toStdString();
+        EXPECT_TRUE(QFile::exists(QString(page).remove("qrc"))) << int(context) << " " << page.toStdString();
     }
 
     const QStringList pages = QDir(":/help").entryList({"*.html"});
@@ -101,8 +102,8 @@ TEST_F(MainFormTest, F1OpensThePageOfTheWindowItIsPressedIn) {
     // Each tool window has a page of its own, none the contents, no two the same.
     std::set<QString> seen;
     for (QAction* show : form.Menu("MIShow")->actions()) show->trigger();
-    for (const char* name : {"ToolForm", "OptionForm", "PenForm", "PlaceForm", "PaletteForm", "AnimationForm",
-                             "TextForm", "ShiftForm"}) {
+    for (const TToolWindowEntry& w : ToolWindowEntries()) {
+        const char* name = w.Section;
         auto* window = form.findChild<QWidget*>(name);
         ASSERT_NE(window, nullptr) << name;
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;

@@ -106,8 +106,7 @@ public:
     void RebuildGridHistoryMenu();
     // At start-up: the tool windows whose "Place" says they were open, in the fixed order.
     void OpenToolWindowsAtStart();
-    // main_form_help.cpp: the menus' help contexts, the pages' pictures and the F1 key.
-    void InstallHelp();
+    // main_form_help.cpp
     void MIHelpContentsClick();
     void MIHelpOnHelpClick();
     void MIHelpAboutClick();
@@ -166,7 +165,6 @@ public:
     // The state the settings dialog shows, and what its OK applies.
     TDrawingSettings DrawingSettings();
     void ApplyDrawingSettings(const TDrawingSettings& settings);
-    void ShowHelpContext(THelpContext context);
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
     TToolOptions* ToolOptions() const;
     TEditSize* EditSize() const;
@@ -255,6 +253,9 @@ private:
     // made when their row says.
     TDibForm* ToolWindow(const std::string& item, bool create);
     std::map<std::string, TDibForm*> FToolWindows;
+    // main_form_help.cpp: the menus' help contexts, the pages' pictures and the F1 key.
+    void InstallHelp();
+    void ShowHelpContext(THelpContext context);
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

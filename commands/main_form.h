@@ -20,7 +20,6 @@
 #include "settings/string_lists.h"
 #include "tools/mouse_tool.h"
 #include "tools/tool_items.h"
-#include "uikit/help_context.h"
 #include "view/custom_main_form.h"
 
 namespace pixmo {
@@ -34,6 +33,7 @@ class TToolOptions;
 class TPaintClient;
 class TStatusPanel;
 class THelpWindow;
+enum class THelpContext : int;
 struct TDrawingSettings;
 struct TIconOptions;
 

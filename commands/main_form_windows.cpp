@@ -26,7 +26,7 @@ TDibForm* TMainForm::ToolWindow(const std::string& item, bool create) {
 void TMainForm::OpenToolWindowsAtStart() {
     std::vector<const TToolWindowEntry*> order;
     for (const TToolWindowEntry& w : ToolWindowEntries()) order.push_back(&w);
-    std::ranges::sort(order, {}, &TToolWindowEntry::ReopenRank);
+    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->ReopenRank < b->ReopenRank; });
     for (const TToolWindowEntry* w : order) {
         if (!PlacementSaysOpen(App().Ini(), w->Section)) continue;
         if (TDibForm* form = ToolWindow(w->MenuItem, true)) form->show();

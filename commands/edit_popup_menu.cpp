@@ -2,11 +2,13 @@
 
 #include <QMouseEvent>
 
+#include "uikit/help_window.h"
+
 namespace pixmo {
 
 TEditPopupMenu::TEditPopupMenu(QWidget* parent) : QMenu(parent) {
     setObjectName("EditMoveMenu");
-    setProperty("helpContext", 14);
+    SetHelpContext(this, THelpContext::EditPopup);
     Add(this, "PIEditSelectClear", "Annulla Selezione");
     Add(this, "PIEditCut", "Taglia");
     Add(this, "PIEditCopy", "Copia");

@@ -14,6 +14,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "commands/tool_windows.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/help_window.h"
 #include "view/app_context.h"
@@ -25,12 +26,11 @@ namespace pixmo {
 
 namespace {
 constexpr char kAppTitle[] = "Pixmo3";
-constexpr int kMainHelpContext = 5;
 }  // namespace
 
 TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "MainForm", parent) {
     setWindowTitle(kAppTitle);
-    setProperty("helpContext", kMainHelpContext);
+    SetHelpContext(this, THelpContext::MainWindow);
     setAcceptDrops(true);
     resize(640, 480);
     auto* layout = new QVBoxLayout(this);
@@ -79,8 +79,8 @@ void TMainForm::Start() {
     if (FStarted) return;
     FStarted = true;
     AfterConstruction();
-    ToolWindow("MIShowPalette", true);
-    ToolWindow("MIShowAnimation", true);
+    for (const TToolWindowEntry& w : ToolWindowEntries())
+        if (w.Birth == TWindowBirth::Start) ToolWindow(w.MenuItem, true);
     // The animation tool has no window to work with while the settings are read: chosen
     // there, it is made now.
     if (Client()->ToolItem() == TToolItem::None && ToolItemByName(App().Settings().Mouse) == TToolItem::Animation)

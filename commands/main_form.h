@@ -33,6 +33,7 @@ class TToolOptions;
 class TPaintClient;
 class TStatusPanel;
 class THelpWindow;
+enum class THelpContext : int;
 struct TDrawingSettings;
 struct TIconOptions;
 
@@ -105,8 +106,7 @@ public:
     void RebuildGridHistoryMenu();
     // At start-up: the tool windows whose "Place" says they were open, in the fixed order.
     void OpenToolWindowsAtStart();
-    // main_form_help.cpp: the menus' help contexts, the pages' pictures and the F1 key.
-    void InstallHelp();
+    // main_form_help.cpp
     void MIHelpContentsClick();
     void MIHelpOnHelpClick();
     void MIHelpAboutClick();
@@ -165,7 +165,6 @@ public:
     // The state the settings dialog shows, and what its OK applies.
     TDrawingSettings DrawingSettings();
     void ApplyDrawingSettings(const TDrawingSettings& settings);
-    void ShowHelpContext(int context);
     TEditPopupMenu* EditMoveMenu() const { return FEditMoveMenu; }
     TToolOptions* ToolOptions() const;
     TEditSize* EditSize() const;
@@ -250,17 +249,13 @@ private:
     void InstallToolFactory();
     // The document's hourglass goes through BeginBusy/EndBusy (main_form_busy.cpp).
     void InstallBusyBracket();
-    // main_form_windows.cpp: the tool windows of the Window menu, made on first use (the
-    // palette and animation windows at start-up).
+    // main_form_windows.cpp: the tool windows of the Window menu (tool_windows.h), by item,
+    // made when their row says.
     TDibForm* ToolWindow(const std::string& item, bool create);
-    TDibForm* FOptionForm = nullptr;
-    TDibForm* FPenForm = nullptr;
-    TDibForm* FToolForm = nullptr;
-    TDibForm* FPaletteForm = nullptr;
-    TDibForm* FPlaceForm = nullptr;
-    TDibForm* FShiftForm = nullptr;
-    TDibForm* FTextForm = nullptr;
-    TDibForm* FAnimationForm = nullptr;
+    std::map<std::string, TDibForm*> FToolWindows;
+    // main_form_help.cpp: the menus' help contexts, the pages' pictures and the F1 key.
+    void InstallHelp();
+    void ShowHelpContext(THelpContext context);
     TEditPopupMenu* FEditMoveMenu = nullptr;
     std::vector<QAction*> FEditHistoryItems;
     bool FBusyShown = false;

@@ -4,37 +4,41 @@
 
 #include "commands/help_pictures.h"
 #include "commands/main_form.h"
+#include "commands/tool_windows.h"
 #include "uikit/about_box.h"
 #include "uikit/help_window.h"
 
 namespace pixmo {
 
 namespace {
+using C = THelpContext;
 struct TMenuContext {
     const char* Menu;
-    int Context;
+    THelpContext Context;
 };
 constexpr TMenuContext kMenuContexts[] = {
-    {"MIFile", 8}, {"MIEdit", 9}, {"MIIcon", 9}, {"MISelect", 10}, {"MIShow", 11},
-    {"MIZoom", 12}, {"MISetting", 13}, {"MIHelp", 29},
+    {"MIFile", C::FileMenu},     {"MIEdit", C::EditMenu},       {"MIIcon", C::EditMenu},
+    {"MISelect", C::SelectMenu}, {"MIShow", C::WindowMenu},     {"MIZoom", C::ZoomMenu},
+    {"MISetting", C::SettingMenu}, {"MIHelp", C::HelpMenu},
 };
 }  // namespace
 
 void TMainForm::InstallHelp() {
     for (const TMenuContext& m : kMenuContexts)
-        if (QMenu* menu = Menu(m.Menu)) menu->setProperty("helpContext", m.Context);
+        if (QMenu* menu = Menu(m.Menu)) SetHelpContext(menu, m.Context);
+    for (const TToolWindowEntry& w : ToolWindowEntries()) RegisterHelpPage(w.Help, w.GuidePage);
     InstallHelpPictures();
-    InstallHelpKey(this, [this](int context) { ShowHelpContext(context); });
+    InstallHelpKey(this, [this](THelpContext context) { ShowHelpContext(context); });
 }
 
 void TMainForm::MIHelpContentsClick() {
     if (!FHelp) FHelp = new THelpWindow(this);
-    FHelp->ShowContext(kHelpContents);
+    FHelp->ShowContext(THelpContext::Contents);
 }
 
 void TMainForm::MIHelpOnHelpClick() {
     if (!FHelp) FHelp = new THelpWindow(this);
-    FHelp->ShowContext(kHelpOnHelp);
+    FHelp->ShowContext(THelpContext::OnHelp);
 }
 
 void TMainForm::MIHelpAboutClick() {

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 
 #include "commands/main_form.h"
+#include "commands/tool_windows.h"
 #include "edit/edit_context.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
@@ -167,14 +168,8 @@ void TMainForm::BuildMenus() {
     AddItem(select, "MISelectExceptColor2", "Seleziona colore &Secondario", 0, [this] { MISelectExceptColor2Click(); });
 
     QMenu* show = menu("MIShow", "&Finestra", true);
-    AddItem(show, "MIShowToolBox", "&Strumenti", 0, [this] { ShowClick("MIShowToolBox"); });
-    AddItem(show, "MIShowOption", "&Opzioni", 0, [this] { ShowClick("MIShowOption"); });
-    AddItem(show, "MIShowPen", "&Matita", 0, [this] { ShowClick("MIShowPen"); });
-    AddItem(show, "MIShowPlace", "&Navigatore", 0, [this] { ShowClick("MIShowPlace"); });
-    AddItem(show, "MIShowPalette", "Palette", 0, [this] { ShowClick("MIShowPalette"); });
-    AddItem(show, "MIShowAnimation", "&Animazione", 0, [this] { ShowClick("MIShowAnimation"); });
-    AddItem(show, "MIShowText", "&Testo", 0, [this] { ShowClick("MIShowText"); });
-    AddItem(show, "MIShowShift", "Muovi &Immagine", 0, [this] { ShowClick("MIShowShift"); });
+    for (const TToolWindowEntry& w : ToolWindowEntries())
+        AddItem(show, w.MenuItem, U(w.Caption), 0, [this, item = w.MenuItem] { ShowClick(item); });
     for (QAction* a : show->actions()) a->setCheckable(true);
 
     QMenu* zoom = menu("MIZoom", "&Ingrandimento", true);
@@ -245,10 +240,9 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         Item("MIUseEditSize")->setChecked((App().Settings().DefRectOpt & kDefRectOptUseGrid) != 0);
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
-        for (const char* name : {"MIShowToolBox", "MIShowOption", "MIShowPen", "MIShowPlace", "MIShowPalette",
-                                 "MIShowAnimation", "MIShowText", "MIShowShift"}) {
-            const TDibForm* form = ToolWindow(name, false);
-            Item(name)->setChecked(form && form->isVisible());
+        for (const TToolWindowEntry& w : ToolWindowEntries()) {
+            const TDibForm* form = ToolWindow(w.MenuItem, false);
+            Item(w.MenuItem)->setChecked(form && form->isVisible());
         }
     } else if (menuName == "MIIcon") {
         enable("MISaveAsIcon", image && !busy);

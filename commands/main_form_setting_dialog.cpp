@@ -64,7 +64,7 @@ void TMainForm::ApplyDrawingSettings(const TDrawingSettings& s) {
 void TMainForm::MISetPixmoClick(int page) {
     TSettingDialog dialog(App().Ini(), DrawingSettings(), page < 0 ? FSettingPage : page,
                           [this](const TDrawingSettings& s) { ApplyDrawingSettings(s); },
-                          [this](int context) { ShowHelpContext(context); }, this);
+                          [this](THelpContext context) { ShowHelpContext(context); }, this);
     dialog.exec();
     FSettingPage = dialog.PageControl->currentIndex();
 }
@@ -79,7 +79,7 @@ void TMainForm::RotateByItemClick(const std::string& item) {
     if (QAction* a = Item(item)) RotateByCaption(App(), a->text(), this);
 }
 
-void TMainForm::ShowHelpContext(int context) {
+void TMainForm::ShowHelpContext(THelpContext context) {
     if (!FHelp) FHelp = new THelpWindow(this);
     FHelp->ShowContext(context);
 }

@@ -157,8 +157,8 @@ QWidget* TSettingDialog::BuildMenuPage(const TDrawingSettings& s) {
     return page;
 }
 
-int TSettingDialog::HelpContext() const {
-    return PageControl->currentWidget() == TSContextMenu ? kHelpSettingsMenu : kHelpSettingsMain;
+THelpContext TSettingDialog::HelpContext() const {
+    return PageControl->currentWidget() == TSContextMenu ? THelpContext::SettingsMenu : THelpContext::SettingsMain;
 }
 
 void TSettingDialog::keyPressEvent(QKeyEvent* event) {

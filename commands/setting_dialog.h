@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "uikit/help_context.h"
 #include "uikit/ini_dialog.h"
 #include "uikit/number_edit.h"
 
@@ -43,14 +44,11 @@ struct TDrawingSettings {
     std::vector<std::string> ShownItems;  // on OK: the visible items in the order wanted
 };
 
-inline constexpr int kHelpSettingsMain = 16;
-inline constexpr int kHelpSettingsMenu = 17;
-
 class TSettingDialog : public TIniDialog {
     Q_OBJECT
 public:
     using TApply = std::function<void(const TDrawingSettings&)>;
-    using THelp = std::function<void(int context)>;
+    using THelp = std::function<void(THelpContext context)>;
 
     // Opens on `page` when such a page exists.
     TSettingDialog(TIni& ini, const TDrawingSettings& state, int page, TApply apply, THelp help,
@@ -82,7 +80,7 @@ public:
     // OK: true when every field was valid, the state applied and the dialog closed.
     bool Confirm();
     // The help context of the active page.
-    int HelpContext() const;
+    THelpContext HelpContext() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

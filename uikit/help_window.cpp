@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QVBoxLayout>
+#include <vector>
 
 // Resources of a static library are registered by name, outside any namespace.
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
@@ -13,21 +14,29 @@ static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 namespace pixmo {
 
 namespace {
+using C = THelpContext;
 struct TPage {
-    int Context;
+    THelpContext Context;
     const char* File;
 };
 
 constexpr TPage kPages[] = {
-    {kHelpContents, "index.html"}, {kHelpOnHelp, "help_on_help.html"}, {5, "main_window.html"},
-    {8, "file.html"},              {9, "edit.html"},                   {10, "select.html"},
-    {11, "window.html"},           {12, "zoom.html"},                  {13, "settings.html"},
-    {14, "popup.html"},            {16, "settings_main.html"},         {17, "settings_menu.html"},
-    {29, "help_on_help.html"},     {30, "main_window.html"},           {kHelpToolBox, "toolbox.html"},
-    {kHelpOptions, "options.html"}, {kHelpPen, "pen.html"},            {kHelpNavigator, "navigator.html"},
-    {kHelpPalette, "palette.html"}, {kHelpAnimation, "animation.html"}, {kHelpText, "text.html"},
-    {kHelpShift, "shift.html"},
+    {C::Contents, "index.html"},        {C::OnHelp, "help_on_help.html"},
+    {C::MainWindow, "main_window.html"}, {C::FileMenu, "file.html"},
+    {C::EditMenu, "edit.html"},         {C::SelectMenu, "select.html"},
+    {C::WindowMenu, "window.html"},     {C::ZoomMenu, "zoom.html"},
+    {C::SettingMenu, "settings.html"},  {C::EditPopup, "popup.html"},
+    {C::SettingsMain, "settings_main.html"}, {C::SettingsMenu, "settings_menu.html"},
+    {C::HelpMenu, "help_on_help.html"}, {C::CommonStrings, "main_window.html"},
 };
+
+// The pages of the tool windows, from their table.
+std::vector<TPage>& RegisteredPages() {
+    static std::vector<TPage> pages;
+    return pages;
+}
+
+constexpr char kContextProperty[] = "helpContext";
 
 THelpPictureSource& PictureSource() {
     static THelpPictureSource source;
@@ -36,14 +45,14 @@ THelpPictureSource& PictureSource() {
 
 class THelpKeyFilter : public QObject {
 public:
-    THelpKeyFilter(QObject* owner, std::function<void(int)> show) : QObject(owner), FShow(std::move(show)) {}
+    THelpKeyFilter(QObject* owner, std::function<void(THelpContext)> show) : QObject(owner), FShow(std::move(show)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
-        const std::optional<int> context = HelpContextOf(static_cast<QWidget*>(watched));
+        const std::optional<THelpContext> context = HelpContextOf(static_cast<QWidget*>(watched));
         if (!context) return false;
         // An open menu holds the keyboard and would keep the page behind it.
         while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
@@ -52,11 +61,20 @@ protected:
     }
 
 private:
-    std::function<void(int)> FShow;
+    std::function<void(THelpContext)> FShow;
 };
 }  // namespace
 
 void SetHelpPictureSource(THelpPictureSource source) { PictureSource() = std::move(source); }
+
+void RegisterHelpPage(THelpContext context, const char* file) {
+    for (TPage& p : RegisteredPages())
+        if (p.Context == context) {
+            p.File = file;
+            return;
+        }
+    RegisteredPages().push_back({context, file});
+}
 
 QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
     if (name.scheme() == "glyph") {
@@ -71,7 +89,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
     setObjectName("HelpWindow");
     setWindowTitle("Pixmo3 - Aiuto");
-    setProperty("helpContext", kHelpOnHelp);
+    SetHelpContext(this, THelpContext::OnHelp);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FBrowser = new THelpBrowser(this);
@@ -81,19 +99,22 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(620, 560);
 }
 
-QString THelpWindow::PageFor(int context) {
+QString THelpWindow::PageFor(THelpContext context) {
     for (const TPage& p : kPages)
+        if (p.Context == context) return QString("qrc:/help/") + p.File;
+    for (const TPage& p : RegisteredPages())
         if (p.Context == context) return QString("qrc:/help/") + p.File;
     return "qrc:/help/index.html";
 }
 
-QList<int> THelpWindow::Contexts() {
-    QList<int> contexts;
+QList<THelpContext> THelpWindow::Contexts() {
+    QList<THelpContext> contexts;
     for (const TPage& p : kPages) contexts << p.Context;
+    for (const TPage& p : RegisteredPages()) contexts << p.Context;
     return contexts;
 }
 
-void THelpWindow::ShowContext(int context) {
+void THelpWindow::ShowContext(THelpContext context) {
     FBrowser->setSource(QUrl(PageFor(context)));
     // Over the program's window the first time, never past the screen's edge.
     if (!isVisible() && !FPlaced && parentWidget()) {
@@ -106,17 +127,21 @@ void THelpWindow::ShowContext(int context) {
     activateWindow();
 }
 
-std::optional<int> HelpContextOf(const QWidget* widget) {
+void SetHelpContext(QWidget* widget, THelpContext context) {
+    widget->setProperty(kContextProperty, static_cast<int>(context));
+}
+
+std::optional<THelpContext> HelpContextOf(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        const QVariant context = w->property("helpContext");
-        if (context.isValid()) return context.toInt();
+        const QVariant context = w->property(kContextProperty);
+        if (context.isValid()) return static_cast<THelpContext>(context.toInt());
         // A window ends the search, except a pop-up menu: its page is its parent menu's.
         if (w->isWindow() && !qobject_cast<const QMenu*>(w)) break;
     }
     return std::nullopt;
 }
 
-void InstallHelpKey(QObject* owner, std::function<void(int)> show) {
+void InstallHelpKey(QObject* owner, std::function<void(THelpContext)> show) {
     qApp->installEventFilter(new THelpKeyFilter(owner, std::move(show)));
 }
 

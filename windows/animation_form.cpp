@@ -20,7 +20,6 @@
 #include "view/app_context.h"
 #include "view/dib_to_qimage.h"
 #include "view/paint_client.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -110,7 +109,6 @@ void TAnimationClient::PaintTiled(QPainter& painter, const QRect& rect, const TR
 TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "AnimationForm", false, parent, Qt::Tool) {
     setWindowTitle("Animazione");
-    setProperty("helpContext", kHelpAnimation);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -9,7 +9,6 @@
 #include "uikit/number_edit.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -30,7 +29,6 @@ QWidget* Panel(const char* name, QWidget* parent, QLayout* into) {
 TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* parent)
     : TDibForm(app, "OptionForm", false, parent, Qt::Tool), FOptions(options) {
     setWindowTitle("Opzioni");
-    setProperty("helpContext", kHelpOptions);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -9,7 +9,6 @@
 #include "settings/main_keys.h"
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -87,7 +86,6 @@ bool TPenGrid::event(QEvent* event) {
 
 TPenForm::TPenForm(TAppContext& app, QWidget* parent) : TDibForm(app, "PenForm", false, parent, Qt::Tool) {
     setWindowTitle("Dimensioni Matita");
-    setProperty("helpContext", kHelpPen);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FGrid = new TPenGrid(*this, this);

@@ -5,7 +5,6 @@
 #include "image/errors.h"
 #include "uikit/dialog_hooks.h"
 #include "windows/place_client.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -16,7 +15,6 @@ constexpr int kClientWidth = 200, kClientHeight = 160;
 TPlaceForm::TPlaceForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "PlaceForm", false, parent, Qt::Tool) {
     setWindowTitle("Posizione");
-    setProperty("helpContext", kHelpNavigator);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FClient = new TPlaceClient(app, this);

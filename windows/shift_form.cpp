@@ -13,7 +13,6 @@
 #include "uikit/strings_button.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -25,7 +24,6 @@ constexpr int kMaxShift = 8000;
 
 TShiftForm::TShiftForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ShiftForm", false, parent, Qt::Tool) {
     setWindowTitle("Muovi Immagine");
-    setProperty("helpContext", kHelpShift);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(0);

@@ -32,7 +32,6 @@
 #include "view/paint_client.h"
 #include "windows/memo_ex.h"
 #include "windows/text_renderer.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -72,7 +71,6 @@ void TDragButton::mouseReleaseEvent(QMouseEvent* event) {
 
 TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextForm", false, parent, Qt::Tool) {
     setWindowTitle("Immetti Testo");
-    setProperty("helpContext", kHelpText);
     setAcceptDrops(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);

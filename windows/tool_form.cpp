@@ -7,7 +7,6 @@
 #include "view/custom_main_form.h"
 #include "view/paint_client.h"
 #include "windows/tool_glyphs.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -51,7 +50,6 @@ constexpr TButtonEntry kButtons[TToolForm::kButtonCount] = {
 
 TToolForm::TToolForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ToolForm", false, parent, Qt::Tool) {
     setWindowTitle("Strumenti");
-    setProperty("helpContext", kHelpToolBox);
     const TCustomMainForm* main = app.MainForm();
     int right = 0, bottom = 0;
     for (int i = 0; i < kButtonCount; ++i) {

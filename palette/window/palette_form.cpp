@@ -19,7 +19,6 @@
 #include "uikit/dialog_hooks.h"
 #include "uikit/grid.h"
 #include "view/app_context.h"
-#include "uikit/help_window.h"
 
 namespace pixmo {
 
@@ -59,7 +58,6 @@ private:
 TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "PaletteForm", false, parent, Qt::Tool) {
     setWindowTitle("Palette");
-    setProperty("helpContext", kHelpPalette);
 
     PNTop = new QWidget(this);
     PNTop->setObjectName("PNTop");

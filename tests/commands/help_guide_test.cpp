@@ -1,6 +1,7 @@
 // The guide: every help context has its page, every link and picture of every page resolves,
 // every page is reachable from the contents, every tool of the tool box shows its picture,
-// and F1 opens the page of the window it is pressed in.
+// and F1 opens the page of the window it is pressed in. The tool windows' table: each row
+// gives the Window menu its item and makes its window, named and with its help page.
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -10,8 +11,10 @@
 
 #include "commands/edit_popup_menu.h"
 #include "commands/help_pictures.h"
+#include "commands/tool_windows.h"
 #include "main_form_fixture.h"
 #include "uikit/help_window.h"
+#include "view/dib_form.h"
 #include "view/paint_client.h"
 #include "windows/tool_form.h"
 
@@ -36,9 +39,9 @@ TEST_F(MainFormTest, GuidePagesLinksAndPicturesResolve) {
     ASSERT_NE(form.HelpWindow(), nullptr);
     QTextBrowser* browser = form.HelpWindow()->Browser();
 
-    for (int context : THelpWindow::Contexts()) {
+    for (THelpContext context : THelpWindow::Contexts()) {
         const QString page = THelpWindow::PageFor(context);
-        EXPECT_TRUE(QFile::exists(QString(page).remove("qrc"))) << context << " " << page.toStdString();
+        EXPECT_TRUE(QFile::exists(QString(page).remove("qrc"))) << int(context) << " " << page.toStdString();
     }
 
     const QStringList pages = QDir(":/help").entryList({"*.html"});
@@ -101,8 +104,8 @@ TEST_F(MainFormTest, F1OpensThePageOfTheWindowItIsPressedIn) {
     // Each tool window has a page of its own, none the contents, no two the same.
     std::set<QString> seen;
     for (QAction* show : form.Menu("MIShow")->actions()) show->trigger();
-    for (const char* name : {"ToolForm", "OptionForm", "PenForm", "PlaceForm", "PaletteForm", "AnimationForm",
-                             "TextForm", "ShiftForm"}) {
+    for (const TToolWindowEntry& w : ToolWindowEntries()) {
+        const char* name = w.Section;
         auto* window = form.findChild<QWidget*>(name);
         ASSERT_NE(window, nullptr) << name;
         QWidget* target = window->focusWidget() ? window->focusWidget() : window;
@@ -118,6 +121,43 @@ TEST_F(MainFormTest, F1OpensThePageOfTheWindowItIsPressedIn) {
     QTest::keyClick(dialog.EDKey, Qt::Key_F1);
     EXPECT_EQ(dialog.LBMessage->text(), QString::fromUtf8("F1 non può essere usato perchè è il tasto di Aiuto"));
     EXPECT_EQ(form.HelpWindow()->Browser()->source().toString(), "qrc:/help/index.html");
+}
+
+TEST_F(MainFormTest, ToolWindowRowsMakeTheWindowMenuAndItsWindows) {
+    TMainForm& form = Build();
+    const QList<QAction*> items = form.Menu("MIShow")->actions();
+    const auto rows = ToolWindowEntries();
+    ASSERT_EQ(items.size(), qsizetype(rows.size()));
+    std::set<std::string> names, sections, pages;
+    std::set<int> contexts, ranks;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const TToolWindowEntry& w = rows[i];
+        SCOPED_TRACE(w.MenuItem);
+        EXPECT_TRUE(names.insert(w.MenuItem).second && sections.insert(w.Section).second &&
+                    pages.insert(w.GuidePage).second && contexts.insert(int(w.Help)).second &&
+                    ranks.insert(w.ReopenRank).second);
+        EXPECT_EQ(items[i]->objectName().toStdString(), w.MenuItem);
+        EXPECT_EQ(items[i]->text(), QString::fromUtf8(w.Caption));
+        EXPECT_EQ(ToolWindowEntry(w.MenuItem), &w);
+        EXPECT_EQ(THelpWindow::PageFor(w.Help), QString("qrc:/help/") + w.GuidePage);
+        EXPECT_TRUE(QFile::exists(QString(":/help/") + w.GuidePage));
+
+        // Only the windows made with the program exist before their item is chosen.
+        EXPECT_EQ(form.findChild<TDibForm*>(w.Section) != nullptr, w.Birth == TWindowBirth::Start);
+        items[i]->trigger();
+        auto* window = form.findChild<TDibForm*>(w.Section);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(HelpContextOf(window), w.Help);
+        form.UpdateMenuStates("MIShow");
+        EXPECT_TRUE(items[i]->isChecked());
+        items[i]->trigger();
+        EXPECT_FALSE(window->isVisible());
+        form.UpdateMenuStates("MIShow");
+        EXPECT_FALSE(items[i]->isChecked());
+    }
+    EXPECT_EQ(ToolWindowEntry("MIShowNothing"), nullptr);
+    EXPECT_EQ(*ranks.rbegin(), int(rows.size()) - 1);
 }
 
 }  // namespace pixmo::test

@@ -163,7 +163,7 @@ TEST_F(MainFormTest, MenuPageShowsHidesAndOrdersThePopUpItems) {
     AnswerSettingDialog([](TSettingDialog& d) {
         EXPECT_EQ(d.PageControl->currentIndex(), 0);
         d.PageControl->setCurrentIndex(1);
-        EXPECT_EQ(d.HelpContext(), kHelpSettingsMenu);
+        EXPECT_EQ(d.HelpContext(), THelpContext::SettingsMenu);
         d.CancelButton->click();
     });
     FForm->Item("MISetPixmo")->trigger();

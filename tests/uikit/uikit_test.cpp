@@ -110,13 +110,13 @@ TEST(NumColorDialogTest, KeepsElsePaletteAndLastAndEnablesByChoice) {
 
 TEST(HelpWindowTest, EveryContextHasABundledPage) {
     THelpWindow help;
-    for (int context : {kHelpContents, kHelpOnHelp, 5, 8, 9, 10, 11, 12, 13, 14, 16, 17, 29, 30, 999}) {
-        help.ShowContext(context);
+    for (int context : {0, -1, 5, 8, 9, 10, 11, 12, 13, 14, 16, 17, 29, 30, 999}) {
+        help.ShowContext(static_cast<THelpContext>(context));
         EXPECT_FALSE(help.Browser()->toPlainText().isEmpty()) << context;
     }
-    help.ShowContext(12);
+    help.ShowContext(THelpContext::ZoomMenu);
     EXPECT_TRUE(help.Browser()->toPlainText().contains("Ingrandimento"));
-    EXPECT_EQ(THelpWindow::PageFor(999), "qrc:/help/index.html");
+    EXPECT_EQ(THelpWindow::PageFor(static_cast<THelpContext>(999)), "qrc:/help/index.html");
     TAboutBox about;
     EXPECT_TRUE(TAboutBox::Text().contains("Pixmo3"));
 }

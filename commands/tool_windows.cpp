@@ -1,0 +1,48 @@
+#include "commands/tool_windows.h"
+
+#include <string>
+
+#include "palette/window/palette_form.h"
+#include "view/app_context.h"
+#include "windows/animation_form.h"
+#include "windows/option_form.h"
+#include "windows/pen_form.h"
+#include "windows/place_form.h"
+#include "windows/shift_form.h"
+#include "windows/text_form.h"
+#include "windows/tool_form.h"
+
+namespace pixmo {
+
+namespace {
+template <class TForm>
+TDibForm* Make(TAppContext& app, QWidget* owner) {
+    return new TForm(app, owner);
+}
+
+TDibForm* MakeOptionForm(TAppContext& app, QWidget* owner) { return new TOptionForm(app, app.ToolOptions(), owner); }
+
+using C = THelpContext;
+using B = TWindowBirth;
+const TToolWindowEntry kWindows[] = {
+    {"MIShowToolBox", "&Strumenti", "ToolForm", C::ToolBox, "toolbox.html", 1, B::AfterReopen, Make<TToolForm>},
+    {"MIShowOption", "&Opzioni", "OptionForm", C::Options, "options.html", 2, B::FirstUse, MakeOptionForm},
+    {"MIShowPen", "&Matita", "PenForm", C::Pen, "pen.html", 0, B::FirstUse, Make<TPenForm>},
+    {"MIShowPlace", "&Navigatore", "PlaceForm", C::Navigator, "navigator.html", 3, B::FirstUse, Make<TPlaceForm>},
+    {"MIShowPalette", "Palette", "PaletteForm", C::Palette, "palette.html", 4, B::Start, Make<TPaletteForm>},
+    {"MIShowAnimation", "&Animazione", "AnimationForm", C::Animation, "animation.html", 5, B::Start,
+     Make<TAnimationForm>},
+    {"MIShowText", "&Testo", "TextForm", C::Text, "text.html", 6, B::FirstUse, Make<TTextForm>},
+    {"MIShowShift", "Muovi &Immagine", "ShiftForm", C::Shift, "shift.html", 7, B::FirstUse, Make<TShiftForm>},
+};
+}  // namespace
+
+std::span<const TToolWindowEntry> ToolWindowEntries() { return kWindows; }
+
+const TToolWindowEntry* ToolWindowEntry(const std::string& menuItem) {
+    for (const TToolWindowEntry& e : kWindows)
+        if (menuItem == e.MenuItem) return &e;
+    return nullptr;
+}
+
+}  // namespace pixmo

@@ -1,0 +1,36 @@
+#pragma once
+// The tool windows of the Window menu, one row each: the main window builds its menu, makes,
+// shows and reopens the windows and gives them their help from this table alone.
+#include <span>
+#include <string>
+
+#include "uikit/help_context.h"
+
+class QWidget;
+
+namespace pixmo {
+
+class TAppContext;
+class TDibForm;
+
+// When a window is made: when first wanted, with the program (it lives until the end), or
+// after the reopened windows (it follows state even while hidden).
+enum class TWindowBirth { FirstUse, Start, AfterReopen };
+
+struct TToolWindowEntry {
+    const char* MenuItem;   // the Window menu's item ("MIShowPen")
+    const char* Caption;    // the item's caption
+    const char* Section;    // the settings section of its placement, also the window's name
+    THelpContext Help;
+    const char* GuidePage;  // its page of the guide ("pen.html")
+    int ReopenRank;         // the order in which windows left open are reopened at start-up
+    TWindowBirth Birth;
+    TDibForm* (*Make)(TAppContext& app, QWidget* owner);
+};
+
+// The rows in the Window menu's order.
+std::span<const TToolWindowEntry> ToolWindowEntries();
+// The row of a Window menu item, or null.
+const TToolWindowEntry* ToolWindowEntry(const std::string& menuItem);
+
+}  // namespace pixmo

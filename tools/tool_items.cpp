@@ -109,7 +109,7 @@ const TToolEntry kTools[] = {
      "Curve", Cursor("CR_TDRAWBEZIER", cr_tdrawbezier_xpm), Make<TDrawBezierMouse>},
     {"MIAnimation", "Animazione", TToolItem::Animation,
      {},
-     nullptr, Cursor("CR_TANIMATION", cr_tanimation_xpm), MakeAnimation},
+     nullptr, Cursor("CR_TANIMATION", cr_tanimation_xpm), MakeAnimation, true},
 };
 
 }  // namespace
@@ -137,6 +137,11 @@ std::string ToolItemName(TToolItem item) {
 std::optional<TToolItem> ToolItemByName(const std::string& name) {
     if (const TToolEntry* e = FindToolEntry(name)) return e->Item;
     return std::nullopt;
+}
+
+bool IsPassingTool(TToolItem item) {
+    const TToolEntry* e = FindToolEntry(item);
+    return e && e->Passing;
 }
 
 }  // namespace pixmo

@@ -38,6 +38,8 @@ struct TToolEntry {
     const char* Glyph = nullptr;  // the box's picture, by its name in the glyph library
     TCursorImage Cursor{};        // Name null: the tool has no picture of its own
     TToolMaker Make = nullptr;    // null: the item chooses no tool
+    // Steps in for a while: Esc gives the last tool back, and it never becomes the last tool.
+    bool Passing = false;
 };
 
 std::span<const TToolEntry> ToolEntries();
@@ -47,5 +49,6 @@ const TToolEntry* FindToolEntry(const std::string& name);
 // "MIDrawDot" for TToolItem::DrawDot; "" for None.
 std::string ToolItemName(TToolItem item);
 std::optional<TToolItem> ToolItemByName(const std::string& name);
+bool IsPassingTool(TToolItem item);
 
 }  // namespace pixmo

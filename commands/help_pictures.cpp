@@ -14,7 +14,7 @@ namespace {
 constexpr qreal kScale = 2;
 
 // A raised tool-box button (24 × 23) with its glyph, as TAppButton paints it.
-QImage ToolButtonPicture(TToolItem item) {
+QImage ToolButtonPicture(const char* glyph) {
     QImage image(QSize(24, 23) * kScale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(kScale);
     image.fill(QColor(236, 236, 236));
@@ -26,7 +26,7 @@ QImage ToolButtonPicture(TToolItem item) {
     p.drawLine(QPointF(0.5, 22.5), QPointF(23.5, 22.5));
     p.drawLine(QPointF(23.5, 0.5), QPointF(23.5, 22.5));
     p.setRenderHint(QPainter::Antialiasing);
-    ToolGlyph(item)(p, QRectF(3.5, 3, 17, 17));
+    ToolGlyph(glyph)(p, QRectF(3.5, 3, 17, 17));
     return image;
 }
 
@@ -43,9 +43,9 @@ constexpr TPaletteButton kPaletteButtons[] = {
 }  // namespace
 
 QImage HelpPicture(const QString& name) {
-    const std::optional<TToolItem> tool = ToolItemByName(name.toStdString());
     // The Mouse menu's items without a tool-box button have no picture.
-    if (tool && *tool != TToolItem::None && *tool != TToolItem::Animation) return ToolButtonPicture(*tool);
+    if (const TToolEntry* tool = FindToolEntry(name.toStdString()); tool && tool->Button.Name)
+        return ToolButtonPicture(tool->Glyph);
     for (const TPaletteButton& b : kPaletteButtons)
         if (name == b.Name) {
             // The icon holds one pixmap at the screen's ratio; it keeps its own ratio here.

@@ -9,8 +9,12 @@
 namespace pixmo {
 
 TAnimationMouse::TAnimationMouse(TToolEnvironment& env, TToolHost& host, TAnimationHost& animation)
-    : TRectMouse(env, host), FAnimation(&animation) {
-    Host.RegisterCursor(kCursorTool, CursorResourceName(ClassName()));
+    : TRectMouse(env, host), FAnimation(&animation) {}
+
+// The cursor is known once the table has named it, and is needed before Init shows it.
+std::unique_ptr<TInternalMouse> TAnimationMouse::CreateInternal() {
+    Host.RegisterCursor(kCursorTool, CursorName);
+    return TRectMouse::CreateInternal();
 }
 
 TAnimationMouse::~TAnimationMouse() {

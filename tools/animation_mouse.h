@@ -54,6 +54,7 @@ public:
     void DoubleClick(TPoint p) override;
     void Abort() override;
     void UpdateCursor() override;
+    std::unique_ptr<TInternalMouse> CreateInternal() override;
     void Notify(TNotice notice) override;
     // Feedback is the client's frame mark; nothing is drawn into the image.
     TRect ShapeArea(const TRect&) override { return TRect{}; }

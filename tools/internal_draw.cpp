@@ -1,7 +1,6 @@
 #include "tools/internal_draw.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "edit/edit_view.h"
@@ -16,15 +15,8 @@
 
 namespace pixmo {
 
-std::string CursorResourceName(const std::string& className) {
-    std::string base = className;
-    if (base.size() > 5 && base.compare(base.size() - 5, 5, "Mouse") == 0) base.resize(base.size() - 5);
-    for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return "CR_" + base;
-}
-
 TInternalDraw::TInternalDraw(TMouse& mouse) : TInternalMouse(mouse) {
-    mouse.Host.RegisterCursor(kCursorTool, CursorResourceName(mouse.ClassName()));
+    mouse.Host.RegisterCursor(kCursorTool, mouse.CursorName);
     mouse.Host.SetCursorId(kCursorTool);
     if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
 }

@@ -12,9 +12,6 @@ namespace pixmo {
 
 class TDib;
 
-// "CR_" and the class name without "Mouse", upper-cased: "TDrawDotMouse" -> "CR_TDRAWDOT".
-std::string CursorResourceName(const std::string& className);
-
 class TInternalDraw : public TInternalMouse {
 public:
     explicit TInternalDraw(TMouse& mouse);

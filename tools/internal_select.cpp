@@ -103,7 +103,7 @@ void TInternalBmp::Notify(TNotice notice) {
 // ---------------------------------------------------------------- TInternalSelect
 
 TInternalSelect::TInternalSelect(TMouse& mouse) : TInternalBmp(mouse) {
-    FCursorName = CursorResourceName(mouse.ClassName());
+    FCursorName = mouse.CursorName;
     mouse.Host.RegisterCursor(kCursorSelect, FCursorName);
     for (int id = kCursorSelectAdd; id <= kCursorSelectAnd; ++id) mouse.Host.RegisterCursor(id, "");
     HasMenu = true;

@@ -49,7 +49,10 @@ public:
     TRect Bounds;   // the shape's area so far
     TRect Painted;  // what the last feedback touched
 
-    // The class name the cursor resource is named after ("TDrawDotMouse").
+    // The tool's cursor picture ("CR_TDRAWDOT"), from its row of the tool table; set before
+    // Init, which registers it. Empty: no picture of its own.
+    std::string CursorName;
+    // The class's name, for messages ("TDrawDotMouse").
     virtual std::string ClassName() const { return "TMouse"; }
 
     // --- the gesture ---

@@ -13,6 +13,7 @@
 #include "image/int_math.h"
 #include "tools/cursor_images.h"
 #include "tools/select_marks.h"
+#include "tools/tool_items.h"
 #include "view/view_objects.h"
 #include <QPixmap>
 
@@ -161,7 +162,7 @@ void TPaintClient::SelectTool(TToolItem item) {
     if (FFactory && item != TToolItem::None) Guarded([&] { FTool = FFactory->CreateTool(item, *this); });
     if (!FTool) return;
     FToolItem = item;
-    if (item != TToolItem::Animation) FLastToolItem = item;
+    if (!IsPassingTool(item)) FLastToolItem = item;
     emit toolChanged();
 }
 
@@ -181,7 +182,7 @@ bool TPaintClient::IsDragging() const {
 }
 
 void TPaintClient::AbortTool() {
-    if (FToolItem == TToolItem::Animation && FTool) {
+    if (IsPassingTool(FToolItem) && FTool) {
         RestoreTool();
         return;
     }

@@ -1,6 +1,8 @@
 #include "windows/tool_form.h"
 
 #include <QAction>
+#include <algorithm>
+#include <utility>
 
 #include "tools/tool_items.h"
 #include "view/app_context.h"
@@ -14,37 +16,16 @@ namespace {
 
 constexpr int kMargin = 2;
 
-struct TButtonEntry {
-    const char* Name;
-    const char* Hint;
-    const char* MenuItem;
-    const char* DblMenuItem;
-    TToolItem Tool;
-    int X, Y;
-};
-
-constexpr TButtonEntry kButtons[TToolForm::kButtonCount] = {
-    {"SBSelectRect", "Selezione Rettangolare", "MISelectRect", "MIShowOption", TToolItem::SelectRect, 0, 0},
-    {"SBSelectEllipse", "Selezione Circolare", "MISelectEllipse", "MIShowOption", TToolItem::SelectEllipse, 24, 0},
-    {"SBSelectPoly", "Selezione Poligonale", "MISelectPoly", "MIShowOption", TToolItem::SelectPoly, 0, 23},
-    {"SBSelectRegion", "Seleziona Regione", "MISelectRegion", "MIShowOption", TToolItem::SelectRegion, 24, 23},
-    {"SBSelectParallelogram", "Selezione Parallelogramma", "MISelectParallelogram", "MIShowOption",
-     TToolItem::SelectParallelogram, 0, 46},
-    {"SBSelectColors", "Seleziona Colori", "MISelectColors", "MIShowOption", TToolItem::SelectColors, 24, 46},
-    {"SBSelectBorder", "Scegli Bordi con il Colore Secondario", "MISelectBorder", "MIShowOption",
-     TToolItem::SelectBorder, 0, 69},
-    {"SBSelectSurface", "Bacchetta Magica", "MISelectSurface", "MIShowOption", TToolItem::SelectSurface, 24, 69},
-    {"SBDrawDot", "Matita", "MIDrawDot", "MIShowPen", TToolItem::DrawDot, 0, 97},
-    {"SBDrawLine", "Linea", "MIDrawLine", "MIShowPen", TToolItem::DrawLine, 24, 97},
-    {"SBDrawRect", "Rettangolo", "MIDrawRect", "MIShowPalette", TToolItem::DrawRect, 0, 120},
-    {"SBFillRect", "Rettangolo Pieno", "MIFillRect", "MIShowPalette", TToolItem::FillRect, 24, 120},
-    {"SBDrawEllipse", "Cerchio", "MIDrawEllipse", "MIShowPalette", TToolItem::DrawEllipse, 0, 143},
-    {"SBFillEllipse", "Cerchio Pieno", "MIFillEllipse", "MIShowPalette", TToolItem::FillEllipse, 24, 143},
-    {"SBDrawEdge", "Bordi", "MIDrawEdge", "MIShowPlace", TToolItem::DrawEdge, 0, 166},
-    {"SBFill", "Secchiello", "MIFill", "MIShowPlace", TToolItem::Fill, 24, 166},
-    {"SBDrawBezier", "Curva", "MIDrawBezier", "MIShowPlace", TToolItem::DrawBezier, 0, 189},
-    {"SBDrawSpray", "Aerografo", "MIDrawSpray", "MIShowPlace", TToolItem::DrawSpray, 24, 189},
-};
+// The rows that have a button, in reading order of their places.
+std::vector<const TToolEntry*> ButtonRows() {
+    std::vector<const TToolEntry*> rows;
+    for (const TToolEntry& e : ToolEntries())
+        if (e.Button.Name) rows.push_back(&e);
+    std::stable_sort(rows.begin(), rows.end(), [](const TToolEntry* a, const TToolEntry* b) {
+        return std::pair(a->Button.Y, a->Button.X) < std::pair(b->Button.Y, b->Button.X);
+    });
+    return rows;
+}
 
 }  // namespace
 
@@ -52,19 +33,19 @@ TToolForm::TToolForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ToolFor
     setWindowTitle("Strumenti");
     const TCustomMainForm* main = app.MainForm();
     int right = 0, bottom = 0;
-    for (int i = 0; i < kButtonCount; ++i) {
-        const TButtonEntry& entry = kButtons[i];
+    for (const TToolEntry* row : ButtonRows()) {
+        const TToolButton& entry = row->Button;
         auto* button = new TAppButton(entry.Name, QString::fromUtf8(entry.Hint), this);
         button->move(kMargin + entry.X, kMargin + entry.Y);
-        button->SetGlyph(ToolGlyph(entry.Tool));
+        button->SetGlyph(ToolGlyph(row->Glyph));
         if (main) {
-            button->SetMenuItem(main->MenuItem(entry.MenuItem));
+            button->SetMenuItem(main->MenuItem(row->Name));
             button->SetDblMenuItem(main->MenuItem(entry.DblMenuItem));
         }
         button->SetOnEditShortcut([this](const std::string& item) {
             if (TCustomMainForm* form = App().MainForm()) form->EditShortcut(item);
         });
-        FButtons[static_cast<size_t>(i)] = button;
+        FButtons.push_back(button);
         right = std::max(right, entry.X + 24);
         bottom = std::max(bottom, entry.Y + 23);
     }

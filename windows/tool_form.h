@@ -1,8 +1,8 @@
 #pragma once
-// TToolForm ("ToolForm"): the tool box, eighteen tool buttons in two columns, each bound to
+// TToolForm ("ToolForm"): the tool box, a button for each tool whose row has one, each bound to
 // the Mouse menu item that chooses its tool and to a Window menu item its double click runs.
 // The current tool's button is down.
-#include <array>
+#include <vector>
 
 #include "uikit/app_button.h"
 #include "view/dib_form.h"
@@ -15,8 +15,8 @@ public:
     explicit TToolForm(TAppContext& app, QWidget* parent = nullptr);
     ~TToolForm() override;
 
-    static constexpr int kButtonCount = 18;
-    const std::array<TAppButton*, kButtonCount>& Buttons() const { return FButtons; }
+    // One per row of the tool table that has a button, in reading order.
+    const std::vector<TAppButton*>& Buttons() const { return FButtons; }
     TAppButton* Button(const QString& name) const;
 
     void HandleMessage(TNotice notice) override;
@@ -25,7 +25,7 @@ private:
     // Puts down the button of the edit client's current tool.
     void ShowCurrentTool();
 
-    std::array<TAppButton*, kButtonCount> FButtons{};
+    std::vector<TAppButton*> FButtons;
 };
 
 }  // namespace pixmo

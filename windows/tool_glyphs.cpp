@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cstring>
 
 namespace pixmo {
 
@@ -72,149 +73,164 @@ void Bucket(QPainter& p, const TBox& b) {
     p.drawPath(drop);
 }
 
+struct TGlyphEntry {
+    const char* Name;
+    void (*Paint)(QPainter&, const TBox&);
+};
+
+// The pictures by name; a tool's row names the one its button shows.
+const TGlyphEntry kGlyphs[] = {
+    {"MarchingRect",
+     [](QPainter& p, const TBox& b) {
+        QPainterPath path;
+        path.addRect(b.Rect(1.5, 3.5, 14, 10));
+        Marching(p, path);
+     }},
+    {"MarchingEllipse",
+     [](QPainter& p, const TBox& b) {
+        QPainterPath path;
+        path.addEllipse(b.Rect(1.5, 2.5, 14, 12));
+        Marching(p, path);
+     }},
+    {"MarchingPolygon",
+     [](QPainter& p, const TBox& b) {
+        Marching(p, Polygon(b, {{1.5, 6}, {8, 1.5}, {15.5, 5}, {12, 15.5}, {4, 12}}));
+     }},
+    {"Lasso",
+     [](QPainter& p, const TBox& b) {
+        QPainterPath path;
+        path.moveTo(b(3, 8));
+        path.cubicTo(b(1, 2), b(11, 0), b(14.5, 4));
+        path.cubicTo(b(17, 8), b(12, 12), b(8, 11));
+        path.cubicTo(b(5, 10.5), b(4, 12), b(6, 15.5));
+        Marching(p, path);
+     }},
+    {"MarchingParallelogram",
+     [](QPainter& p, const TBox& b) {
+        Marching(p, Polygon(b, {{5, 3.5}, {16, 3.5}, {12, 13.5}, {1, 13.5}}));
+     }},
+    {"Swatches",
+     [](QPainter& p, const TBox& b) {
+        // Three swatches, two of them taken into the selection.
+        p.setPen(Solid(kInk, 1));
+        p.setBrush(kPaint);
+        p.drawRect(b.Rect(1.5, 2, 5, 5));
+        p.setBrush(kFill);
+        p.drawRect(b.Rect(10.5, 2, 5, 5));
+        p.setBrush(QColor(60, 170, 70));
+        p.drawRect(b.Rect(6, 10, 5, 5));
+        QPainterPath around;
+        around.addRect(b.Rect(0.5, 1, 7, 7));
+        around.addRect(b.Rect(5, 9, 7, 7));
+        Marching(p, around);
+     }},
+    {"BorderInside",
+     [](QPainter& p, const TBox& b) {
+        // A shape drawn in the secondary colour, the selection running inside it.
+        p.setPen(Solid(kFill, 2.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(b.Rect(1.5, 2, 14, 13), 3, 3);
+        QPainterPath inside;
+        inside.addRect(b.Rect(4.5, 5, 8, 7));
+        Marching(p, inside);
+     }},
+    {"Wand",
+     [](QPainter& p, const TBox& b) {
+        // A wand with a spark at its tip.
+        p.setPen(Solid(kInk, 2.2));
+        p.drawLine(b(2, 15.5), b(10, 7.5));
+        p.setPen(Solid(QColor(230, 180, 0), 1.3));
+        const QPointF c = b(12.5, 4.5);
+        for (int i = 0; i < 4; ++i) {
+            const double dx = (i % 2 ? 3.5 : 0), dy = (i % 2 ? 0 : 3.5);
+            p.drawLine(c - QPointF(dx, dy), c + QPointF(dx, dy));
+        }
+        p.drawLine(c - QPointF(2.3, 2.3), c + QPointF(2.3, 2.3));
+        p.drawLine(c - QPointF(2.3, -2.3), c + QPointF(2.3, -2.3));
+     }},
+    {"Pencil", [](QPainter& p, const TBox& b) { Pencil(p, b); }},
+    {"Line",
+     [](QPainter& p, const TBox& b) {
+        p.setPen(Solid(kInk, 1.8));
+        p.drawLine(b(2, 15), b(15, 2));
+     }},
+    {"Rect",
+     [](QPainter& p, const TBox& b) {
+        p.setPen(Solid(kInk, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(b.Rect(1.5, 3.5, 14, 10));
+     }},
+    {"FilledRect",
+     [](QPainter& p, const TBox& b) {
+        p.setPen(Solid(kInk, 1.2));
+        p.setBrush(kFill);
+        p.drawRect(b.Rect(1.5, 3.5, 14, 10));
+     }},
+    {"Ellipse",
+     [](QPainter& p, const TBox& b) {
+        p.setPen(Solid(kInk, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(b.Rect(1.5, 2.5, 14, 12));
+     }},
+    {"FilledEllipse",
+     [](QPainter& p, const TBox& b) {
+        p.setPen(Solid(kInk, 1.2));
+        p.setBrush(kFill);
+        p.drawEllipse(b.Rect(1.5, 2.5, 14, 12));
+     }},
+    {"Edge",
+     [](QPainter& p, const TBox& b) {
+        // A filled shape with its edge drawn in another colour.
+        QPainterPath blob;
+        blob.moveTo(b(3, 9));
+        blob.cubicTo(b(1, 2), b(12, 0), b(14.5, 5));
+        blob.cubicTo(b(17, 10), b(10, 16.5), b(6, 15));
+        blob.cubicTo(b(3.5, 14), b(4, 11), b(3, 9));
+        p.setBrush(QColor(170, 200, 235));
+        p.setPen(Solid(kPaint, 2.2));
+        p.drawPath(blob);
+     }},
+    {"Bucket", [](QPainter& p, const TBox& b) { Bucket(p, b); }},
+    {"Curve",
+     [](QPainter& p, const TBox& b) {
+        QPainterPath curve;
+        curve.moveTo(b(1.5, 14));
+        curve.cubicTo(b(3, 0), b(13, 17), b(15.5, 3));
+        p.setPen(QPen(QColor(150, 150, 150), 0.8, Qt::DotLine));
+        p.drawLine(b(1.5, 14), b(3, 0));
+        p.drawLine(b(15.5, 3), b(13, 17));
+        p.setPen(Solid(kInk, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve);
+        p.setBrush(kInk);
+        for (QPointF q : {b(3, 0.5), b(13, 16.5)}) p.drawEllipse(q, 1.2, 1.2);
+     }},
+    {"Spray",
+     [](QPainter& p, const TBox& b) {
+        // A can and its cloud of dots.
+        p.setPen(Solid(kInk, 1));
+        p.setBrush(QColor(190, 190, 190));
+        p.drawRoundedRect(b.Rect(1.5, 7, 6, 9), 1.5, 1.5);
+        p.setBrush(kInk);
+        p.drawRect(b.Rect(3, 5, 3, 2));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kPaint);
+        const double dots[][2] = {{9, 3}, {12, 2}, {15, 4}, {10.5, 6}, {13.5, 7}, {16, 9}, {11, 9.5}, {14, 11.5}, {9.5, 12}};
+        for (const auto& d : dots) p.drawEllipse(b(d[0], d[1]), 0.9, 0.9);
+     }},
+};
+
 }  // namespace
 
-TAppButton::TGlyph ToolGlyph(TToolItem item) {
-    return [item](QPainter& p, const QRectF& box) {
-        const TBox b{box};
-        p.save();
-        switch (item) {
-            case TToolItem::SelectRect: {
-                QPainterPath path;
-                path.addRect(b.Rect(1.5, 3.5, 14, 10));
-                Marching(p, path);
-                break;
-            }
-            case TToolItem::SelectEllipse: {
-                QPainterPath path;
-                path.addEllipse(b.Rect(1.5, 2.5, 14, 12));
-                Marching(p, path);
-                break;
-            }
-            case TToolItem::SelectPoly:
-                Marching(p, Polygon(b, {{1.5, 6}, {8, 1.5}, {15.5, 5}, {12, 15.5}, {4, 12}}));
-                break;
-            case TToolItem::SelectRegion: {
-                QPainterPath path;
-                path.moveTo(b(3, 8));
-                path.cubicTo(b(1, 2), b(11, 0), b(14.5, 4));
-                path.cubicTo(b(17, 8), b(12, 12), b(8, 11));
-                path.cubicTo(b(5, 10.5), b(4, 12), b(6, 15.5));
-                Marching(p, path);
-                break;
-            }
-            case TToolItem::SelectParallelogram:
-                Marching(p, Polygon(b, {{5, 3.5}, {16, 3.5}, {12, 13.5}, {1, 13.5}}));
-                break;
-            case TToolItem::SelectColors: {
-                // Three swatches, two of them taken into the selection.
-                p.setPen(Solid(kInk, 1));
-                p.setBrush(kPaint);
-                p.drawRect(b.Rect(1.5, 2, 5, 5));
-                p.setBrush(kFill);
-                p.drawRect(b.Rect(10.5, 2, 5, 5));
-                p.setBrush(QColor(60, 170, 70));
-                p.drawRect(b.Rect(6, 10, 5, 5));
-                QPainterPath around;
-                around.addRect(b.Rect(0.5, 1, 7, 7));
-                around.addRect(b.Rect(5, 9, 7, 7));
-                Marching(p, around);
-                break;
-            }
-            case TToolItem::SelectBorder: {
-                // A shape drawn in the secondary colour, the selection running inside it.
-                p.setPen(Solid(kFill, 2.2));
-                p.setBrush(Qt::NoBrush);
-                p.drawRoundedRect(b.Rect(1.5, 2, 14, 13), 3, 3);
-                QPainterPath inside;
-                inside.addRect(b.Rect(4.5, 5, 8, 7));
-                Marching(p, inside);
-                break;
-            }
-            case TToolItem::SelectSurface: {
-                // A wand with a spark at its tip.
-                p.setPen(Solid(kInk, 2.2));
-                p.drawLine(b(2, 15.5), b(10, 7.5));
-                p.setPen(Solid(QColor(230, 180, 0), 1.3));
-                const QPointF c = b(12.5, 4.5);
-                for (int i = 0; i < 4; ++i) {
-                    const double dx = (i % 2 ? 3.5 : 0), dy = (i % 2 ? 0 : 3.5);
-                    p.drawLine(c - QPointF(dx, dy), c + QPointF(dx, dy));
-                }
-                p.drawLine(c - QPointF(2.3, 2.3), c + QPointF(2.3, 2.3));
-                p.drawLine(c - QPointF(2.3, -2.3), c + QPointF(2.3, -2.3));
-                break;
-            }
-            case TToolItem::DrawDot: Pencil(p, b); break;
-            case TToolItem::DrawLine:
-                p.setPen(Solid(kInk, 1.8));
-                p.drawLine(b(2, 15), b(15, 2));
-                break;
-            case TToolItem::DrawRect:
-                p.setPen(Solid(kInk, 1.6));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(b.Rect(1.5, 3.5, 14, 10));
-                break;
-            case TToolItem::FillRect:
-                p.setPen(Solid(kInk, 1.2));
-                p.setBrush(kFill);
-                p.drawRect(b.Rect(1.5, 3.5, 14, 10));
-                break;
-            case TToolItem::DrawEllipse:
-                p.setPen(Solid(kInk, 1.6));
-                p.setBrush(Qt::NoBrush);
-                p.drawEllipse(b.Rect(1.5, 2.5, 14, 12));
-                break;
-            case TToolItem::FillEllipse:
-                p.setPen(Solid(kInk, 1.2));
-                p.setBrush(kFill);
-                p.drawEllipse(b.Rect(1.5, 2.5, 14, 12));
-                break;
-            case TToolItem::DrawEdge: {
-                // A filled shape with its edge drawn in another colour.
-                QPainterPath blob;
-                blob.moveTo(b(3, 9));
-                blob.cubicTo(b(1, 2), b(12, 0), b(14.5, 5));
-                blob.cubicTo(b(17, 10), b(10, 16.5), b(6, 15));
-                blob.cubicTo(b(3.5, 14), b(4, 11), b(3, 9));
-                p.setBrush(QColor(170, 200, 235));
-                p.setPen(Solid(kPaint, 2.2));
-                p.drawPath(blob);
-                break;
-            }
-            case TToolItem::Fill: Bucket(p, b); break;
-            case TToolItem::DrawBezier: {
-                QPainterPath curve;
-                curve.moveTo(b(1.5, 14));
-                curve.cubicTo(b(3, 0), b(13, 17), b(15.5, 3));
-                p.setPen(QPen(QColor(150, 150, 150), 0.8, Qt::DotLine));
-                p.drawLine(b(1.5, 14), b(3, 0));
-                p.drawLine(b(15.5, 3), b(13, 17));
-                p.setPen(Solid(kInk, 1.6));
-                p.setBrush(Qt::NoBrush);
-                p.drawPath(curve);
-                p.setBrush(kInk);
-                for (QPointF q : {b(3, 0.5), b(13, 16.5)}) p.drawEllipse(q, 1.2, 1.2);
-                break;
-            }
-            case TToolItem::DrawSpray: {
-                // A can and its cloud of dots.
-                p.setPen(Solid(kInk, 1));
-                p.setBrush(QColor(190, 190, 190));
-                p.drawRoundedRect(b.Rect(1.5, 7, 6, 9), 1.5, 1.5);
-                p.setBrush(kInk);
-                p.drawRect(b.Rect(3, 5, 3, 2));
-                p.setPen(Qt::NoPen);
-                p.setBrush(kPaint);
-                const double dots[][2] = {{9, 3}, {12, 2}, {15, 4}, {10.5, 6}, {13.5, 7}, {16, 9}, {11, 9.5}, {14, 11.5}, {9.5, 12}};
-                for (const auto& d : dots) p.drawEllipse(b(d[0], d[1]), 0.9, 0.9);
-                break;
-            }
-            case TToolItem::None:
-            case TToolItem::Animation: break;
-        }
-        p.restore();
-    };
+TAppButton::TGlyph ToolGlyph(const char* name) {
+    for (const TGlyphEntry& g : kGlyphs)
+        if (name && std::strcmp(name, g.Name) == 0)
+            return [paint = g.Paint](QPainter& p, const QRectF& box) {
+                p.save();
+                paint(p, TBox{box});
+                p.restore();
+            };
+    return [](QPainter&, const QRectF&) {};
 }
 
 }  // namespace pixmo

@@ -4,7 +4,7 @@
 #include "settings/string_lists.h"
 #include "tools/cursor_images.h"
 #include "tools/edit_size.h"
-#include "tools/internal_draw.h"
+#include "tools/tool_items.h"
 #include "tools/tool_options.h"
 
 namespace pixmo::test {
@@ -78,8 +78,8 @@ TEST(Cursors, EveryToolHasItsOwnPicture) {
         EXPECT_EQ(std::string(image->Xpm[4]).size(), 32u);
     }
     EXPECT_EQ(FindCursorImage("CR_NONE"), nullptr);
-    EXPECT_EQ(CursorResourceName("TDrawDotMouse"), "CR_TDRAWDOT");
-    EXPECT_EQ(CursorResourceName("TSelectParallelogramMouse"), "CR_TSELECTPARALLELOGRAM");
+    EXPECT_STREQ(FindToolEntry(TToolItem::DrawDot)->Cursor.Name, "CR_TDRAWDOT");
+    EXPECT_STREQ(FindToolEntry(TToolItem::SelectParallelogram)->Cursor.Name, "CR_TSELECTPARALLELOGRAM");
 }
 
 }  // namespace

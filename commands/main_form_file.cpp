@@ -23,9 +23,6 @@
 namespace pixmo {
 
 namespace {
-constexpr char kImageFilter[] =
-    "File Immagine|*.bmp;*.png;*.ico|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
-    "Tutti i File (*.*)|*.*";
 constexpr char kMsgIconSizeOnly[] =
     "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
     "Icona...";
@@ -66,7 +63,7 @@ std::optional<std::string> TMainForm::AskImageFileName(bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "FileDialog";
-    request.Filter = kImageFilter;
+    request.Filter = QString::fromStdString(ImageFileFilter());
     request.DefaultExt = "bmp";
     request.InitialName = QString::fromStdString(App().Edit().FileName());
     auto name = AskFileName(this, request);

@@ -52,6 +52,9 @@ TFileFormat BmpFileFormat() {
         [](std::span<const uint8_t> head) { return head.size() >= 2 && head[0] == 'B' && head[1] == 'M'; },
         [](TByteSource& source, const std::string& fileName) { return CreateFromBmp<TDib>(source, fileName); },
         [](const TDib& image, const std::string& fileName) { WriteFileAtomically(fileName, BuildBmpFile(image)); },
+        nullptr,
+        kFormatStill,
+        "File Bitmap (*.bmp)",
     };
 }
 

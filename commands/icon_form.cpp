@@ -1,5 +1,6 @@
 #include "commands/icon_form.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -105,7 +106,9 @@ TIconSaveDialog::TIconSaveDialog(const TDib& source, const TIconOptions& options
     : QDialog(parent) {
     setObjectName("IconDialog");
     setWindowTitle("Salva come Icona");
-    Files = new QFileDialog(this, Qt::Widget);
+    Files = new QFileDialog(this);
+    // A dialog given no window type becomes a window of its own: make it a part of this one.
+    Files->setWindowFlags(Qt::Widget);
     Files->setOption(QFileDialog::DontUseNativeDialog);
     Files->setAcceptMode(QFileDialog::AcceptSave);
     Files->setNameFilters({"Icona (*.ico)", "Tutti i File (*)"});
@@ -115,12 +118,24 @@ TIconSaveDialog::TIconSaveDialog(const TDib& source, const TIconOptions& options
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(Files, 1);
     layout->addWidget(Panel);
+    Files->setVisible(true);  // a child given new flags stays hidden until shown
+    FileNameEdit = Files->findChild<QLineEdit*>("fileNameEdit");
+    auto* buttons = Files->findChild<QDialogButtonBox*>("buttonBox");
+    if (!FileNameEdit || !buttons) RaiseError("TIconSaveDialog: the file chooser has no name field or buttons");
+    SaveButton = buttons->button(QDialogButtonBox::Save);
+    CancelButton = buttons->button(QDialogButtonBox::Cancel);
     connect(Files, &QFileDialog::currentChanged, Panel, &TIconForm::ShowFile);
     connect(Files, &QFileDialog::fileSelected, this, [this](const QString& name) {
         FFileName = name;
         accept();
     });
     connect(Files, &QFileDialog::rejected, this, &QDialog::reject);
+}
+
+// The name is what a person types first.
+void TIconSaveDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FileNameEdit->setFocus();
 }
 
 }  // namespace pixmo

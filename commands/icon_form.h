@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <memory>
 
 #include "formats/icon_file.h"
@@ -49,8 +51,15 @@ public:
 
     QFileDialog* Files = nullptr;
     TIconForm* Panel = nullptr;
+    // The chooser's own name field and buttons, which save and cancel.
+    QLineEdit* FileNameEdit = nullptr;
+    QPushButton* SaveButton = nullptr;
+    QPushButton* CancelButton = nullptr;
     // The file chosen when the dialog was accepted.
     QString FileName() const { return FFileName; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString FFileName;

@@ -155,6 +155,8 @@ public:
     void MIIconColor256Click();
     void MIDitherIconClick();
     TIconOptions IconOptions();
+    // Writes `image` in the format its name asks for; an icon takes IconOptions().
+    void SaveImageFile(const TDib& image, const std::string& name);
     // Hidden key-menu items that rotate by the angle in their caption.
     void RotateByItemClick(const std::string& item);
     // main_form_setting_dialog.cpp: "Impostazioni Disegno..." opens the page last left

@@ -63,10 +63,10 @@ void TMainForm::MIEditSaveClick() {
         if (!name) return;
         const TSelection& selection = App().Edit().Selection();
         if (const TDib* piece = selection.FloatImage()) {
-            piece->SaveToFile(*name);
+            SaveImageFile(*piece, *name);
             return;
         }
-        if (auto piece = selection.CopySelected()) piece->SaveToFile(*name);
+        if (auto piece = selection.CopySelected()) SaveImageFile(*piece, *name);
     });
 }
 

@@ -108,12 +108,11 @@ void TMainForm::SaveFile(const std::string& name) {
     // An icon file holds a 32 x 32 picture: a larger image saved into one would be lost.
     if (FormatForName(name).Name == "ICO") {
         if (image->GetSize() != TPoint{32, 32}) RaiseError(kMsgIconSizeOnly);
-        CurrentIconOptions() = IconOptions();
     }
     {
         TMessageScope message(*this, "Saving:" + name);
         if (App().Settings().Backup) MakeBackup(name);
-        image->SaveToFile(name);
+        SaveImageFile(*image, name);
     }
     App().Edit().SetFileName(name);
     App().Edit().SetModified(false);

@@ -1,5 +1,8 @@
 // The Edit menu's Icon submenu: the selected part, or the whole image, as a 32 x 32 icon in
 // a file or on the clipboard, and the two icon options.
+#include <QDir>
+#include <QFileInfo>
+
 #include "commands/icon_form.h"
 #include "commands/main_form.h"
 #include "edit/edit_context.h"
@@ -27,19 +30,28 @@ TIconOptions TMainForm::IconOptions() {
     return TIconOptions{s.IconSaveColor, s.PixmoIconMaskBottomLeftPixel, App().Edit().Color2Index()};
 }
 
+void TMainForm::SaveImageFile(const TDib& image, const std::string& name) {
+    CurrentIconOptions() = IconOptions();
+    image.SaveToFile(name);
+}
+
 void TMainForm::MISaveAsIconClick() {
     if (Client() && Client()->IsBusy()) return;
     const auto source = IconSource(App().Edit());
     if (!source) return;
-    TIconSaveDialog dialog(*source, IconOptions(), QString(), this);
+    // The picture's own name with ".ico" is offered first.
+    QString offered;
+    if (!App().Edit().FileName().empty()) {
+        const QFileInfo file(QString::fromStdString(App().Edit().FileName()));
+        offered = file.dir().filePath(file.completeBaseName() + ".ico");
+    }
+    TIconSaveDialog dialog(*source, IconOptions(), offered, this);
     if (dialog.exec() != QDialog::Accepted || dialog.FileName().isEmpty()) return;
     const TIconOptions options = dialog.Panel->Options();
     TMainSettings& s = App().Settings();
     s.IconSaveColor = options.Colors256;
     s.PixmoIconMaskBottomLeftPixel = options.MaskBottomLeft;
-    TIcons icons;
-    icons.Add(MakeIcon(*source, IconTransparentColor(*source, options), 32, 32, options.Colors256, false));
-    icons.SaveToFile(dialog.FileName().toStdString());
+    SaveIconFile(*source, dialog.FileName().toStdString(), options);
 }
 
 void TMainForm::MICopyAsIconClick() {

@@ -202,7 +202,9 @@ void WriteAnimationAvi(const TDib& image, const std::vector<TRect>& frames, int 
                        const std::string& fileName) {
     TAVIStream stream(fileName);
     stream.SetRate(1, intervalMs);
-    for (const TRect& r : frames) stream.WriteFrame(*TDib::CreateFromRect(image, r));
+    // The frames keep the image's depth: a piece of an 8-bit image of few colours stays 8 bits.
+    for (const TRect& r : frames)
+        stream.WriteFrame(*TDib::CreateAtDepth(*TDib::CreateFromRect(image, r), image.BitCount()));
     stream.Close();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "formats/byte_stream.h"
 #include "formats/kpngle.h"
@@ -269,6 +270,69 @@ std::span<const uint32_t, 16> StandardColors16() {
     return kColors;
 }
 
+namespace {
+
+// The standard 16, a 6 x 6 x 6 cube and 24 greys: where a picture of more than 256 colours lands.
+std::vector<uint32_t> FixedColors256() {
+    const auto standard = StandardColors16();
+    std::vector<uint32_t> table(standard.begin(), standard.end());
+    for (uint32_t r = 0; r < 6; ++r)
+        for (uint32_t g = 0; g < 6; ++g)
+            for (uint32_t b = 0; b < 6; ++b) table.push_back(51 * r << 16 | 51 * g << 8 | 51 * b);
+    for (uint32_t i = 0; i < 24; ++i) table.push_back((8 + 10 * i) * 0x010101);
+    return table;
+}
+
+// `image`'s pixels matched onto `table` in a new image of `bits` bits.
+std::unique_ptr<TDib> MatchedOnto(const TDib& image, std::span<const uint32_t> table, int bits) {
+    TBitmapInfoHeader h;
+    h.Width = image.Width();
+    h.Height = image.Height();
+    h.BitCount = static_cast<uint16_t>(bits);
+    h.ClrUsed = static_cast<uint32_t>(table.size());
+    auto result = TDib::CreateFromInfo(h, table, nullptr, 0);
+    TColorMatcher matcher(result->UsedColorTable(), 10);
+    for (int y = 0; y < h.Height; ++y)
+        for (int x = 0; x < h.Width; ++x) result->SetPixel(x, y, matcher.Match(PixelWord(image, x, y)));
+    return result;
+}
+
+// 256 colours: always 8 bits, on the picture's own colours when it has at most 256.
+std::unique_ptr<TDib> IconColors256(const TDib& stretched) {
+    if (!stretched.IsTrueColor()) return TDib::CreateAtDepth(stretched, 8);
+    if (auto reduced = ReduceTrueColor(stretched)) return TDib::CreateAtDepth(*reduced, 8);
+    return MatchedOnto(stretched, FixedColors256(), 8);
+}
+
+// 16 colours: a palette of at most 16 entries is kept as it is; anything richer takes the
+// standard 16.
+std::unique_ptr<TDib> IconColors16(const TDib& stretched) {
+    if (stretched.IsTrueColor() || stretched.Colors() > 16) return MatchedOnto(stretched, StandardColors16(), 4);
+    auto color = TDib::CreateAtDepth(stretched, 4);
+    color->SetColorCount(16);  // the rest black
+    return color;
+}
+
+// The entry a transparent pixel takes: black, so that the icon draws as the mask says. A full
+// table without black gives up the transparent colour's entry, which only masked pixels use.
+uint8_t BlackEntry(TDib& color, uint32_t clear) {
+    const auto table = color.UsedColorTable();
+    for (size_t i = 0; i < table.size(); ++i)
+        if ((table[i] & 0xFFFFFF) == 0) return static_cast<uint8_t>(i);
+    if (color.Colors() < ColorsOfDepth(color.BitCount())) {
+        color.SetColorCount(color.Colors() + 1);
+        return static_cast<uint8_t>(color.Colors() - 1);
+    }
+    for (size_t i = 0; i < table.size(); ++i)
+        if ((table[i] & 0xFFFFFF) == clear) {
+            color.SetColor(static_cast<int>(i), RGB(0, 0, 0));
+            return static_cast<uint8_t>(i);
+        }
+    return static_cast<uint8_t>(NearestTableIndex(table, 0));
+}
+
+}  // namespace
+
 TDIIcon MakeIcon(const TDib& source, TColorRef transparent, int width, int height, bool colors256, bool dither,
                  int screenBits) {
     if (dither) {
@@ -284,23 +348,16 @@ TDIIcon MakeIcon(const TDib& source, TColorRef transparent, int width, int heigh
     const uint32_t clear = ColorRefToTableWord(transparent) & 0xFFFFFF;
     TDIIcon icon;
     icon.Mask = TMaskDib::Create(width, height);
-    // A true-colour source has no palette to keep: it takes the standard colours.
-    if (colors256 && !stretched->IsTrueColor()) {
-        icon.Color = TDib::CreateClone(*stretched);
-    } else {
-        icon.Color = TDib::Create(width, height, 16);
-        const auto standard = StandardColors16();
-        for (int i = 0; i < 16; ++i) icon.Color->SetColor(i, TableWordToColorRef(standard[size_t(i)]));
-        TColorMatcher matcher(icon.Color->UsedColorTable(), 10);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) icon.Color->SetPixel(x, y, matcher.Match(PixelWord(*stretched, x, y)));
-    }
-    const auto black = static_cast<uint8_t>(NearestTableIndex(icon.Color->UsedColorTable(), 0));
+    icon.Color = colors256 ? IconColors256(*stretched) : IconColors16(*stretched);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (PixelWord(*stretched, x, y) == clear) {
-                icon.Mask->SetPixel(x, y, 1);
-                icon.Color->SetPixel(x, y, black);
+            if (PixelWord(*stretched, x, y) == clear) icon.Mask->SetPixel(x, y, 1);
+    std::optional<uint8_t> black;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (icon.Mask->Pixel(x, y)) {
+                if (!black) black = BlackEntry(*icon.Color, clear);
+                icon.Color->SetPixel(x, y, *black);
             }
     return icon;
 }

@@ -142,9 +142,14 @@ std::unique_ptr<TDib> TDib::Create(int width, int height, int colors) {
 std::unique_ptr<TDib> TDib::CreateSize(TPoint size, int colors) { return Create(size.X, size.Y, colors); }
 
 namespace {
+// A copy of `source`, at nominal depth `bitCount` when given.
 template <class T>
-std::unique_ptr<T> CloneAs(const TDib& source) {
+std::unique_ptr<T> CloneAs(const TDib& source, int bitCount = 0) {
     TBitmapInfoHeader h = source.InfoHeader();
+    if (bitCount) {
+        h.BitCount = static_cast<uint16_t>(bitCount);
+        h.SizeImage = 0;
+    }
     auto copy = T::CreateFromInfo(h, source.UsedColorTable(), nullptr, 0);
     std::memcpy(copy->Bits(), source.Bits(), static_cast<size_t>(source.LineBytes()) * source.Height());
     copy->SetAlphas(source.Alphas());
@@ -155,6 +160,11 @@ std::unique_ptr<T> CloneAs(const TDib& source) {
 std::unique_ptr<TDib> TDib::CreateClone(const TDib& source) {
     if (source.IsTrueColor()) return CloneAs<TTrueDib>(source);
     return CloneAs<TDib>(source);
+}
+
+std::unique_ptr<TDib> TDib::CreateAtDepth(const TDib& source, int bitCount) {
+    if (source.IsTrueColor()) return CreateClone(source);
+    return CloneAs<TDib>(source, std::max(bitCount, DepthForColors(source.Colors())));
 }
 
 std::unique_ptr<TDib> TDib::CreateResized(const TDib& source, TPoint size) {

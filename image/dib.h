@@ -52,6 +52,9 @@ public:
     static std::unique_ptr<TDib> CreateResized(const TDib& source, TPoint size);
     static std::unique_ptr<TDib> CreateFromRect(const TDib& source, const TRect& rect);
     static std::unique_ptr<TDib> CreateOnPalette(const TDib& image, const TDib& paletteImage);
+    // The same table and pixels at nominal depth `bitCount` (never fewer bits than the table
+    // needs); a true-colour source is cloned.
+    static std::unique_ptr<TDib> CreateAtDepth(const TDib& source, int bitCount);
 
     // Packed DIBs (dib_packed.cpp).
     static std::unique_ptr<TDib> CreateFromPacked(std::span<const uint8_t> block);

@@ -2,7 +2,9 @@
 // previews, "Copia come Icona..." onto the clipboard, and Save refusing to squeeze a larger
 // image into an icon file.
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 #include <filesystem>
 
 #include "commands/icon_form.h"
@@ -10,26 +12,61 @@
 
 namespace pixmo::test {
 
+// Runs `answer` on the icon dialog once the command has shown it.
+void WhenIconDialogShows(std::function<void(TIconSaveDialog&)> answer) {
+    QTimer::singleShot(0, [answer] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<TIconSaveDialog*>(w); d && d->isVisible()) {
+                answer(*d);
+                if (d->isVisible()) {
+                    ADD_FAILURE() << "the dialog is still open";
+                    d->reject();
+                }
+            }
+    });
+}
+
+// Clicks into the name field of the active dialog and types a name over the one offered, in
+// the folder the chooser shows, as a person does.
+void TypeName(TIconSaveDialog& d, const QString& name) {
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    QTest::mouseClick(d.FileNameEdit, Qt::LeftButton);
+    ASSERT_TRUE(d.FileNameEdit->hasFocus());
+    QTest::keyClick(d.FileNameEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(d.FileNameEdit, name);
+}
+
 TEST_F(MainFormTest, SaveAsIconThroughItsDialogKeepsTheChosenOptions) {
     TMainForm& form = Build();
     auto image = FromGrid({"1111", "1221", "1221", "1111"}, 4);
-    image->SetColor(1, RGB(255, 0, 0));
+    image->SetColor(1, RGB(159, 96, 96));
     image->SetColor(2, RGB(0, 0, 255));
     Doc().SetDib(std::move(image));
     Doc().RestoreColorIndices(0, 2);  // the secondary colour is transparent
+    Doc().SetFileName(Path("pic.bmp"));
     const std::string path = Path("a.ico");
+    // Annulla writes nothing.
+    bool shown = false;
+    WhenIconDialogShows([&](TIconSaveDialog& d) {
+        shown = d.FileNameEdit->isVisible() && d.SaveButton->isVisible() && d.CancelButton->isVisible() &&
+                d.FileNameEdit->text() == "pic.ico";
+        TypeName(d, "a");
+        QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+    });
+    form.Item("MISaveAsIcon")->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(std::filesystem::exists(path));
+
     bool previewed = false;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<TIconSaveDialog*>(w); d && d->isVisible()) {
-                // The preview shows the window's background where the secondary colour was.
-                const QImage preview = d->Panel->SavePreview->pixmap().toImage();
-                const QColor window = d->Panel->palette().color(QPalette::Window);
-                previewed = preview.pixelColor(0, 0) == QColor(255, 0, 0) && preview.pixelColor(16, 16) == window;
-                d->Panel->SaveColors->button(1)->setChecked(true);
-                d->Files->selectFile(QString::fromStdString(path));
-                QMetaObject::invokeMethod(d->Files, "accept");
-            }
+    WhenIconDialogShows([&](TIconSaveDialog& d) {
+        // 16 colours keep the image's own; the window's background shows where the secondary colour was.
+        const QImage preview = d.Panel->SavePreview->pixmap().toImage();
+        const QColor window = d.Panel->palette().color(QPalette::Window);
+        previewed = preview.pixelColor(0, 0) == QColor(159, 96, 96) && preview.pixelColor(16, 16) == window;
+        QTest::mouseClick(d.Panel->SaveColors->button(1), Qt::LeftButton);
+        TypeName(d, "a");  // ".ico" added
+        QTest::mouseClick(d.SaveButton, Qt::LeftButton);
     });
     form.Item("MISaveAsIcon")->trigger();
     EXPECT_TRUE(previewed);
@@ -37,6 +74,7 @@ TEST_F(MainFormTest, SaveAsIconThroughItsDialogKeepsTheChosenOptions) {
     icons.LoadFromFile(path);
     const TDIIcon& icon = icons.Item(0);
     EXPECT_EQ(icon.Color->Colors(), 4);  // 256 colours: the image's own table
+    EXPECT_EQ(icon.Color->BitCount(), 8);
     EXPECT_EQ(icon.Mask->Pixel(16, 16), 1);
     EXPECT_EQ(icon.Mask->Pixel(0, 0), 0);
     EXPECT_TRUE(FApp->Settings().IconSaveColor);
@@ -46,6 +84,37 @@ TEST_F(MainFormTest, SaveAsIconThroughItsDialogKeepsTheChosenOptions) {
     EXPECT_TRUE(FClipboard->HasFormat(CF_DSPBITMAP));
     auto copied = TDib::CreateFromClipboard(*FClipboard);
     EXPECT_EQ(copied->GetSize(), (TPoint{32, 32}));
+}
+
+TEST_F(MainFormTest, EveryIconPathTakesTheSameColoursAndTransparency) {
+    TMainForm& form = Build();
+    std::vector<std::string> rows(32, std::string(16, '1') + std::string(16, '3'));
+    rows[31] = std::string(32, '2');
+    auto image = FromGrid(rows, 4);
+    image->SetColor(1, RGB(159, 96, 96));
+    image->SetColor(2, RGB(255, 255, 255));
+    Doc().SetDib(std::move(image));
+    Doc().RestoreColorIndices(0, 3);
+    Doc().SetFileName(Path("pic.bmp"));
+    FApp->Settings().PixmoIconMaskBottomLeftPixel = true;  // "Sfondo": "Trasparente", the white
+    CurrentIconOptions() = TIconOptions{};                 // as the program starts
+    form.Item("MISelectAll")->trigger();
+    FFileAnswers = {QString::fromStdString(Path("piece.ico")), QString::fromStdString(Path("file.ico"))};
+    form.Item("MIEditSave")->trigger();
+    form.Item("MIFileSaveAs")->trigger();
+    WhenIconDialogShows([&](TIconSaveDialog& d) {
+        TypeName(d, "dialog.ico");
+        QTest::mouseClick(d.SaveButton, Qt::LeftButton);
+    });
+    form.Item("MISaveAsIcon")->trigger();
+    const std::vector<uint8_t> written = ReadFileBytes(Path("dialog.ico"));
+    EXPECT_EQ(ReadFileBytes(Path("piece.ico")), written);
+    EXPECT_EQ(ReadFileBytes(Path("file.ico")), written);
+    TIcons icons;
+    icons.LoadFromFile(Path("file.ico"));
+    EXPECT_EQ(icons.Item(0).Mask->Pixel(0, 31), 1);
+    EXPECT_EQ(icons.Item(0).Mask->Pixel(0, 0), 0);
+    EXPECT_EQ(icons.Item(0).Color->GetColor(icons.Item(0).Color->Pixel(0, 0)), RGB(159, 96, 96));
 }
 
 TEST_F(MainFormTest, SavingUnderAnIconNameTakesOnly32By32Images) {

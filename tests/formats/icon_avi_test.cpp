@@ -163,6 +163,19 @@ TEST_F(AviFile, HeadersFormatBlockFramesAndIndex) {
     WriteAnimationAvi(*FromGrid({"01"}, 256), {TRect{0, 0, 1, 1}}, 100, Path("b.avi"));
     const std::vector<uint8_t> b8 = test::ReadFileBytes(Path("b.avi"));
     EXPECT_EQ(ReadLE32(&b8[std::string(b8.begin(), b8.end()).find("strf") + 4]), 40u + 1024);
+    // An 8-bit image of few colours stays 8 bits: header, then 256 table entries.
+    TBitmapInfoHeader eight = test::Header(3, 2, 8, 3);
+    const uint32_t table[] = {0x102030, 0x405060, 0x708090};
+    const uint8_t pixels[] = {0, 1, 2, 0, 2, 1, 0, 0};
+    WriteAnimationAvi(*TDib::CreateFromInfo(eight, table, pixels, sizeof pixels), {TRect{0, 0, 3, 2}}, 100,
+                      Path("d.avi"));
+    const std::vector<uint8_t> d = test::ReadFileBytes(Path("d.avi"));
+    const size_t block = std::string(d.begin(), d.end()).find("strf") + 4;
+    std::vector<uint8_t> format = {(40 + 1024) & 0xFF, (40 + 1024) >> 8, 0, 0, 40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0,
+                                   1, 0, 8, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0,
+                                   0x30, 0x20, 0x10, 0, 0x60, 0x50, 0x40, 0, 0x90, 0x80, 0x70, 0};
+    format.resize(4 + 40 + 1024);
+    EXPECT_EQ(std::vector<uint8_t>(d.begin() + long(block), d.begin() + long(block + format.size())), format);
     WriteAnimationAvi(*TTrueDib::Create(3, 3), {TRect{0, 0, 3, 3}}, 100, Path("c.avi"));
     const std::vector<uint8_t> b24 = test::ReadFileBytes(Path("c.avi"));
     EXPECT_EQ(ReadLE32(&b24[std::string(b24.begin(), b24.end()).find("strf") + 4]), 40u);

@@ -12,7 +12,6 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/file_io.h"
-#include "formats/icon_file.h"
 #include "image/errors.h"
 #include "image/file_format.h"
 #include "image/palette_reduce.h"
@@ -106,9 +105,8 @@ void TMainForm::SaveFile(const std::string& name) {
     const TDib* image = App().Edit().Dib();
     if (!image || name.empty()) return;
     // An icon file holds a 32 x 32 picture: a larger image saved into one would be lost.
-    if (FormatForName(name).Name == "ICO") {
-        if (image->GetSize() != TPoint{32, 32}) RaiseError(kMsgIconSizeOnly);
-    }
+    const int side = FormatForName(name).Side;
+    if (side && image->GetSize() != TPoint{side, side}) RaiseError(kMsgIconSizeOnly);
     {
         TMessageScope message(*this, "Saving:" + name);
         if (App().Settings().Backup) MakeBackup(name);

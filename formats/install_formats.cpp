@@ -48,8 +48,10 @@ std::unique_ptr<TDib> LoadIconFile(TByteSource& source, const std::string& fileN
     return std::move(icons.Item(0).Color);
 }
 
-void SaveIconWithOptions(const TDib& image, const std::string& fileName) {
-    SaveIconFile(image, fileName, CurrentIconOptions());
+void SaveIcon(const TDib& image, const std::string& fileName) { SaveIconFile(image, fileName, TIconOptions{}); }
+
+void SaveIconWithOptions(const TDib& image, const std::string& fileName, const TSaveOptions& options) {
+    SaveIconFile(image, fileName, options.Icon);
 }
 
 bool IsIconHead(std::span<const uint8_t> head) {
@@ -92,7 +94,8 @@ void InstallFormats() {
     attach("ICO", [](TFileFormat& f) {
         f.Test = &IsIconHead;
         f.Load = &LoadIconFile;
-        f.Save = &SaveIconWithOptions;
+        f.Save = &SaveIcon;
+        f.SaveWithOptions = &SaveIconWithOptions;
         f.LoadForEditing = &OpenIconPicture;
     });
     for (const char* name : {"GPL", "PAL", "HEX", "ACT"})

@@ -96,4 +96,10 @@ void TDib::SaveToFile(const std::string& fileName) const {
     format.Save(*this, fileName);
 }
 
+void TDib::SaveToFile(const std::string& fileName, const TSaveOptions& options) const {
+    const TFileFormat& format = FormatForName(fileName);
+    if (!format.SaveWithOptions) return SaveToFile(fileName);
+    format.SaveWithOptions(*this, fileName, options);
+}
+
 }  // namespace pixmo

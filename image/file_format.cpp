@@ -20,11 +20,13 @@ bool NameHasExtension(const std::string& fileName, const std::string& extension,
     return !needsStem || (at > 0 && fileName[at - 1] != '/');
 }
 
-TFileFormat Entry(const char* name, std::vector<std::string> extensions, unsigned caps, const char* label, int form = 0) {
+TFileFormat Entry(const char* name, std::vector<std::string> extensions, unsigned caps, const char* label, int form = 0,
+                  int side = 0) {
     TFileFormat format{name, std::move(extensions)};
     format.Caps = caps;
     format.Label = label;
     format.Form = form;
+    format.Side = side;
     return format;
 }
 
@@ -36,7 +38,7 @@ std::vector<TFileFormat>& Formats() {
     static std::vector<TFileFormat> formats = {
         BmpFileFormat(),
         Entry("PNG", {".png"}, kFormatStill, "File PNG (*.png)"),
-        Entry("ICO", {".ico"}, kFormatStill | kFormatOptions, "Icona (*.ico)"),
+        Entry("ICO", {".ico"}, kFormatStill | kFormatOptions, "Icona (*.ico)", 0, 32),
         Entry("GPL", {".gpl"}, kFormatPalette, "Palette GIMP (*.gpl)", int(P::Gpl)),
         Entry("PAL", {".pal"}, kFormatPalette, "Palette JASC (*.pal)", int(P::Pal)),
         Entry("HEX", {".hex"}, kFormatPalette, "Palette Lospec (*.hex)", int(P::Hex)),

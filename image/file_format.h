@@ -15,6 +15,18 @@ namespace pixmo {
 
 class TDib;
 
+// The icon options of the program: 256 colours, and which colour is transparent.
+struct TIconOptions {
+    bool Colors256 = false;          // "IconSaveColor"
+    bool MaskBottomLeft = false;     // "PixmoIconMaskBottomLeftPixel"
+    int SecondaryIndex = 1;          // the secondary colour's index when the above is off
+};
+
+// What a saver with options (kFormatOptions) is given with the image.
+struct TSaveOptions {
+    TIconOptions Icon;
+};
+
 // What a format can do.
 enum TFormatCaps : unsigned {
     kFormatStill = 1,      // one picture, opened and saved by the editor
@@ -42,6 +54,9 @@ struct TFileFormat {
     unsigned Caps = 0;       // TFormatCaps
     std::string Label = {};  // its file-dialog line, "File PNG (*.png)"
     int Form = 0;            // a palette or animation entry's TPaletteFileForm / TAnimationFileForm
+    int Side = 0;            // a format of square pictures of this side only (icons), else 0
+    // Writes as Save does, as `options` ask (kFormatOptions); Save writes with the defaults.
+    void (*SaveWithOptions)(const TDib& image, const std::string& fileName, const TSaveOptions& options) = nullptr;
 };
 
 // Enters a format, replacing the entry of the same name.

@@ -97,7 +97,6 @@ TEST_F(MainFormTest, EveryIconPathTakesTheSameColoursAndTransparency) {
     Doc().RestoreColorIndices(0, 3);
     Doc().SetFileName(Path("pic.bmp"));
     FApp->Settings().PixmoIconMaskBottomLeftPixel = true;  // "Sfondo": "Trasparente", the white
-    CurrentIconOptions() = TIconOptions{};                 // as the program starts
     form.Item("MISelectAll")->trigger();
     FFileAnswers = {QString::fromStdString(Path("piece.ico")), QString::fromStdString(Path("file.ico"))};
     form.Item("MIEditSave")->trigger();

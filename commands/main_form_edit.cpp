@@ -7,6 +7,7 @@
 #include "edit/selection.h"
 #include "image/clipboard.h"
 #include "image/dib.h"
+#include "image/file_format.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -14,14 +15,11 @@
 namespace pixmo {
 
 namespace {
-constexpr char kSelectionFilter[] =
-    "File Immagine|*.bmp;*.png|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i File (*.*)|*.*";
-
 std::optional<std::string> AskSelectionFileName(QWidget* parent, bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "EditDialog";
-    request.Filter = kSelectionFilter;
+    request.Filter = QString::fromStdString(SelectionFileFilter());
     request.DefaultExt = "bmp";
     auto name = AskFileName(parent, request);
     if (!name || name->isEmpty()) return std::nullopt;

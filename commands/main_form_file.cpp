@@ -12,7 +12,6 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/file_io.h"
-#include "formats/icon_file.h"
 #include "image/errors.h"
 #include "image/file_format.h"
 #include "image/palette_reduce.h"
@@ -23,9 +22,6 @@
 namespace pixmo {
 
 namespace {
-constexpr char kImageFilter[] =
-    "File Immagine|*.bmp;*.png;*.ico|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
-    "Tutti i File (*.*)|*.*";
 constexpr char kMsgIconSizeOnly[] =
     "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
     "Icona...";
@@ -66,7 +62,7 @@ std::optional<std::string> TMainForm::AskImageFileName(bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "FileDialog";
-    request.Filter = kImageFilter;
+    request.Filter = QString::fromStdString(ImageFileFilter());
     request.DefaultExt = "bmp";
     request.InitialName = QString::fromStdString(App().Edit().FileName());
     auto name = AskFileName(this, request);
@@ -109,9 +105,8 @@ void TMainForm::SaveFile(const std::string& name) {
     const TDib* image = App().Edit().Dib();
     if (!image || name.empty()) return;
     // An icon file holds a 32 x 32 picture: a larger image saved into one would be lost.
-    if (FormatForName(name).Name == "ICO") {
-        if (image->GetSize() != TPoint{32, 32}) RaiseError(kMsgIconSizeOnly);
-    }
+    const int side = FormatForName(name).Side;
+    if (side && image->GetSize() != TPoint{side, side}) RaiseError(kMsgIconSizeOnly);
     {
         TMessageScope message(*this, "Saving:" + name);
         if (App().Settings().Backup) MakeBackup(name);

@@ -31,8 +31,7 @@ TIconOptions TMainForm::IconOptions() {
 }
 
 void TMainForm::SaveImageFile(const TDib& image, const std::string& name) {
-    CurrentIconOptions() = IconOptions();
-    image.SaveToFile(name);
+    image.SaveToFile(name, TSaveOptions{IconOptions()});
 }
 
 void TMainForm::MISaveAsIconClick() {

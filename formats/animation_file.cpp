@@ -7,31 +7,15 @@
 #include "formats/png_chunks.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "image/file_io.h"
 
 namespace pixmo {
 
-namespace {
-
-
-bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
-    if (text.size() < suffix.size()) return false;
-    for (size_t i = 0; i < suffix.size(); ++i) {
-        char c = text[text.size() - suffix.size() + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 std::optional<TAnimationFileForm> AnimationFormForName(const std::string& fileName) {
-    if (EndsWithNoCase(fileName, ".strip.png")) return TAnimationFileForm::Strip;
-    if (EndsWithNoCase(fileName, ".png")) return TAnimationFileForm::Apng;
-    if (EndsWithNoCase(fileName, ".gif")) return TAnimationFileForm::Gif;
-    if (EndsWithNoCase(fileName, ".avi")) return TAnimationFileForm::Avi;
-    return std::nullopt;
+    const TFileFormat* format = AnimationFormatForName(fileName);
+    if (!format) return std::nullopt;
+    return static_cast<TAnimationFileForm>(format->Form);
 }
 
 void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int intervalMs,

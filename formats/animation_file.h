@@ -10,15 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "image/file_format.h"
 #include "image/geometry.h"
 
 namespace pixmo {
 
 class TDib;
 
-enum class TAnimationFileForm { Avi, Gif, Apng, Strip };
-
-// The form a name asks for, or none (the extension is compared in any case).
+// The form a name asks for in the format table, or none.
 std::optional<TAnimationFileForm> AnimationFormForName(const std::string& fileName);
 
 // Writes `frames` of `image` in the form the name asks for, `intervalMs` (1..65535) each.

@@ -374,9 +374,4 @@ void SaveIconFile(const TDib& source, const std::string& fileName, const TIconOp
     icons.SaveToFile(fileName);
 }
 
-TIconOptions& CurrentIconOptions() {
-    static TIconOptions options;
-    return options;
-}
-
 }  // namespace pixmo

@@ -11,6 +11,7 @@
 #include "image/byte_source.h"
 #include "image/color.h"
 #include "image/dib.h"
+#include "image/file_format.h"
 
 namespace pixmo {
 
@@ -53,18 +54,9 @@ std::span<const uint32_t, 16> StandardColors16();
 TDIIcon MakeIcon(const TDib& source, TColorRef transparent, int width, int height, bool colors256, bool dither,
                  int screenBits = 24);
 
-// The icon options of the program: 256 colours, and which colour is transparent.
-struct TIconOptions {
-    bool Colors256 = false;          // "IconSaveColor"
-    bool MaskBottomLeft = false;     // "PixmoIconMaskBottomLeftPixel"
-    int SecondaryIndex = 1;          // the secondary colour's index when the above is off
-};
 // The transparent colour the options choose for `source`.
 TColorRef IconTransparentColor(const TDib& source, const TIconOptions& options);
 // A 32 × 32 icon of `source` alone in a file.
 void SaveIconFile(const TDib& source, const std::string& fileName, const TIconOptions& options);
-
-// What the format table's ICO saver uses; the main window keeps it in step with its settings.
-TIconOptions& CurrentIconOptions();
 
 }  // namespace pixmo

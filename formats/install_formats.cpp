@@ -48,8 +48,10 @@ std::unique_ptr<TDib> LoadIconFile(TByteSource& source, const std::string& fileN
     return std::move(icons.Item(0).Color);
 }
 
-void SaveIconWithOptions(const TDib& image, const std::string& fileName) {
-    SaveIconFile(image, fileName, CurrentIconOptions());
+void SaveIcon(const TDib& image, const std::string& fileName) { SaveIconFile(image, fileName, TIconOptions{}); }
+
+void SaveIconWithOptions(const TDib& image, const std::string& fileName, const TSaveOptions& options) {
+    SaveIconFile(image, fileName, options.Icon);
 }
 
 bool IsIconHead(std::span<const uint8_t> head) {
@@ -77,10 +79,31 @@ bool IsPaletteHead(std::span<const uint8_t> head) {
 }  // namespace
 
 void InstallFormats() {
-    RegisterFormat(TFileFormat{"PNG", {".png"}, &IsPngHead, &LoadPngFile, &SavePngFile, &OpenPngFile});
-    RegisterFormat(TFileFormat{"ICO", {".ico"}, &IsIconHead, &LoadIconFile, &SaveIconWithOptions, &OpenIconPicture});
-    RegisterFormat(TFileFormat{"Palette", {".gpl", ".pal", ".hex", ".act"}, &IsPaletteHead, &LoadPaletteFile,
-                               &SavePaletteOfImage});
+    // The table names every entry; here each gets its codec.
+    auto attach = [](const char* name, auto codec) {
+        TFileFormat format = *FindFormat(name);
+        codec(format);
+        RegisterFormat(format);
+    };
+    attach("PNG", [](TFileFormat& f) {
+        f.Test = &IsPngHead;
+        f.Load = &LoadPngFile;
+        f.Save = &SavePngFile;
+        f.LoadForEditing = &OpenPngFile;
+    });
+    attach("ICO", [](TFileFormat& f) {
+        f.Test = &IsIconHead;
+        f.Load = &LoadIconFile;
+        f.Save = &SaveIcon;
+        f.SaveWithOptions = &SaveIconWithOptions;
+        f.LoadForEditing = &OpenIconPicture;
+    });
+    for (const char* name : {"GPL", "PAL", "HEX", "ACT"})
+        attach(name, [](TFileFormat& f) {
+            f.Test = &IsPaletteHead;
+            f.Load = &LoadPaletteFile;
+            f.Save = &SavePaletteOfImage;
+        });
 }
 
 }  // namespace pixmo

@@ -7,6 +7,7 @@
 #include "image/byte_order.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "image/file_io.h"
 
 namespace pixmo {
@@ -20,28 +21,6 @@ constexpr size_t kMaxColors = 256;
 constexpr uint64_t kMaxPaletteFileBytes = uint64_t{1} << 20;
 constexpr size_t kActColorBytes = 768;
 constexpr uint16_t kRiffPaletteVersion = 0x0300;
-
-enum class TPaletteForm { None, Gpl, Pal, Hex, Act };
-
-std::string LowerName(const std::string& fileName) {
-    std::string lower = fileName;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
-TPaletteForm FormForName(const std::string& fileName) {
-    const std::string lower = LowerName(fileName);
-    const size_t slash = lower.find_last_of('/');
-    const std::string base = slash == std::string::npos ? lower : lower.substr(slash + 1);
-    if (base.size() < 5) return TPaletteForm::None;  // an extension needs a name before it
-    const std::string_view ext = std::string_view(base).substr(base.size() - 4);
-    if (ext == ".gpl") return TPaletteForm::Gpl;
-    if (ext == ".pal") return TPaletteForm::Pal;
-    if (ext == ".hex") return TPaletteForm::Hex;
-    if (ext == ".act") return TPaletteForm::Act;
-    return TPaletteForm::None;
-}
 
 // Parsing stops at the first fault; the message names the file and what is wrong.
 class TPaletteParser {
@@ -232,8 +211,8 @@ bool StartsWith(std::span<const uint8_t> bytes, std::string_view text) {
     return bytes.size() >= text.size() && std::equal(text.begin(), text.end(), bytes.begin());
 }
 
-void RequirePaletteName(TPaletteForm form, const std::string& fileName) {
-    if (form == TPaletteForm::None) RaiseError(Format(kMsgNotPaletteName, fileName.c_str()));
+void RequirePaletteName(TPaletteFileForm form, const std::string& fileName) {
+    if (form == TPaletteFileForm::None) RaiseError(Format(kMsgNotPaletteName, fileName.c_str()));
 }
 
 uint8_t Red(uint32_t word) { return static_cast<uint8_t>(word >> 16); }
@@ -251,33 +230,33 @@ std::string BaseName(const std::string& fileName) {
 
 }  // namespace
 
-bool IsPaletteFileName(const std::string& fileName) { return FormForName(fileName) != TPaletteForm::None; }
+bool IsPaletteFileName(const std::string& fileName) { return PaletteFormForName(fileName) != TPaletteFileForm::None; }
 
 TPaletteFile ParsePaletteFile(std::span<const uint8_t> bytes, const std::string& fileName) {
-    const TPaletteForm form = FormForName(fileName);
+    const TPaletteFileForm form = PaletteFormForName(fileName);
     RequirePaletteName(form, fileName);
     const TPaletteParser p(fileName);
     if (bytes.empty()) p.Fail("file vuoto");
     if (bytes.size() > kMaxPaletteFileBytes) p.Fail("file troppo grande");
     switch (form) {
-        case TPaletteForm::Gpl:
+        case TPaletteFileForm::Gpl:
             return ParseGpl(bytes, p);
-        case TPaletteForm::Pal:
+        case TPaletteFileForm::Pal:
             if (StartsWith(bytes, "RIFF")) return ParseRiff(bytes, p);
             if (StartsWith(bytes, "JASC-PAL")) return ParseJasc(bytes, p);
             p.Fail("né JASC-PAL né RIFF");
-        case TPaletteForm::Hex:
+        case TPaletteFileForm::Hex:
             return ParseHex(bytes, p);
-        case TPaletteForm::Act:
+        case TPaletteFileForm::Act:
             return ParseAct(bytes, p);
-        case TPaletteForm::None:
+        case TPaletteFileForm::None:
             break;
     }
     p.Fail("formato sconosciuto");
 }
 
 TPaletteFile ReadPaletteSource(TByteSource& source, const std::string& fileName) {
-    RequirePaletteName(FormForName(fileName), fileName);
+    RequirePaletteName(PaletteFormForName(fileName), fileName);
     if (source.Size() > kMaxPaletteFileBytes) TPaletteParser(fileName).Fail("file troppo grande");
     std::vector<uint8_t> bytes(static_cast<size_t>(source.Size()));
     if (!source.ReadAt(0, bytes.data(), bytes.size())) TPaletteParser(fileName).Fail("file troncato");
@@ -285,32 +264,32 @@ TPaletteFile ReadPaletteSource(TByteSource& source, const std::string& fileName)
 }
 
 TPaletteFile ReadPaletteFile(const std::string& fileName) {
-    RequirePaletteName(FormForName(fileName), fileName);
+    RequirePaletteName(PaletteFormForName(fileName), fileName);
     TFileSource file(fileName);
     return ReadPaletteSource(file, fileName);
 }
 
 std::vector<uint8_t> BuildPaletteFile(std::span<const uint32_t> colors, const std::string& fileName,
                                       int transparentIndex) {
-    const TPaletteForm form = FormForName(fileName);
+    const TPaletteFileForm form = PaletteFormForName(fileName);
     RequirePaletteName(form, fileName);
     if (colors.empty()) TPaletteParser(fileName).Fail("nessun colore");
     if (colors.size() > kMaxColors) TPaletteParser(fileName).Fail("più di 256 colori");
     std::string text;
     switch (form) {
-        case TPaletteForm::Gpl:
+        case TPaletteFileForm::Gpl:
             text = "GIMP Palette\nName: " + BaseName(fileName) + "\nColumns: 16\n#\n";
             for (size_t i = 0; i < colors.size(); ++i)
                 text += Format("%3d %3d %3d\tColore %zu\n", Red(colors[i]), Green(colors[i]), Blue(colors[i]), i);
             return TextBytes(text);
-        case TPaletteForm::Pal:
+        case TPaletteFileForm::Pal:
             text = Format("JASC-PAL\r\n0100\r\n%zu\r\n", colors.size());
             for (uint32_t c : colors) text += Format("%d %d %d\r\n", Red(c), Green(c), Blue(c));
             return TextBytes(text);
-        case TPaletteForm::Hex:
+        case TPaletteFileForm::Hex:
             for (uint32_t c : colors) text += Format("%06x\n", c & 0xFFFFFF);
             return TextBytes(text);
-        case TPaletteForm::Act: {
+        case TPaletteFileForm::Act: {
             std::vector<uint8_t> act(kActColorBytes + 4, 0);
             for (size_t i = 0; i < colors.size(); ++i) {
                 act[3 * i] = Red(colors[i]);
@@ -325,7 +304,7 @@ std::vector<uint8_t> BuildPaletteFile(std::span<const uint32_t> colors, const st
             act[kActColorBytes + 3] = static_cast<uint8_t>(transparent);
             return act;
         }
-        case TPaletteForm::None:
+        case TPaletteFileForm::None:
             break;
     }
     return {};

@@ -20,6 +20,7 @@ namespace pixmo {
 
 class TDibCanvas;
 class TClipboard;
+struct TSaveOptions;
 
 // The logical palette built from a colour table on demand (version 0x300).
 struct TPaletteEntry {
@@ -140,6 +141,8 @@ public:
 
     // --- files (dib_file.cpp) ---
     void SaveToFile(const std::string& fileName) const;
+    // The same, `options` given to a format that takes them.
+    void SaveToFile(const std::string& fileName, const TSaveOptions& options) const;
 
     // --- clipboard (dib_clipboard.cpp) ---
     virtual void CopyToClipboard(TClipboard& clipboard) const;

@@ -52,6 +52,9 @@ TFileFormat BmpFileFormat() {
         [](std::span<const uint8_t> head) { return head.size() >= 2 && head[0] == 'B' && head[1] == 'M'; },
         [](TByteSource& source, const std::string& fileName) { return CreateFromBmp<TDib>(source, fileName); },
         [](const TDib& image, const std::string& fileName) { WriteFileAtomically(fileName, BuildBmpFile(image)); },
+        nullptr,
+        kFormatStill,
+        "File Bitmap (*.bmp)",
     };
 }
 
@@ -91,6 +94,12 @@ void TDib::SaveToFile(const std::string& fileName) const {
     const TFileFormat& format = FormatForName(fileName);
     if (!format.Save) RaiseNotSupported(format);
     format.Save(*this, fileName);
+}
+
+void TDib::SaveToFile(const std::string& fileName, const TSaveOptions& options) const {
+    const TFileFormat& format = FormatForName(fileName);
+    if (!format.SaveWithOptions) return SaveToFile(fileName);
+    format.SaveWithOptions(*this, fileName, options);
 }
 
 }  // namespace pixmo

@@ -5,22 +5,95 @@
 namespace pixmo {
 namespace {
 
-// The extension with its dot, lower-cased ASCII ("PICTURE.PNG" -> ".png"; none -> "").
-std::string LowerExtension(const std::string& fileName) {
-    const size_t slash = fileName.find_last_of('/');
-    const size_t dot = fileName.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-    std::string ext = fileName.substr(dot);
-    for (char& c : ext)
+constexpr char kAllFiles[] = "Tutti i File (*.*)|*.*";
+
+// Whether the name ends in `extension` (lower-case), compared lower-cased ASCII; with
+// `needsStem`, a name must stand before it.
+bool NameHasExtension(const std::string& fileName, const std::string& extension, bool needsStem = false) {
+    if (fileName.size() < extension.size()) return false;
+    const size_t at = fileName.size() - extension.size();
+    for (size_t i = 0; i < extension.size(); ++i) {
+        char c = fileName[at + i];
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext;
+        if (c != extension[i]) return false;
+    }
+    return !needsStem || (at > 0 && fileName[at - 1] != '/');
 }
 
-// BMP first: it takes every name no other entry claims. PNG is named here so that a ".png"
-// name is refused, not read as BMP, until the codec installs its entry.
+TFileFormat Entry(const char* name, std::vector<std::string> extensions, unsigned caps, const char* label, int form = 0,
+                  int side = 0) {
+    TFileFormat format{name, std::move(extensions)};
+    format.Caps = caps;
+    format.Label = label;
+    format.Form = form;
+    format.Side = side;
+    return format;
+}
+
+// BMP first: it takes every name no other entry claims. The other entries are named here so
+// that their names are refused, not read as BMP, until their codecs are installed.
 std::vector<TFileFormat>& Formats() {
-    static std::vector<TFileFormat> formats = {BmpFileFormat(), TFileFormat{"PNG", {".png"}}};
+    using P = TPaletteFileForm;
+    using A = TAnimationFileForm;
+    static std::vector<TFileFormat> formats = {
+        BmpFileFormat(),
+        Entry("PNG", {".png"}, kFormatStill, "File PNG (*.png)"),
+        Entry("ICO", {".ico"}, kFormatStill | kFormatOptions, "Icona (*.ico)", 0, 32),
+        Entry("GPL", {".gpl"}, kFormatPalette, "Palette GIMP (*.gpl)", int(P::Gpl)),
+        Entry("PAL", {".pal"}, kFormatPalette, "Palette JASC (*.pal)", int(P::Pal)),
+        Entry("HEX", {".hex"}, kFormatPalette, "Palette Lospec (*.hex)", int(P::Hex)),
+        Entry("ACT", {".act"}, kFormatPalette, "Palette Adobe (*.act)", int(P::Act)),
+        Entry("AVI", {".avi"}, kFormatAnimation, "File AVI", int(A::Avi)),
+        Entry("GIF", {".gif"}, kFormatAnimation, "GIF animata", int(A::Gif)),
+        Entry("APNG", {".png"}, kFormatAnimation, "PNG animata (APNG)", int(A::Apng)),
+        Entry("Strip", {".strip.png"}, kFormatAnimation, "Striscia di fotogrammi", int(A::Strip)),
+    };
     return formats;
+}
+
+// Among the entries `take` accepts, the one whose extension the name ends in, the longest
+// extension winning.
+template <typename Take>
+const TFileFormat* Match(const std::string& fileName, Take take, bool needsStem = false) {
+    const TFileFormat* best = nullptr;
+    size_t bestLength = 0;
+    for (const TFileFormat& format : Formats()) {
+        if (!take(format)) continue;
+        for (const std::string& extension : format.Extensions)
+            if (extension.size() > bestLength && NameHasExtension(fileName, extension, needsStem)) {
+                best = &format;
+                bestLength = extension.size();
+            }
+    }
+    return best;
+}
+
+std::string Patterns(const TFileFormat& format) { return "*" + format.Extensions.front(); }
+
+template <typename Take>
+std::vector<const TFileFormat*> Select(Take take) {
+    std::vector<const TFileFormat*> rows;
+    for (const TFileFormat& format : Formats())
+        if (take(format)) rows.push_back(&format);
+    return rows;
+}
+
+auto With(unsigned caps, unsigned without = 0) {
+    return [=](const TFileFormat& f) { return (f.Caps & caps) == caps && (f.Caps & without) == 0; };
+}
+
+// Each entry its own line.
+std::string Lines(const std::vector<const TFileFormat*>& rows) {
+    std::string filter;
+    for (const TFileFormat* f : rows) filter += f->Label + "|" + Patterns(*f) + "|";
+    return filter;
+}
+
+// All entries in one line; with `listed`, the label names the patterns.
+std::string Together(const std::string& label, const std::vector<const TFileFormat*>& rows, bool listed) {
+    std::string patterns;
+    for (const TFileFormat* f : rows) patterns += (patterns.empty() ? "" : ";") + Patterns(*f);
+    return (listed ? label + " (" + patterns + ")" : label) + "|" + patterns + "|";
 }
 
 }  // namespace
@@ -34,12 +107,43 @@ void RegisterFormat(const TFileFormat& format) {
         formats.push_back(format);
 }
 
-const TFileFormat& FormatForName(const std::string& fileName) {
-    const std::string extension = LowerExtension(fileName);
+const TFileFormat* FindFormat(const std::string& name) {
     for (const TFileFormat& format : Formats())
-        if (std::find(format.Extensions.begin(), format.Extensions.end(), extension) != format.Extensions.end())
-            return format;
-    return Formats().front();
+        if (format.Name == name) return &format;
+    return nullptr;
 }
+
+const TFileFormat& FormatForName(const std::string& fileName) {
+    const TFileFormat* format = Match(fileName, [](const TFileFormat& f) { return (f.Caps & kFormatAnimation) == 0; });
+    return format ? *format : Formats().front();
+}
+
+TPaletteFileForm PaletteFormForName(const std::string& fileName) {
+    const TFileFormat* format = Match(fileName, With(kFormatPalette), true);
+    return format ? static_cast<TPaletteFileForm>(format->Form) : TPaletteFileForm::None;
+}
+
+const TFileFormat* AnimationFormatForName(const std::string& fileName) {
+    return Match(fileName, With(kFormatAnimation));
+}
+
+std::string ImageFileFilter() {
+    const auto rows = Select(With(kFormatStill));
+    return Together("File Immagine", rows, false) + Lines(rows) + kAllFiles;
+}
+
+std::string SelectionFileFilter() {
+    const auto rows = Select(With(kFormatStill, kFormatOptions));
+    return Together("File Immagine", rows, false) + Lines(rows) + kAllFiles;
+}
+
+std::string PaletteFileFilter() { return Lines(Select(With(kFormatPalette))) + kAllFiles; }
+
+std::string PaletteSourceFilter() {
+    const auto bitmaps = Select([](const TFileFormat& f) { return f.Name == "BMP"; });
+    return Together("Bitmap", bitmaps, true) + Together("Palette", Select(With(kFormatPalette)), true) + kAllFiles;
+}
+
+std::string AnimationFileFilter() { return Lines(Select(With(kFormatAnimation))) + kAllFiles; }
 
 }  // namespace pixmo

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 
+#include "image/file_format.h"
 #include "uikit/dialog_hooks.h"
 
 namespace pixmo {
@@ -128,7 +129,7 @@ void TNumColorDialog::BrowsePalette() {
     TFileRequest request;
     request.Name = "PaletteDialog";
     request.Title = QString::fromUtf8("Seleziona Palette     ");
-    request.Filter = "Bitmap (*.bmp)|*.bmp|Palette (*.gpl;*.pal;*.hex;*.act)|*.gpl;*.pal;*.hex;*.act|Tutti i File (*.*)|*.*";
+    request.Filter = QString::fromStdString(PaletteSourceFilter());
     request.DefaultExt = "bmp";
     request.InitialName = EDPalette->text();
     if (auto name = AskFileName(this, request)) EDPalette->setText(*name);

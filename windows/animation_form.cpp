@@ -326,8 +326,7 @@ void TAnimationForm::MISaveAviClick() {
     request.Name = "AviDialog";
     request.Title = "Salva come AVI";
     // The file's name chooses the form: AVI, animated GIF, APNG or a strip of frames.
-    request.Filter = "File AVI|*.avi|GIF animata|*.gif|PNG animata (APNG)|*.png|Striscia di fotogrammi|*.strip.png|"
-                     "Tutti i File (*.*)|*.*";
+    request.Filter = QString::fromStdString(AnimationFileFilter());
     request.DefaultExt = "avi";
     const auto name = AskFileName(this, request);
     if (!name) return;

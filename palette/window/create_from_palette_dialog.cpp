@@ -9,6 +9,7 @@
 #include "image/color.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -37,7 +38,7 @@ TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* pa
         TFileRequest request;
         request.Name = "PaletteDialog";
         request.Title = "Seleziona Palette";
-        request.Filter = "Bitmap (*.bmp)|*.bmp|Palette (*.gpl;*.pal;*.hex;*.act)|*.gpl;*.pal;*.hex;*.act|Tutti i File (*.*)|*.*";
+        request.Filter = QString::fromStdString(PaletteSourceFilter());
         request.DefaultExt = "bmp";
         request.InitialName = EDPalette->text();
         if (auto name = AskFileName(this, request)) EDPalette->setText(*name);

@@ -5,6 +5,7 @@
 #include "edit/undo_objects_palette.h"
 #include "formats/palette_file.h"
 #include "image/dib.h"
+#include "image/file_format.h"
 #include "palette/window/palette_form.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
@@ -13,16 +14,12 @@ namespace pixmo {
 
 namespace {
 
-constexpr char kPaletteFilter[] =
-    "Palette GIMP (*.gpl)|*.gpl|Palette JASC (*.pal)|*.pal|Palette Lospec (*.hex)|*.hex|Palette Adobe (*.act)|*.act|"
-    "Tutti i File (*.*)|*.*";
-
 std::optional<std::string> AskPaletteFile(QWidget* parent, bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "PaletteFileDialog";
     request.Title = save ? "Salva Palette" : "Carica Palette";
-    request.Filter = kPaletteFilter;
+    request.Filter = QString::fromStdString(PaletteFileFilter());
     request.DefaultExt = "gpl";
     auto name = AskFileName(parent, request);
     if (!name || name->isEmpty()) return std::nullopt;

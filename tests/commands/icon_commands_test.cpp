@@ -78,7 +78,6 @@ TEST_F(MainFormTest, SaveAsIconThroughItsOwnControlsAndEveryPathWritesTheSameIco
     EXPECT_EQ(icons.Item(0).Color->GetColor(icons.Item(0).Color->Pixel(0, 0)), RGB(159, 96, 96));
 
     // Salva Selezione and Salva con Nome under ".ico" write the same file.
-    CurrentIconOptions() = TIconOptions{};  // as the program starts
     form.Item("MISelectAll")->trigger();
     FFileAnswers = {QString::fromStdString(Path("piece.ico")), QString::fromStdString(Path("file.ico"))};
     form.Item("MIEditSave")->trigger();

@@ -2,6 +2,8 @@
 // transparent entry, a colour table shorter than the pixels grows, refusals name the file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "formats/icon_file.h"
 #include "formats/install_formats.h"
 #include "image/byte_order.h"
@@ -118,6 +120,23 @@ TEST(IconRead, RefusalsOfAFileNameIt) {
         EXPECT_STREQ(e.what(), "dir/x.ico: Icona non valida.");
     }
     EXPECT_THROW(OpenIconPicture(source, "x.ico"), EPixmoError);
+}
+
+// The options go with the save call: the same image saved with other options, other bytes.
+TEST(IconRead, SaveOptionsTravelWithTheSaveCall) {
+    InstallFormats();
+    const std::string dir = test::MakeTempDir();
+    auto image = TDib::CreateResized(*FromGrid({"#.", ".#"}, 16), TPoint{32, 32});
+    const TIconOptions options{true, false, 0};
+    image->SaveToFile(dir + "/a.ico", TSaveOptions{options});
+    SaveIconFile(*image, dir + "/b.ico", options);
+    image->SaveToFile(dir + "/c.ico");
+    SaveIconFile(*image, dir + "/d.ico", TIconOptions{});
+    EXPECT_EQ(test::ReadFileBytes(dir + "/a.ico"), test::ReadFileBytes(dir + "/b.ico"));
+    EXPECT_EQ(test::ReadFileBytes(dir + "/c.ico"), test::ReadFileBytes(dir + "/d.ico"));
+    EXPECT_NE(test::ReadFileBytes(dir + "/a.ico"), test::ReadFileBytes(dir + "/c.ico"));
+    EXPECT_EQ(FormatForName("A.ICO").Side, 32);
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

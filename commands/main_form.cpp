@@ -15,6 +15,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "commands/tool_windows.h"
+#include "tools/tool_items.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/help_window.h"
 #include "view/app_context.h"
@@ -46,6 +47,7 @@ TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "
     connect(Client(), &TPaintClient::cursorTextChanged, this,
             [this](const QString& text) { FStatusBar->SetCursorText(text); });
 
+    FToolWindows = std::make_unique<TToolWindowSet>(App(), this);
     FTimer = new TFormTimer(this);
     FTimer->setObjectName("Timer");
     FTimer->SetInterval(200);
@@ -72,15 +74,11 @@ TMainForm::~TMainForm() {
     if (App().MainTimer() == FTimer) App().SetMainTimer(nullptr);
 }
 
-TToolOptions* TMainForm::ToolOptions() const { return &App().ToolOptions(); }
-TEditSize* TMainForm::EditSize() const { return &App().EditSize(); }
-
 void TMainForm::Start() {
     if (FStarted) return;
     FStarted = true;
     AfterConstruction();
-    for (const TToolWindowEntry& w : ToolWindowEntries())
-        if (w.Birth == TWindowBirth::Start) ToolWindow(w.MenuItem, true);
+    FToolWindows->MakeAtStart();
     // The animation tool has no window to work with while the settings are read: chosen
     // there, it is made now.
     if (Client()->ToolItem() == TToolItem::None && ToolItemByName(App().Settings().Mouse) == TToolItem::Animation)

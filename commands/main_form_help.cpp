@@ -46,4 +46,9 @@ void TMainForm::MIHelpAboutClick() {
     box.exec();
 }
 
+void TMainForm::ShowHelpContext(THelpContext context) {
+    if (!FHelp) FHelp = new THelpWindow(this);
+    FHelp->ShowContext(context);
+}
+
 }  // namespace pixmo

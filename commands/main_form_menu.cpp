@@ -241,7 +241,7 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
         RebuildGridHistoryMenu();
     } else if (menuName == "MIShow") {
         for (const TToolWindowEntry& w : ToolWindowEntries()) {
-            const TDibForm* form = ToolWindow(w.MenuItem, false);
+            const TDibForm* form = FToolWindows->Window(w.MenuItem, false);
             Item(w.MenuItem)->setChecked(form && form->isVisible());
         }
     } else if (menuName == "MIIcon") {

@@ -14,15 +14,15 @@
 #include "image/clipboard.h"
 #include "image/dib.h"
 #include "view/app_context.h"
+#include "view/hourglass.h"
 #include "view/paint_client.h"
 
 namespace pixmo {
 
-
-
 void TMainForm::BuildEditCommands() {
     InstallToolFactory();
-    InstallBusyBracket();
+    // A child of the client: the window drops the document's link to it before the client goes.
+    App().Edit().AttachBusy(new THourglass(*FTimer, Client()));
     FEditMoveMenu = new TEditPopupMenu(this);
     TEditPopupMenu* m = FEditMoveMenu;
     auto on = [this, m](const char* name, std::function<void()> handler) {

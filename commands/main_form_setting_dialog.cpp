@@ -79,9 +79,4 @@ void TMainForm::RotateByItemClick(const std::string& item) {
     if (QAction* a = Item(item)) RotateByCaption(App(), a->text(), this);
 }
 
-void TMainForm::ShowHelpContext(THelpContext context) {
-    if (!FHelp) FHelp = new THelpWindow(this);
-    FHelp->ShowContext(context);
-}
-
 }  // namespace pixmo

@@ -12,6 +12,7 @@
 #include "uikit/dialog_hooks.h"
 #include "settings/main_keys.h"
 #include "tools/edit_size.h"
+#include "tools/tool_items.h"
 #include "tools/tool_options.h"
 #include "view/app_context.h"
 #include "view/form_timer.h"
@@ -25,7 +26,7 @@ void TMainForm::LoadSettings() {
     LoadShortcuts();
     TMainSettings& s = App().Settings();
     s = ReadMainSettings(ini);
-    if (EditSize()) EditSize()->Load(s.GridSize);
+    App().EditSize().Load(s.GridSize);
     const TShiftStateSettings shift = ReadShiftState(ini);
     ReadHistory(ini, kFileHistorySection, FFileHistory);
     ReadHistory(ini, kGridHistorySection, FGridHistory);
@@ -91,7 +92,7 @@ void TMainForm::SaveSettings() {
     s.MeasureType = client->GridMode();
     s.ZoomSize = client->Zoom();
     s.FileName = doc.FileName();
-    if (EditSize()) s.GridSize = EditSize()->Unit;
+    s.GridSize = App().EditSize().Unit;
     if (const std::string tool = ToolItemName(client->ToolItem()); !tool.empty()) s.Mouse = tool;
     WriteMainSettings(ini, s);
     {

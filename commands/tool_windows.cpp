@@ -1,8 +1,12 @@
 #include "commands/tool_windows.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "palette/window/palette_form.h"
+#include "uikit/help_window.h"
+#include "uikit/placement.h"
 #include "view/app_context.h"
 #include "windows/animation_form.h"
 #include "windows/option_form.h"
@@ -43,6 +47,32 @@ const TToolWindowEntry* ToolWindowEntry(const std::string& menuItem) {
     for (const TToolWindowEntry& e : kWindows)
         if (menuItem == e.MenuItem) return &e;
     return nullptr;
+}
+
+TDibForm* TToolWindowSet::Window(const std::string& menuItem, bool make) {
+    const TToolWindowEntry* entry = ToolWindowEntry(menuItem);
+    if (!entry) return nullptr;
+    TDibForm*& form = FWindows[entry->MenuItem];
+    if (!form && make) {
+        form = entry->Make(FApp, FOwner);
+        SetHelpContext(form, entry->Help);
+    }
+    return form;
+}
+
+void TToolWindowSet::MakeAtStart() {
+    for (const TToolWindowEntry& w : kWindows)
+        if (w.Birth == TWindowBirth::Start) Window(w.MenuItem, true);
+}
+
+void TToolWindowSet::ReopenAtStart() {
+    std::vector<const TToolWindowEntry*> order;
+    for (const TToolWindowEntry& w : kWindows) order.push_back(&w);
+    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->ReopenRank < b->ReopenRank; });
+    for (const TToolWindowEntry* w : order)
+        if (PlacementSaysOpen(FApp.Ini(), w->Section)) Window(w->MenuItem, true)->show();
+    for (const TToolWindowEntry& w : kWindows)
+        if (w.Birth == TWindowBirth::AfterReopen) Window(w.MenuItem, true);
 }
 
 }  // namespace pixmo

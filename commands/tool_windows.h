@@ -1,6 +1,7 @@
 #pragma once
 // The tool windows of the Window menu, one row each: the main window builds its menu, makes,
 // shows and reopens the windows and gives them their help from this table alone.
+#include <map>
 #include <span>
 #include <string>
 
@@ -32,5 +33,23 @@ struct TToolWindowEntry {
 std::span<const TToolWindowEntry> ToolWindowEntries();
 // The row of a Window menu item, or null.
 const TToolWindowEntry* ToolWindowEntry(const std::string& menuItem);
+
+// The tool windows made so far, children of their owner; they live until the end.
+class TToolWindowSet {
+public:
+    TToolWindowSet(TAppContext& app, QWidget* owner) : FApp(app), FOwner(owner) {}
+    // The window of a Window menu item, made when `make` allows; null for an unknown item.
+    TDibForm* Window(const std::string& menuItem, bool make);
+    // The windows that are born with the program.
+    void MakeAtStart();
+    // The windows whose placement says they were open, in their reopening order, then the
+    // windows born after them.
+    void ReopenAtStart();
+
+private:
+    TAppContext& FApp;
+    QWidget* FOwner;
+    std::map<std::string, TDibForm*> FWindows;
+};
 
 }  // namespace pixmo

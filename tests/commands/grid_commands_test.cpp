@@ -11,8 +11,7 @@ namespace pixmo::test {
 
 TEST_F(MainFormTest, GridUnitDialogSetsTheUnitOnlyWhenBothFieldsAreValid) {
     TMainForm& form = Build();
-    ASSERT_NE(form.EditSize(), nullptr);
-    TEditSize& editSize = *form.EditSize();
+    TEditSize& editSize = FApp->EditSize();
     editSize.SetUnit(TPoint{16, 24});
     {
         TEditSizeDialog dialog(FApp->Ini(), editSize, &form);
@@ -37,7 +36,7 @@ TEST_F(MainFormTest, GridUnitDialogSetsTheUnitOnlyWhenBothFieldsAreValid) {
 
 TEST_F(MainFormTest, RecentGridUnitsStandAboveTheGridSeparator) {
     TMainForm& form = Build();
-    TEditSize& editSize = *form.EditSize();
+    TEditSize& editSize = FApp->EditSize();
     editSize.SetUnit(TPoint{8, 8});
     editSize.SetUnit(TPoint{10, 12});  // history: "8,8", then the older unit
     form.RebuildGridHistoryMenu();

@@ -229,7 +229,7 @@ TEST_F(MainFormTest, QuittingWithToolWindowsOpenEndsTheProgramAndKeepsThemOpenFo
 TEST_F(MainFormTest, SwitchingToolsClearsTheLastToolsStatus) {
     TMainForm& form = Build();
     form.OpenFile(WriteImage("a.bmp"));
-    form.ShowMessage("(1,1)-(5,5) Lar:5 Alt:5 Ang:45.000000\xC2\xB0 (-315.000000\xC2\xB0) ");
+    Doc().Panels().ShowMessage("(1,1)-(5,5) Lar:5 Alt:5 Ang:45.000000\xC2\xB0 (-315.000000\xC2\xB0) ");
     form.Client()->SelectTool(TToolItem::SelectRect);
     EXPECT_EQ(form.StatusBar()->MessagePanel()->text(), "");
 }
@@ -257,7 +257,7 @@ TEST_F(MainFormTest, StatusPanelsStartAtZeroAndShowTheRectangle) {
     TMainForm& form = Build();
     EXPECT_EQ(form.StatusBar()->UndoPanel()->text(), "0/0");
     EXPECT_EQ(form.StatusBar()->CursorPanel()->text(), "0,0");
-    form.ShowRect(TRect{2, 3, 10, 7});
+    Doc().Panels().ShowRect(TRect{2, 3, 10, 7});
     EXPECT_EQ(form.StatusBar()->MessagePanel()->text(), "(2,3)-(9,6) Lar:8 Alt:4");
     form.UndoPanelClick();
     EXPECT_EQ(form.StatusBar()->MessagePanel()->text(), "0/10000");

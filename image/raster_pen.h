@@ -12,9 +12,12 @@
 
 namespace pixmo {
 
+class TPaintRule;
+
 class TPixelWriter {
 public:
-    TPixelWriter(TDib& dib, uint32_t value, TPenMode mode);
+    // With a rule (one-byte pixels), the rule paints each span in place of the mode.
+    TPixelWriter(TDib& dib, uint32_t value, TPenMode mode, const TPaintRule* rule = nullptr);
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -26,6 +29,7 @@ public:
 
 private:
     TDib& FDib;
+    const TPaintRule* FRule;
     int FWidth, FHeight, FBytes;
     bool FFill;  // every pixel becomes the same value
     bool FIdempotent;

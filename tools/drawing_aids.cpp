@@ -16,8 +16,12 @@ TMirrorAxes MirrorAxesFor(const TMainSettings& settings, const TToolOptions& opt
     if (!image) return axes;
     axes.X = settings.MirrorHorizontal;
     axes.Y = settings.MirrorVertical;
-    axes.SumX = options.MirrorSumX.value_or(image->Width() - 1);
-    axes.SumY = options.MirrorSumY.value_or(image->Height() - 1);
+    // An axis set on a larger image falls back to the centre.
+    auto sum = [](const std::optional<int>& set, int extent) {
+        return set && *set >= 0 && *set <= 2 * extent - 2 ? *set : extent - 1;
+    };
+    axes.SumX = sum(options.MirrorSumX, image->Width());
+    axes.SumY = sum(options.MirrorSumY, image->Height());
     return axes;
 }
 

@@ -33,8 +33,8 @@ public:
     // Roles of the modifier keys ("ShiftState").
     TShiftStateSettings Shift;
 
-    // The mirror axes set at the pointer, as pixel sums (TMirrorAxes); none: the image's
-    // centre. A new image puts them back there.
+    // The mirror axes set at the pointer, as pixel sums (TMirrorAxes); none, or one beyond
+    // the image: the image's centre.
     std::optional<int> MirrorSumX, MirrorSumY;
 
     // Random(n): 0..n-1, and 0 for n <= 0. Seeded so that tests can repeat a spray.

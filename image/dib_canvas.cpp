@@ -1,5 +1,6 @@
 #include "image/dib_canvas.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "image/color_match.h"
@@ -30,6 +31,10 @@ void TDibCanvas::MoveTo(int x, int y) { FPenPos = TPoint{x, y}; }
 void TDibCanvas::LineTo(int x, int y) {
     TPixelWriter writer(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
     TPenStroke stroke(writer, Pen.Width);
+    if (Rule && Pen.Width > 1) {
+        const int reach = stroke.Reach() + 1;
+        stroke.GatherRows(int64_t{std::min(FPenPos.Y, y)} - reach, int64_t{std::max(FPenPos.Y, y)} + reach + 1);
+    }
     // A wide pen has round ends at both points; a one-pixel line leaves its end out.
     StrokeLine(stroke, FPenPos.X, FPenPos.Y, x, y, Pen.Width > 1);
     FPenPos = TPoint{x, y};

@@ -1,6 +1,7 @@
 #include "image/raster_pen.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "image/dib.h"
@@ -83,8 +84,22 @@ TPenStroke::TPenStroke(TPixelWriter& writer, int width) : FWriter(writer), FWidt
 
 TPenStroke::~TPenStroke() { Flush(); }
 
+void TPenStroke::GatherRows(int64_t top, int64_t bottom) {
+    Flush();
+    top = std::max<int64_t>(top, 0);
+    bottom = std::min<int64_t>(bottom, FWriter.Height());
+    FRowsTop = top;
+    FRows.assign(static_cast<size_t>(std::max<int64_t>(bottom - top, 0)), {INT64_MAX, INT64_MIN});
+}
+
 void TPenStroke::Emit(int64_t y, int64_t x0, int64_t x1) {
     if (y < 0 || y >= FWriter.Height() || x1 <= 0 || x0 >= FWriter.Width()) return;
+    if (!FRows.empty() && y >= FRowsTop && y - FRowsTop < static_cast<int64_t>(FRows.size())) {
+        auto& [l, r] = FRows[static_cast<size_t>(y - FRowsTop)];
+        l = std::min(l, std::max<int64_t>(x0, 0));
+        r = std::max(r, std::min<int64_t>(x1, FWriter.Width()));
+        return;
+    }
     if (FGather)
         FSpans.push_back(TSpan{y, std::max<int64_t>(x0, 0), std::min<int64_t>(x1, FWriter.Width())});
     else
@@ -115,6 +130,9 @@ void TPenStroke::Run(int64_t y, int64_t x0, int64_t x1) {
 }
 
 void TPenStroke::Flush() {
+    for (size_t i = 0; i < FRows.size(); ++i)
+        if (FRows[i].first < FRows[i].second) FWriter.Span(FRowsTop + static_cast<int64_t>(i), FRows[i].first, FRows[i].second);
+    FRows.clear();
     if (FSpans.empty()) return;
     std::sort(FSpans.begin(), FSpans.end(),
               [](const TSpan& a, const TSpan& b) { return a.Y != b.Y ? a.Y < b.Y : a.X0 < b.X0; });

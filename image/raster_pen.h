@@ -6,6 +6,7 @@
 // Everything is clipped to the image here, so callers may pass any coordinates.
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "image/dib_canvas.h"
@@ -55,6 +56,10 @@ public:
     void Run(int64_t y, int64_t x0, int64_t x1);
     // Writes what was gathered.
     void Flush();
+    // The marks to come make one convex shape (a segment of a wide pen) within rows
+    // [top, bottom): each row is gathered as one span and written once at Flush, which
+    // spares a costly rule writing the overlaps of the discs again and again.
+    void GatherRows(int64_t top, int64_t bottom);
 
 private:
     struct TSpan {
@@ -68,6 +73,8 @@ private:
     bool FGather = false;
     std::vector<TSpan> FDisc;  // relative to the centre
     std::vector<TSpan> FSpans;
+    int64_t FRowsTop = 0;
+    std::vector<std::pair<int64_t, int64_t>> FRows;  // x0, x1 per row from FRowsTop
 };
 
 }  // namespace pixmo

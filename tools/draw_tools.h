@@ -26,6 +26,7 @@ public:
 
 private:
     TPixelPerfect FPerfect;
+    std::vector<TPoint> FPixels;  // of one move, kept to spare allocations
 };
 
 class TDrawLineMouse : public TDrawTool<TLineMouse, TInternalDraw> {

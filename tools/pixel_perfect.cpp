@@ -53,7 +53,8 @@ void TDrawDotMouse::MouseMove(TPoint p) {
     }
     TDibCanvas* canvas = DrawCanvas();
     if (!canvas) return;
-    std::vector<TPoint> pixels;
+    std::vector<TPoint>& pixels = FPixels;
+    pixels.clear();
     if (FPerfect.Empty()) {
         pixels.push_back(p);
     } else {
@@ -64,11 +65,12 @@ void TDrawDotMouse::MouseMove(TPoint p) {
     for (const TPoint q : pixels) {
         const std::optional<TPoint> corner = FPerfect.Add(q);
         canvas->PaintPixels({&q, 1});
-        UpdateRect(PixelRect(q));
+        TRect changed = PixelRect(q);
         if (corner && !FPerfect.Holds(*corner)) {
-            RestoreRect(PixelRect(*corner));
-            UpdateRect(PixelRect(*corner));
+            Internal->RestoreRect(PixelRect(*corner));
+            changed = IncludePoint(changed, *corner);
         }
+        UpdateRect(changed);
     }
     Bounds = IncludePoint(Bounds, p);
     Last = p;

@@ -30,6 +30,21 @@ TEST(DrawingAids, ShadingMovesEachPixelOnceAlongTheRamp) {
     f.Use(TToolItem::Fill);
     f.Drag({{1, 1}});
     EXPECT_EQ(f.Grid(), (Grid{"35779", "35679"}));
+
+    // A wide pen shades exactly the pixels it would paint.
+    f.Install(Grid(8, std::string(12, '4')), 16);
+    f.Settings.PenWidths[0] = 4;
+    f.Context.SetColor1Index(5);
+    f.Settings.Ink = kInkPen;
+    f.Use(TToolItem::DrawDot);
+    f.Drag({{1, 1}, {10, 6}, {3, 6}});
+    const Grid painted = f.Grid();
+    f.History().Undo();
+    f.Context.SetColor1Index(4);
+    f.Context.SetColor2Index(7);
+    f.Settings.Ink = kInkShade;
+    f.Drag({{1, 1}, {10, 6}, {3, 6}});
+    EXPECT_EQ(f.Grid(), painted);
 }
 
 TEST(DrawingAids, PixelPerfectTakesOutTheStaircaseCorners) {

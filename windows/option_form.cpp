@@ -147,10 +147,11 @@ void TOptionForm::ShowPanels() {
     PNRect->setVisible(tool && tool->UsesShapeOptions());
     PNLimit->setVisible(tool && tool->UsesTolerance());
     PNSelectColors->setVisible(tool && tool->UsesVisibleAreaOption());
-    // The aids add rows: the window grows to show every panel.
+    // The aids add rows: the window is as tall as the panels shown, three rows at least.
     const int shown = Aids->Show(tool) + draws * 2 + PNSpray->isVisibleTo(this) + PNRect->isVisibleTo(this) +
                       PNLimit->isVisibleTo(this) + PNSelectColors->isVisibleTo(this);
     setMinimumHeight(std::max(3, shown) * kPanelHeight);
+    resize(width(), minimumHeight());
 }
 
 void TOptionForm::TransRateChanged() {

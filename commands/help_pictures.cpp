@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "commands/drawing_aid_pictures.h"
 #include "palette/window/palette_glyphs.h"
 #include "tools/tool_items.h"
 #include "uikit/help_window.h"
@@ -43,6 +44,7 @@ constexpr TPaletteButton kPaletteButtons[] = {
 }  // namespace
 
 QImage HelpPicture(const QString& name) {
+    if (QImage aids = DrawingAidPicture(name); !aids.isNull()) return aids;
     // The Mouse menu's items without a tool-box button have no picture.
     if (const TToolEntry* tool = FindToolEntry(name.toStdString()); tool && tool->Button.Name)
         return ToolButtonPicture(tool->Glyph);

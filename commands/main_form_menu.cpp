@@ -13,6 +13,7 @@
 #include "tools/tool_items.h"
 #include "uikit/shortcut_keys.h"
 #include "view/app_context.h"
+#include "view/drawing_aids_view.h"
 #include "view/paint_client.h"
 
 namespace pixmo {
@@ -104,6 +105,16 @@ void TMainForm::BuildMenus() {
         const QString caption = QString("Ruota ") + (name + 8);
         AddItem(key, name, caption, 0, [this, name] { RotateByItemClick(name); });
     }
+    // The drawing aids: inks, mirror images and their axes, pixel-perfect strokes.
+    AddItem(key, "MIInkShade", "Sfumatura", 'S', [this] { ToggleInk(App(), kInkShade); });
+    AddItem(key, "MIInkDither", "Retino", 'D', [this] { ToggleInk(App(), kInkDither); });
+    AddItem(key, "MIPixelPerfect", "Pixel perfetto", 'P', [this] { ToggleDrawingAid(App(), &TMainSettings::PixelPerfect); });
+    AddItem(key, "MIMirrorHorizontal", "Specchio orizzontale", 'H',
+            [this] { ToggleDrawingAid(App(), &TMainSettings::MirrorHorizontal); });
+    AddItem(key, "MIMirrorVertical", "Specchio verticale", 'V',
+            [this] { ToggleDrawingAid(App(), &TMainSettings::MirrorVertical); });
+    AddItem(key, "MIMirrorAxis", "Asse dello Specchio al Puntatore", 'A', [this] { SetMirrorAxesAtPointer(App()); });
+    AddItem(key, "MIMirrorCentre", "Asse dello Specchio al Centro", kVkShift + 'A', [this] { CentreMirrorAxes(App()); });
     addActions(key->actions());
 
     QMenu* mouse = menu("MIMouse", "Mouse", false);

@@ -18,6 +18,7 @@ enum class TNotice : int {
     Pen1Changed = 1252,       // the primary pen width changed
     Pen2Changed = 1253,       // the secondary pen width changed
     AnimationZoom = 1254,     // the animation window's zoom changed
+    DrawingAids = 1255,       // an ink, mirror or pixel-perfect option or a mirror axis changed
 };
 
 constexpr int NoticeNumber(TNotice notice) { return static_cast<int>(notice); }

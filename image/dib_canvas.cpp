@@ -1,5 +1,6 @@
 #include "image/dib_canvas.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "image/color_match.h"
@@ -28,23 +29,27 @@ uint32_t TDibCanvas::PixelValueOf(TColor color) const {
 void TDibCanvas::MoveTo(int x, int y) { FPenPos = TPoint{x, y}; }
 
 void TDibCanvas::LineTo(int x, int y) {
-    TPixelWriter writer(*FDib, PixelValueOf(Pen.Color), Pen.Mode);
+    TPixelWriter writer(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
     TPenStroke stroke(writer, Pen.Width);
+    if (Rule && Pen.Width > 1) {
+        const int reach = stroke.Reach() + 1;
+        stroke.GatherRows(int64_t{std::min(FPenPos.Y, y)} - reach, int64_t{std::max(FPenPos.Y, y)} + reach + 1);
+    }
     // A wide pen has round ends at both points; a one-pixel line leaves its end out.
     StrokeLine(stroke, FPenPos.X, FPenPos.Y, x, y, Pen.Width > 1);
     FPenPos = TPoint{x, y};
 }
 
 void TDibCanvas::Rectangle(int left, int top, int right, int bottom) {
-    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode);
-    TPixelWriter brush(*FDib, PixelValueOf(Brush.Color), Pen.Mode);
+    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
+    TPixelWriter brush(*FDib, PixelValueOf(Brush.Color), Pen.Mode, Rule);
     TPenStroke stroke(pen, Pen.Width);
     RasterRectangle(stroke, Brush.Style == TBrushStyle::Solid ? &brush : nullptr, left, top, right, bottom);
 }
 
 void TDibCanvas::Ellipse(int left, int top, int right, int bottom) {
-    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode);
-    TPixelWriter brush(*FDib, PixelValueOf(Brush.Color), Pen.Mode);
+    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
+    TPixelWriter brush(*FDib, PixelValueOf(Brush.Color), Pen.Mode, Rule);
     TPenStroke stroke(pen, Pen.Width);
     RasterEllipse(stroke, Brush.Style == TBrushStyle::Solid ? &brush : nullptr, left, top, right, bottom);
 }
@@ -52,10 +57,10 @@ void TDibCanvas::Ellipse(int left, int top, int right, int bottom) {
 void TDibCanvas::Polygon(std::span<const TPoint> points) {
     if (points.size() < 2) return;
     if (Brush.Style == TBrushStyle::Solid) {
-        TPixelWriter brush(*FDib, PixelValueOf(Brush.Color), Pen.Mode);
+        TPixelWriter brush(*FDib, PixelValueOf(Brush.Color), Pen.Mode, Rule);
         FillPolygon(brush, points, PolyFillMode);
     }
-    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode);
+    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
     TPenStroke stroke(pen, Pen.Width);
     for (size_t i = 0; i < points.size(); ++i) {
         const TPoint a = points[i], b = points[(i + 1) % points.size()];
@@ -65,7 +70,7 @@ void TDibCanvas::Polygon(std::span<const TPoint> points) {
 
 void TDibCanvas::Polyline(std::span<const TPoint> points) {
     if (points.empty()) return;
-    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode);
+    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
     TPenStroke stroke(pen, Pen.Width);
     const bool wide = Pen.Width > 1;
     for (size_t i = 1; i < points.size(); ++i) {
@@ -78,7 +83,7 @@ void TDibCanvas::Polyline(std::span<const TPoint> points) {
 
 void TDibCanvas::PolyBezier(std::span<const TPoint> points) {
     if (points.size() < 4) return;
-    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode);
+    TPixelWriter pen(*FDib, PixelValueOf(Pen.Color), Pen.Mode, Rule);
     TPenStroke stroke(pen, Pen.Width);
     RasterBezier(stroke, points, Pen.Width > 1);
 }
@@ -94,6 +99,11 @@ void TDibCanvas::SetPixelColor(int x, int y, TColor color) {
     writer.Pixel(x, y);
 }
 
+void TDibCanvas::PaintPixels(std::span<const TPoint> points) {
+    TPixelWriter writer(*FDib, PixelValueOf(Pen.Color), TPenMode::Copy, Rule);
+    for (const TPoint p : points) writer.Pixel(p.X, p.Y);
+}
+
 uint32_t TDibCanvas::GetPixelValue(int x, int y) const {
     if (!FDib->GetRect().Contains(TPoint{x, y})) return 0xFFFFFFFFu;
     if (FDib->IsTrueColor()) {
@@ -103,8 +113,17 @@ uint32_t TDibCanvas::GetPixelValue(int x, int y) const {
     return FDib->Pixel(x, y);
 }
 
-void TDibCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
-    ScanlineFloodFill(*FDib, x, y, PixelValueOf(color), PixelValueOf(Brush.Color), style);
+// With a rule the area is first found with a marker of its own and then painted through the
+// rule, so that neither the ink nor the mirror images change what the fill finds.
+TRect TDibCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
+    const uint32_t target = PixelValueOf(color), fill = PixelValueOf(Brush.Color);
+    if (!Rule || FDib->PixelBytes() != 1) return ScanlineFloodFill(*FDib, x, y, target, fill, style);
+    const uint32_t marker = style == TFillStyle::Surface && fill == target ? target ^ 1 : fill;
+    std::vector<TFillSpan> spans;
+    const TRect filled = ScanlineFloodFill(*FDib, x, y, target, marker, style, &spans);
+    TPixelWriter writer(*FDib, fill, TPenMode::Copy, Rule);
+    for (const TFillSpan& s : spans) writer.Span(s.Y, s.X0, s.X1);
+    return filled;
 }
 
 void TDibCanvas::CopyRect(TPoint dest, const TDibCanvas& source, const TRect& srcRect) {

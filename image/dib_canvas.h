@@ -17,6 +17,7 @@
 namespace pixmo {
 
 class TDib;
+class TPaintRule;
 
 // Binary raster operations of the pen (D = destination, P = pen pixel value).
 enum class TPenMode {
@@ -73,6 +74,9 @@ public:
     TBrush Brush;
     TCopyMode CopyMode = TCopyMode::SrcCopy;
     TPolyFillMode PolyFillMode = TPolyFillMode::Alternate;
+    // When set, what the pen, the brush and flood fills paint goes through it (inks, mirror
+    // images); not owned. Whoever sets it clears it when the stroke ends.
+    const TPaintRule* Rule = nullptr;
 
     // The stored pixel value a canvas colour becomes on this image: an index for a
     // paletted image, blue | green << 8 | red << 16 for a 24-bit one.
@@ -96,12 +100,15 @@ public:
     void FillRect(const TRect& rect);
 
     void SetPixelColor(int x, int y, TColor color);
+    // Each point's pixel with the pen colour, whatever the pen's width, through the rule.
+    void PaintPixels(std::span<const TPoint> points);
     // The stored pixel value, or 0xFFFFFFFF outside the image.
     uint32_t GetPixelValue(int x, int y) const;
 
     // Scanline flood fill with the brush colour from (x, y), 4-connected; `color` is the
-    // surface colour or the border colour. Nothing outside the image.
-    void FloodFill(int x, int y, TColor color, TFillStyle style);
+    // surface colour or the border colour. Nothing outside the image. Returns the rectangle
+    // of the area filled (without its mirror images).
+    TRect FloodFill(int x, int y, TColor color, TFillStyle style);
 
     // Block copy of srcRect of `source` to destination point with CopyMode. Colours are
     // matched when the tables differ; identical tables copy indices.

@@ -93,7 +93,8 @@ struct TGeneric {
 };
 
 template <typename Policy>
-void Run(TDib& dib, int x, int y, Policy& policy, int& currentY) {
+TRect Run(TDib& dib, int x, int y, Policy& policy, int& currentY, std::vector<TFillSpan>* spans) {
+    TRect filled;
     const int w = dib.Width(), h = dib.Height();
     struct TSeed {
         int X, Y;
@@ -109,6 +110,8 @@ void Run(TDib& dib, int x, int y, Policy& policy, int& currentY) {
         const int l = policy.RunStart(row, s.X);
         const int r = policy.NextMiss(row, s.X + 1, w);
         policy.Fill(row, s.Y, l, r);
+        if (spans) spans->push_back(TFillSpan{s.Y, l, r});
+        filled = UnionRect(filled, TRect{l, s.Y, r, s.Y + 1});
         for (int ny : {s.Y - 1, s.Y + 1}) {
             if (ny < 0 || ny >= h) continue;
             const uint8_t* next = dib.ScanLine(ny);
@@ -120,28 +123,29 @@ void Run(TDib& dib, int x, int y, Policy& policy, int& currentY) {
             }
         }
     }
+    return filled;
 }
 
 }  // namespace
 
-void ScanlineFloodFill(TDib& dib, int x, int y, uint32_t color, uint32_t fill, TFillStyle style) {
-    if (x < 0 || y < 0 || x >= dib.Width() || y >= dib.Height()) return;
+TRect ScanlineFloodFill(TDib& dib, int x, int y, uint32_t color, uint32_t fill, TFillStyle style,
+                        std::vector<TFillSpan>* spans) {
+    if (x < 0 || y < 0 || x >= dib.Width() || y >= dib.Height()) return TRect{};
     const bool border = style == TFillStyle::Border;
-    if (!border && color == fill) return;  // nothing would change
+    if (!border && color == fill) return TRect{};  // nothing would change
     int unusedY = 0;
     if (!border && dib.PixelBytes() == 1) {
         TSurface8 policy{static_cast<uint8_t>(color), static_cast<uint8_t>(fill)};
-        if (!policy.Match(dib.ScanLine(y), x)) return;
-        Run(dib, x, y, policy, unusedY);
-        return;
+        if (!policy.Match(dib.ScanLine(y), x)) return TRect{};
+        return Run(dib, x, y, policy, unusedY, spans);
     }
     // Filling a border area with the border colour itself needs no marks: filled pixels
     // stop qualifying by themselves.
     TGeneric policy{dib.PixelBytes(), color, fill, border, border && color != fill, dib.Width(), {}};
     if (policy.Mark) policy.Done.assign((static_cast<size_t>(dib.Width()) * dib.Height() + 63) / 64, 0);
     policy.CurrentY = y;
-    if (!policy.Match(dib.ScanLine(y), x)) return;
-    Run(dib, x, y, policy, policy.CurrentY);
+    if (!policy.Match(dib.ScanLine(y), x)) return TRect{};
+    return Run(dib, x, y, policy, policy.CurrentY, spans);
 }
 
 }  // namespace pixmo

@@ -1,9 +1,11 @@
 #include "image/raster_pen.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "image/dib.h"
+#include "image/paint_rule.h"
 #include "image/raster_ellipse.h"
 
 namespace pixmo {
@@ -25,15 +27,19 @@ uint8_t Apply(TPenMode mode, uint8_t d, uint8_t p) {
 
 }  // namespace
 
-TPixelWriter::TPixelWriter(TDib& dib, uint32_t value, TPenMode mode)
-    : FDib(dib), FWidth(dib.Width()), FHeight(dib.Height()), FBytes(dib.PixelBytes()) {
+TPixelWriter::TPixelWriter(TDib& dib, uint32_t value, TPenMode mode, const TPaintRule* rule)
+    : FDib(dib), FRule(dib.PixelBytes() == 1 ? rule : nullptr), FWidth(dib.Width()), FHeight(dib.Height()),
+      FBytes(dib.PixelBytes()) {
     FFill = mode == TPenMode::Copy || mode == TPenMode::NotCopy;
-    FIdempotent = mode != TPenMode::Xor && mode != TPenMode::NotXor && mode != TPenMode::Not;
+    // A rule reads what a pixel held before the stroke, so painting it twice changes nothing.
+    FIdempotent = FRule || (mode != TPenMode::Xor && mode != TPenMode::NotXor && mode != TPenMode::Not);
     for (int b = 0; b < FBytes; ++b) {
         const uint8_t p = static_cast<uint8_t>(value >> (8 * b));
         FFillBytes[b] = Apply(mode, 0, p);
+        if (FFill && FBytes == 1) continue;  // the table is never read
         for (int d = 0; d < 256; ++d) FLut[b][d] = Apply(mode, static_cast<uint8_t>(d), p);
     }
+    if (FRule) FFillBytes[0] = static_cast<uint8_t>(value);
 }
 
 void TPixelWriter::Span(int64_t y, int64_t x0, int64_t x1) {
@@ -41,6 +47,10 @@ void TPixelWriter::Span(int64_t y, int64_t x0, int64_t x1) {
     x0 = std::max<int64_t>(x0, 0);
     x1 = std::min<int64_t>(x1, FWidth);
     if (x0 >= x1) return;
+    if (FRule) {
+        FRule->Span(FDib, static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), FFillBytes[0]);
+        return;
+    }
     uint8_t* row = FDib.ScanLine(static_cast<int>(y));
     if (FBytes == 1) {
         if (FFill) {
@@ -74,8 +84,22 @@ TPenStroke::TPenStroke(TPixelWriter& writer, int width) : FWriter(writer), FWidt
 
 TPenStroke::~TPenStroke() { Flush(); }
 
+void TPenStroke::GatherRows(int64_t top, int64_t bottom) {
+    Flush();
+    top = std::max<int64_t>(top, 0);
+    bottom = std::min<int64_t>(bottom, FWriter.Height());
+    FRowsTop = top;
+    FRows.assign(static_cast<size_t>(std::max<int64_t>(bottom - top, 0)), {INT64_MAX, INT64_MIN});
+}
+
 void TPenStroke::Emit(int64_t y, int64_t x0, int64_t x1) {
     if (y < 0 || y >= FWriter.Height() || x1 <= 0 || x0 >= FWriter.Width()) return;
+    if (!FRows.empty() && y >= FRowsTop && y - FRowsTop < static_cast<int64_t>(FRows.size())) {
+        auto& [l, r] = FRows[static_cast<size_t>(y - FRowsTop)];
+        l = std::min(l, std::max<int64_t>(x0, 0));
+        r = std::max(r, std::min<int64_t>(x1, FWriter.Width()));
+        return;
+    }
     if (FGather)
         FSpans.push_back(TSpan{y, std::max<int64_t>(x0, 0), std::min<int64_t>(x1, FWriter.Width())});
     else
@@ -106,6 +130,9 @@ void TPenStroke::Run(int64_t y, int64_t x0, int64_t x1) {
 }
 
 void TPenStroke::Flush() {
+    for (size_t i = 0; i < FRows.size(); ++i)
+        if (FRows[i].first < FRows[i].second) FWriter.Span(FRowsTop + static_cast<int64_t>(i), FRows[i].first, FRows[i].second);
+    FRows.clear();
     if (FSpans.empty()) return;
     std::sort(FSpans.begin(), FSpans.end(),
               [](const TSpan& a, const TSpan& b) { return a.Y != b.Y ? a.Y < b.Y : a.X0 < b.X0; });

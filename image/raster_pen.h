@@ -6,15 +6,19 @@
 // Everything is clipped to the image here, so callers may pass any coordinates.
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "image/dib_canvas.h"
 
 namespace pixmo {
 
+class TPaintRule;
+
 class TPixelWriter {
 public:
-    TPixelWriter(TDib& dib, uint32_t value, TPenMode mode);
+    // With a rule (one-byte pixels), the rule paints each span in place of the mode.
+    TPixelWriter(TDib& dib, uint32_t value, TPenMode mode, const TPaintRule* rule = nullptr);
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -26,6 +30,7 @@ public:
 
 private:
     TDib& FDib;
+    const TPaintRule* FRule;
     int FWidth, FHeight, FBytes;
     bool FFill;  // every pixel becomes the same value
     bool FIdempotent;
@@ -51,6 +56,10 @@ public:
     void Run(int64_t y, int64_t x0, int64_t x1);
     // Writes what was gathered.
     void Flush();
+    // The marks to come make one convex shape (a segment of a wide pen) within rows
+    // [top, bottom): each row is gathered as one span and written once at Flush, which
+    // spares a costly rule writing the overlaps of the discs again and again.
+    void GatherRows(int64_t top, int64_t bottom);
 
 private:
     struct TSpan {
@@ -64,6 +73,8 @@ private:
     bool FGather = false;
     std::vector<TSpan> FDisc;  // relative to the centre
     std::vector<TSpan> FSpans;
+    int64_t FRowsTop = 0;
+    std::vector<std::pair<int64_t, int64_t>> FRows;  // x0, x1 per row from FRowsTop
 };
 
 }  // namespace pixmo

@@ -59,6 +59,10 @@ const TMainKey kMainKeys[] = {
     {"DotLineWidth", &TMainSettings::DotLineWidth, TRule::Clamp, 1, kDotLineLimit},
     {"MeasureType", &TMainSettings::MeasureType},
     {"ZoomSize", &TMainSettings::ZoomSize},
+    {"Ink", &TMainSettings::Ink, TRule::DefaultOutside, kInkPen, kInkDither},
+    {"PixelPerfect", &TMainSettings::PixelPerfect},
+    {"MirrorHorizontal", &TMainSettings::MirrorHorizontal},
+    {"MirrorVertical", &TMainSettings::MirrorVertical},
     {"Mouse", &TMainSettings::Mouse},
 };
 

@@ -33,6 +33,12 @@ inline constexpr int kShortcutShift = 8192;
 inline constexpr int kShortcutCtrl = 16384;
 inline constexpr int kShortcutAlt = 32768;
 
+// The drawing tools' inks ("Ink"): the pen's colour, shading along the ramp between the
+// primary and the secondary index, the two in a checker pattern.
+inline constexpr int kInkPen = 0;
+inline constexpr int kInkShade = 1;
+inline constexpr int kInkDither = 2;
+
 // Section "MainForm", in the order the main window reads and writes it.
 struct TMainSettings {
     bool RMenuMode = true;
@@ -65,6 +71,11 @@ struct TMainSettings {
     int DotLineWidth = 32;
     int MeasureType = 1;
     int ZoomSize = 1;
+    // The drawing aids: ink, corners taken out of one-pixel pencil strokes, mirror images.
+    int Ink = kInkPen;
+    bool PixelPerfect = false;
+    bool MirrorHorizontal = false;
+    bool MirrorVertical = false;
     std::string Mouse;  // read last by the main window; empty or unknown means MIDrawDot
 
     bool operator==(const TMainSettings&) const = default;

@@ -25,16 +25,16 @@ void TDrawSprayMouse::AddPoint(int x, int y) {
     TDib* image = Image();
     if (!image) return;
     const int r = Div(PenWidth(), 2);
-    const auto colour = static_cast<uint8_t>(Draw().Colour);
     TToolOptions& options = Env.Options;
+    std::vector<TPoint> dots;
     for (int i = 0; i <= r; ++i) {
         const int dx = options.Random(2 * r) - r;
         const int h = static_cast<int>(std::trunc(std::sqrt(static_cast<double>(r * r - dx * dx))));
         const int dy = options.Random(2 * h);
-        const int px = x + dx, py = y + dy - h;
-        if (px >= 0 && py >= 0 && px < image->Width() && py < image->Height() && !image->IsTrueColor())
-            image->SetPixel(px, py, colour);
+        dots.push_back(TPoint{x + dx, y + dy - h});
     }
+    // The pen's colour is the stroke's, and the ink and mirror images apply.
+    if (!image->IsTrueColor()) image->Canvas().PaintPixels(dots);
     UpdateRect(InflateRect(PixelRect(TPoint{x, y}), r, r));
 }
 
@@ -46,9 +46,12 @@ void TFillMouse::ButtonDown(TPoint p) {
     if (!image || !image->GetRect().Contains(p) || image->IsTrueColor()) return;
     BeginDrag();
     const int k = image->Pixel(p.X, p.Y);
-    if (k == Draw().Colour) return;
-    image->Canvas().FloodFill(p.X, p.Y, PaletteIndex(k), TFillStyle::Surface);
-    if (const TDib* backup = Draw().Backup.get()) {
+    if (!Draw().Recolours(k)) return;
+    const TRect filled = image->Canvas().FloodFill(p.X, p.Y, PaletteIndex(k), TFillStyle::Surface);
+    // An ink may leave pixels of the area as they were: the area itself is what changed.
+    if (Draw().Aids.Inked()) {
+        Bounds = filled;
+    } else if (const TDib* backup = Draw().Backup.get()) {
         TRect changed;
         image->DiffBand(*backup, p, changed);
         Bounds = changed;
@@ -66,9 +69,8 @@ void TDrawEdgeMouse::ButtonDown(TPoint p) {
     Bounds = TRect{};
     if (!image || !image->GetRect().Contains(p) || image->IsTrueColor()) return;
     BeginDrag();
-    const int colour = Draw().Colour;
     const int k = image->Pixel(p.X, p.Y);
-    if (k == colour) return;
+    if (!Draw().Recolours(k)) return;
     TBusyCursor busy(Env.Edit.Busy());
 
     // The area: what a surface fill from p changes on a copy.
@@ -94,7 +96,7 @@ void TDrawEdgeMouse::ButtonDown(TPoint p) {
         for (int x = Bounds.Left; x < Bounds.Right; ++x)
             if (inside(x, y) && !(inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1)))
                 edge.push_back(TPoint{x, y});
-    for (const TPoint e : edge) image->SetPixel(e.X, e.Y, static_cast<uint8_t>(colour));
+    image->Canvas().PaintPixels(edge);
     Painted = Bounds;
     UpdateRect(Bounds);
 }

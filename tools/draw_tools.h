@@ -2,6 +2,7 @@
 // The drawing tools: each is a gesture of shape_mice.h paired with TInternalDraw (outlines)
 // or TInternalFill (filled shapes), so that every stroke is one undo step of its rectangle.
 #include "tools/internal_draw.h"
+#include "tools/pixel_perfect.h"
 #include "tools/shape_mice.h"
 
 namespace pixmo {
@@ -14,10 +15,18 @@ public:
     TInternalDraw& Draw() const { return static_cast<TInternalDraw&>(*this->Internal); }
 };
 
+// The pencil; "Pixel perfetto" keeps its one-pixel strokes free of corners (pixel_perfect.cpp).
 class TDrawDotMouse : public TDrawTool<TDotsMouse, TInternalDraw> {
 public:
     using TDrawTool::TDrawTool;
     std::string ClassName() const override { return "TDrawDotMouse"; }
+    bool UsesPixelPerfect() const override { return true; }
+    void ButtonDown(TPoint p) override;
+    void MouseMove(TPoint p) override;
+
+private:
+    TPixelPerfect FPerfect;
+    std::vector<TPoint> FPixels;  // of one move, kept to spare allocations
 };
 
 class TDrawLineMouse : public TDrawTool<TLineMouse, TInternalDraw> {

@@ -21,7 +21,7 @@ TInternalDraw::TInternalDraw(TMouse& mouse) : TInternalMouse(mouse) {
     if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
 }
 
-TInternalDraw::~TInternalDraw() = default;
+TInternalDraw::~TInternalDraw() { Aids.Disarm(Image()); }
 
 void TInternalDraw::TakeBackup() {
     const TDib* image = Image();
@@ -39,12 +39,17 @@ void TInternalDraw::TakeBackup() {
 void TInternalDraw::BeginDrag() {
     TakeBackup();
     SetupPen();
+    if (TDib* image = Image()) Aids.Arm(Mouse.Env, Mouse.Host.RightButtonDrag(), *image, Backup.get());
 }
 
 void TInternalDraw::Rebackup() {
     Backup.reset();
     if (const TDib* image = Image()) Backup = TDib::CreateClone(*image);
+    Aids.SetUnder(Backup.get());
 }
+
+void TInternalDraw::Finish() { Aids.Disarm(Image()); }
+void TInternalDraw::Cancelled() { Aids.Disarm(Image()); }
 
 void TInternalDraw::Notify(TNotice notice) {
     if (notice == TNotice::PaletteChanged) Rebackup();
@@ -94,12 +99,23 @@ TDibCanvas* TInternalDraw::BackupCanvas() {
 void TInternalDraw::RestoreRect(const TRect& r) {
     TDib* image = Image();
     if (!image || !Backup || Backup->Height() != image->Height() || Backup->LineBytes() != image->LineBytes()) return;
-    const TRect c = IntersectRect(r, image->GetRect());
-    if (c.IsEmpty()) return;
     const int bpp = image->PixelBytes();
-    for (int y = c.Top; y < c.Bottom; ++y)
-        std::memcpy(image->ScanLine(y) + c.Left * bpp, Backup->ScanLine(y) + c.Left * bpp,
-                    static_cast<size_t>(c.Width() * bpp));
+    auto restore = [&](const TRect& c) {
+        for (int y = c.Top; y < c.Bottom; ++y)
+            std::memcpy(image->ScanLine(y) + c.Left * bpp, Backup->ScanLine(y) + c.Left * bpp,
+                        static_cast<size_t>(c.Width() * bpp));
+    };
+    if (!Aids.Mirrors()) {
+        const TRect c = IntersectRect(r, image->GetRect());
+        if (!c.IsEmpty()) restore(c);
+        return;
+    }
+    // The tool repaints r itself; the mirror images are ours to show.
+    const std::vector<TRect> areas = Aids.Areas(r, image->GetRect());
+    for (size_t i = 0; i < areas.size(); ++i) {
+        restore(areas[i]);
+        if (i > 0) Edit().View().InvalidateImageRect(areas[i]);
+    }
 }
 
 // Only the rectangle just drawn, row by row: outside the selection the backup comes back,
@@ -112,7 +128,8 @@ void TInternalDraw::Merge(const TRect& rect) {
     const TRect r = IntersectRect(rect, image->GetRect());
     if (r.IsEmpty()) return;
     const TToolOptions& options = Mouse.Env.Options;
-    const bool blend = options.TransRate() != 0;
+    // Blending mixes the pen's colour; an ink paints indices of its own.
+    const bool blend = options.TransRate() != 0 && !Aids.Inked();
     const auto colour = static_cast<uint8_t>(Colour);
     const uint8_t* table = options.TransTable().data() + colour;
     const TSelection& selection = Edit().Selection();
@@ -140,8 +157,15 @@ void TInternalDraw::Merge(const TRect& rect) {
 void TInternalDraw::UpdateRect(const TRect& rect) {
     const TDib* image = Image();
     if (!image) return;
-    TRect r = IntersectRect(rect, image->GetRect());
-    if (r.IsEmpty()) return;
+    if (Aids.Mirrors()) {
+        for (const TRect& area : Aids.Areas(rect, image->GetRect())) UpdateArea(area);
+        return;
+    }
+    const TRect r = IntersectRect(rect, image->GetRect());
+    if (!r.IsEmpty()) UpdateArea(r);
+}
+
+void TInternalDraw::UpdateArea(TRect r) {
     Merge(r);
     const TSelection& selection = Edit().Selection();
     if (!selection.IsEmpty()) r = IntersectRect(r, selection.GetRect());
@@ -149,9 +173,11 @@ void TInternalDraw::UpdateRect(const TRect& rect) {
 }
 
 void TInternalDraw::Commit(const TRect& rect) {
-    const TDib* image = Image();
+    TDib* image = Image();
+    // The mirror images belong to the same step.
+    TRect r = image ? Aids.Covering(rect, image->GetRect()) : TRect{};
+    Aids.Disarm(image);
     if (!image || !Backup) return;
-    TRect r = IntersectRect(rect, image->GetRect());
     TSelection& selection = Edit().Selection();
     if (!selection.IsEmpty()) {
         r = IntersectRect(r, selection.GetRect());

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "tools/drawing_aids.h"
 #include "tools/internal_mouse.h"
 
 namespace pixmo {
@@ -20,6 +21,8 @@ public:
 
     std::unique_ptr<TDib> Backup;
     int Colour = 0;
+    // The ink and mirror images of the stroke in progress.
+    TStrokeAids Aids;
 
     void BeginDrag() override;
     void UpdateRect(const TRect& r) override;
@@ -28,10 +31,15 @@ public:
     void SetupPen() override;
     TDibCanvas* BackupCanvas() override;
     void Commit(const TRect& r) override;
+    void Finish() override;
+    void Cancelled() override;
     void UpdateCursor() override;
     void Notify(TNotice notice) override;
     // A fresh copy of the image.
     virtual void Rebackup();
+    // A fill or edge on pixels of index k changes something (not so for the pen's own
+    // colour, unless an ink decides).
+    bool Recolours(int k) const { return k != Colour || Aids.Inked(); }
 
 protected:
     // The colour index and pen width of the button that began the drag.
@@ -39,6 +47,8 @@ protected:
     void ChooseColour();
     // Backup becomes a copy of the image, reusing its storage when the shape agrees.
     void TakeBackup();
+    // Merges r (inside the image) and shows what the selection lets through.
+    void UpdateArea(TRect r);
 };
 
 class TInternalFill : public TInternalDraw {

@@ -100,8 +100,11 @@ public:
     virtual bool HasPopupMenu() const { return false; }
 
     // What the tool uses, so that windows ask instead of knowing the tool classes.
-    // Draws with the pen: the transparency and the right button's mode apply.
+    // Draws with the pen: the transparency, the right button's mode, the inks and the
+    // mirror images apply.
     virtual bool DrawsWithPen() const { return false; }
+    // A free-hand stroke whose one-pixel corners "Pixel perfetto" takes out.
+    virtual bool UsesPixelPerfect() const { return false; }
     // Reads the spray spacing at each press.
     virtual bool UsesSprayInterval() const { return false; }
     // Two-point shape: the square and from-centre options apply.

@@ -4,6 +4,7 @@
 // the spray's random numbers. The option window changes them; the tools only read.
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "settings/main_keys.h"
 
@@ -31,6 +32,10 @@ public:
 
     // Roles of the modifier keys ("ShiftState").
     TShiftStateSettings Shift;
+
+    // The mirror axes set at the pointer, as pixel sums (TMirrorAxes); none, or one beyond
+    // the image: the image's centre.
+    std::optional<int> MirrorSumX, MirrorSumY;
 
     // Random(n): 0..n-1, and 0 for n <= 0. Seeded so that tests can repeat a spray.
     int Random(int n);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "edit/undo.h"
+#include "tools/drawing_aids.h"
 #include "view/custom_main_form.h"
 #include "view/dib_form.h"
 #include "view/paint_client.h"
@@ -48,6 +49,7 @@ bool TAppContext::InstallNewImage(std::unique_ptr<TDib> image, const std::string
 
 void TAppContext::SetPaintClient(TPaintClient* client) {
     FPaintClient = client;
+    if (client) client->MirrorAxes = [this] { return MirrorAxesFor(FSettings, FToolOptions, FEdit->Dib()); };
     // The client attaches itself to the document; the notices are the hub's.
     FEdit->AttachNotices(this);
 }

@@ -9,11 +9,13 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "edit/edit_view.h"
 #include "image/dib.h"
+#include "image/paint_rule.h"
 #include "tools/mouse.h"
 #include "tools/mouse_tool.h"
 #include "view/client.h"
@@ -134,6 +136,8 @@ public:
     // Drawn over the picture on screen only, never into the back buffer.
     void ShowFrameRect(const TRect& rect) override;
     const TRect& FrameRect() const { return FFrameRect; }
+    // The mirror axes shown over the picture; unset shows none.
+    std::function<TMirrorAxes()> MirrorAxes;
 
     void Scrolled() override;
 

@@ -8,6 +8,7 @@
 #include "image/dib_canvas.h"
 #include "image/int_math.h"
 #include "view/dib_to_qimage.h"
+#include "view/drawing_aids_view.h"
 #include "view/paint_client.h"
 #include "view/view_objects.h"
 
@@ -86,6 +87,7 @@ void TPaintClient::PaintViewport(QPainter& painter, const QRect& rect) {
         painter.drawRect(outline);
         painter.setClipping(false);
     }
+    if (MirrorAxes) PaintMirrorGuide(painter, rect, *this, MirrorAxes());
     if (!stale.isEmpty()) emit painted();
 }
 

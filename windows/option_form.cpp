@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "edit/edit_context.h"
 #include "settings/main_keys.h"
@@ -25,6 +26,8 @@ QWidget* Panel(const char* name, QWidget* parent, QLayout* into) {
     return panel;
 }
 }  // namespace
+
+QWidget* OptionPanel(const char* name, QWidget* parent, QLayout* into) { return Panel(name, parent, into); }
 
 TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* parent)
     : TDibForm(app, "OptionForm", false, parent, Qt::Tool), FOptions(options) {
@@ -111,6 +114,8 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
         App().Broadcast(TNotice::SelectInSight);
     });
 
+    Aids = std::make_unique<TDrawingAidPanels>(app, this, layout);
+
     layout->addStretch(1);
     SetDesignedSize(QSize(kClientWidth, 3 * kPanelHeight));
     resize(kClientWidth, 3 * kPanelHeight);
@@ -142,6 +147,11 @@ void TOptionForm::ShowPanels() {
     PNRect->setVisible(tool && tool->UsesShapeOptions());
     PNLimit->setVisible(tool && tool->UsesTolerance());
     PNSelectColors->setVisible(tool && tool->UsesVisibleAreaOption());
+    // The aids add rows: the window is as tall as the panels shown, three rows at least.
+    const int shown = Aids->Show(tool) + draws * 2 + PNSpray->isVisibleTo(this) + PNRect->isVisibleTo(this) +
+                      PNLimit->isVisibleTo(this) + PNSelectColors->isVisibleTo(this);
+    setMinimumHeight(std::max(3, shown) * kPanelHeight);
+    resize(width(), minimumHeight());
 }
 
 void TOptionForm::TransRateChanged() {
@@ -166,6 +176,7 @@ void TOptionForm::HandleMessage(TNotice notice) {
             if (FOptions.TransRate() != 0) ResetTransRate();
             break;
         case TNotice::NewImage: ResetTransRate(); break;
+        case TNotice::DrawingAids: Aids->Load(); break;
         default: break;
     }
 }

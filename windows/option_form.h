@@ -7,12 +7,18 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <memory>
+
 #include "view/dib_form.h"
+#include "windows/drawing_aid_panels.h"
 
 namespace pixmo {
 
 class TNumberEdit;
 class TToolOptions;
+
+// A panel of the window: one row of controls, a fixed height, added to `into`.
+QWidget* OptionPanel(const char* name, QWidget* parent, QLayout* into);
 
 class TOptionForm : public TDibForm {
     Q_OBJECT
@@ -34,6 +40,7 @@ public:
     QCheckBox* CBSquare = nullptr;
     QCheckBox* CBCenter = nullptr;
     QCheckBox* CBSelectInSight = nullptr;
+    std::unique_ptr<TDrawingAidPanels> Aids;
 
     // The panels that apply to the current tool (tool-changed notice).
     void ShowPanels();

@@ -22,9 +22,15 @@ struct TIconOptions {
     int SecondaryIndex = 1;          // the secondary colour's index when the above is off
 };
 
+// How hard a PNG's image data is compressed ("Compressione PNG"): Fast is zlib level 1
+// without filters, Normal the choices libpng makes by default, Max the smallest of many
+// filter and deflate trials. Palette, indices and chunks are the same at every level.
+enum class TPngLevel { Fast, Normal, Max };
+
 // What a saver with options (kFormatOptions) is given with the image.
 struct TSaveOptions {
     TIconOptions Icon;
+    TPngLevel Png = TPngLevel::Normal;
 };
 
 // What a format can do.

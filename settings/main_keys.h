@@ -65,6 +65,7 @@ struct TMainSettings {
     int DotLineWidth = 32;
     int MeasureType = 1;
     int ZoomSize = 1;
+    int PngCompression = 1;  // 0 "Veloce", 1 "Normale", 2 "Massima"
     std::string Mouse;  // read last by the main window; empty or unknown means MIDrawDot
 
     bool operator==(const TMainSettings&) const = default;

@@ -1,6 +1,7 @@
 #include "edit/nearest_transform.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -102,6 +103,43 @@ bool FixedExactly(float v, int64_t& fixed) {
 inline int64_t RoundFixed(int64_t v) {
     constexpr int64_t kHalfBelow = (int64_t{1} << (kFraction - 1)) - 1;
     return (v + kHalfBelow + ((v >> kFraction) & 1)) >> kFraction;
+}
+
+// Half up: the same wherever the fraction is not exactly one half.
+inline int64_t RoundFixedNoTie(int64_t v) { return (v + (int64_t{1} << (kFraction - 1))) >> kFraction; }
+
+// Whether a + i b has a fraction of exactly one half for some i in [first, end): the
+// solutions of i b = 1/2 - a modulo 1 repeat with a period the inverse of b's odd part gives.
+bool HalfIn(int64_t a, int64_t b, int64_t first, int64_t end) {
+    constexpr uint64_t kOne = uint64_t{1} << kFraction, kMask = kOne - 1;
+    const uint64_t want = (kOne / 2 - static_cast<uint64_t>(a)) & kMask;
+    const uint64_t step = static_cast<uint64_t>(b) & kMask;
+    if (step == 0) return want == 0 && first < end;
+    const int zeros = std::countr_zero(step);
+    if (want & ((uint64_t{1} << zeros) - 1)) return false;
+    const uint64_t period = kOne >> zeros, odd = step >> zeros;
+    uint64_t inverse = odd;  // Newton's iteration doubles the correct low bits each time
+    for (int k = 0; k < 5; ++k) inverse *= 2 - odd * inverse;
+    const uint64_t i0 = ((want >> zeros) * inverse) & (period - 1);
+    const uint64_t from = static_cast<uint64_t>(first);
+    const uint64_t i = from <= i0 ? i0 : i0 + (from - i0 + period - 1) / period * period;
+    return i < static_cast<uint64_t>(end);
+}
+
+// One row's run of target pixels, `Round` being the rounding its positions need.
+template <int64_t (*Round)(int64_t)>
+void RotateRun(const uint8_t* srcTop, int64_t srcStride, const uint8_t* maskTop, int64_t maskStride, int uniform,
+               int64_t vx, int64_t vy, int64_t cf, int64_t sf, int64_t count, uint8_t* row, uint8_t* maskRow) {
+    if (uniform > 0) {
+        for (int64_t i = 0; i < count; ++i, vx += cf, vy += sf) row[i] = srcTop[Round(vx) - Round(vy) * srcStride];
+        std::memset(maskRow, uniform, static_cast<size_t>(count));
+        return;
+    }
+    for (int64_t i = 0; i < count; ++i, vx += cf, vy += sf) {
+        const int64_t sx = Round(vx), sy = Round(vy);
+        row[i] = srcTop[sx - sy * srcStride];
+        maskRow[i] = maskTop[sx - sy * maskStride];
+    }
 }
 
 // The i in [0, n) with low <= f(i) < high, f being monotonic along i: an interval [first, end).
@@ -222,17 +260,10 @@ std::optional<TTransformResult> RotateNearest(const TDib& source, const TMaskDib
                 // Target column i is column i - target.Left of the piece.
                 uint8_t* row = piece.Image->ScanLine(j - target.Top) + (first - target.Left);
                 uint8_t* maskRow = piece.Mask->ScanLine(j - target.Top) + (first - target.Left);
-                int64_t vx = r.X0 + first * cf, vy = r.Y0 + first * sf;
-                if (uniform > 0) {
-                    for (int64_t i = first; i < end; ++i, vx += cf, vy += sf) *row++ = srcTop[RoundFixed(vx) - RoundFixed(vy) * srcStride];
-                    std::memset(maskRow, uniform, static_cast<size_t>(end - first));
-                    continue;
-                }
-                for (int64_t i = first; i < end; ++i, vx += cf, vy += sf) {
-                    const int64_t sx = RoundFixed(vx), sy = RoundFixed(vy);
-                    *row++ = srcTop[sx - sy * srcStride];
-                    *maskRow++ = maskTop[sx - sy * maskStride];
-                }
+                const bool halves = HalfIn(r.X0, cf, first, end) || HalfIn(r.Y0, sf, first, end);
+                (halves ? RotateRun<RoundFixed> : RotateRun<RoundFixedNoTie>)(
+                    srcTop, srcStride, maskTop, maskStride, uniform, r.X0 + first * cf, r.Y0 + first * sf, cf, sf,
+                    end - first, row, maskRow);
             }
     }
     return uniform > 0 ? std::move(piece) : TrimToMask(std::move(piece));

@@ -38,7 +38,7 @@ enum TFormatCaps : unsigned {
     kFormatStill = 1,      // one picture, opened and saved by the editor
     kFormatPalette = 2,    // a palette's colours
     kFormatAnimation = 4,  // frames cut from one image
-    kFormatOptions = 8,    // its saver is given options
+    kFormatOptions = 8,    // its saver needs options (icons): not offered where none are given
 };
 
 // The form of a palette file or an animation, which its writer and reader switch on.

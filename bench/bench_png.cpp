@@ -1,6 +1,7 @@
 // The PNG codec against libpng in the same binary: decode of a 4000x4000 8-bit palette
 // image and a 2000x2000 24-bit image, and encode of the same at zlib level 1 without
-// filtering. Both sides read from and write to memory.
+// filtering and at "Normale" (libpng's default choices). Both sides read from and write to
+// memory.
 #include <benchmark/benchmark.h>
 #include <png.h>
 
@@ -149,10 +150,32 @@ void BM_EncodeLibpng(benchmark::State& state) {
     }
 }
 
+// "Normale" against libpng's default choices, which it makes too.
+void BM_EncodeNormalOurs(benchmark::State& state) {
+    const TCase& c = Case(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        c.Image->Level = pixmo::TPngLevel::Normal;
+        TByteWriteStream stream;
+        c.Image->SavePng(stream);
+        c.Image->Level = pixmo::TPngLevel::Fast;
+        benchmark::DoNotOptimize(stream.Bytes().data());
+    }
+}
+
+void BM_EncodeDefaultLibpng(benchmark::State& state) {
+    const TCase& c = Case(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto out = LibpngEncode(*c.Image->Bitmap(), false);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
 // Argument: 8 for the 4000x4000 palette image, 24 for the 2000x2000 truecolour image.
 BENCHMARK(BM_DecodeOurs)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeLibpng)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeOurs)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeLibpng)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeNormalOurs)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeDefaultLibpng)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -19,6 +19,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Uso: pixmo3-convert IN OUT\n"
+    "       pixmo3-convert --png fast|normal|max ... IN OUT\n"
     "       pixmo3-convert --stretch W H [--smooth] IN OUT\n"
     "       pixmo3-convert --rotate DEG [--smooth] IN OUT\n"
     "       pixmo3-convert --palette PAL IN OUT\n"
@@ -37,7 +38,9 @@ constexpr const char* kUsage =
     "in un solo PNG, ogni altro \".png\" un PNG animato (APNG).\n"
     "--palette porta IN sui colori di PAL (\".gpl\", \".pal\", \".hex\", \".act\" o un'immagine):\n"
     "i colori presenti restano, gli altri prendono il colore più vicino.\n"
-    "--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).\n";
+    "--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).\n"
+    "--png sceglie la compressione dei PNG scritti: fast (veloce), normal (se omesso) o max\n"
+    "(il file più piccolo, più lenta); tavolozza e pixel restano gli stessi.\n";
 
 constexpr const char* kMsgAngleRange = "pixmo3-convert: l'angolo deve essere tra -360 e 360";
 constexpr const char* kMsgDelayRange = "pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms";
@@ -47,6 +50,20 @@ constexpr const char* kMsgAnimationType =
 constexpr int kDefaultDelay = 500;
 
 bool StartsWithDash(const std::string& arg) { return arg.starts_with("-"); }
+
+// Takes "--png LEVEL" out of the arguments; false for a level it does not know.
+bool TakePngLevel(std::vector<std::string>& args, TSaveOptions& options) {
+    const auto at = std::find(args.begin(), args.end(), "--png");
+    if (at == args.end()) return true;
+    if (at + 1 == args.end()) return false;
+    const std::string& level = *(at + 1);
+    if (level == "fast") options.Png = TPngLevel::Fast;
+    else if (level == "normal") options.Png = TPngLevel::Normal;
+    else if (level == "max") options.Png = TPngLevel::Max;
+    else return false;
+    args.erase(at, at + 2);
+    return true;
+}
 
 // A whole decimal integer, nothing else.
 std::optional<int> ParseInt(const std::string& text) {
@@ -157,7 +174,7 @@ int RunCells(const TCellArgs& c, std::ostream& err) {
 }
 
 // --palette PAL IN OUT: IN drawn onto PAL's colour table, as the colour-count panel does.
-int RunPalette(const std::vector<std::string>& args, std::ostream& err) {
+int RunPalette(const std::vector<std::string>& args, const TSaveOptions& options, std::ostream& err) {
     const std::string& paletteName = args[1];
     const std::string& in = args[2];
     const std::string& outName = args[3];
@@ -169,7 +186,7 @@ int RunPalette(const std::vector<std::string>& args, std::ostream& err) {
         const auto image = TDib::CreateFromFile(in);
         const auto result = TDib::CreateOnPalette(*image, *palette);
         current = outName;
-        result->SaveToFile(outName);
+        result->SaveToFile(outName, options);
     });
 }
 
@@ -195,14 +212,20 @@ void ReportFailure(std::ostream& err, const std::string& fileName, const std::st
 
 }  // namespace
 
-int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunConvert(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = given;
+    TSaveOptions options;
+    if (!TakePngLevel(args, options)) {
+        err << kUsage;
+        return 2;
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return 0;
     }
     if (const auto cells = ParseCells(args)) return RunCells(*cells, err);
     if (args.size() == 4 && args[0] == "--palette" && std::none_of(args.begin() + 1, args.end(), StartsWithDash))
-        return RunPalette(args, err);
+        return RunPalette(args, options, err);
     if (const auto transform = ParseTransform(args)) {
         if (transform->Rotate && (transform->A < -360 || transform->A > 360)) {
             err << kMsgAngleRange << '\n';
@@ -214,7 +237,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
             if (image->IsTrueColor()) RaiseError(DepthRefusedMessage(image->BitCount()));
             const auto result = Transform(*image, *transform);
             current = transform->Out;
-            result->SaveToFile(transform->Out);
+            result->SaveToFile(transform->Out, options);
         });
     }
     const bool info = args.size() == 2 && args[0] == "--info";
@@ -234,7 +257,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
             return;
         }
         current = args[1];
-        image->SaveToFile(args[1]);
+        image->SaveToFile(args[1], options);
     });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // pixmo3-convert: loads an image with the program's own loader and saves it with its own
 // saver, both chosen by extension, optionally stretching or rotating the whole image on the
-// way; or prints what a file holds.
+// way; or prints what a file holds. "--png fast|normal|max" anywhere sets how hard the PNG
+// files it writes are compressed (normal when not given).
 #include <iosfwd>
 #include <string>
 #include <vector>

@@ -31,7 +31,7 @@ TIconOptions TMainForm::IconOptions() {
 }
 
 void TMainForm::SaveImageFile(const TDib& image, const std::string& name) {
-    image.SaveToFile(name, TSaveOptions{IconOptions()});
+    image.SaveToFile(name, TSaveOptions{IconOptions(), static_cast<TPngLevel>(App().Settings().PngCompression)});
 }
 
 void TMainForm::MISaveAsIconClick() {

@@ -32,6 +32,7 @@ TDrawingSettings TMainForm::DrawingSettings() {
     s.Backup = m.Backup;
     s.BackupDir = m.BackupDir;
     s.RMenuMode = m.RMenuMode;
+    s.PngCompression = m.PngCompression;
     if (FEditMoveMenu)
         for (QAction* a : FEditMoveMenu->actions())
             s.PopupItems.push_back({a->objectName().toStdString(), a->isSeparator() ? QString("-") : a->text(), a->isVisible()});
@@ -54,6 +55,7 @@ void TMainForm::ApplyDrawingSettings(const TDrawingSettings& s) {
     m.Backup = s.Backup;
     m.BackupDir = s.BackupDir;
     m.RMenuMode = s.RMenuMode;
+    m.PngCompression = s.PngCompression;
     if (FEditMoveMenu) {
         FEditMoveMenu->ApplyLayout(s.ShownItems);
         FEditMoveMenu->SetRightButtonChooses(s.RMenuMode);

@@ -109,6 +109,9 @@ QWidget* TSettingDialog::BuildMainPage(const TDrawingSettings& s) {
     left->addWidget(grid);
     left->addWidget(measure);
     left->addWidget(icon);
+    auto* png = new QGroupBox("Compressione PNG", page);
+    RGPngCompression = RadioGroup(png, "RGPngCompression", {"Veloce", "Normale", "Massima"}, s.PngCompression);
+    left->addWidget(png);
     auto* right = new QVBoxLayout;
     right->addLayout(undo);
     for (QCheckBox* box : {CBShowStatusBar, CBShowScroller, CBAutoScroll, CBAskWhenDestroy, CBBackup})
@@ -188,6 +191,7 @@ bool TSettingDialog::Confirm() {
     s.ShownItems.clear();
     for (int i = 0; i < LBShowItem->count(); ++i)
         s.ShownItems.push_back(LBShowItem->item(i)->data(Qt::UserRole).toString().toStdString());
+    s.PngCompression = std::max(0, RGPngCompression->checkedId());
     accept();
     if (FApply) FApply(s);
     return true;

@@ -5,6 +5,7 @@
 
 #include "edit/edit_context.h"
 #include "edit/edit_view.h"
+#include "edit/nearest_transform.h"
 #include "edit/pixel_ops.h"
 #include "edit/selection.h"
 #include "edit/transform.h"
@@ -69,14 +70,14 @@ TTransformResult RotatePiece(const TDib& source, const TMaskDib& mask, int angle
     const int w = source.Width(), h = source.Height();
     const TRect bounds = BoundingRect(TRotation(theta), w, h);
 
-    auto image = TDib::Create(bounds.Width(), bounds.Height(), source.Colors());
-    for (int i = 0; i < source.Colors(); ++i) image->SetColor(i, source.GetColor(i));
-    FillAll(*image, static_cast<uint8_t>(NearestTableIndex(image->UsedColorTable(), ColorRefToTableWord(background))));
-    auto newMask = TMaskDib::Create(bounds.Width(), bounds.Height());
-    for (int i = 0; i < mask.Colors() && i < newMask->Colors(); ++i) newMask->SetColor(i, mask.GetColor(i));
-
+    const auto backgroundIndex = static_cast<uint8_t>(NearestTableIndex(source.UsedColorTable(), ColorRefToTableWord(background)));
     TProgressPass pass(progress, kRotateProgressCaption, bounds.Height());
     const TRotation inverse(-theta);
+    if (!smooth)
+        if (auto nearest = RotateNearest(source, mask, inverse.C, inverse.S, bounds, backgroundIndex, pass)) return std::move(*nearest);
+    TTransformResult piece = NewRotationTarget(source, mask, TPoint{bounds.Width(), bounds.Height()}, backgroundIndex);
+    TDib* image = piece.Image.get();
+    TMaskDib* newMask = piece.Mask.get();
     const auto srcRows = RowPointers(source);
     const auto maskRows = RowPointers(mask);
     std::unique_ptr<TTrueDib> copy;
@@ -109,10 +110,7 @@ TTransformResult RotatePiece(const TDib& source, const TMaskDib& mask, int angle
         }
     }
 
-    const TRect kept = newMask->Bounds();
-    if (kept.IsEmpty()) return {true, nullptr, nullptr};
-    if (kept == newMask->GetRect()) return {true, std::move(image), std::move(newMask)};
-    return {true, TDib::CreateFromRect(*image, kept), TMaskDib::CreateFromRect(*newMask, kept)};
+    return TrimToMask(std::move(piece));
 }
 
 bool RotateSelection(TEditContext& context, int angle, bool smooth, TProgress& progress) {

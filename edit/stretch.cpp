@@ -4,6 +4,7 @@
 
 #include "edit/edit_context.h"
 #include "edit/edit_view.h"
+#include "edit/nearest_transform.h"
 #include "edit/selection.h"
 #include "edit/transform.h"
 #include "edit/undo.h"
@@ -15,6 +16,7 @@ namespace pixmo {
 namespace {
 
 void StretchInto(TDib& target, const TDib& source) {
+    if (StretchNearest(source, target)) return;
     target.Canvas().CopyMode = TCopyMode::SrcCopy;
     // Canvas() only makes the drawing surface on demand; the source is read, never written.
     StretchBlock(target.Canvas(), TPoint{0, 0}, target.GetSize(), const_cast<TDib&>(source).Canvas(),

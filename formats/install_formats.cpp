@@ -28,14 +28,17 @@ std::unique_ptr<TDib> OpenPngFile(TByteSource& source, const std::string& fileNa
     return PaletteIfFew(std::move(picture.Dib), picture.Alpha);
 }
 
-void SavePngFile(const TDib& image, const std::string& fileName) {
+void SavePngWithOptions(const TDib& image, const std::string& fileName, const TSaveOptions& options) {
     TKPNGLE png;
     png.CopyFrom(image);
     png.Compression = 1;
+    png.Level = options.Png;
     TByteWriteStream stream;
     png.SavePng(stream);
     WriteFileAtomically(fileName, stream.Bytes());
 }
+
+void SavePngFile(const TDib& image, const std::string& fileName) { SavePngWithOptions(image, fileName, TSaveOptions{}); }
 
 bool IsPngHead(std::span<const uint8_t> head) {
     return head.size() >= sizeof kPngSignature && std::equal(head.begin(), head.begin() + sizeof kPngSignature, kPngSignature);
@@ -89,6 +92,7 @@ void InstallFormats() {
         f.Test = &IsPngHead;
         f.Load = &LoadPngFile;
         f.Save = &SavePngFile;
+        f.SaveWithOptions = &SavePngWithOptions;
         f.LoadForEditing = &OpenPngFile;
     });
     attach("ICO", [](TFileFormat& f) {

@@ -12,6 +12,7 @@
 #include "formats/byte_stream.h"
 #include "formats/png_image_store.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 
 namespace pixmo {
 
@@ -46,8 +47,11 @@ public:
     TPngImageStore* Bitmap() { return FBitmap.get(); }
     const TPngImageStore* Bitmap() const { return FBitmap.get(); }
 
-    // 1: zlib level 1 (fastest); 2: level 9; anything else: zlib's default level.
+    // At Fast, unfiltered rows at the zlib level Compression asks (1: level 1; 2: level 9;
+    // anything else: zlib's default). Normal and Max choose filters and deflate settings
+    // themselves; the chunks and pixels are the same at every level.
     int32_t Compression = 0;
+    TPngLevel Level = TPngLevel::Fast;
 
     // Null frees the image; another TKPNGLE's image is copied (this one's own is kept).
     void CopyFrom(const TKPNGLE* source);

@@ -1,5 +1,6 @@
-// Writing a TKPNGLE as PNG: IHDR, PLTE when there is a palette, unfiltered rows deflated
-// through one 32,768-byte buffer into IDAT chunks of that size but the last, then IEND.
+// Writing a TKPNGLE as PNG: IHDR, PLTE when there is a palette, then at the fastest level
+// unfiltered rows deflated through one 32,768-byte buffer into IDAT chunks of that size but
+// the last (at the others the stream made by png_deflate), then IEND.
 #include <zlib.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 
 #include "formats/kpngle.h"
 #include "formats/png_chunks.h"
+#include "formats/png_deflate.h"
 
 namespace pixmo {
 
@@ -71,7 +73,37 @@ int ZlibLevel(int32_t compression) {
     return Z_DEFAULT_COMPRESSION;
 }
 
-void WritePng(TPngWriteState& s, const TPngImageStore& bitmap, int32_t compression) {
+// Row y as PNG stores it: 24-bit pixels turned from blue, green, red to red, green, blue.
+void PngRowBytes(const TPngWriteState& s, const TPngImageStore& bitmap, int y, uint8_t* dst, size_t rowBytes) {
+    const uint8_t* src = bitmap.ScanLine(y);
+    if (s.BitCount != 24) {
+        std::memcpy(dst, src, rowBytes);
+        return;
+    }
+    for (int x = 0; x < s.Width; ++x, dst += 3, src += 3) {
+        dst[0] = src[2];
+        dst[1] = src[1];
+        dst[2] = src[0];
+    }
+}
+
+// Above the fastest level the whole stream is made first and goes out as one IDAT chunk,
+// as long as a chunk may be.
+void WriteLevelData(TPngWriteState& s, const TPngImageStore& bitmap, size_t rowBytes, TPngLevel level) {
+    TPngRows rows;
+    rows.Width = s.Width;
+    rows.Height = s.Height;
+    rows.RowBytes = rowBytes;
+    rows.Distance = s.BitCount == 24 ? 3 : 1;
+    rows.Truecolour = s.BitCount == 24;
+    rows.Read = [&](int y, uint8_t* row) { PngRowBytes(s, bitmap, y, row, rowBytes); };
+    const std::vector<uint8_t> data = DeflatePngRows(rows, level);
+    constexpr size_t kLongestChunk = 0x7FFFFFFF;
+    for (size_t at = 0; at < data.size(); at += kLongestChunk)
+        WriteChunk(s, kChunkIDAT, data.data() + at, std::min(kLongestChunk, data.size() - at));
+}
+
+void WritePng(TPngWriteState& s, const TPngImageStore& bitmap, int32_t compression, TPngLevel level) {
     s.Width = bitmap.Width();
     s.Height = bitmap.Height();
     const int format = bitmap.BitCount();
@@ -101,12 +133,14 @@ void WritePng(TPngWriteState& s, const TPngImageStore& bitmap, int32_t compressi
     s.RowBufferSize = rowBytes + 1;
     s.RowBuffer.assign(s.RowBufferSize, 0);
 
-    const int rc = deflateInit_(&s.Zs, ZlibLevel(compression), kZlibVersionAsked, static_cast<int>(sizeof(z_stream)));
-    if (rc == Z_MEM_ERROR) throw std::bad_alloc();
-    if (rc != Z_OK) Fail(kMsgDeflateInit);
-    s.ZsOpen = true;
-    s.Zs.next_out = s.OutBuffer;
-    s.Zs.avail_out = kPngZBufferSize;
+    if (level == TPngLevel::Fast) {
+        const int rc = deflateInit_(&s.Zs, ZlibLevel(compression), kZlibVersionAsked, static_cast<int>(sizeof(z_stream)));
+        if (rc == Z_MEM_ERROR) throw std::bad_alloc();
+        if (rc != Z_OK) Fail(kMsgDeflateInit);
+        s.ZsOpen = true;
+        s.Zs.next_out = s.OutBuffer;
+        s.Zs.avail_out = kPngZBufferSize;
+    }
 
     s.Stream->WriteBuffer(kPngSignature, 8);
 
@@ -128,20 +162,15 @@ void WritePng(TPngWriteState& s, const TPngImageStore& bitmap, int32_t compressi
         if (count > 0) WriteChunk(s, kChunkTRNS, bitmap.PaletteAlphas.data(), count);
     }
 
+    if (level != TPngLevel::Fast) {
+        WriteLevelData(s, bitmap, rowBytes, level);
+        WriteChunk(s, kChunkIEND, nullptr, 0);
+        return;
+    }
     uint8_t* row = s.RowBuffer.data();
     for (s.RowCounter = 0; s.RowCounter < s.Height; ++s.RowCounter) {
-        const uint8_t* src = bitmap.ScanLine(s.RowCounter);
         row[0] = 0;  // filter None
-        if (s.BitCount == 24) {
-            uint8_t* dst = row + 1;
-            for (int x = 0; x < s.Width; ++x, dst += 3, src += 3) {
-                dst[0] = src[2];
-                dst[1] = src[1];
-                dst[2] = src[0];
-            }
-        } else {
-            std::memcpy(row + 1, src, rowBytes);
-        }
+        PngRowBytes(s, bitmap, s.RowCounter, row + 1, rowBytes);
         s.Zs.next_in = row;
         s.Zs.avail_in = static_cast<uInt>(s.RowBufferSize);
         while (s.Zs.avail_in > 0) {
@@ -170,7 +199,7 @@ void TKPNGLE::SavePng(TByteWriteStream& stream) const {
     auto state = std::make_unique<TPngWriteState>();
     state->Owner = this;
     state->Stream = &stream;
-    WritePng(*state, *Bitmap(), Compression);
+    WritePng(*state, *Bitmap(), Compression, Level);
 }
 
 }  // namespace pixmo

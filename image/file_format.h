@@ -22,9 +22,15 @@ struct TIconOptions {
     int SecondaryIndex = 1;          // the secondary colour's index when the above is off
 };
 
+// How hard a PNG's image data is compressed ("Compressione PNG"): Fast is zlib level 1
+// without filters, Normal the choices libpng makes by default, Max the smallest of many
+// filter and deflate trials. Palette, indices and chunks are the same at every level.
+enum class TPngLevel { Fast, Normal, Max };
+
 // What a saver with options (kFormatOptions) is given with the image.
 struct TSaveOptions {
     TIconOptions Icon;
+    TPngLevel Png = TPngLevel::Normal;
 };
 
 // What a format can do.
@@ -32,7 +38,7 @@ enum TFormatCaps : unsigned {
     kFormatStill = 1,      // one picture, opened and saved by the editor
     kFormatPalette = 2,    // a palette's colours
     kFormatAnimation = 4,  // frames cut from one image
-    kFormatOptions = 8,    // its saver is given options
+    kFormatOptions = 8,    // its saver needs options (icons): not offered where none are given
 };
 
 // The form of a palette file or an animation, which its writer and reader switch on.

@@ -63,6 +63,7 @@ const TMainKey kMainKeys[] = {
     {"PixelPerfect", &TMainSettings::PixelPerfect},
     {"MirrorHorizontal", &TMainSettings::MirrorHorizontal},
     {"MirrorVertical", &TMainSettings::MirrorVertical},
+    {"PngCompression", &TMainSettings::PngCompression, TRule::DefaultOutside, 0, 2},
     {"Mouse", &TMainSettings::Mouse},
 };
 

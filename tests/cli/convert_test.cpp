@@ -117,6 +117,33 @@ TEST_F(Convert, PngRoundTripKeepsTheIndices) {
     EXPECT_EQ(back->GetColor(5), image->GetColor(5));
 }
 
+// "--png" anywhere chooses the level: the same picture, only the image data differs
+// (zlib's level class in its header's second byte); normal when not given.
+TEST_F(Convert, PngLevelChoosesTheCompression) {
+    auto image = test::FromGrid({"0123456789abcdef", "0000000011111111", "0123456789abcdef"}, 16);
+    image->SaveToFile(Path("a.bmp"));
+    const std::vector<std::pair<std::vector<std::string>, int>> runs = {
+        {{"--png", "fast", Path("a.bmp"), Path("fast.png")}, 0},
+        {{Path("a.bmp"), Path("normal.png")}, 2},
+        {{"--png", "max", "--stretch", "16", "3", Path("a.bmp"), Path("max.png")}, 3},
+        {{"--stretch", "16", "3", Path("a.bmp"), "--png", "normal", Path("normal2.png")}, 2}};
+    for (const auto& [args, levelClass] : runs) {
+        ASSERT_EQ(Run(args), 0) << err;
+        const std::string file = Slurp(args.back());
+        const size_t idat = file.find("IDAT");
+        ASSERT_NE(idat, std::string::npos);
+        EXPECT_EQ(static_cast<uint8_t>(file[idat + 5]) >> 6, levelClass) << args.back();
+        EXPECT_EQ(test::ToGrid(*TDib::CreateFromFile(args.back())), test::ToGrid(*image));
+    }
+    EXPECT_EQ(Slurp(Path("normal.png")), Slurp(Path("normal2.png")));
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--png", "slow", Path("a.bmp"), Path("b.png")}, {Path("a.bmp"), Path("b.png"), "--png"}}) {
+        EXPECT_EQ(Run(bad), 2);
+        EXPECT_NE(err.find("--png fast|normal|max"), std::string::npos);
+        EXPECT_FALSE(fs::exists(Path("b.png")));
+    }
+}
+
 TEST_F(Convert, OnlyRegularFilesAreReadAndNothingBlocks) {
     ASSERT_EQ(::mkfifo(Path("fifo.png").c_str(), 0600), 0);
     fs::create_directory(Path("dir.bmp"));

@@ -9,6 +9,7 @@
 #include "commands/setting_dialog.h"
 #include "edit/selection.h"
 #include "edit/undo.h"
+#include "image/file_format.h"
 #include "main_form_fixture.h"
 #include "uikit/help_window.h"
 #include "view/paint_client.h"
@@ -127,6 +128,42 @@ TEST_F(MainFormTest, DrawingSettingsTakeEffectOnOkAndAfterARestart) {
     EXPECT_TRUE(FBoxes[0].Text.contains("320"));
     EXPECT_TRUE(FForm->StatusBar()->isHidden());
     EXPECT_EQ(FForm->Client()->UnitX(), 8);
+}
+
+// "Compressione PNG": Normale at first; the level clicked is what the next save writes, and
+// it is kept after a restart.
+TEST_F(MainFormTest, PngCompressionChoosesWhatSavingWritesAndIsKept) {
+    TMainForm& form = Build();
+    const auto image = FromGrid({"0123", "4567", "0000", "4567"}, 16);
+    auto levelFile = [&](TPngLevel level) {
+        TSaveOptions options;
+        options.Png = level;
+        image->SaveToFile(Path("want.png"), options);
+        return ReadFileBytes(Path("want.png"));
+    };
+    AnswerSettingDialog([](TSettingDialog& d) {
+        EXPECT_TRUE(d.RGPngCompression->button(1)->isChecked());
+        EXPECT_EQ(d.RGPngCompression->button(2)->text(), "Massima");
+        QTest::mouseClick(d.RGPngCompression->button(2), Qt::LeftButton);
+        QTest::mouseClick(d.OkButton, Qt::LeftButton);
+    });
+    form.Item("MISetPixmo")->trigger();
+    Doc().SetDib(TDib::CreateClone(*image));
+    form.SaveFile(Path("saved.png"));
+    EXPECT_EQ(ReadFileBytes(Path("saved.png")), levelFile(TPngLevel::Max));
+    EXPECT_NE(levelFile(TPngLevel::Max), levelFile(TPngLevel::Normal));
+    Destroy();
+
+    TMainForm& again = Build();
+    AnswerSettingDialog([](TSettingDialog& d) {
+        EXPECT_TRUE(d.RGPngCompression->button(2)->isChecked());
+        QTest::mouseClick(d.RGPngCompression->button(0), Qt::LeftButton);
+        QTest::mouseClick(d.OkButton, Qt::LeftButton);
+    });
+    again.Item("MISetPixmo")->trigger();
+    Doc().SetDib(TDib::CreateClone(*image));
+    again.SaveFile(Path("saved.png"));
+    EXPECT_EQ(ReadFileBytes(Path("saved.png")), levelFile(TPngLevel::Fast));
 }
 
 TEST_F(MainFormTest, MenuPageShowsHidesAndOrdersThePopUpItems) {

@@ -213,7 +213,7 @@ TEST(PngWrite, PngNamesGoThroughTheCodec) {
     EXPECT_EQ(TBytes(file.begin(), file.begin() + 4), (TBytes{137, 'P', 'N', 'G'}));
     EXPECT_TRUE(FormatForName("a.png").Test(file));
     EXPECT_FALSE(FormatForName("a.bmp").Test(file));
-    EXPECT_EQ(Chunks(file)[2].Data[1], 0x01);  // compression mode 1
+    EXPECT_EQ(Chunks(file)[2].Data[1] >> 6, 2);  // "Normale": zlib's default level
     auto back = TDib::CreateFromFile(dir + "/PICTURE.PNG");
     EXPECT_EQ(test::ToGrid(*back), test::ToGrid(*dib));
     EXPECT_EQ(back->BitCount(), 4);

@@ -46,7 +46,7 @@ TEST_F(MainKeysTest, BadFilesGiveTheDefaults) {
 
 TEST_F(MainKeysTest, ReadRulesClampWhatTheFileSays) {
     TIni& ini = Over("[MainForm]\nPenWidths=1,,3\nGridSize=0,9000\nNColor1=-5\nNColor2=-1\n"
-                     "NPen1=14\nNPen2=13\nDefRectOpt=4\nDotLineWidth=536870912\nDotLineHeight=0\n[ShiftState]\nScroll=x\nMove=-1\nSnap=5\nAnd=0\n");
+                     "NPen1=14\nNPen2=13\nDefRectOpt=4\nDotLineWidth=536870912\nDotLineHeight=0\nPngCompression=3\n[ShiftState]\nScroll=x\nMove=-1\nSnap=5\nAnd=0\n");
     TMainSettings s = ReadMainSettings(ini);
     std::array<int32_t, kPenWidthCount> widths;
     widths.fill(1);
@@ -60,6 +60,7 @@ TEST_F(MainKeysTest, ReadRulesClampWhatTheFileSays) {
     EXPECT_EQ(s.DefRectOpt, kDefRectOptUseGrid);
     EXPECT_EQ(s.DotLineWidth, 320);
     EXPECT_EQ(s.DotLineHeight, 1);
+    EXPECT_EQ(s.PngCompression, 1);  // no fourth level: "Normale"
 
     TShiftStateSettings shift = ReadShiftState(ini);
     EXPECT_EQ(shift.Scroll, 2);
@@ -107,6 +108,7 @@ TEST_F(MainKeysTest, WrittenSettingsReadBackIdentically) {
     s.BackupDir = " /tmp/back ups ";
     s.FileName = "/home/u/\"odd\" name.bmp";
     s.Mouse = "MIDrawLine";
+    s.PngCompression = 2;
     WriteMainSettings(ini, s);
     TShiftStateSettings shift;
     shift.Duplicate = 5;

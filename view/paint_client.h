@@ -17,6 +17,7 @@
 #include "tools/mouse.h"
 #include "tools/mouse_tool.h"
 #include "view/client.h"
+#include "view/onion_skin.h"
 #include "view/selection_outline.h"
 
 namespace pixmo {
@@ -134,6 +135,7 @@ public:
     // Drawn over the picture on screen only, never into the back buffer.
     void ShowFrameRect(const TRect& rect) override;
     const TRect& FrameRect() const { return FFrameRect; }
+    TOnionSkin& OnionSkin() { return FOnionSkin; }
 
     void Scrolled() override;
 
@@ -206,6 +208,7 @@ private:
     bool FOutlinePending = false;
     int FCursorId = kCursorArrow;
     TRect FFrameRect;
+    TOnionSkin FOnionSkin;
     std::map<int, QCursor> FCursors;
     int FBusyDepth = 0;
     Qt::KeyboardModifiers FModifiers;

@@ -172,6 +172,9 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
     resize(designed);
     SetDesignedSize(designed);
     app.ToolFactory().SetAnimationHost(this);
+    // A window opened after the image was: the frames it brought.
+    TakeImageFrames();
+    UpdateLabel();
     AfterConstruction();
 }
 

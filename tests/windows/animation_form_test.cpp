@@ -413,6 +413,9 @@ TEST(AnimationForm, FramesKeepTheirDelaysAndTheListIsEditedAndKeptInTheImage) {
     ASSERT_EQ(form.Frames().Count(), 2);
     EXPECT_EQ(form.Frames()[1], (TRect{2, 0, 4, 2}));
     EXPECT_EQ(f.Label(), " 1/ 2  70 ms");
+    // A window opened after the image takes them too.
+    f.Form = std::make_unique<TAnimationForm>(f.App);
+    EXPECT_EQ(f.Label(), " 1/ 2  70 ms");
 }
 
 // Onion skin: inside the frame under the pointer the previous frame shows through, nowhere

@@ -3,6 +3,7 @@
 // with the pointer on no frame, the selection) shows the previous frame's pixels — and, when
 // asked, the next frame's — as a translucent ghost over its own. Screen only: the ghost is
 // painted over the back buffer's copy, never into the image, the back buffer or the history.
+#include <QImage>
 #include <QRect>
 
 #include "image/geometry.h"
@@ -20,6 +21,7 @@ struct TOnionSkin {
     bool HasPointer = false;  // the pointer's last place on the picture is known
     TPoint Pointer;
     int Shown = -1;           // the frame that has the ghost now
+    QImage Scratch;           // where the ghost is blended, kept between paints
 };
 
 inline constexpr double kOnionPreviousOpacity = 0.4;

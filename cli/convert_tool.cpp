@@ -27,6 +27,8 @@ constexpr const char* kUsage =
     "       pixmo3-convert --help\n"
     "\n"
     "Legge IN e lo scrive in OUT; il formato segue l'estensione (\".png\" PNG, ogni altra BMP).\n"
+    "Una GIF o un PNG animati si leggono come un'immagine dei fotogrammi affiancati; un PNG\n"
+    "scritto conserva fotogrammi e ritardi dell'immagine.\n"
     "--stretch porta l'immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),\n"
     "gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza.\n"
     "OUT \".ico\" scrive un'icona 32 x 32 a 16 colori, trasparente il colore 1.\n"
@@ -34,7 +36,7 @@ constexpr const char* kUsage =
     "--cells taglia IN in celle W x H, da sinistra a destra e dall'alto in basso, e le scrive\n"
     "come fotogrammi di un'animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):\n"
     "OUT \".avi\" un video AVI, \".gif\" una GIF animata, \".strip.png\" i fotogrammi affiancati\n"
-    "in un solo PNG, ogni altro \".png\" un PNG animato (APNG).\n"
+    "in un solo PNG che li nomina coi loro ritardi, ogni altro \".png\" un PNG animato (APNG).\n"
     "--palette porta IN sui colori di PAL (\".gpl\", \".pal\", \".hex\", \".act\" o un'immagine):\n"
     "i colori presenti restano, gli altri prendono il colore più vicino.\n"
     "--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).\n";

@@ -1,7 +1,9 @@
 #include "view/onion_skin.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -125,6 +127,24 @@ void BlendGhost(const TPaintClient& client, const QImage* under, QImage& screen,
     }
 }
 
+// Where the painter draws `area` of the viewport, when that is a plain image of 32-bit pixels
+// it paints on directly at a whole-pixel offset (the window's backing store, an image being
+// rendered into): those pixels as an image of their own; else a null image.
+QImage DeviceArea(QPainter& painter, const QRect& area) {
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image) return QImage();
+    auto* image = static_cast<QImage*>(device);
+    const QTransform t = painter.deviceTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())) return QImage();
+    if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied) return QImage();
+    if (!image->isDetached() || image->devicePixelRatio() != 1.0) return QImage();
+    const QRect placed = area.translated(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
+    if (!image->rect().contains(placed)) return QImage();
+    uchar* at = image->bits() + static_cast<ptrdiff_t>(placed.top()) * image->bytesPerLine() + placed.left() * 4;
+    return QImage(at, placed.width(), placed.height(), image->bytesPerLine(), image->format());
+}
+
 }  // namespace
 
 int OnionFrame(const TSheetFrames& frames, const TOnionSkin& onion, const TRect& selection) {
@@ -146,8 +166,14 @@ void PaintOnionSkin(TPaintClient& client, QPainter& painter, const QRect& rect) 
     const TRect c = client.ImageRectToClient(frame);
     const QRect area = QRect(c.Left, c.Top, c.Width(), c.Height()).intersected(rect).intersected(client.BackBuffer().rect());
     if (area.isEmpty()) return;
-    // The screen's pixels there, as the back buffer holds them, with the ghosts over them; the
-    // scratch image stays for the next paint.
+    if (QImage device = DeviceArea(painter, area); !device.isNull()) {
+        // The painter has just drawn the back buffer there: the ghosts go over it in place.
+        if (previous) BlendGhost(client, nullptr, device, area, dib, frame, frames[size_t(index) - 1].Rect, kOnionPreviousOpacity);
+        if (next) BlendGhost(client, nullptr, device, area, dib, frame, frames[size_t(index) + 1].Rect, kOnionNextOpacity);
+        return;
+    }
+    // Elsewhere the screen's pixels there, as the back buffer holds them, with the ghosts over
+    // them; the scratch image stays for the next paint.
     QImage& screen = onion.Scratch;
     if (screen.width() < area.width() || screen.height() < area.height())
         screen = QImage(client.BackBuffer().size().expandedTo(area.size()), QImage::Format_RGB32);

@@ -72,7 +72,7 @@ std::vector<uint32_t> DecodeFrame(const TApngFrame& f, const std::vector<uint8_t
             uint32_t rgb;
             bool clear;
             if (dib.IsTrueColor()) {
-                const uint8_t* p = static_cast<const TTrueDib&>(dib).GetPixel(x, y);
+                const uint8_t* p = dib.ScanLine(y) + 3 * x;  // blue, green, red
                 rgb = uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0];
                 clear = !picture.Alpha.empty() && picture.Alpha[at] == 0;
             } else {

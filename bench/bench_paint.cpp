@@ -1,6 +1,7 @@
 // A full repaint of a 1920x1080 edit view over an 8000x8000 8-bit image at zooms 1, 8 and
 // 40, offscreen. "Render" fills the back buffer; "Widget" is the whole paint request,
-// copy to the window's surface included. memcpy of one view's pixels is the peer.
+// copy to the window's surface included, and again with the onion skin's ghost over the whole
+// view. memcpy of one view's pixels is the peer.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -78,5 +79,26 @@ void BM_Widget(benchmark::State& state) {
     state.SetLabel("zoom " + std::to_string(state.range(0)) + (state.range(1) ? " grids" : ""));
 }
 BENCHMARK(BM_Widget)->Args({1, 0})->Args({8, 1})->Args({40, 1})->Unit(benchmark::kMillisecond);
+
+// The same with the onion skin on and the whole view inside a frame whose previous frame
+// shows through it: the ghost covers every pixel of the view.
+void BM_WidgetOnion(benchmark::State& state) {
+    Setup(static_cast<int>(state.range(0)), state.range(1) != 0);
+    TPaintClient& client = View().Client;
+    View().Context.Dib()->SetFrames({{TRect{0, 0, 6000, 6000}, 100}, {TRect{2000, 2000, 8000, 8000}, 100}});
+    client.OnionSkin().On = true;
+    client.OnionSkin().HasPointer = true;
+    client.OnionSkin().Pointer = TPoint{7000, 7000};
+    QImage surface(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        client.InvalidateAll();
+        client.viewport()->render(&surface);
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+    client.OnionSkin().On = false;
+    View().Context.Dib()->SetFrames({});
+    state.SetLabel("zoom " + std::to_string(state.range(0)) + (state.range(1) ? " grids" : "") + " onion skin");
+}
+BENCHMARK(BM_WidgetOnion)->Args({1, 0})->Args({8, 1})->Args({40, 1})->Unit(benchmark::kMillisecond);
 
 }  // namespace

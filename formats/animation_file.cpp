@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "formats/avi_stream.h"
+#include "formats/frames_chunk.h"
 #include "formats/kpngle.h"
 #include "formats/png_chunks.h"
 #include "image/dib.h"
@@ -20,23 +21,30 @@ std::optional<TAnimationFileForm> AnimationFormForName(const std::string& fileNa
 
 void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
                     const std::string& fileName, int transparentIndex) {
+    WriteAnimationFrames(image, FramesWithDelay(frames, intervalMs), fileName, transparentIndex);
+}
+
+std::string WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                                 int transparentIndex) {
     const auto form = AnimationFormForName(fileName);
     if (!form) RaiseError(Format(kMsgNoAnimationForm, fileName.c_str()));
-    if (intervalMs < 1 || intervalMs > 65535) RaiseError(Format("Intervallo non valido: %d ms", intervalMs));
+    for (const TSheetFrame& f : frames)
+        if (f.DelayMs < kMinFrameDelay || f.DelayMs > kMaxFrameDelay)
+            RaiseError(Format("Intervallo non valido: %d ms", f.DelayMs));
     switch (*form) {
         case TAnimationFileForm::Avi:
-            WriteAnimationAvi(image, frames, intervalMs, fileName);
-            break;
+            return WriteAnimationAvi(image, frames, fileName);
         case TAnimationFileForm::Gif:
-            WriteAnimationGif(image, frames, intervalMs, fileName, transparentIndex);
+            WriteAnimationGif(image, frames, fileName, transparentIndex);
             break;
         case TAnimationFileForm::Apng:
-            WriteAnimationApng(image, frames, intervalMs, fileName, transparentIndex);
+            WriteAnimationApng(image, frames, fileName, transparentIndex);
             break;
         case TAnimationFileForm::Strip:
             WriteSpriteStrip(image, frames, fileName, transparentIndex);
             break;
     }
+    return {};
 }
 
 void ForEachFrame(const TDib& image, const std::vector<TRect>& frames,
@@ -84,10 +92,11 @@ std::vector<uint8_t> PngFileBytes(const TDib& image, int transparentIndex) {
     return bytes;
 }
 
-void WriteSpriteStrip(const TDib& image, const std::vector<TRect>& frames, const std::string& fileName,
+void WriteSpriteStrip(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
                       int transparentIndex) {
     std::unique_ptr<TDib> strip;
-    ForEachFrame(image, frames, [&](const TDib& frame, size_t n) {
+    TSheetFrames placed;
+    ForEachFrame(image, FrameRects(frames), [&](const TDib& frame, size_t n) {
         if (!strip) {
             const int64_t width = int64_t{frame.Width()} * static_cast<int64_t>(frames.size());
             if (width > kMaxDibSide) RaiseError("L'immagine è troppo grande");
@@ -95,8 +104,10 @@ void WriteSpriteStrip(const TDib& image, const std::vector<TRect>& frames, const
         }
         const size_t rowBytes = static_cast<size_t>(frame.Width()) * static_cast<size_t>(frame.PixelBytes());
         for (int y = 0; y < frame.Height(); ++y) std::memcpy(strip->ScanLine(y) + n * rowBytes, frame.ScanLine(y), rowBytes);
+        const int left = static_cast<int>(n) * frame.Width();
+        placed.push_back(TSheetFrame{TRect{left, 0, left + frame.Width(), frame.Height()}, frames[n].DelayMs});
     });
-    WriteFileAtomically(fileName, PngFileBytes(*strip, transparentIndex));
+    WriteFileAtomically(fileName, WithFramesChunk(PngFileBytes(*strip, transparentIndex), placed));
 }
 
 }  // namespace pixmo

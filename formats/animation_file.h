@@ -12,6 +12,7 @@
 
 #include "image/file_format.h"
 #include "image/geometry.h"
+#include "image/sheet_frames.h"
 
 namespace pixmo {
 
@@ -26,11 +27,17 @@ std::optional<TAnimationFileForm> AnimationFormForName(const std::string& fileNa
 void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
                     const std::string& fileName, int transparentIndex = -1);
 
-void WriteAnimationGif(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
-                       const std::string& fileName, int transparentIndex = -1);
-void WriteAnimationApng(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
-                        const std::string& fileName, int transparentIndex = -1);
-void WriteSpriteStrip(const TDib& image, const std::vector<TRect>& frames, const std::string& fileName,
+// The same with each frame's own delay (1..65535 ms). Returns what the user should be told
+// about the file (an AVI that could not keep every delay), else empty.
+std::string WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                                 int transparentIndex = -1);
+
+void WriteAnimationGif(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                       int transparentIndex = -1);
+void WriteAnimationApng(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                        int transparentIndex = -1);
+// The strip also names its frames and delays in the frames chunk, so it opens as a sheet.
+void WriteSpriteStrip(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
                       int transparentIndex = -1);
 
 inline constexpr const char* kMsgNoAnimationForm =

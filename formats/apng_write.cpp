@@ -57,11 +57,11 @@ std::vector<uint8_t> FrameControl(uint32_t sequence, const TDib& frame, int inte
 
 }  // namespace
 
-void WriteAnimationApng(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
-                        const std::string& fileName, int transparentIndex) {
+void WriteAnimationApng(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                        int transparentIndex) {
     TAtomicFile file(fileName);
     uint32_t sequence = 0;
-    ForEachFrame(image, frames, [&](const TDib& frame, size_t n) {
+    ForEachFrame(image, FrameRects(frames), [&](const TDib& frame, size_t n) {
         const std::vector<uint8_t> png = PngFileBytes(frame, transparentIndex);
         std::vector<uint8_t> out;
         if (n == 0) out.assign(png.begin(), png.begin() + sizeof kPngSignature);
@@ -79,7 +79,7 @@ void WriteAnimationApng(const TDib& image, const std::vector<TRect>& frames, int
                     WriteBE32(actl + 4, 0);  // plays: forever
                     AppendPngChunk(out, kChunkACTL, actl);
                 }
-                AppendPngChunk(out, kChunkFCTL, FrameControl(sequence++, frame, intervalMs));
+                AppendPngChunk(out, kChunkFCTL, FrameControl(sequence++, frame, frames[n].DelayMs));
                 controlWritten = true;
             }
             if (n == 0) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <numeric>
 
 #include "formats/riff_builder.h"
 #include "image/dib.h"
@@ -200,12 +202,39 @@ void TAVIStream::Close() {
 
 void WriteAnimationAvi(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
                        const std::string& fileName) {
+    WriteAnimationAvi(image, FramesWithDelay(frames, intervalMs), fileName);
+}
+
+TAviTiming AviTiming(const TSheetFrames& frames) {
+    TAviTiming timing;
+    for (const TSheetFrame& f : frames) timing.TickMs = std::gcd(timing.TickMs, std::max(f.DelayMs, 1));
+    int64_t written = 0;
+    for (const TSheetFrame& f : frames) {
+        timing.Repeats.push_back(std::max(f.DelayMs, 1) / timing.TickMs);
+        written += timing.Repeats.back();
+    }
+    if (written <= kMaxAviFrames) return timing;
+    std::map<int, int> counts;
+    for (const TSheetFrame& f : frames) ++counts[f.DelayMs];
+    timing.TickMs = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                        return a.second < b.second;
+                    })->first;
+    timing.Repeats.assign(frames.size(), 1);
+    timing.OneDelay = true;
+    return timing;
+}
+
+std::string WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, const std::string& fileName) {
+    const TAviTiming timing = AviTiming(frames);
     TAVIStream stream(fileName);
-    stream.SetRate(1, intervalMs);
+    stream.SetRate(1, std::max(timing.TickMs, 1));
     // The frames keep the image's depth: a piece of an 8-bit image of few colours stays 8 bits.
-    for (const TRect& r : frames)
-        stream.WriteFrame(*TDib::CreateAtDepth(*TDib::CreateFromRect(image, r), image.BitCount()));
+    for (size_t n = 0; n < frames.size(); ++n) {
+        const auto frame = TDib::CreateAtDepth(*TDib::CreateFromRect(image, frames[n].Rect), image.BitCount());
+        for (int i = 0; i < timing.Repeats[n]; ++i) stream.WriteFrame(*frame);
+    }
     stream.Close();
+    return timing.OneDelay ? Format(kMsgAviOneDelay, timing.TickMs) : std::string();
 }
 
 }  // namespace pixmo

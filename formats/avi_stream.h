@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "image/geometry.h"
+#include "image/sheet_frames.h"
 
 namespace pixmo {
 
@@ -57,5 +58,23 @@ private:
 // Cuts `frames` from `image` and writes them as one AVI, `intervalMs` per frame.
 void WriteAnimationAvi(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
                        const std::string& fileName);
+
+// An AVI has one rate: its tick is the greatest common divisor of the delays, and each frame
+// is written delay / tick times. Past kMaxAviFrames frames written, the tick is the delay
+// most frames have (the shortest among equals) and each frame is written once.
+inline constexpr int kMaxAviFrames = 10000;
+struct TAviTiming {
+    int TickMs = 0;
+    std::vector<int> Repeats;
+    bool OneDelay = false;
+};
+TAviTiming AviTiming(const TSheetFrames& frames);
+
+inline constexpr const char* kMsgAviOneDelay =
+    "Con i loro ritardi i fotogrammi sarebbero più di 10000: nell'AVI ognuno dura %d ms";
+
+// Each frame for its own delay as AviTiming says; returns kMsgAviOneDelay when it fell back
+// to one delay, else empty.
+std::string WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, const std::string& fileName);
 
 }  // namespace pixmo

@@ -45,8 +45,8 @@ int Centiseconds(int intervalMs) { return std::clamp((intervalMs + 5) / 10, 1, 6
 
 }  // namespace
 
-void WriteAnimationGif(const TDib& image, const std::vector<TRect>& frames, int intervalMs,
-                       const std::string& fileName, int transparentIndex) {
+void WriteAnimationGif(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                       int transparentIndex) {
     if (image.IsTrueColor()) RaiseError(DepthRefusedMessage(image.BitCount()));
     TAtomicFile file(fileName);
     TGifOutput output{&file, nullptr};
@@ -77,14 +77,11 @@ void WriteAnimationGif(const TDib& image, const std::vector<TRect>& frames, int 
     GraphicsControlBlock control{};
     control.DisposalMode = DISPOSE_BACKGROUND;  // a transparent pixel shows no earlier frame
     control.UserInputFlag = false;
-    control.DelayTime = Centiseconds(intervalMs);
     control.TransparentColor = transparentIndex >= 0 && transparentIndex < image.Colors() ? transparentIndex
                                                                                          : NO_TRANSPARENT_COLOR;
-    GifByteType controlBytes[4];
-    EGifGCBToExtension(&control, controlBytes);
 
     std::vector<GifPixelType> line;
-    ForEachFrame(image, frames, [&](const TDib& frame, size_t n) {
+    ForEachFrame(image, FrameRects(frames), [&](const TDib& frame, size_t n) {
         if (n == 0) {
             check(EGifPutScreenDesc(gif.get(), frame.Width(), frame.Height(), 8, 0, map.get()), gif->Error);
             static const GifByteType kLoopName[] = "NETSCAPE2.0";
@@ -95,6 +92,9 @@ void WriteAnimationGif(const TDib& image, const std::vector<TRect>& frames, int 
             check(EGifPutExtensionTrailer(gif.get()), gif->Error);
             line.resize(static_cast<size_t>(frame.Width()));
         }
+        control.DelayTime = Centiseconds(frames[n].DelayMs);
+        GifByteType controlBytes[4];
+        EGifGCBToExtension(&control, controlBytes);
         check(EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, 4, controlBytes), gif->Error);
         check(EGifPutImageDesc(gif.get(), 0, 0, frame.Width(), frame.Height(), false, nullptr), gif->Error);
         for (int y = 0; y < frame.Height(); ++y) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "formats/animation_file.h"
+#include "formats/frames_chunk.h"
+#include "formats/gif_read.h"
 #include "formats/icon_file.h"
 #include "formats/kpngle.h"
 #include "formats/palette_file.h"
@@ -22,12 +25,22 @@ std::unique_ptr<TDib> LoadPngFile(TByteSource& source, const std::string& fileNa
     return TKPNGLE::ReadDib(stream);
 }
 
+// An APNG opens as the sheet of its frames; a still PNG with its frames chunk, if any.
 std::unique_ptr<TDib> OpenPngFile(TByteSource& source, const std::string& fileName) {
+    if (auto sheet = ReadApng(source)) return sheet;
     TByteReadStream stream(source, fileName);
     TPngPicture picture = TKPNGLE::ReadPicture(stream);
-    return PaletteIfFew(std::move(picture.Dib), picture.Alpha);
+    auto image = PaletteIfFew(std::move(picture.Dib), picture.Alpha);
+    for (const TPngChunkPlace& chunk : ListPngChunks(source))
+        if (chunk.Type == kChunkFrames) {
+            if (auto frames = ParseFramesChunk(ReadChunkData(source, chunk), image->Width(), image->Height()))
+                image->SetFrames(std::move(*frames));
+            break;
+        }
+    return image;
 }
 
+// The image's frames, when it has any, go with it.
 void SavePngWithOptions(const TDib& image, const std::string& fileName, const TSaveOptions& options) {
     TKPNGLE png;
     png.CopyFrom(image);
@@ -35,7 +48,14 @@ void SavePngWithOptions(const TDib& image, const std::string& fileName, const TS
     png.Level = options.Png;
     TByteWriteStream stream;
     png.SavePng(stream);
-    WriteFileAtomically(fileName, stream.Bytes());
+    WriteFileAtomically(fileName, WithFramesChunk(stream.TakeBytes(), image.Frames()));
+}
+
+std::unique_ptr<TDib> LoadGifFile(TByteSource& source, const std::string&) { return ReadGif(source); }
+
+// A still GIF: the image as one frame.
+void SaveGifFile(const TDib& image, const std::string& fileName) {
+    WriteAnimationGif(image, {TSheetFrame{image.GetRect(), 100}}, fileName, image.TransparentEntry());
 }
 
 void SavePngFile(const TDib& image, const std::string& fileName) { SavePngWithOptions(image, fileName, TSaveOptions{}); }
@@ -101,6 +121,11 @@ void InstallFormats() {
         f.Save = &SaveIcon;
         f.SaveWithOptions = &SaveIconWithOptions;
         f.LoadForEditing = &OpenIconPicture;
+    });
+    attach("GIF", [](TFileFormat& f) {
+        f.Test = &IsGifHead;
+        f.Load = &LoadGifFile;
+        f.Save = &SaveGifFile;
     });
     for (const char* name : {"GPL", "PAL", "HEX", "ACT"})
         attach(name, [](TFileFormat& f) {

@@ -153,6 +153,7 @@ std::unique_ptr<T> CloneAs(const TDib& source, int bitCount = 0) {
     auto copy = T::CreateFromInfo(h, source.UsedColorTable(), nullptr, 0);
     std::memcpy(copy->Bits(), source.Bits(), static_cast<size_t>(source.LineBytes()) * source.Height());
     copy->SetAlphas(source.Alphas());
+    copy->SetFrames(source.Frames());
     return copy;
 }
 }  // namespace

@@ -15,6 +15,7 @@
 #include "image/bitmap_header.h"
 #include "image/color.h"
 #include "image/geometry.h"
+#include "image/sheet_frames.h"
 
 namespace pixmo {
 
@@ -117,6 +118,10 @@ public:
     void SetAlphas(std::vector<uint8_t> alphas);
     // The first fully transparent entry, or -1: what formats with one transparent colour keep.
     int TransparentEntry() const;
+    // The animation frames cut from this image, as its file gave them or the animation window
+    // keeps them; clones keep them, PNG files carry them.
+    const TSheetFrames& Frames() const { return FFrames; }
+    void SetFrames(TSheetFrames frames) { FFrames = std::move(frames); }
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);
@@ -170,6 +175,7 @@ private:
     std::vector<uint8_t> FBits;
     std::array<uint32_t, 256> FColorTable{};
     std::vector<uint8_t> FAlphas;
+    TSheetFrames FFrames;
     std::unique_ptr<TPalette> FPalette;
     int FWidth = 0;
     int FHeight = 0;

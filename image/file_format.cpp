@@ -44,7 +44,7 @@ std::vector<TFileFormat>& Formats() {
         Entry("HEX", {".hex"}, kFormatPalette, "Palette Lospec (*.hex)", int(P::Hex)),
         Entry("ACT", {".act"}, kFormatPalette, "Palette Adobe (*.act)", int(P::Act)),
         Entry("AVI", {".avi"}, kFormatAnimation, "File AVI", int(A::Avi)),
-        Entry("GIF", {".gif"}, kFormatAnimation, "GIF animata", int(A::Gif)),
+        Entry("GIF", {".gif"}, kFormatAnimation | kFormatStill, "GIF animata", int(A::Gif)),
         Entry("APNG", {".png"}, kFormatAnimation, "PNG animata (APNG)", int(A::Apng)),
         Entry("Strip", {".strip.png"}, kFormatAnimation, "Striscia di fotogrammi", int(A::Strip)),
     };
@@ -114,7 +114,8 @@ const TFileFormat* FindFormat(const std::string& name) {
 }
 
 const TFileFormat& FormatForName(const std::string& fileName) {
-    const TFileFormat* format = Match(fileName, [](const TFileFormat& f) { return (f.Caps & kFormatAnimation) == 0; });
+    const TFileFormat* format =
+        Match(fileName, [](const TFileFormat& f) { return (f.Caps & kFormatStill) || (f.Caps & kFormatAnimation) == 0; });
     return format ? *format : Formats().front();
 }
 

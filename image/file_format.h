@@ -71,7 +71,8 @@ void RegisterFormat(const TFileFormat& format);
 // The entry of that name, or null.
 const TFileFormat* FindFormat(const std::string& name);
 
-// The format a name asks for: the picture or palette entry holding its extension, compared
+// The format a name asks for: the picture or palette entry holding its extension (an animation
+// entry that also opens as a picture counts as one), compared
 // lower-cased, else BMP. An entry without a loader or saver raises "NAME non ancora
 // supportato" when used.
 const TFileFormat& FormatForName(const std::string& fileName);

@@ -342,6 +342,7 @@ void TPaintClient::MouseMove(TPoint p) {
         else if (FTool)
             FTool->OnMove(p);
     });
+    OnionPointerMoved(*this, p);
     emit cursorTextChanged(QString("%1,%2").arg(p.X).arg(p.Y));
 }
 

@@ -19,6 +19,7 @@
 #include "tools/mouse.h"
 #include "tools/mouse_tool.h"
 #include "view/client.h"
+#include "view/onion_skin.h"
 #include "view/selection_outline.h"
 
 namespace pixmo {
@@ -138,6 +139,7 @@ public:
     const TRect& FrameRect() const { return FFrameRect; }
     // The mirror axes shown over the picture; unset shows none.
     std::function<TMirrorAxes()> MirrorAxes;
+    TOnionSkin& OnionSkin() { return FOnionSkin; }
 
     void Scrolled() override;
 
@@ -210,6 +212,7 @@ private:
     bool FOutlinePending = false;
     int FCursorId = kCursorArrow;
     TRect FFrameRect;
+    TOnionSkin FOnionSkin;
     std::map<int, QCursor> FCursors;
     int FBusyDepth = 0;
     Qt::KeyboardModifiers FModifiers;

@@ -75,6 +75,7 @@ void TPaintClient::PaintViewport(QPainter& painter, const QRect& rect) {
     for (const QRect& r : stale) RenderBackBuffer(r);
     FDirty -= rect;
     painter.drawImage(rect.topLeft(), FObjects->BackBuffer(), rect);
+    PaintOnionSkin(*this, painter, rect);
     if (!FFrameRect.IsEmpty()) {
         // White under black dashes shows on any picture.
         const TRect c = ImageRectToClient(FFrameRect);

@@ -158,6 +158,7 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
     }
     MISaveAvi = PopupMenu->addAction("Salva come AVI...", this, [this] { MISaveAviClick(); });
     MISaveAvi->setObjectName("MISaveAvi");
+    BuildFramesMenu();
     connect(PopupMenu, &QMenu::aboutToShow, this, [this] { PopupMenuPopup(); });
     TrackMenu(PopupMenu);
 
@@ -165,12 +166,15 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
         connect(edit, &TPaintClient::painted, this, [this] {
             if (isVisible()) Client->viewport()->update();
         });
-    // Wide enough for the four buttons and "99/99" in this font.
-    LBFrame->setMinimumWidth(LBFrame->fontMetrics().horizontalAdvance("99/99 "));
+    // Wide enough for the four buttons and "99/99  5000 ms" in this font.
+    LBFrame->setMinimumWidth(LBFrame->fontMetrics().horizontalAdvance("99/99  5000 ms "));
     const QSize designed(std::max(kDesignedWidth, layout->sizeHint().width()), kDesignedHeight);
     resize(designed);
     SetDesignedSize(designed);
     app.ToolFactory().SetAnimationHost(this);
+    // A window opened after the image was: the frames it brought.
+    TakeImageFrames();
+    UpdateLabel();
     AfterConstruction();
 }
 
@@ -183,15 +187,20 @@ TAnimationForm::~TAnimationForm() {
 
 void TAnimationForm::LoadSettings() {
     TIni& ini = Ini();
-    Timer->setInterval(std::clamp(ini.ReadInteger("Interval", Timer->interval()), kMinAnimationInterval,
-                                  kMaxAnimationInterval));
+    FInterval = std::clamp(ini.ReadInteger("Interval", FInterval), kMinAnimationInterval, kMaxAnimationInterval);
+    Timer->setInterval(FInterval);
+    MIOnionSkin->setChecked(ini.ReadBool("OnionSkin", false));
+    MIOnionNext->setChecked(ini.ReadBool("OnionNext", false));
+    MIOnionSkinClick();
     SBTile->setChecked(ini.ReadBool("Tile", SBTile->isChecked()));
     FZoom = std::clamp(ini.ReadInteger("Zoom", 1), kMinAnimationZoom, kMaxAnimationZoom);
 }
 
 void TAnimationForm::SaveSettings() {
     TIni& ini = Ini();
-    ini.WriteInteger("Interval", Timer->interval());
+    ini.WriteInteger("Interval", FInterval);
+    ini.WriteBool("OnionSkin", MIOnionSkin->isChecked());
+    ini.WriteBool("OnionNext", MIOnionNext->isChecked());
     ini.WriteBool("Tile", SBTile->isChecked());
     ini.WriteInteger("Zoom", FZoom);
 }
@@ -219,8 +228,10 @@ void TAnimationForm::SetZoom(int zoom) {
 }
 
 void TAnimationForm::UpdateLabel() {
-    LBFrame->setText(QString::fromStdString(FTool ? Format(" 0/%2d", FTool->Frames().Count())
-                                                  : Format("%2d/%2d", FCurrent, FFrames.Count())));
+    std::string text = FTool ? Format(" 0/%2d", FTool->Frames().Count()) : Format("%2d/%2d", FCurrent, FFrames.Count());
+    if (!FTool && FCurrent >= 1 && FCurrent <= static_cast<int>(FDelays.size()))
+        text += Format("  %d ms", FDelays[static_cast<size_t>(FCurrent - 1)]);
+    LBFrame->setText(QString::fromStdString(text));
 }
 
 void TAnimationForm::Redraw() {
@@ -231,6 +242,7 @@ void TAnimationForm::Redraw() {
 void TAnimationForm::Stop() {
     Timer->stop();
     SBStart->setChecked(false);
+    ScheduleTimer();
 }
 
 void TAnimationForm::EndTool() {
@@ -259,6 +271,7 @@ void TAnimationForm::SBStartClick() {
     }
     if (FCurrent == 0) FCurrent = 1;
     SBStart->setChecked(true);
+    ScheduleTimer();
     Timer->start();
     Redraw();
 }
@@ -285,6 +298,7 @@ void TAnimationForm::SBTileClick() {
 void TAnimationForm::TimerTimer() {
     const int count = FFrames.Count();
     FCurrent = FCurrent + 1 > count ? std::min(1, count) : FCurrent + 1;
+    ScheduleTimer();
     Redraw();
 }
 
@@ -308,14 +322,22 @@ void TAnimationForm::ViewRightClick() {
 
 void TAnimationForm::MIDelayClick() {
     if (auto interval = TNumberInputDialog::Ask(this, QString::fromUtf8("更新間隔(ﾐﾘ秒) "), kMinAnimationInterval,
-                                                kMaxAnimationInterval, Timer->interval()))
-        Timer->setInterval(*interval);
+                                                kMaxAnimationInterval, FInterval)) {
+        FInterval = *interval;
+        ScheduleTimer();
+    }
 }
 
 void TAnimationForm::PopupMenuPopup() {
     for (size_t i = 0; i < MIZoomItems.size(); ++i)
         MIZoomItems[i]->setChecked(MIZoomItems[i]->text() == QString::number(FZoom));
     MISaveAvi->setEnabled(App().Edit().Dib() && FFrames.Count() >= 2 && !SBSelect->isChecked());
+    const bool current = !FTool && FCurrent >= 1 && FCurrent <= FFrames.Count();
+    MIFrameDelay->setEnabled(current);
+    MIAllDelays->setEnabled(current);
+    MIRemoveFrame->setEnabled(current);
+    MIMoveEarlier->setEnabled(current && FCurrent > 1);
+    MIMoveLater->setEnabled(current && FCurrent < FFrames.Count());
 }
 
 void TAnimationForm::MISaveAviClick() {
@@ -330,11 +352,14 @@ void TAnimationForm::MISaveAviClick() {
     request.DefaultExt = "avi";
     const auto name = AskFileName(this, request);
     if (!name) return;
-    const std::vector<TRect> frames(FFrames.begin(), FFrames.end());
     try {
-        TBusyCursor busy(App().Edit().Busy());
-        WriteAnimation(*image, frames, Timer->interval(), WithDefaultExt(*name, "avi").toStdString(),
-                       image->TransparentEntry());
+        std::string notice;
+        {
+            TBusyCursor busy(App().Edit().Busy());
+            notice = WriteAnimationFrames(*image, SheetFrames(), WithDefaultExt(*name, "avi").toStdString(),
+                                          image->TransparentEntry());
+        }
+        if (!notice.empty()) ShowNotice(notice);
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
         ShowErrorBox(this, QString::fromUtf8(e.what()));
@@ -345,8 +370,7 @@ void TAnimationForm::HandleMessage(TNotice notice) {
     switch (notice) {
         case TNotice::NewImage:
             Stop();
-            FFrames.Clear();
-            FCurrent = 0;
+            TakeImageFrames();
             Redraw();
             break;
         case TNotice::Color2Changed:
@@ -374,10 +398,13 @@ void TAnimationForm::FramePicked() { Redraw(); }
 // Nothing picked keeps the frames the window has: choosing the tool by mistake loses nothing.
 void TAnimationForm::ToolEnded(const TRectList& frames) {
     FTool = nullptr;
-    if (frames.Count() > 0) FFrames.Assign(frames);
+    if (frames.Count() > 0) {
+        FFrames.Assign(frames);
+        FDelays.assign(static_cast<size_t>(frames.Count()), FInterval);
+    }
     FCurrent = FFrames.Count() > 0 ? 1 : 0;
     SBSelect->setChecked(false);
-    Redraw();
+    FramesChanged();
 }
 
 // Shown once the click that asked for it is over, so that the box does not hold the view's

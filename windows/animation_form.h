@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <array>
+#include <vector>
 
+#include "image/sheet_frames.h"
 #include "settings/rect_list.h"
 #include "tools/animation_mouse.h"
 #include "view/client.h"
@@ -65,8 +67,21 @@ public:
     QAction* MIDelay = nullptr;
     std::array<QAction*, 4> MIZoomItems{};
     QAction* MISaveAvi = nullptr;
+    // Frame list editing, delays and onion skin (animation_form_frames.cpp).
+    QAction* MIFrameDelay = nullptr;
+    QAction* MIAllDelays = nullptr;
+    QAction* MIRemoveFrame = nullptr;
+    QAction* MIMoveEarlier = nullptr;
+    QAction* MIMoveLater = nullptr;
+    QAction* MIOnionSkin = nullptr;
+    QAction* MIOnionNext = nullptr;
 
     const TRectList& Frames() const { return FFrames; }
+    // Each frame's delay in ms, in the frames' order; new frames take Interval().
+    const std::vector<int>& Delays() const { return FDelays; }
+    TSheetFrames SheetFrames() const;
+    // "Ritardo": the delay new frames take.
+    int Interval() const { return FInterval; }
     // 0 for none, else 1..count.
     int Current() const { return FCurrent; }
     int Zoom() const { return FZoom; }
@@ -90,6 +105,12 @@ public:
     void ViewRightClick();
     void MIDelayClick();
     void MISaveAviClick();
+    void MIFrameDelayClick();
+    void MIAllDelaysClick();
+    void MIRemoveFrameClick();
+    // Swaps the current frame with its neighbour before (-1) or after (+1).
+    void MoveFrame(int step);
+    void MIOnionSkinClick();
     // The pop-up's states as it opens.
     void PopupMenuPopup();
 
@@ -108,6 +129,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void BuildFramesMenu();
+    // The frames go into the image (so its PNG keeps them) and the views show them.
+    void FramesChanged();
+    // The frames the image brought, or none.
+    void TakeImageFrames();
+    // The timer waits the current frame's delay while playing (SBStart down), "Ritardo" otherwise.
+    void ScheduleTimer();
     // Ends the animation tool in the edit client; its frames come back through ToolEnded.
     void EndTool();
     void Stop();
@@ -115,6 +143,8 @@ private:
     void Redraw();
 
     TRectList FFrames;
+    std::vector<int> FDelays;
+    int FInterval = kDefaultAnimationInterval;
     int FCurrent = 0;
     int FZoom = 1;
     TAnimationMouse* FTool = nullptr;

@@ -12,6 +12,8 @@
 
 #include "formats/animation_file.h"
 #include "formats/icon_file.h"
+#include "formats/install_formats.h"
+#include "image/file_format.h"
 #include "image/dib.h"
 #include "support/test_support.h"
 
@@ -31,7 +33,10 @@ std::string PilPython() {
 
 class Oracle : public ::testing::Test {
 protected:
-    void SetUp() override { dir = test::MakeTempDir(); }
+    void SetUp() override {
+        InstallFormats();
+        dir = test::MakeTempDir();
+    }
     void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return dir + "/" + name; }
 
@@ -277,6 +282,117 @@ TEST_F(Oracle, PngsMadeFromIconsAndShortTableBmpsKeepTheirPixelsAndTransparency)
               "255 0 0 255\n0 0 0 255\n255 0 0 255\n0 0 0 255\n");
     if (Has("identify")) {
         EXPECT_NE(Shell("identify -verbose '" + Path("short.png") + "'").substr(0, 5), "!exit");
+    }
+}
+
+// Three 8 x 6 frames and three 5 x 4 ones, each on a 16-colour table of its own with entry 3
+// transparent, made by PIL for gifsicle and ImageMagick to put together.
+constexpr const char* kFramesScript =
+    "from PIL import Image\nimport random, sys\nrandom.seed(3)\n"
+    "for n in range(3):\n"
+    "    im = Image.new('P', (8, 6))\n"
+    "    im.putpalette([v for i in range(16) for v in ((i*16+n*70)%256, (i*40+n*30)%256, (i*90+n*11)%256)])\n"
+    "    for y in range(6):\n"
+    "        for x in range(8): im.putpixel((x, y), random.randrange(16))\n"
+    "    im.save(sys.argv[1] + '/f%d.gif' % n, transparency=3)\n"
+    "    im.crop((0, 0, 5, 4)).save(sys.argv[1] + '/s%d.gif' % n, transparency=3)\n";
+
+// Each frame as PIL composes it: its duration, then "r g b a" per pixel (0 0 0 0 where clear).
+constexpr const char* kComposeScript =
+    "from PIL import Image, ImageSequence\nimport sys\n"
+    "for frame in ImageSequence.Iterator(Image.open(sys.argv[1])):\n"
+    "    print(frame.info.get('duration'))\n"
+    "    for p in frame.convert('RGBA').getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
+
+// The same from the sheet we open: each frame's rectangle and delay.
+std::string ComposedText(const TDib& sheet) {
+    std::string text;
+    const int clear = sheet.TransparentEntry();
+    for (const TSheetFrame& f : sheet.Frames()) {
+        text += std::to_string(f.DelayMs) + "\n";
+        for (int y = f.Rect.Top; y < f.Rect.Bottom; ++y)
+            for (int x = f.Rect.Left; x < f.Rect.Right; ++x) {
+                const int index = sheet.Pixel(x, y);
+                text += index == clear ? "0 0 0 0\n" : OpaqueText(sheet.GetColor(index));
+            }
+    }
+    return text;
+}
+
+TEST_F(Oracle, GifsOfGifsicleAndImageMagickOpenWithTheirFramesAsPilComposesThem) {
+    const std::string python = PilPython();
+    if (python.empty() || !Has("gifsicle") || !Has("convert"))
+        GTEST_SKIP() << "PIL, gifsicle or ImageMagick is not installed (python3-pil, gifsicle, imagemagick)";
+    std::ofstream(Path("frames.py")) << kFramesScript;
+    std::ofstream(Path("compose.py")) << kComposeScript;
+    ASSERT_EQ(Shell(python + " '" + Path("frames.py") + "' '" + dir + "'"), "");
+    const auto f = [&](const std::string& name) { return "'" + Path(name) + "'"; };
+    // Disposal to background and to the previous picture; interlaced frames; local colour
+    // tables and frames placed inside the screen.
+    ASSERT_EQ(Shell("gifsicle --disposal background -d 10 " + f("f0.gif") + " -d 30 " + f("s1.gif") +
+                    " --disposal previous " + f("s2.gif") + " -d 10 " + f("f1.gif") + " -o " + f("bg.gif")), "");
+    ASSERT_EQ(Shell("gifsicle --interlace --disposal previous -d 7 " + f("f0.gif") + " " + f("s1.gif") + " " +
+                    f("s2.gif") + " -o " + f("il.gif")), "");
+    ASSERT_EQ(Shell("convert -dispose Background -delay 20 " + f("f0.gif") + " -dispose Previous -delay 40 -page +2+1 " +
+                    f("s1.gif") + " -dispose None -page +0+0 " + f("s2.gif") + " -dispose Background -page +3+2 " +
+                    f("s0.gif") + " -loop 0 " + f("im.gif")), "");
+    ASSERT_NE(Shell("gifsicle --info " + f("im.gif")).find("local color table"), std::string::npos);
+    for (const std::string name : {"bg.gif", "il.gif", "im.gif"}) {
+        const auto sheet = OpenImageFile(Path(name));
+        EXPECT_GE(sheet->Frames().size(), 3u) << name;
+        EXPECT_EQ(ComposedText(*sheet), Shell(python + " '" + Path("compose.py") + "' '" + Path(name) + "'")) << name;
+    }
+}
+
+// Four frames of 100, 100, 300 and 100 ms: gifsicle reads those delays from our GIF; our
+// AVI shows frame 3 three ticks of 100 ms long, as ffprobe counts and ffmpeg decodes.
+TEST_F(Oracle, GifsicleReadsOurDelaysAndFfmpegPlaysTheAviFramesRepeated) {
+    auto sheet = TDib::Create(8, 2, 16);
+    for (int i = 0; i < 16; ++i) sheet->SetColor(i, RGB(i * 16, 255 - i * 9, i * 5));
+    for (int x = 0; x < 8; ++x) sheet->SetPixel(x, x % 2, static_cast<uint8_t>(x + 1));
+    const TSheetFrames frames = {{TRect{0, 0, 2, 2}, 100}, {TRect{2, 0, 4, 2}, 100}, {TRect{4, 0, 6, 2}, 300},
+                                 {TRect{6, 0, 8, 2}, 100}};
+    if (Has("gifsicle")) {
+        WriteAnimationFrames(*sheet, frames, Path("d.gif"));
+        std::string delays;
+        std::istringstream info(Shell("gifsicle --info '" + Path("d.gif") + "'"));
+        for (std::string word; info >> word;)
+            if (word == "delay" && info >> word) delays += word + " ";
+        EXPECT_EQ(delays, "0.10s 0.10s 0.30s 0.10s ");
+    }
+    if (!Has("ffprobe") || !Has("ffmpeg")) GTEST_SKIP() << "ffprobe/ffmpeg are not installed (ffmpeg)";
+    ASSERT_EQ(WriteAnimationFrames(*sheet, frames, Path("d.avi")), "");
+    EXPECT_EQ(Shell("ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=r_frame_rate,nb_read_frames "
+                    "-of csv=p=0 '" + Path("d.avi") + "'"),
+              "10/1,6\n");
+    ASSERT_EQ(Shell("ffmpeg -v error -y -i '" + Path("d.avi") + "' -f rawvideo -pix_fmt rgb24 '" + Path("d.rgb") + "'"), "");
+    std::vector<uint8_t> want;
+    for (int cell : {0, 1, 2, 2, 2, 3})
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x) {
+                const TColorRef c = sheet->GetColor(sheet->Pixel(cell * 2 + x, y));
+                want.insert(want.end(), {uint8_t(GetRValue(c)), uint8_t(GetGValue(c)), uint8_t(GetBValue(c))});
+            }
+    EXPECT_EQ(test::ReadFileBytes(Path("d.rgb")), want);
+}
+
+// The frames chunk: the converter keeps it from PNG to PNG and --cells writes it into a
+// strip; pngcheck, which knows every public chunk, finds both files clean.
+TEST_F(Oracle, TheConverterKeepsAndWritesTheFramesChunkAndPngcheckPassesIt) {
+    auto sheet = TDib::Create(6, 2, 4);
+    for (int x = 0; x < 6; ++x) sheet->SetPixel(x, x % 2, static_cast<uint8_t>(x % 4));
+    sheet->SaveToFile(Path("cells.bmp"));
+    ASSERT_EQ(Convert("--cells 2 2 --delay 80 '" + Path("cells.bmp") + "' '" + Path("s.strip.png") + "'"), "");
+    const TSheetFrames strip = {{TRect{0, 0, 2, 2}, 80}, {TRect{2, 0, 4, 2}, 80}, {TRect{4, 0, 6, 2}, 80}};
+    EXPECT_EQ(OpenImageFile(Path("s.strip.png"))->Frames(), strip);
+    ASSERT_EQ(Convert("'" + Path("s.strip.png") + "' '" + Path("copy.png") + "'"), "");
+    EXPECT_EQ(OpenImageFile(Path("copy.png"))->Frames(), strip);
+    ASSERT_EQ(Convert("'" + Path("s.strip.png") + "' '" + Path("copy.bmp") + "'"), "");
+    if (!Has("pngcheck")) GTEST_SKIP() << "pngcheck is not installed (pngcheck)";
+    for (const char* name : {"s.strip.png", "copy.png"}) {
+        const std::string report = Shell("pngcheck -v '" + Path(name) + "'");
+        EXPECT_NE(report.find("chunk pxFr"), std::string::npos) << report;
+        EXPECT_NE(report.find("No errors detected"), std::string::npos) << report;
     }
 }
 

@@ -87,8 +87,8 @@ TEST_F(MainFormTest, ABrokenFileReportsAndKeepsTheImage) {
     EXPECT_EQ(FFileRequests[0].Name, "FileDialog");
     EXPECT_EQ(FFileRequests[0].DefaultExt, "bmp");
     EXPECT_EQ(FFileRequests[0].Filter,
-              "File Immagine|*.bmp;*.png;*.ico|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
-              "Tutti i File (*.*)|*.*");
+              "File Immagine|*.bmp;*.png;*.ico;*.gif|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
+              "GIF animata|*.gif|Tutti i File (*.*)|*.*");
 }
 
 TEST_F(MainFormTest, SaveWithBackupLeavesTheOldFileAsBak) {

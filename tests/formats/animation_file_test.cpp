@@ -13,6 +13,7 @@
 #include "image/byte_order.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "image/file_format.h"
 #include "support/test_support.h"
 
 namespace pixmo {
@@ -108,7 +109,11 @@ TEST_F(AnimationFile, StripHoldsEveryFrameAtFrameOneSizeSideBySide) {
     EXPECT_EQ(ToGrid(*strip), (TGrid{".#2353", "9abcbc"}));
     EXPECT_EQ(strip->GetColor(12), sheet->GetColor(12));
     const std::vector<TChunk> chunks = Chunks(test::ReadFileBytes(Path("s.STRIP.png")));
-    EXPECT_EQ(chunks[2].Type, "IDAT");  // no transparency asked for, so no tRNS
+    // No transparency asked for, so no tRNS; the frames chunk names the frames at their places.
+    EXPECT_EQ(chunks[2].Type, "pxFr");
+    EXPECT_EQ(chunks[3].Type, "IDAT");
+    const TSheetFrames placed = {{TRect{0, 0, 2, 2}, 100}, {TRect{2, 0, 4, 2}, 100}, {TRect{4, 0, 6, 2}, 100}};
+    EXPECT_EQ(OpenImageFile(Path("s.STRIP.png"))->Frames(), placed);
 
     // Wider than an image may be: refused, nothing written.
     auto wide = TDib::Create(8000, 1, 2);

@@ -10,10 +10,12 @@ namespace {
 // The dialogs' filters come from the table, exactly as the dialogs always showed them.
 TEST(FileFormatTable, FiltersAreBuiltFromTheEntries) {
     EXPECT_EQ(ImageFileFilter(),
-              "File Immagine|*.bmp;*.png;*.ico|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
+              "File Immagine|*.bmp;*.png;*.ico;*.gif|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Icona (*.ico)|*.ico|"
+              "GIF animata|*.gif|"
               "Tutti i File (*.*)|*.*");
     EXPECT_EQ(SelectionFileFilter(),
-              "File Immagine|*.bmp;*.png|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i File (*.*)|*.*");
+              "File Immagine|*.bmp;*.png;*.gif|File Bitmap (*.bmp)|*.bmp|File PNG (*.png)|*.png|GIF animata|*.gif|"
+              "Tutti i File (*.*)|*.*");
     EXPECT_EQ(PaletteFileFilter(),
               "Palette GIMP (*.gpl)|*.gpl|Palette JASC (*.pal)|*.pal|Palette Lospec (*.hex)|*.hex|"
               "Palette Adobe (*.act)|*.act|Tutti i File (*.*)|*.*");
@@ -39,7 +41,7 @@ TEST(FileFormatTable, EveryEntryIsCompleteAndNamesFindTheirEntry) {
     EXPECT_EQ(FormatForName("A.STRIP.PNG").Name, "PNG");
     EXPECT_EQ(FormatForName("dir.png/a").Name, "BMP");
     EXPECT_EQ(FormatForName("p.Pal").Name, "PAL");
-    EXPECT_EQ(FormatForName("x.gif").Name, "BMP");
+    EXPECT_EQ(FormatForName("x.gif").Name, "GIF");
     EXPECT_EQ(AnimationFormatForName("A.STRIP.PNG")->Name, "Strip");
     EXPECT_EQ(AnimationFormatForName("a.png")->Name, "APNG");
     EXPECT_EQ(AnimationFormatForName("a.bmp"), nullptr);

@@ -94,10 +94,10 @@ TEST(AnimationForm, FramesFromTheToolPlayStepAndStop) {
     EXPECT_EQ(form.Frames()[1], (TRect{4, 1, 6, 3}));
     EXPECT_TRUE(form.Playing());
     EXPECT_TRUE(form.SBStart->isChecked());
-    EXPECT_EQ(f.Label(), " 1/ 3");
+    EXPECT_EQ(f.Label(), " 1/ 3  500 ms");
     form.TimerTimer();
     form.TimerTimer();
-    EXPECT_EQ(f.Label(), " 3/ 3");
+    EXPECT_EQ(f.Label(), " 3/ 3  500 ms");
     form.TimerTimer();  // past the count: back to the first
     EXPECT_EQ(form.Current(), 1);
 
@@ -105,7 +105,7 @@ TEST(AnimationForm, FramesFromTheToolPlayStepAndStop) {
     QTest::mouseClick(form.Client->viewport(), Qt::LeftButton);
     EXPECT_FALSE(form.Playing());
     EXPECT_FALSE(form.SBStart->isChecked());
-    EXPECT_EQ(f.Label(), " 2/ 3");
+    EXPECT_EQ(f.Label(), " 2/ 3  500 ms");
     QTest::mouseClick(form.Client->viewport(), Qt::RightButton);
     EXPECT_TRUE(form.Playing());
     QTest::mouseClick(form.Client->viewport(), Qt::RightButton);
@@ -118,19 +118,20 @@ TEST(AnimationForm, FramesFromTheToolPlayStepAndStop) {
     QTest::mouseClick(form.SBStop, Qt::LeftButton);
     EXPECT_EQ(f.Client.ToolItem(), TToolItem::DrawLine);
     EXPECT_EQ(form.Frames().Count(), 3);
-    EXPECT_EQ(f.Label(), " 1/ 3");
+    EXPECT_EQ(f.Label(), " 1/ 3  500 ms");
     f.Pick({0, 0}, {0, 0});
     QTest::mouseClick(form.Client->viewport(), Qt::LeftButton);  // takes them, shows the first
     ASSERT_EQ(form.Frames().Count(), 1);
     EXPECT_EQ(form.Frames()[0], (TRect{0, 0, 1, 1}));
-    EXPECT_EQ(f.Label(), " 1/ 1");
+    EXPECT_EQ(f.Label(), " 1/ 1  500 ms");
 
-    // Hiding ends the tool; a new image stops and forgets.
+    // Hiding ends the tool; a new image without frames stops and forgets.
     f.Pick({1, 1}, {1, 1});
     form.hide();
     EXPECT_FALSE(form.ToolActive());
     EXPECT_EQ(form.Frames()[0], (TRect{1, 1, 2, 2}));
     form.SBStartClick();
+    f.App.Edit().SetDib(FromGrid({"01", "10"}, 2));
     form.HandleMessage(TNotice::NewImage);
     EXPECT_FALSE(form.Playing());
     EXPECT_EQ(form.Frames().Count(), 0);
@@ -292,15 +293,22 @@ TEST(AnimationForm, ExportDialogOffersEveryFormAndGivesTheChosenExtension) {
 namespace pixmo::test {
 namespace {
 
-// The frames go out in their order at the timer's interval; a file that cannot be made
+// The frames go out in their order at their delays; a file that cannot be made
 // gives an error box.
-TEST(AnimationForm, SaveAsAviWritesTheFramesAtTheInterval) {
+TEST(AnimationForm, SaveAsAviWritesTheFramesAtTheirDelays) {
     TAnimationFixture f;
     f.App.Edit().SetDib(FromGrid({"00000000", "0123abc0", "0456def0", "00000000"}, 256));
     f.Form->HandleMessage(TNotice::NewImage);
     f.Pick({1, 1}, {3, 2}, {{5, 2}});
     f.Form->SBStopClick();
-    f.Form->Timer->setInterval(250);
+    // Every frame's delay 250 through the pop-up's own dialog.
+    auto previous = TNumberInputDialog::SetHook([](TNumberInputDialog& dialog) {
+        dialog.Edit()->setText("250");
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    });
+    f.Form->MIAllDelays->trigger();
+    TNumberInputDialog::SetHook(previous);
     std::vector<TMessageRequest> boxes;
     TMessageHookScope boxHook([&](const TMessageRequest& r) {
         boxes.push_back(r);
@@ -320,7 +328,7 @@ TEST(AnimationForm, SaveAsAviWritesTheFramesAtTheInterval) {
     const std::string text(b.begin(), b.end());
     const size_t strh = text.find("strh");
     ASSERT_NE(strh, std::string::npos);
-    EXPECT_EQ(b[strh + 8 + 20] | b[strh + 8 + 21] << 8, 250);  // scale: the interval
+    EXPECT_EQ(b[strh + 8 + 20] | b[strh + 8 + 21] << 8, 250);  // scale: the frames' delay
     const size_t first = text.find("00db", text.find("movi"));
     const size_t second = text.find("00db", first + 4);
     ASSERT_NE(second, std::string::npos);
@@ -331,6 +339,121 @@ TEST(AnimationForm, SaveAsAviWritesTheFramesAtTheInterval) {
     f.Form->MISaveAviClick();
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].Kind, TMsgKind::Error);
+}
+
+}  // namespace
+}  // namespace pixmo::test
+
+namespace pixmo::test {
+namespace {
+
+// Each frame keeps its delay: new frames take "Ritardo", the pop-up sets one or all, the
+// timer waits each frame's own; frames are removed and moved; the image keeps them all and
+// gives them back as a new image.
+TEST(AnimationForm, FramesKeepTheirDelaysAndTheListIsEditedAndKeptInTheImage) {
+    TAnimationFixture f;
+    TAnimationForm& form = *f.Form;
+    f.Pick({1, 1}, {1, 1}, {{2, 1}, {3, 1}, {4, 1}});
+    form.SBStopClick();
+    auto answer = [](const char* text) {
+        return TNumberInputDialog::SetHook([text](TNumberInputDialog& dialog) {
+            dialog.Edit()->setText(text);
+            dialog.done(QDialog::Accepted);
+            return dialog.result();
+        });
+    };
+    form.TimerTimer();
+    form.TimerTimer();  // frame 3
+    auto previous = answer("300");
+    form.MIFrameDelay->trigger();
+    TNumberInputDialog::SetHook(previous);
+    EXPECT_EQ(f.Label(), " 3/ 4  300 ms");
+    EXPECT_EQ(form.Delays(), (std::vector<int>{500, 500, 300, 500}));
+    const TSheetFrames expected = {{TRect{1, 1, 2, 2}, 500}, {TRect{2, 1, 3, 2}, 500}, {TRect{3, 1, 4, 2}, 300},
+                                   {TRect{4, 1, 5, 2}, 500}};
+    EXPECT_EQ(f.App.Edit().Dib()->Frames(), expected);
+
+    // Playing, the timer waits the shown frame's delay.
+    form.SBStartClick();  // from frame 3
+    EXPECT_EQ(form.Timer->interval(), 300);
+    form.TimerTimer();
+    EXPECT_EQ(form.Timer->interval(), 500);
+    form.SBStopClick();
+    EXPECT_EQ(form.Timer->interval(), 500);
+
+    // Frame 3 moves earlier, then frame 1 goes; the pop-up offers only what can be done.
+    form.TimerTimer();
+    form.TimerTimer();
+    form.TimerTimer();
+    ASSERT_EQ(form.Current(), 3);
+    form.MIMoveEarlier->trigger();
+    EXPECT_EQ(form.Current(), 2);
+    EXPECT_EQ(form.Delays(), (std::vector<int>{500, 300, 500, 500}));
+    EXPECT_EQ(form.Frames()[1], (TRect{3, 1, 4, 2}));
+    form.TimerTimer();
+    form.TimerTimer();
+    form.TimerTimer();  // back to frame 1
+    form.PopupMenuPopup();
+    EXPECT_FALSE(form.MIMoveEarlier->isEnabled());
+    EXPECT_TRUE(form.MIMoveLater->isEnabled());
+    form.MIRemoveFrame->trigger();
+    ASSERT_EQ(form.Frames().Count(), 3);
+    EXPECT_EQ(f.Label(), " 1/ 3  300 ms");
+    previous = answer("120");
+    form.MIAllDelays->trigger();
+    TNumberInputDialog::SetHook(previous);
+    const TSheetFrames edited = {{TRect{3, 1, 4, 2}, 120}, {TRect{2, 1, 3, 2}, 120}, {TRect{4, 1, 5, 2}, 120}};
+    EXPECT_EQ(f.App.Edit().Dib()->Frames(), edited);
+
+    // An image that brings frames gives them to the window.
+    auto sheet = FromGrid({"0123", "4567"}, 8);
+    sheet->SetFrames({{TRect{0, 0, 2, 2}, 70}, {TRect{2, 0, 4, 2}, 90}});
+    f.App.Edit().SetDib(std::move(sheet));
+    form.HandleMessage(TNotice::NewImage);
+    ASSERT_EQ(form.Frames().Count(), 2);
+    EXPECT_EQ(form.Frames()[1], (TRect{2, 0, 4, 2}));
+    EXPECT_EQ(f.Label(), " 1/ 2  70 ms");
+    // A window opened after the image takes them too.
+    f.Form = std::make_unique<TAnimationForm>(f.App);
+    EXPECT_EQ(f.Label(), " 1/ 2  70 ms");
+}
+
+// Onion skin: inside the frame under the pointer the previous frame shows through, nowhere
+// else, and only on the screen.
+TEST(AnimationForm, OnionSkinShowsThePreviousFrameTranslucentlyInTheCurrentFrameOnly) {
+    TAnimationFixture f;
+    TAnimationForm& form = *f.Form;
+    f.App.Edit().Dib()->SetFrames({{TRect{1, 1, 3, 3}, 100}, {TRect{4, 1, 6, 3}, 100}});
+    form.HandleMessage(TNotice::NewImage);
+    const std::vector<uint8_t> before = f.App.Edit().Dib()->CreatePacked();
+    f.Client.resize(60, 30);
+    f.Client.show();
+    form.MIOnionSkin->trigger();
+    EXPECT_TRUE(f.Client.OnionSkin().On);
+    QTest::mouseMove(f.Client.viewport(), QPoint(4, 1));
+    QApplication::processEvents();
+    const QImage view = f.Client.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    auto near = [](QRgb a, QRgb b) { return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qBlue(a) - qBlue(b)) <= 2; };
+    auto blend = [&](int x, int y, int gx, int gy) {
+        const QRgb own = f.Colour(x, y), ghost = f.Colour(gx, gy);
+        const auto mix = [](int o, int g) { return qRound(g * kOnionPreviousOpacity + o * (1 - kOnionPreviousOpacity)); };
+        return qRgb(mix(qRed(own), qRed(ghost)), mix(qGreen(own), qGreen(ghost)), mix(qBlue(own), qBlue(ghost)));
+    };
+    for (int y = 1; y < 3; ++y)
+        for (int x = 4; x < 6; ++x) {
+            EXPECT_TRUE(near(view.pixel(x, y), blend(x, y, x - 3, y))) << x << "," << y;
+            EXPECT_NE(view.pixel(x, y), f.Colour(x, y));
+        }
+    for (const QPoint p : {QPoint(1, 1), QPoint(2, 2), QPoint(3, 1), QPoint(6, 2), QPoint(4, 3)})
+        EXPECT_EQ(view.pixel(p), f.Colour(p.x(), p.y())) << p.x() << "," << p.y();
+    EXPECT_EQ(f.Client.BackBuffer().pixel(4, 1), f.Colour(4, 1));
+    // The image, and so any file saved from it, holds no ghost.
+    EXPECT_EQ(f.App.Edit().Dib()->CreatePacked(), before);
+
+    // Off: the frame shows its own pixels again.
+    form.MIOnionSkin->trigger();
+    const QImage plain = f.Client.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(plain.pixel(4, 1), f.Colour(4, 1));
 }
 
 }  // namespace

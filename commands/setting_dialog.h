@@ -42,6 +42,7 @@ struct TDrawingSettings {
     bool RMenuMode = true;
     std::vector<TPopupItem> PopupItems;  // menu order
     std::vector<std::string> ShownItems;  // on OK: the visible items in the order wanted
+    bool ShowTransparency = true;
 };
 
 class TSettingDialog : public TIniDialog {
@@ -73,6 +74,7 @@ public:
     QCheckBox* RMenuMode = nullptr;
     QListWidget* LBShowItem = nullptr;
     QListWidget* LBHideItem = nullptr;
+    QCheckBox* CBShowTransparency = nullptr;
     QPushButton* HelpBtn = nullptr;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;

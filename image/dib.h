@@ -117,6 +117,9 @@ public:
     void SetAlphas(std::vector<uint8_t> alphas);
     // The first fully transparent entry, or -1: what formats with one transparent colour keep.
     int TransparentEntry() const;
+    // One entry's opacity (255 past the table's alphas), and a new one for it.
+    uint8_t Alpha(int index) const;
+    void SetAlpha(int index, uint8_t alpha);
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);

@@ -59,6 +59,7 @@ const TMainKey kMainKeys[] = {
     {"DotLineWidth", &TMainSettings::DotLineWidth, TRule::Clamp, 1, kDotLineLimit},
     {"MeasureType", &TMainSettings::MeasureType},
     {"ZoomSize", &TMainSettings::ZoomSize},
+    {"ShowTransparency", &TMainSettings::ShowTransparency},
     {"Mouse", &TMainSettings::Mouse},
 };
 

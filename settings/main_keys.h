@@ -65,6 +65,7 @@ struct TMainSettings {
     int DotLineWidth = 32;
     int MeasureType = 1;
     int ZoomSize = 1;
+    bool ShowTransparency = true;  // transparent entries over a checkerboard
     std::string Mouse;  // read last by the main window; empty or unknown means MIDrawDot
 
     bool operator==(const TMainSettings&) const = default;

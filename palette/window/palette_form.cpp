@@ -109,6 +109,8 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     GDColors->SetColumns(kColumns);
     GDColors->SetCellSize(kCellWidth, kCellHeight);
     GDColors->SetOnDrawCell([this](QPainter& p, int cell, const QRect& inside) { DrawCell(p, cell, inside); });
+    // A right click picks the secondary colour and opens the window's menu for that entry.
+    GDColors->setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(GDColors, &TGrid::cellClicked, this, &TPaletteForm::GDColorsClickCell);
     connect(GDColors, &TGrid::cellDoubleClicked, this, &TPaletteForm::GDColorsDblClickCell);
     connect(GDColors, &TGrid::cancelled, this, &TPaletteForm::GDColorsCancel);

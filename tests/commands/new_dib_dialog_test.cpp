@@ -70,7 +70,7 @@ TEST_F(MainFormTest, NewImageStartsWithEntryZeroTransparentWhenAskedAndRemembers
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         const bool was = dialog.CBTransparent->isChecked();
-        QTest::mouseClick(dialog.CBTransparent, Qt::LeftButton);
+        QTest::mouseClick(dialog.CBTransparent, Qt::LeftButton, {}, QPoint(6, dialog.CBTransparent->height() / 2));
         EXPECT_TRUE(dialog.Confirm());
         return was;
     };

@@ -133,6 +133,12 @@ TEST_F(TransparencyTest, CheckerboardShowsExactlyOnTransparentPixelsInEveryView)
                           x < 16 ? Grey((x + y) % 2 == 1) : x < 31 ? kRed : HalfBlue((x + y) % 2 == 1))
                     << x << "," << y;
 
+    // Zoom 4: a square covers two by two pixels.
+    client->SetZoom(4);
+    shot = Shot(client->viewport());
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(shot.pixel(x * 4 + 2, y * 4 + 2), Grey((x / 2 + y / 2) % 2 == 1)) << x << "," << y;
+
     // The navigator and the palette show it too; the entry's own colour nowhere.
     Main->Item("MIShowPlace")->trigger();
     const QImage nav = Shot(Main->findChild<TPlaceForm*>("PlaceForm")->Client()->viewport());

@@ -1,7 +1,8 @@
 // A full repaint of a 1920x1080 edit view over an 8000x8000 8-bit image at zooms 1, 8 and
 // 40, offscreen. "Render" fills the back buffer; "Widget" is the whole paint request,
 // copy to the window's surface included, and again with the onion skin's ghost over the whole
-// view. memcpy of one view's pixels is the peer.
+// view. memcpy of one view's pixels is the peer; with transparent entries, their own colours
+// are the checkerboard's peer.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -66,6 +67,27 @@ void BM_Render(benchmark::State& state) {
     state.counters["centre"] = client.BackBuffer().pixel(960, 540) & 0xFFFFFF;
 }
 BENCHMARK(BM_Render)->Args({1, 0})->Args({8, 0})->Args({8, 1})->Args({40, 0})->Args({40, 1})->Unit(benchmark::kMillisecond);
+
+// The same view with a quarter of the entries transparent and one in eight half opaque: the
+// checkerboard under them (1) against the entries' own colours (0), the drawing before it.
+void BM_RenderTransparent(benchmark::State& state) {
+    Setup(static_cast<int>(state.range(0)), false);
+    TPaintClient& client = View().Client;
+    TDib& dib = *View().Context.Dib();
+    std::vector<uint8_t> alphas(256, 255);
+    for (size_t i = 0; i < alphas.size(); ++i) alphas[i] = i % 4 == 0 ? 0 : i % 8 == 1 ? 128 : 255;
+    dib.SetAlphas(alphas);
+    client.SetShowTransparency(state.range(1) != 0);
+    const QRect all(0, 0, 1920, 1080);
+    for (auto _ : state) {
+        client.RenderBackBuffer(all);
+        benchmark::DoNotOptimize(client.BackBuffer().constBits());
+    }
+    state.SetLabel("zoom " + std::to_string(state.range(0)) + (state.range(1) ? " checkerboard" : " colours"));
+    dib.SetAlphas({});
+    client.SetShowTransparency(true);
+}
+BENCHMARK(BM_RenderTransparent)->Args({1, 0})->Args({1, 1})->Args({8, 0})->Args({8, 1})->Unit(benchmark::kMillisecond);
 
 void BM_Widget(benchmark::State& state) {
     Setup(static_cast<int>(state.range(0)), state.range(1) != 0);

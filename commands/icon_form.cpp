@@ -9,6 +9,7 @@
 
 #include "image/errors.h"
 #include "uikit/radio_group.h"
+#include "view/checkerboard.h"
 
 namespace pixmo {
 
@@ -27,7 +28,7 @@ QLabel* PreviewBox(QWidget* parent, const char* name) {
 
 }  // namespace
 
-QImage IconPreview(const TDIIcon& icon, QColor background) {
+QImage IconPreview(const TDIIcon& icon, QColor background, int checker) {
     const TDib& color = *icon.Color;
     QImage image(color.Width(), color.Height(), QImage::Format_RGB32);
     const QRgb bg = background.rgb() & 0xFFFFFF;
@@ -41,13 +42,14 @@ QImage IconPreview(const TDIIcon& icon, QColor background) {
                 c = color.ColorTable()[color.Pixel(x, y)] & 0xFFFFFF;
             }
             const uint32_t mask = icon.Mask->Pixel(x, y) ? 0xFFFFFF : 0;
-            image.setPixel(x, y, 0xFF000000u | ((bg & mask) | c));
+            const QRgb under = checker > 0 ? OverChecker(0, x, y, TCheckerboard{checker, {}}) & 0xFFFFFF : bg;
+            image.setPixel(x, y, 0xFF000000u | ((under & mask) | c));
         }
     return image;
 }
 
-TIconForm::TIconForm(const TDib& source, const TIconOptions& options, QWidget* parent)
-    : QWidget(parent), FSource(source), FOptions(options) {
+TIconForm::TIconForm(const TDib& source, const TIconOptions& options, QWidget* parent, bool showTransparency)
+    : QWidget(parent), FSource(source), FOptions(options), FShowTransparency(showTransparency) {
     setObjectName("IconForm");
     auto* colors = new QGroupBox("Colori ", this);
     SaveColors = RadioGroup(colors, "SaveColors", {"16 Colori", "256 Colori"}, options.Colors256 ? 1 : 0);
@@ -87,7 +89,7 @@ TIconOptions TIconForm::Options() const {
 void TIconForm::RecreateSaveIcon() {
     const TIconOptions options = Options();
     FSaveIcon = MakeIcon(FSource, IconTransparentColor(FSource, options), 32, 32, options.Colors256, false);
-    SavePreview->setPixmap(QPixmap::fromImage(IconPreview(FSaveIcon, palette().color(QPalette::Window))));
+    SavePreview->setPixmap(QPixmap::fromImage(IconPreview(FSaveIcon, palette().color(QPalette::Window), CheckerCell(*this, FShowTransparency))));
 }
 
 void TIconForm::ShowFile(const QString& fileName) {
@@ -96,13 +98,14 @@ void TIconForm::ShowFile(const QString& fileName) {
     try {
         TIcons icons;
         icons.LoadFromFile(fileName.toStdString());
-        FilePreview->setPixmap(QPixmap::fromImage(IconPreview(icons.Item(0), palette().color(QPalette::Window))));
+        FilePreview->setPixmap(QPixmap::fromImage(IconPreview(icons.Item(0), palette().color(QPalette::Window),
+                                                             CheckerCell(*this, FShowTransparency))));
     } catch (const EPixmoError&) {
     }
 }
 
 TIconSaveDialog::TIconSaveDialog(const TDib& source, const TIconOptions& options, const QString& initialName,
-                                 QWidget* parent)
+                                 QWidget* parent, bool showTransparency)
     : QDialog(parent) {
     setObjectName("IconDialog");
     setWindowTitle("Salva come Icona");
@@ -114,7 +117,7 @@ TIconSaveDialog::TIconSaveDialog(const TDib& source, const TIconOptions& options
     Files->setNameFilters({"Icona (*.ico)", "Tutti i File (*)"});
     Files->setDefaultSuffix("ico");
     if (!initialName.isEmpty()) Files->selectFile(initialName);
-    Panel = new TIconForm(source, options, this);
+    Panel = new TIconForm(source, options, this, showTransparency);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(Files, 1);
     layout->addWidget(Panel);

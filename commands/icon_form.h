@@ -16,13 +16,14 @@
 namespace pixmo {
 
 // An icon drawn as the system draws one: the background ANDed with the mask, then ORed
-// with the colour image.
-QImage IconPreview(const TDIIcon& icon, QColor background);
+// with the colour image. With `checker` (the squares' side) the background is a checkerboard.
+QImage IconPreview(const TDIIcon& icon, QColor background, int checker = 0);
 
 class TIconForm : public QWidget {
     Q_OBJECT
 public:
-    TIconForm(const TDib& source, const TIconOptions& options, QWidget* parent = nullptr);
+    // `showTransparency`: the previews show the mask's pixels over a checkerboard.
+    TIconForm(const TDib& source, const TIconOptions& options, QWidget* parent = nullptr, bool showTransparency = true);
 
     QButtonGroup* SaveColors = nullptr;  // "16 Colori", "256 Colori"
     QCheckBox* Dither = nullptr;         // shown only on screens of at most 8 bits
@@ -41,13 +42,14 @@ private:
     const TDib& FSource;
     TIconOptions FOptions;
     TDIIcon FSaveIcon;
+    bool FShowTransparency;
 };
 
 class TIconSaveDialog : public QDialog {
     Q_OBJECT
 public:
     TIconSaveDialog(const TDib& source, const TIconOptions& options, const QString& initialName,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, bool showTransparency = true);
 
     QFileDialog* Files = nullptr;
     TIconForm* Panel = nullptr;

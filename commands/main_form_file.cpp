@@ -8,6 +8,7 @@
 #include "commands/new_dib_dialog.h"
 #include "edit/edit_context.h"
 #include "edit/undo.h"
+#include "formats/clipboard_png.h"
 #include "image/clipboard.h"
 #include "image/dib.h"
 #include "image/errors.h"
@@ -22,6 +23,7 @@
 namespace pixmo {
 
 namespace {
+constexpr char kMsgBmpNoTransparency[] = "Il file BMP non conserva la trasparenza";
 constexpr char kMsgIconSizeOnly[] =
     "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
     "Icona...";
@@ -115,6 +117,8 @@ void TMainForm::SaveFile(const std::string& name) {
     App().Edit().SetFileName(name);
     App().Edit().SetModified(false);
     UpdateCaption();
+    // BMP has no room for it: the file is written all the same, and the user told.
+    if (!image->Alphas().empty() && FormatForName(name).Name == "BMP") ShowMessage(kMsgBmpNoTransparency);
 }
 
 void TMainForm::MakeBackup(const std::string& name) {
@@ -165,13 +169,19 @@ bool TMainForm::QueryClose() {
 
 void TMainForm::MIFileCreateFromClipboardClick() {
     if (!App().Clipboard().HasFormat(CF_DIB)) return;
-    auto image = PaletteIfFew(TDib::CreateFromClipboard(App().Clipboard()));
+    // A picture with transparency opens as an RGBA PNG file does.
+    std::optional<TPngPicture> clear = TransparentPictureFromClipboard(App().Clipboard());
+    auto image = clear ? PaletteIfFew(std::move(clear->Dib), clear->Alpha)
+                       : PaletteIfFew(TDib::CreateFromClipboard(App().Clipboard()));
     if (RefuseDeepImage(*image)) return;
     InstallNewImage(std::move(image), "Creato dagli Appunti", "");
 }
 
 void TMainForm::MIFileToClipboardClick() {
-    if (const TDib* image = App().Edit().Dib()) image->CopyToClipboard(App().Clipboard());
+    const TDib* image = App().Edit().Dib();
+    if (!image) return;
+    App().Clipboard().Clear();
+    CopyWithTransparency(App().Clipboard(), *image);
 }
 
 void TMainForm::FileHistoryClick(const std::string& name) { OpenFile(name); }

@@ -44,7 +44,7 @@ void TMainForm::MISaveAsIconClick() {
         const QFileInfo file(QString::fromStdString(App().Edit().FileName()));
         offered = file.dir().filePath(file.completeBaseName() + ".ico");
     }
-    TIconSaveDialog dialog(*source, IconOptions(), offered, this);
+    TIconSaveDialog dialog(*source, IconOptions(), offered, this, App().Settings().ShowTransparency);
     if (dialog.exec() != QDialog::Accepted || dialog.FileName().isEmpty()) return;
     const TIconOptions options = dialog.Panel->Options();
     TMainSettings& s = App().Settings();

@@ -8,6 +8,7 @@
 #include "edit/edit_context.h"
 #include "uikit/help_window.h"
 #include "view/app_context.h"
+#include "view/checkerboard.h"
 #include "view/paint_client.h"
 #include "view/scroller.h"
 #include "view/status_panel.h"
@@ -33,6 +34,7 @@ TDrawingSettings TMainForm::DrawingSettings() {
     s.BackupDir = m.BackupDir;
     s.RMenuMode = m.RMenuMode;
     s.PngCompression = m.PngCompression;
+    s.ShowTransparency = m.ShowTransparency;
     if (FEditMoveMenu)
         for (QAction* a : FEditMoveMenu->actions())
             s.PopupItems.push_back({a->objectName().toStdString(), a->isSeparator() ? QString("-") : a->text(), a->isVisible()});
@@ -61,6 +63,7 @@ void TMainForm::ApplyDrawingSettings(const TDrawingSettings& s) {
         FEditMoveMenu->SetRightButtonChooses(s.RMenuMode);
         FMenuLayoutKept = true;
     }
+    ApplyShowTransparency(App(), s.ShowTransparency);
 }
 
 void TMainForm::MISetPixmoClick(int page) {

@@ -43,6 +43,7 @@ void TMainForm::LoadSettings() {
     client->SetShowUnitGrid(s.DotLineVisible);
     client->SetUnit(s.DotLineWidth, s.DotLineHeight);
     client->SetGridMode(s.MeasureType);
+    client->SetShowTransparency(s.ShowTransparency);
     client->SetZoom(s.ZoomSize);
     if (FEditMoveMenu) FEditMoveMenu->SetRightButtonChooses(s.RMenuMode);
 

@@ -65,6 +65,9 @@ TNewDibDialog::TNewDibDialog(TAppContext& app, QWidget* parent)
     ExtraArea()->addWidget(LBHistory);
     connect(LBHistory, &QListWidget::currentRowChanged, this, [this](int row) { ChooseHistory(row); });
     connect(LBHistory, &QListWidget::itemDoubleClicked, this, [this] { Confirm(); });
+    CBTransparent = new QCheckBox("Colore 0 Trasparente", this);
+    CBTransparent->setObjectName("CBTransparent");
+    ExtraArea()->addWidget(CBTransparent);
     AfterConstruction();
 }
 
@@ -84,10 +87,12 @@ void TNewDibDialog::LoadSettings() {
     }
     const QSignalBlocker block(LBHistory);
     for (const std::string& text : FHistory) LBHistory->addItem(QString::fromStdString(text));
+    CBTransparent->setChecked(Ini().ReadBool("Transparent", false));
 }
 
 void TNewDibDialog::SaveSettings() {
     TNumColorDialog::SaveSettings();
+    Ini().WriteBool("Transparent", CBTransparent->isChecked());
     TSectionScope scope(Ini(), "LBHistory");
     Ini().WriteStrings(FHistory);
 }
@@ -140,6 +145,7 @@ bool TNewDibDialog::Confirm() {
         ShowErrorBox(this, QString::fromUtf8(e.what()));
         return false;
     }
+    if (CBTransparent->isChecked()) image->SetAlpha(0, 0);
     FHistory.Insert(0, history);
     {
         const QSignalBlocker block(LBHistory);

@@ -2,6 +2,7 @@
 // TNewDibDialog ("Nuova Pagina"): a new image of a chosen size, with a colour count or the
 // palette of a file, and a history of earlier choices. OK records the step, installs the
 // image without file name and fills it with the secondary colour.
+#include <QCheckBox>
 #include <QListWidget>
 #include <array>
 
@@ -28,6 +29,8 @@ public:
     TNumberEdit* WidthEdit = nullptr;
     TNumberEdit* HeightEdit = nullptr;
     QListWidget* LBHistory = nullptr;
+    // "Colore 0 Trasparente": the new image's entry 0 is fully transparent ("Transparent").
+    QCheckBox* CBTransparent = nullptr;
 
     // Presets the dialog from a history entry.
     void ChooseHistory(int row);

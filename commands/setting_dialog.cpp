@@ -118,6 +118,8 @@ QWidget* TSettingDialog::BuildMainPage(const TDrawingSettings& s) {
         right->addWidget(box);
     right->addWidget(new QLabel("Salva Backup nella Cartella:", page));
     right->addWidget(EDBackupDir);
+    CBShowTransparency = CheckBox(page, "CBShowTransparency", "Mostra Trasparenza", s.ShowTransparency);
+    right->addWidget(CBShowTransparency);
     right->addStretch();
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(left);
@@ -188,6 +190,7 @@ bool TSettingDialog::Confirm() {
     s.Backup = CBBackup->isChecked();
     s.BackupDir = EDBackupDir->text().toStdString();
     s.RMenuMode = RMenuMode->isChecked();
+    s.ShowTransparency = CBShowTransparency->isChecked();
     s.ShownItems.clear();
     for (int i = 0; i < LBShowItem->count(); ++i)
         s.ShownItems.push_back(LBShowItem->item(i)->data(Qt::UserRole).toString().toStdString());

@@ -43,6 +43,7 @@ struct TDrawingSettings {
     std::vector<TPopupItem> PopupItems;  // menu order
     std::vector<std::string> ShownItems;  // on OK: the visible items in the order wanted
     int PngCompression = 1;  // "Compressione PNG": 0 Veloce, 1 Normale, 2 Massima
+    bool ShowTransparency = true;
 };
 
 class TSettingDialog : public TIniDialog {
@@ -75,6 +76,7 @@ public:
     QListWidget* LBShowItem = nullptr;
     QListWidget* LBHideItem = nullptr;
     QButtonGroup* RGPngCompression = nullptr;
+    QCheckBox* CBShowTransparency = nullptr;
     QPushButton* HelpBtn = nullptr;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;

@@ -108,6 +108,7 @@ std::unique_ptr<TDib> ConvertToPalette(const TDib& image, const TDib& paletteIma
 void TakeColorTable(TDib& image, const TDib& from) {
     const int n = std::min(image.Colors(), from.Colors());
     for (int i = 0; i < n; ++i) image.SetColor(i, from.GetColor(i));
+    image.SetAlphas(from.Alphas());
 }
 
 }  // namespace pixmo

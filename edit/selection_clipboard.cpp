@@ -6,6 +6,7 @@
 #include "edit/selection.h"
 #include "edit/undo.h"
 #include "edit/undo_objects_selection.h"
+#include "formats/clipboard_png.h"
 #include "image/clipboard.h"
 #include "image/int_math.h"
 
@@ -17,7 +18,7 @@ void TSelection::CopyToClipboard() {
     std::unique_ptr<TDib> selected = FFloatImage ? nullptr : CopySelected();
     std::unique_ptr<TMaskDib> mask = FFloatMask ? nullptr : CopyMask();
     clipboard.Clear();
-    (FFloatImage ? *FFloatImage : *selected).CopyToClipboard(clipboard);
+    CopyWithTransparency(clipboard, FFloatImage ? *FFloatImage : *selected);
     (FFloatMask ? *FFloatMask : *mask).CopyToClipboard(clipboard);
 }
 
@@ -33,13 +34,25 @@ void TSelection::PasteClipboard() {
     TDib* image = Image();
     if (!image) return;
     TClipboard& clipboard = FContext.Clipboard();
-    auto piece = TDib::CreateFromClipboardOnPalette(clipboard, *image);
+    const std::optional<TPngPicture> clear = TransparentPictureFromClipboard(clipboard);
+    auto piece = clear ? TDib::CreateOnPalette(*clear->Dib, *image) : TDib::CreateFromClipboardOnPalette(clipboard, *image);
     std::unique_ptr<TMaskDib> mask;
     if (clipboard.HasFormat(CF_DSPBITMAP)) mask = TMaskDib::CreateFromClipboard(clipboard);
     // A mask that does not fit the picture beside it is not ours to trust.
     if (!mask || mask->GetSize() != piece->GetSize()) {
         mask = TMaskDib::CreateSize(piece->GetSize());
         FillAll(*mask, 1);
+    }
+    // Transparent pixels take the image's transparent entry; without one they stay out.
+    if (clear) {
+        const int entry = image->TransparentEntry();
+        for (int y = 0; y < piece->Height(); ++y)
+            for (int x = 0; x < piece->Width(); ++x) {
+                if (clear->Alpha[static_cast<size_t>(y) * static_cast<size_t>(piece->Width()) + static_cast<size_t>(x)] != 0)
+                    continue;
+                if (entry >= 0) piece->SetPixel(x, y, static_cast<uint8_t>(entry));
+                else mask->SetPixel(x, y, 0);
+            }
     }
     Paste(*piece, mask.get());
 }

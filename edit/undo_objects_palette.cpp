@@ -22,6 +22,20 @@ void TUndoPalette::Exchange() {
     FColour = live;
 }
 
+TUndoPaletteAlpha::TUndoPaletteAlpha(TEditContext& context, int index, uint8_t alpha)
+    : TUndoObject(context), FIndex(index), FAlpha(alpha) {
+    FSize = 8;
+}
+
+void TUndoPaletteAlpha::Exchange() {
+    TDib* image = FContext.Dib();
+    if (!image || FIndex < 0 || FIndex >= image->Colors()) return;
+    const uint8_t live = image->Alpha(FIndex);
+    image->SetAlpha(FIndex, FAlpha);
+    FAlpha = live;
+    FContext.PaletteChanged();
+}
+
 TUndoExchangePalette::TUndoExchangePalette(TEditContext& context, int indexA, int indexB)
     : TUndoObject(context), FIndexA(indexA), FIndexB(indexB) {
     FSize = 8;

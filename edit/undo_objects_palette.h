@@ -22,6 +22,18 @@ private:
     TColorRef FColour;
 };
 
+// One entry's alpha before "Trasparente" changed it.
+class TUndoPaletteAlpha : public TUndoObject {
+public:
+    TUndoPaletteAlpha(TEditContext& context, int index, uint8_t alpha);
+    std::string GetCaption() const override { return "Trasparente"; }
+    void Exchange() override;
+
+private:
+    int32_t FIndex;
+    uint8_t FAlpha;
+};
+
 // Two entries the palette window exchanged (with the pixels that use them).
 class TUndoExchangePalette : public TUndoObject {
 public:

@@ -349,9 +349,19 @@ TDIIcon MakeIcon(const TDib& source, TColorRef transparent, int width, int heigh
     TDIIcon icon;
     icon.Mask = TMaskDib::Create(width, height);
     icon.Color = colors256 ? IconColors256(*stretched) : IconColors16(*stretched);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (PixelWord(*stretched, x, y) == clear) icon.Mask->SetPixel(x, y, 1);
+    if (!source.IsTrueColor() && source.TransparentEntry() >= 0) {
+        // A picture with transparent entries brings its own mask, stretched as its pixels are.
+        auto holes = TMaskDib::Create(source.Width(), source.Height());
+        for (int y = 0; y < source.Height(); ++y)
+            for (int x = 0; x < source.Width(); ++x)
+                if (source.Alpha(source.Pixel(x, y)) == 0) holes->SetPixel(x, y, 1);
+        icon.Mask->Canvas().CopyMode = TCopyMode::SrcCopy;
+        StretchBlock(icon.Mask->Canvas(), TPoint{0, 0}, TPoint{width, height}, holes->Canvas(), holes->GetRect());
+    } else {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (PixelWord(*stretched, x, y) == clear) icon.Mask->SetPixel(x, y, 1);
+    }
     std::optional<uint8_t> black;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)

@@ -12,6 +12,8 @@ namespace pixmo {
 
 constexpr int CF_DIB = 8;
 constexpr int CF_DSPBITMAP = 130;
+// PNG file bytes: a picture with its transparency ("image/png"), a registered format's number.
+constexpr int CF_PNG = 0xC000;
 
 class TClipboard {
 public:

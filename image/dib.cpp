@@ -207,6 +207,18 @@ int TDib::TransparentEntry() const {
     return -1;
 }
 
+uint8_t TDib::Alpha(int index) const {
+    return index >= 0 && static_cast<size_t>(index) < FAlphas.size() ? FAlphas[static_cast<size_t>(index)] : 255;
+}
+
+void TDib::SetAlpha(int index, uint8_t alpha) {
+    if (index < 0 || index >= FColors) return;
+    std::vector<uint8_t> alphas = FAlphas;
+    if (alphas.size() <= static_cast<size_t>(index)) alphas.resize(static_cast<size_t>(index) + 1, 255);
+    alphas[static_cast<size_t>(index)] = alpha;
+    SetAlphas(std::move(alphas));
+}
+
 void TDib::SetAlphas(std::vector<uint8_t> alphas) {
     if (alphas.size() > static_cast<size_t>(FColors)) alphas.resize(static_cast<size_t>(FColors));
     while (!alphas.empty() && alphas.back() == 255) alphas.pop_back();

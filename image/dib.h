@@ -122,6 +122,9 @@ public:
     // keeps them; clones keep them, PNG files carry them.
     const TSheetFrames& Frames() const { return FFrames; }
     void SetFrames(TSheetFrames frames) { FFrames = std::move(frames); }
+    // One entry's opacity (255 past the table's alphas), and a new one for it.
+    uint8_t Alpha(int index) const;
+    void SetAlpha(int index, uint8_t alpha);
     const TPalette* PaletteHandle();  // null for a true-colour image
     bool HasCachedPalette() const { return FPalette != nullptr; }
     void SetPaletteHandle(const TPalette& palette);

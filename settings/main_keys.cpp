@@ -64,6 +64,7 @@ const TMainKey kMainKeys[] = {
     {"MirrorHorizontal", &TMainSettings::MirrorHorizontal},
     {"MirrorVertical", &TMainSettings::MirrorVertical},
     {"PngCompression", &TMainSettings::PngCompression, TRule::DefaultOutside, 0, 2},
+    {"ShowTransparency", &TMainSettings::ShowTransparency},
     {"Mouse", &TMainSettings::Mouse},
 };
 

@@ -77,6 +77,7 @@ struct TMainSettings {
     bool MirrorHorizontal = false;
     bool MirrorVertical = false;
     int PngCompression = 1;  // 0 "Veloce", 1 "Normale", 2 "Massima"
+    bool ShowTransparency = true;  // transparent entries over a checkerboard
     std::string Mouse;  // read last by the main window; empty or unknown means MIDrawDot
 
     bool operator==(const TMainSettings&) const = default;

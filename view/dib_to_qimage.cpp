@@ -5,6 +5,9 @@
 #include <cstring>
 #include <vector>
 
+#include "image/int_math.h"
+#include "view/checkerboard.h"
+
 namespace pixmo {
 
 std::array<QRgb, 256> PaletteRgb(const TDib& dib) {
@@ -42,7 +45,7 @@ void FillRow(QRgb* out, const uint8_t* row, const std::array<QRgb, 256>& lut, in
 
 }  // namespace
 
-void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QPoint at, const QRect& clip) {
+void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QPoint at, const QRect& clip, int checker) {
     if (zoom < 1 || src.IsEmpty()) return;
     const TRect s = IntersectRect(src, dib.GetRect());
     if (s != src) return;
@@ -55,26 +58,34 @@ void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QP
     const int sx = src.Left + offX / zoom;
     const int first = zoom - offX % zoom;
     const int count = r.width();
-    int lastSy = -1;
+    // The squares start at the picture's corner, so they scroll with it.
+    const std::optional<TCheckerTables> tables = CheckerTables(dib, checker);
+    const TCheckerboard board{tables ? checker : 0, at - QPoint(src.Left, src.Top) * zoom};
+    int lastSy = -1, lastBand = 0;
     const QRgb* lastOut = nullptr;
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const int sy = src.Top + (y - at.y()) / zoom;
         auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y)) + r.left();
-        if (sy == lastSy) {
+        const int band = tables ? FloorDiv(y - board.Origin.y(), checker) : 0;
+        if (sy == lastSy && band == lastBand) {
             std::memcpy(out, lastOut, static_cast<size_t>(count) * sizeof(QRgb));
             continue;
         }
         const uint8_t* row = dib.ScanLine(sy);
-        if (trueColor)
+        lastSy = sy;
+        lastBand = band;
+        lastOut = out;
+        if (tables)
+            CheckerFillRow(out, row, *tables, sx, first, zoom, count, QPoint(r.left(), y), board);
+        else if (trueColor)
             FillRow<true>(out, row, lut, sx, first, zoom, count);
         else
             FillRow<false>(out, row, lut, sx, first, zoom, count);
-        lastSy = sy;
-        lastOut = out;
     }
 }
 
-void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QImage& dest, const QRect& clip) {
+void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QImage& dest, const QRect& clip,
+                      int checker) {
     if (src.IsEmpty() || target.isEmpty() || IntersectRect(src, dib.GetRect()) != src) return;
     const QRect r = clip.intersected(dest.rect()).intersected(target);
     if (r.isEmpty()) return;
@@ -85,22 +96,28 @@ void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QI
     for (int x = r.left(); x <= r.right(); ++x)
         columns[static_cast<size_t>(x - r.left())] =
             src.Left + static_cast<int>(int64_t{x - target.left()} * src.Width() / target.width());
-    int lastSy = -1;
+    const std::optional<TCheckerTables> tables = CheckerTables(dib, checker);
+    const TCheckerboard board{tables ? checker : 0, target.topLeft()};
+    int lastSy = -1, lastBand = 0;
     const QRgb* lastOut = nullptr;
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const int sy = src.Top + static_cast<int>(int64_t{y - target.top()} * src.Height() / target.height());
         auto* out = reinterpret_cast<QRgb*>(dest.scanLine(y)) + r.left();
-        if (sy == lastSy) {
+        const int band = tables ? FloorDiv(y - board.Origin.y(), checker) : 0;
+        if (sy == lastSy && band == lastBand) {
             std::memcpy(out, lastOut, columns.size() * sizeof(QRgb));
             continue;
         }
         const uint8_t* row = dib.ScanLine(sy);
-        if (trueColor)
+        lastSy = sy;
+        lastBand = band;
+        lastOut = out;
+        if (tables)
+            CheckerFillColumns(out, row, *tables, columns, QPoint(r.left(), y), board);
+        else if (trueColor)
             for (size_t i = 0; i < columns.size(); ++i) out[i] = TrueColorAt(row, columns[i]);
         else
             for (size_t i = 0; i < columns.size(); ++i) out[i] = lut[row[columns[i]]];
-        lastSy = sy;
-        lastOut = out;
     }
 }
 

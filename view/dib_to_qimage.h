@@ -15,13 +15,16 @@ std::array<QRgb, 256> PaletteRgb(const TDib& dib);
 
 // Draws `src` (image pixels) into `dest` with each pixel a zoom x zoom block, the block of
 // src's top-left pixel at `at`; only the part inside `clip` and `dest` is written. `src`
-// must lie within the image.
-void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QPoint at, const QRect& clip);
+// must lie within the image. With `checker` (the squares' side, CheckerCell) the entries that
+// are not opaque show over a checkerboard.
+void DrawDibZoomed(const TDib& dib, const TRect& src, int zoom, QImage& dest, QPoint at, const QRect& clip,
+                   int checker = 0);
 
 // Draws `src` (image pixels) stretched onto `target` in `dest`, colour on colour: rows and
 // columns are dropped or repeated as a block stretch does. Only the part inside `clip` and
 // `dest` is read and written, so a small view of a big image costs its own size.
-void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QImage& dest, const QRect& clip);
+void DrawDibStretched(const TDib& dib, const TRect& src, const QRect& target, QImage& dest, const QRect& clip,
+                      int checker = 0);
 
 // A new 32-bit image of `rect` (clipped to the image) at one pixel per pixel.
 QImage DibToQImage(const TDib& dib, const TRect& rect);

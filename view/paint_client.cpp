@@ -143,6 +143,12 @@ void TPaintClient::SetShowUnitGrid(bool show) {
     if (isVisible()) Repaint();
 }
 
+void TPaintClient::SetShowTransparency(bool show) {
+    if (show == FShowTransparency) return;
+    FShowTransparency = show;
+    if (isVisible()) Repaint();
+}
+
 void TPaintClient::SetShowEdges(bool show) {
     if (show == FShowEdges) return;
     FShowEdges = show;

@@ -71,6 +71,9 @@ public:
     // The animated selection outline ("ShowEdges").
     bool ShowEdges() const { return FShowEdges; }
     void SetShowEdges(bool show);
+    // Transparent entries over a checkerboard ("ShowTransparency"); off shows their colours.
+    bool ShowTransparency() const { return FShowTransparency; }
+    void SetShowTransparency(bool show);
 
     // --- tools ---
     void SetToolFactory(TToolFactory* factory) { FFactory = factory; }
@@ -207,6 +210,7 @@ private:
     int FUnitX = 32;
     int FUnitY = 32;
     bool FShowEdges = true;
+    bool FShowTransparency = true;
     bool FRightButtonDraws = false;
     bool FRightButton = false;
     bool FOutlinePending = false;

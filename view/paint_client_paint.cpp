@@ -7,6 +7,7 @@
 #include "edit/selection.h"
 #include "image/dib_canvas.h"
 #include "image/int_math.h"
+#include "view/checkerboard.h"
 #include "view/dib_to_qimage.h"
 #include "view/drawing_aids_view.h"
 #include "view/paint_client.h"
@@ -141,7 +142,7 @@ void TPaintClient::PaintImage(const QRect& rect) {
     const QRegion uncovered = QRegion(rect).subtracted(QRegion(covered));
     for (const QRect& r : uncovered) FillArea(buffer, r, background);
     if (source.IsEmpty()) return;
-    DrawDibZoomed(dib, source, z, buffer, QPoint(placed.Left, placed.Top), rect);
+    DrawDibZoomed(dib, source, z, buffer, QPoint(placed.Left, placed.Top), rect, CheckerCell(*this, FShowTransparency));
     if (z < 8) return;
 
     if (FGridMode == 1 || FGridMode == 2) {

@@ -14,6 +14,7 @@ namespace {
 const char* MimeOf(int format) {
     if (format == CF_DIB) return kDibMimeType;
     if (format == CF_DSPBITMAP) return kMaskMimeType;
+    if (format == CF_PNG) return kPngMimeType;
     return nullptr;
 }
 }  // namespace
@@ -56,8 +57,10 @@ void TQtClipboard::SetData(int format, std::vector<uint8_t> block) {
     // Keep the formats already there: the platform's clipboard takes several in one go.
     auto* next = new QMimeData;
     if (const QMimeData* old = FClipboard->mimeData()) {
-        for (const char* keep : {kDibMimeType, kMaskMimeType})
-            if (old->hasFormat(keep) && std::strcmp(keep, mime) != 0) next->setData(keep, old->data(keep));
+        // A new picture's PNG, if it has one, comes after it: an older one goes.
+        for (const char* keep : {kDibMimeType, kMaskMimeType, kPngMimeType})
+            if (old->hasFormat(keep) && std::strcmp(keep, mime) != 0 && (format != CF_DIB || keep != kPngMimeType))
+                next->setData(keep, old->data(keep));
         if (format != CF_DIB && old->hasFormat(kDibMimeType) && old->hasImage())
             next->setImageData(old->imageData());
     }
@@ -67,6 +70,11 @@ void TQtClipboard::SetData(int format, std::vector<uint8_t> block) {
             next->setImageData(PackedDibToImage(block));
         } catch (const EPixmoError&) {
         }
+    }
+    // Other programs that take any image get it with its alpha too.
+    if (format == CF_PNG) {
+        const QImage image = QImage::fromData(next->data(kPngMimeType), "PNG");
+        if (!image.isNull()) next->setImageData(image);
     }
     FClipboard->setMimeData(next);
 }

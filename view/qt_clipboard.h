@@ -1,7 +1,8 @@
 #pragma once
 // The system clipboard as the image model sees it. Format 8 (a packed DIB) and format 130
 // (a mask block) travel under our own MIME types; a DIB is also offered as an image, so that
-// other programs can paste it, and an image another program copied reads as format 8.
+// other programs can paste it, and an image another program copied reads as format 8. PNG
+// bytes (CF_PNG) are "image/png" both ways.
 #include <QImage>
 #include <span>
 
@@ -13,6 +14,7 @@ namespace pixmo {
 
 inline constexpr char kDibMimeType[] = "application/x-pixmo3-dib";
 inline constexpr char kMaskMimeType[] = "application/x-pixmo3-mask";
+inline constexpr char kPngMimeType[] = "image/png";
 
 class TQtClipboard : public TClipboard {
 public:

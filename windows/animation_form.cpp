@@ -18,6 +18,7 @@
 #include "uikit/dialog_hooks.h"
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
+#include "view/checkerboard.h"
 #include "view/dib_to_qimage.h"
 #include "view/paint_client.h"
 
@@ -74,7 +75,8 @@ void TAnimationClient::PaintCentred(QPainter& painter, const QRect& rect, const 
     for (const QRect& r : around) painter.fillRect(r, QColor::fromRgb(background));
     if (target.isEmpty()) return;
     QImage part(target.size(), QImage::Format_RGB32);
-    DrawDibZoomed(*FForm.App().Edit().Dib(), frame, z, part, at - target.topLeft(), part.rect());
+    DrawDibZoomed(*FForm.App().Edit().Dib(), frame, z, part, at - target.topLeft(), part.rect(),
+                  CheckerCell(*this, FForm.App().Settings().ShowTransparency));
     painter.drawImage(target.topLeft(), part);
 }
 
@@ -86,7 +88,8 @@ void TAnimationClient::PaintTiled(QPainter& painter, const QRect& rect, const TR
     if (FTile.size() != size) FTile = QImage(size, QImage::Format_RGB32);
     const int z = FForm.Zoom();
     const int w = std::min(frame.Width() * z, size.width()), h = std::min(frame.Height() * z, size.height());
-    DrawDibZoomed(*FForm.App().Edit().Dib(), frame, z, FTile, QPoint(0, 0), QRect(0, 0, w, h));
+    DrawDibZoomed(*FForm.App().Edit().Dib(), frame, z, FTile, QPoint(0, 0), QRect(0, 0, w, h),
+                  CheckerCell(*this, FForm.App().Settings().ShowTransparency));
     for (int covered = w; covered < size.width();) {
         const int n = std::min(covered, size.width() - covered);
         for (int y = 0; y < h; ++y) {

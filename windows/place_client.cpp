@@ -11,6 +11,7 @@
 #include "settings/main_keys.h"
 #include "tools/internal_select.h"
 #include "view/app_context.h"
+#include "view/checkerboard.h"
 #include "view/dib_to_qimage.h"
 #include "view/paint_client.h"
 
@@ -123,7 +124,7 @@ void TPlaceClient::Render(const QRect& rect) {
     if (FStretch) {
         const float s = FitScale();
         const QRect target(0, 0, std::max(Scaled(dib->Width(), s), 1), std::max(Scaled(dib->Height(), s), 1));
-        DrawDibStretched(*dib, dib->GetRect(), target, FBuffer, rect);
+        DrawDibStretched(*dib, dib->GetRect(), target, FBuffer, rect, CheckerCell(*this, FApp.Settings().ShowTransparency));
     } else {
         // The cells any part of which lies in the rectangle.
         const int z = FZoomSize;
@@ -132,7 +133,8 @@ void TPlaceClient::Render(const QRect& rect) {
                             rect.bottom() + 1 + Mod(z - Mod(rect.bottom() + 1, z), z)};
         const TRect source = IntersectRect(ClientRectToImage(widened), dib->GetRect());
         const TRect placed = ImageRectToClient(source);
-        DrawDibZoomed(*dib, source, z, FBuffer, QPoint(placed.Left, placed.Top), rect);
+        DrawDibZoomed(*dib, source, z, FBuffer, QPoint(placed.Left, placed.Top), rect,
+                      CheckerCell(*this, FApp.Settings().ShowTransparency));
     }
     if (FVisibleRect || FDragging) DrawFrame(rect);
 }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <tuple>
 
 #include "edit/edit_context.h"
 #include "edit/edit_view.h"
@@ -19,6 +20,7 @@
 #include "uikit/dialog_hooks.h"
 #include "uikit/grid.h"
 #include "view/app_context.h"
+#include "view/checkerboard.h"
 
 namespace pixmo {
 
@@ -31,11 +33,20 @@ constexpr int kBarHeight = 16, kBarWidth = 118;
 
 QColor ToQColor(TColorRef c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-// A swatch showing one palette entry.
+// An entry's colour with its alpha.
+QColor EntryColour(const TDib& dib, int index) {
+    QColor c = ToQColor(dib.GetColor(index));
+    const std::vector<uint8_t>& alphas = dib.Alphas();
+    if (index >= 0 && static_cast<size_t>(index) < alphas.size()) c.setAlpha(alphas[static_cast<size_t>(index)]);
+    return c;
+}
+
+// A swatch showing one palette entry, a transparent one over the checkerboard.
 class TSwatch : public QWidget {
 public:
-    TSwatch(const char* name, const char* hint, std::function<std::optional<QColor>()> colour, QWidget* parent)
-        : QWidget(parent), FColour(std::move(colour)) {
+    TSwatch(const char* name, const char* hint, std::function<std::optional<QColor>()> colour,
+            std::function<int()> checker, QWidget* parent)
+        : QWidget(parent), FColour(std::move(colour)), FChecker(std::move(checker)) {
         setObjectName(name);
         setToolTip(QString::fromUtf8(hint));
     }
@@ -44,13 +55,15 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Window));
+        if (const std::optional<QColor> c = FColour()) FillOverChecker(p, rect().adjusted(1, 1, -1, -1), *c, FChecker());
         p.setPen(Qt::black);
-        p.setBrush(FColour().value_or(palette().color(QPalette::Window)));
+        p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
     std::function<std::optional<QColor>()> FColour;
+    std::function<int()> FChecker;
 };
 
 }  // namespace
@@ -96,6 +109,8 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     GDColors->SetColumns(kColumns);
     GDColors->SetCellSize(kCellWidth, kCellHeight);
     GDColors->SetOnDrawCell([this](QPainter& p, int cell, const QRect& inside) { DrawCell(p, cell, inside); });
+    // A right click picks the secondary colour and opens the window's menu for that entry.
+    GDColors->setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(GDColors, &TGrid::cellClicked, this, &TPaletteForm::GDColorsClickCell);
     connect(GDColors, &TGrid::cellDoubleClicked, this, &TPaletteForm::GDColorsDblClickCell);
     connect(GDColors, &TGrid::cancelled, this, &TPaletteForm::GDColorsCancel);
@@ -130,12 +145,24 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     auto entry = [this](bool primary) -> std::optional<QColor> {
         const TDib* dib = Image();
         if (!dib) return std::nullopt;
-        return ToQColor(dib->GetColor(primary ? App().Edit().Color1Index() : App().Edit().Color2Index()));
+        return EntryColour(*dib, primary ? App().Edit().Color1Index() : App().Edit().Color2Index());
     };
-    PBColor1 = new TSwatch("PBColor1", "Colore Primario", [entry] { return entry(true); }, PNBottom);
-    PBColor2 = new TSwatch("PBColor2", "Colore Secondario (Trasparente)", [entry] { return entry(false); }, PNBottom);
+    auto checker = [this] { return Checker(); };
+    PBColor1 = new TSwatch("PBColor1", "Colore Primario", [entry] { return entry(true); }, checker, PNBottom);
+    PBColor2 = new TSwatch("PBColor2", "Colore Secondario (Trasparente)", [entry] { return entry(false); }, checker,
+                           PNBottom);
     PBColor1->setGeometry(158, 4, 30, 34);
     PBColor2->setGeometry(192, 4, 30, 34);
+    // An entry that is not opaque shows its alpha at the foot of its swatch.
+    for (auto [label, swatch, name] : {std::tuple{&LBAlpha1, PBColor1, "LBAlpha1"}, std::tuple{&LBAlpha2, PBColor2, "LBAlpha2"}}) {
+        *label = new QLabel(swatch);
+        (*label)->setObjectName(name);
+        (*label)->setGeometry(1, 20, 28, 13);
+        (*label)->setAlignment(Qt::AlignCenter);
+        (*label)->setAutoFillBackground(true);
+        (*label)->setAttribute(Qt::WA_TransparentForMouseEvents);
+        (*label)->hide();
+    }
     LBColor1 = new QLabel(PNBottom);
     LBColor1->setObjectName("LBColor1");
     LBColor2 = new QLabel(PNBottom);
@@ -154,6 +181,10 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     MIToolBar->setCheckable(true);
     MIToolBar->setChecked(true);
     connect(MIToolBar, &QAction::triggered, this, [this] { SetToolBarVisible(!FToolBar); });
+    MITransparent = new QAction("Trasparente", this);
+    MITransparent->setObjectName("MITransparent");
+    MITransparent->setCheckable(true);
+    connect(MITransparent, &QAction::triggered, this, [this] { ToggleTransparent(FMenuCell); });
 
     SetSizeable(false);
     EnableEditing();
@@ -208,6 +239,7 @@ void TPaletteForm::UpdateLayout() {
 }
 
 void TPaletteForm::LoadBars() {
+    UpdateAlphaLabels();
     const TDib* dib = Image();
     const TColorRef c = dib ? dib->GetColor(EditedIndex()) : 0;
     FSettingBars = true;
@@ -260,7 +292,19 @@ bool TPaletteForm::CellHidden(int cell) const {
 void TPaletteForm::DrawCell(QPainter& painter, int cell, const QRect& inside) const {
     const TDib* dib = Image();
     if (!dib || cell >= dib->Colors() || CellHidden(cell)) return;  // the grid shows the window colour
-    painter.fillRect(inside, ToQColor(dib->GetColor(cell)));
+    FillOverChecker(painter, inside, EntryColour(*dib, cell), Checker());
+}
+
+int TPaletteForm::Checker() const { return CheckerCell(*this, App().Settings().ShowTransparency); }
+
+void TPaletteForm::UpdateAlphaLabels() {
+    const TDib* dib = Image();
+    const TEditContext& doc = App().Edit();
+    for (auto [label, index] : {std::pair{LBAlpha1, doc.Color1Index()}, std::pair{LBAlpha2, doc.Color2Index()}}) {
+        const int alpha = dib && index < dib->Colors() ? EntryColour(*dib, index).alpha() : 255;
+        label->setText(QString::number(alpha));
+        label->setVisible(alpha < 255);
+    }
 }
 
 // Only the cells whose frame comes or goes are repainted.
@@ -365,6 +409,17 @@ void TPaletteForm::GDColorsDragDrop(int cell) {
     std::swap(FMarks[static_cast<size_t>(cell)], FMarks[static_cast<size_t>(primary)]);
     SelectColour(TEditedColour::Primary, cell);
     GDColors->update();
+}
+
+void TPaletteForm::ToggleTransparent(int cell) {
+    TDib* dib = Image();
+    if (!dib || cell < 0 || cell >= dib->Colors()) return;
+    AbortTool();
+    TEditContext& doc = App().Edit();
+    const uint8_t old = dib->Alpha(cell);
+    doc.Undo().Add(std::make_unique<TUndoPaletteAlpha>(doc, cell, old));
+    dib->SetAlpha(cell, old == 0 ? 255 : 0);
+    doc.PaletteChanged();
 }
 
 // --- the tool bar ---
@@ -491,6 +546,12 @@ bool TPaletteForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TPaletteForm::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    const TDib* dib = Image();
+    FMenuCell = dib ? GDColors->CellAt(GDColors->mapFrom(this, event->pos())) : -1;
+    MITransparent->setEnabled(FMenuCell >= 0);
+    MITransparent->setChecked(FMenuCell >= 0 && dib->Alpha(FMenuCell) == 0);
+    menu.addAction(MITransparent);
+    menu.addSeparator();
     menu.addAction(MIToolBar);
     menu.addSeparator();
     const bool paletteImage = Image() && !Image()->IsTrueColor();

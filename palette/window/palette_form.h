@@ -47,8 +47,14 @@ public:
     QWidget* PBColor2 = nullptr;
     QLabel* LBColor1 = nullptr;
     QLabel* LBColor2 = nullptr;
+    // The alpha of the primary and the secondary entry, shown when it is not opaque.
+    QLabel* LBAlpha1 = nullptr;
+    QLabel* LBAlpha2 = nullptr;
     // "ﾂｰﾙﾊﾞｰを表示(&T)" in the window's context menu.
     QAction* MIToolBar = nullptr;
+    // "Trasparente" in the context menu: the entry under the pointer, checked when it is fully
+    // transparent.
+    QAction* MITransparent = nullptr;
 
     TEditedColour EditedColour() const { return FEdited; }
     const TEntryMarks& EntryMarks() const { return FMarks; }
@@ -64,6 +70,8 @@ public:
     void GDColorsDblClickCell(int cell, Qt::MouseButton button);
     void GDColorsCancel();
     void GDColorsDragDrop(int cell);
+    // The entry becomes fully transparent, or opaque when it was; one undo step.
+    void ToggleTransparent(int cell);
 
     // --- the tool bar ---
     void SBSameClick();
@@ -99,6 +107,9 @@ private:
     void ShowStatus(const std::string& text);
     void AbortTool();
     void DrawCell(QPainter& painter, int cell, const QRect& inside) const;
+    // The checkerboard's squares under transparent entries (0 when the setting is off).
+    int Checker() const;
+    void UpdateAlphaLabels();
     bool CellHidden(int cell) const;
     // A drag of a bar: its start, each move and its end.
     void BarDragStart();
@@ -116,6 +127,8 @@ private:
     bool FBarDragging = false;
     int FBarIndex = -1;
     TColorRef FBarStart = 0;
+    // The entry the context menu was opened on, -1 for none.
+    int FMenuCell = -1;
 };
 
 }  // namespace pixmo

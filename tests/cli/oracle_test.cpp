@@ -24,13 +24,6 @@ namespace fs = std::filesystem;
 
 bool Has(const std::string& command) { return std::system(("command -v " + command + " >/dev/null 2>&1").c_str()) == 0; }
 
-// Debian's own Python, where PIL is installed by the test set-up.
-std::string PilPython() {
-    for (const char* python : {"/usr/bin/python3", "python3"})
-        if (std::system((std::string(python) + " -c 'import PIL' >/dev/null 2>&1").c_str()) == 0) return python;
-    return "";
-}
-
 class Oracle : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -83,7 +76,7 @@ std::string ExpectedIconPixels(const TDib& image) {
 }
 
 TEST_F(Oracle, PilAndImageMagickReadOurIconsAndWeReadTheirs) {
-    const std::string python = PilPython();
+    const std::string python = test::PilPython();
     if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
     auto image = StandardPicture();
     image->SaveToFile(Path("a.bmp"));
@@ -178,7 +171,7 @@ std::string ExpectedPlay(const TDib& sheet, const std::vector<TRect>& cells, con
 }
 
 TEST_F(Oracle, PilPlaysOurGifAndApngWithOurFramesDelaysLoopAndTransparency) {
-    const std::string python = PilPython();
+    const std::string python = test::PilPython();
     if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
     std::ofstream(Path("play.py")) << kPlayScript;
     // 3 x 2 cells of 5 x 4 pixels on 40 colours (a 64-entry GIF table).
@@ -220,7 +213,7 @@ constexpr const char* kDumpScript =
     "for p in im.getdata(): print(*(p if p[3] else (0, 0, 0, 0)))\n";
 
 TEST_F(Oracle, RgbaSpritesOfOtherProgramsOpenAsPaletteImagesAndKeepTheirTransparency) {
-    const std::string python = PilPython();
+    const std::string python = test::PilPython();
     if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
     // A 12-colour RGBA sprite with a transparent border, as PIL and ImageMagick write it.
     std::ofstream(Path("make.py")) << "from PIL import Image\nimport sys\n"
@@ -244,7 +237,7 @@ TEST_F(Oracle, RgbaSpritesOfOtherProgramsOpenAsPaletteImagesAndKeepTheirTranspar
 }
 
 TEST_F(Oracle, PngsMadeFromIconsAndShortTableBmpsKeepTheirPixelsAndTransparency) {
-    const std::string python = PilPython();
+    const std::string python = test::PilPython();
     if (python.empty()) GTEST_SKIP() << "PIL is not installed (python3-pil)";
     // A 16 x 16 sprite of 5 colours on a transparent ground, as PIL writes icons: PNG inside,
     // and a 32-bit bitmap without an AND mask.
@@ -320,7 +313,7 @@ std::string ComposedText(const TDib& sheet) {
 }
 
 TEST_F(Oracle, GifsOfGifsicleAndImageMagickOpenWithTheirFramesAsPilComposesThem) {
-    const std::string python = PilPython();
+    const std::string python = test::PilPython();
     if (python.empty() || !Has("gifsicle") || !Has("convert"))
         GTEST_SKIP() << "PIL, gifsicle or ImageMagick is not installed (python3-pil, gifsicle, imagemagick)";
     std::ofstream(Path("frames.py")) << kFramesScript;

@@ -9,6 +9,7 @@
 
 #include "commands/icon_form.h"
 #include "main_form_fixture.h"
+#include "view/checkerboard.h"
 
 namespace pixmo::test {
 
@@ -57,12 +58,12 @@ TEST_F(MainFormTest, SaveAsIconThroughItsOwnControlsAndEveryPathWritesTheSameIco
     EXPECT_TRUE(shown);
     EXPECT_FALSE(std::filesystem::exists(Path("a.ico")));
 
-    // 16 colours keep the image's own; "Visibile" shows the window where the secondary colour was.
+    // 16 colours keep the image's own; "Visibile" shows the checkerboard where the secondary
+    // colour was (its fourth square of the top row is dark).
     bool previewed = false;
     WhenIconDialogShows([&](TIconSaveDialog& d) {
         const QImage preview = d.Panel->SavePreview->pixmap().toImage();
-        previewed = preview.pixelColor(0, 0) == QColor(159, 96, 96) &&
-                    preview.pixelColor(31, 0) == d.Panel->palette().color(QPalette::Window);
+        previewed = preview.pixelColor(0, 0) == QColor(159, 96, 96) && preview.pixel(31, 0) == kCheckerDark;
         QTest::mouseClick(d.Panel->SaveColors->button(1), Qt::LeftButton);
         QTest::mouseClick(d.Panel->MaskColor->button(1), Qt::LeftButton);  // "Trasparente": the bottom row's colour
         TypeName(d, "a");  // ".ico" added

@@ -62,6 +62,26 @@ TEST_F(MainFormTest, NewImageClickIntoADisabledFieldChoosesItAndTypesThere) {
     EXPECT_NE(dialog.HeightEdit->text(), "48032");
 }
 
+TEST_F(MainFormTest, NewImageStartsWithEntryZeroTransparentWhenAskedAndRemembersIt) {
+    Build();
+    auto confirm = [this] {
+        TNewDibDialog dialog(*FApp);
+        EXPECT_EQ(dialog.CBTransparent->text(), "Colore 0 Trasparente");
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        const bool was = dialog.CBTransparent->isChecked();
+        QTest::mouseClick(dialog.CBTransparent, Qt::LeftButton, {}, QPoint(6, dialog.CBTransparent->height() / 2));
+        EXPECT_TRUE(dialog.Confirm());
+        return was;
+    };
+    EXPECT_FALSE(confirm());
+    EXPECT_EQ(Doc().Dib()->Alphas(), (std::vector<uint8_t>{0}));
+    Destroy();
+    Build();
+    EXPECT_TRUE(confirm());  // kept in the settings; clicked off now
+    EXPECT_TRUE(Doc().Dib()->Alphas().empty());
+}
+
 // A disabled button keeps a press to itself: the "..." and recent-files buttons still choose
 // "Palette" as the field beside them does, and open nothing on that press.
 TEST_F(MainFormTest, NewImagePressOnADisabledButtonChoosesItsOption) {

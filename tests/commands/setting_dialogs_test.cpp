@@ -93,6 +93,8 @@ TEST_F(MainFormTest, DrawingSettingsTakeEffectOnOkAndAfterARestart) {
         d.CBAskWhenDestroy->setChecked(false);
         d.CBBackup->setChecked(true);
         d.EDBackupDir->setText("/tmp/bak");
+        EXPECT_TRUE(d.CBShowTransparency->isChecked());
+        d.CBShowTransparency->setChecked(false);
         d.OkButton->click();
     });
     form.Item("MISetPixmo")->trigger();
@@ -110,6 +112,7 @@ TEST_F(MainFormTest, DrawingSettingsTakeEffectOnOkAndAfterARestart) {
         EXPECT_FALSE(FApp->Settings().AskWhenDestroy);
         EXPECT_TRUE(FApp->Settings().Backup);
         EXPECT_EQ(FApp->Settings().BackupDir, "/tmp/bak");
+        EXPECT_FALSE(client->ShowTransparency());
     };
     check(form);
     Destroy();

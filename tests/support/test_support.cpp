@@ -99,4 +99,10 @@ std::unique_ptr<TDib> ManyColours(int width, int height) {
     return image;
 }
 
+std::string PilPython() {
+    for (const char* python : {"/usr/bin/python3", "python3"})
+        if (std::system((std::string(python) + " -c 'import PIL' >/dev/null 2>&1").c_str()) == 0) return python;
+    return "";
+}
+
 }  // namespace pixmo::test

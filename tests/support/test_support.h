@@ -32,5 +32,7 @@ std::string TestDataDir();
 
 // A fresh empty folder under the system's temporary folder.
 std::string MakeTempDir();
+// Debian's own Python, where PIL is installed by the test set-up; empty without PIL.
+std::string PilPython();
 
 }  // namespace pixmo::test

@@ -6,6 +6,9 @@
 #include <cmath>
 #include <array>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <vector>
 
 #include "edit/edit_context.h"
@@ -45,18 +48,51 @@ void UpdateFrameArea(TPaintClient& client, int index) {
     client.viewport()->update(QRect(c.Left, c.Top, c.Width(), c.Height()));
 }
 
-// A ghost colour weighted by its opacity, red and blue apart from green, so that laying it
-// over a pixel takes two multiplications.
-struct TGhostColour {
-    uint32_t RB = 0, G = 0;
-};
-
-TGhostColour Weighted(QRgb c, uint32_t alpha) { return {(c & 0xFF00FF) * alpha, (c & 0xFF00) * alpha}; }
-
-inline QRgb Blend(QRgb under, TGhostColour over, uint32_t keep) {
-    const uint32_t rb = (over.RB + (under & 0xFF00FF) * keep) >> 8 & 0xFF00FF;
-    const uint32_t g = (over.G + (under & 0xFF00) * keep) >> 8 & 0xFF00;
+// (ghost * alpha + under * keep) / 256 per channel, alpha + keep = 256; opaque result.
+inline QRgb Blend(QRgb under, QRgb ghost, uint32_t alpha, uint32_t keep) {
+    const uint32_t rb = ((ghost & 0xFF00FF) * alpha + (under & 0xFF00FF) * keep) >> 8 & 0xFF00FF;
+    const uint32_t g = ((ghost & 0xFF00) * alpha + (under & 0xFF00) * keep) >> 8 & 0xFF00;
     return 0xFF000000u | rb | g;
+}
+
+// The same for a row: four pixels at a time in 16-bit lanes (no channel exceeds 255 * 256).
+void BlendRow(QRgb* out, const QRgb* under, const QRgb* ghost, int count, uint32_t alpha, uint32_t keep) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i a = _mm_set1_epi16(static_cast<short>(alpha)), k = _mm_set1_epi16(static_cast<short>(keep));
+    for (; x + 4 <= count; x += 4) {
+        const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under + x));
+        const __m128i g = _mm_loadu_si128(reinterpret_cast<const __m128i*>(ghost + x));
+        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(u, zero), k),
+                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(g, zero), a)), 8);
+        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(u, zero), k),
+                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(g, zero), a)), 8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
+    }
+#endif
+    for (; x < count; ++x) out[x] = Blend(under[x], ghost[x], alpha, keep);
+}
+
+// The same at zoom 1 over palette indices: the ghost's colours are looked up as they are blended.
+void BlendIndexedRow(QRgb* out, const QRgb* under, const uint8_t* indices, const std::array<QRgb, 256>& table,
+                     int count, uint32_t alpha, uint32_t keep) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i a = _mm_set1_epi16(static_cast<short>(alpha)), k = _mm_set1_epi16(static_cast<short>(keep));
+    for (; x + 4 <= count; x += 4) {
+        const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under + x));
+        const __m128i g = _mm_set_epi32(static_cast<int>(table[indices[x + 3]]), static_cast<int>(table[indices[x + 2]]),
+                                        static_cast<int>(table[indices[x + 1]]), static_cast<int>(table[indices[x]]));
+        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(u, zero), k),
+                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(g, zero), a)), 8);
+        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(u, zero), k),
+                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(g, zero), a)), 8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
+    }
+#endif
+    for (; x < count; ++x) out[x] = Blend(under[x], table[indices[x]], alpha, keep);
 }
 
 // `ghost`'s pixels laid over `frame` from its top-left, as far as both reach, into `screen`,
@@ -82,48 +118,31 @@ void BlendGhost(const TPaintClient& client, const QImage* under, QImage& screen,
     const int z = client.Zoom();
     const auto alpha = static_cast<uint32_t>(opacity * 256 + 0.5);
     const uint32_t keep = 256 - alpha;
-    std::array<TGhostColour, 256> weighted{};
-    if (!dib.IsTrueColor()) {
-        const std::array<QRgb, 256> table = PaletteRgb(dib);
-        for (size_t i = 0; i < table.size(); ++i) weighted[i] = Weighted(table[i], alpha);
-    }
-    // Only the columns the area shows are read.
-    const int first = (part.left() - c.Left) / z, last = (part.right() - c.Left) / z;
-    std::vector<TGhostColour> colours(static_cast<size_t>(last - first + 1));
+    const std::array<QRgb, 256> table = dib.IsTrueColor() ? std::array<QRgb, 256>{} : PaletteRgb(dib);
+    // The ghost's colour under each screen column of the part, made again when the image row changes.
+    const int first = (part.left() - c.Left) / z;
+    std::vector<QRgb> ghostRow(static_cast<size_t>(part.width()));
     int loadedRow = -1;
     for (int y = part.top(); y <= part.bottom(); ++y) {
         const int row = source.Top + (y - c.Top) / z;
+        QRgb* out = reinterpret_cast<QRgb*>(screen.scanLine(y - area.top())) + (part.left() - area.left());
+        const QRgb* in = under ? reinterpret_cast<const QRgb*>(under->constScanLine(y)) + part.left() : out;
+        if (z == 1 && !dib.IsTrueColor()) {
+            BlendIndexedRow(out, in, dib.ScanLine(row) + source.Left + first, table, part.width(), alpha, keep);
+            continue;
+        }
         if (row != loadedRow) {
             const uint8_t* bits = dib.ScanLine(row) + static_cast<ptrdiff_t>(source.Left + first) * dib.PixelBytes();
-            if (dib.IsTrueColor()) {
-                for (size_t i = 0; i < colours.size(); ++i)
-                    colours[i] = Weighted(qRgb(bits[3 * i + 2], bits[3 * i + 1], bits[3 * i]), alpha);
-            } else {
-                for (size_t i = 0; i < colours.size(); ++i) colours[i] = weighted[bits[i]];
+            // Each image column covers z screen columns; the first may be cut by the part's edge.
+            size_t i = 0;
+            for (int x = part.left(), edge = c.Left + (first + 1) * z; x <= part.right(); edge += z) {
+                const QRgb colour = dib.IsTrueColor() ? qRgb(bits[2], bits[1], bits[0]) : table[*bits];
+                for (const int end = std::min(edge, part.right() + 1); x < end; ++x) ghostRow[i++] = colour;
+                bits += dib.PixelBytes();
             }
             loadedRow = row;
         }
-        auto* out = reinterpret_cast<QRgb*>(screen.scanLine(y - area.top())) - area.left();
-        const QRgb* in = under ? reinterpret_cast<const QRgb*>(under->constScanLine(y)) : out;
-        // Runs of one screen colour under one ghost colour (a zoomed cell) are blended once.
-        if (z == 1) {
-            const TGhostColour* ghostRow = colours.data() - part.left();
-            for (int x = part.left(); x <= part.right(); ++x) out[x] = Blend(in[x], ghostRow[x], keep);
-            continue;
-        }
-        // Column by image column: each ghost pixel covers z screen pixels.
-        size_t column = 0;
-        for (int x = part.left(), edge = c.Left + (first + 1) * z; x <= part.right(); ++column, edge += z) {
-            const TGhostColour ghostColour = colours[column];
-            QRgb last = ~in[x], blended = 0;
-            for (const int end = std::min(edge, part.right() + 1); x < end; ++x) {
-                if (in[x] != last) {
-                    last = in[x];
-                    blended = Blend(last, ghostColour, keep);
-                }
-                out[x] = blended;
-            }
-        }
+        BlendRow(out, in, ghostRow.data(), part.width(), alpha, keep);
     }
 }
 

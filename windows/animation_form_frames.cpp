@@ -40,7 +40,11 @@ TSheetFrames TAnimationForm::SheetFrames() const {
 }
 
 void TAnimationForm::FramesChanged() {
-    if (TDib* image = App().Edit().Dib()) image->SetFrames(SheetFrames());
+    // The frames travel with the image's file: changing them is a change to save.
+    if (TDib* image = App().Edit().Dib(); image && image->Frames() != SheetFrames()) {
+        image->SetFrames(SheetFrames());
+        App().Edit().SetModified(true);
+    }
     if (TPaintClient* edit = App().PaintClient()) RefreshOnionSkin(*edit);
     Redraw();
 }

@@ -372,6 +372,7 @@ TEST(AnimationForm, FramesKeepTheirDelaysAndTheListIsEditedAndKeptInTheImage) {
     const TSheetFrames expected = {{TRect{1, 1, 2, 2}, 500}, {TRect{2, 1, 3, 2}, 500}, {TRect{3, 1, 4, 2}, 300},
                                    {TRect{4, 1, 5, 2}, 500}};
     EXPECT_EQ(f.App.Edit().Dib()->Frames(), expected);
+    EXPECT_TRUE(f.App.Edit().Modified());  // the file keeps the frames: closing asks first
 
     // Playing, the timer waits the shown frame's delay.
     form.SBStartClick();  // from frame 3

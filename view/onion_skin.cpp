@@ -55,20 +55,27 @@ inline QRgb Blend(QRgb under, QRgb ghost, uint32_t alpha, uint32_t keep) {
     return 0xFF000000u | rb | g;
 }
 
-// The same for a row: four pixels at a time in 16-bit lanes (no channel exceeds 255 * 256).
+#if defined(__SSE2__)
+// Four pixels at once in 16-bit lanes (no channel exceeds 255 * 256); a and k hold alpha and keep.
+inline __m128i Blend4(__m128i under, __m128i ghost, __m128i a, __m128i k) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(under, zero), k),
+                                                    _mm_mullo_epi16(_mm_unpacklo_epi8(ghost, zero), a)), 8);
+    const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(under, zero), k),
+                                                    _mm_mullo_epi16(_mm_unpackhi_epi8(ghost, zero), a)), 8);
+    return _mm_or_si128(_mm_packus_epi16(lo, hi), _mm_set1_epi32(static_cast<int>(0xFF000000u)));
+}
+#endif
+
+// The same for a row.
 void BlendRow(QRgb* out, const QRgb* under, const QRgb* ghost, int count, uint32_t alpha, uint32_t keep) {
     int x = 0;
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128(), opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     const __m128i a = _mm_set1_epi16(static_cast<short>(alpha)), k = _mm_set1_epi16(static_cast<short>(keep));
     for (; x + 4 <= count; x += 4) {
         const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under + x));
         const __m128i g = _mm_loadu_si128(reinterpret_cast<const __m128i*>(ghost + x));
-        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(u, zero), k),
-                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(g, zero), a)), 8);
-        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(u, zero), k),
-                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(g, zero), a)), 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), Blend4(u, g, a, k));
     }
 #endif
     for (; x < count; ++x) out[x] = Blend(under[x], ghost[x], alpha, keep);
@@ -79,17 +86,12 @@ void BlendIndexedRow(QRgb* out, const QRgb* under, const uint8_t* indices, const
                      int count, uint32_t alpha, uint32_t keep) {
     int x = 0;
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128(), opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     const __m128i a = _mm_set1_epi16(static_cast<short>(alpha)), k = _mm_set1_epi16(static_cast<short>(keep));
     for (; x + 4 <= count; x += 4) {
         const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under + x));
         const __m128i g = _mm_set_epi32(static_cast<int>(table[indices[x + 3]]), static_cast<int>(table[indices[x + 2]]),
                                         static_cast<int>(table[indices[x + 1]]), static_cast<int>(table[indices[x]]));
-        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(u, zero), k),
-                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(g, zero), a)), 8);
-        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(u, zero), k),
-                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(g, zero), a)), 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), Blend4(u, g, a, k));
     }
 #endif
     for (; x < count; ++x) out[x] = Blend(under[x], table[indices[x]], alpha, keep);

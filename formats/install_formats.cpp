@@ -53,9 +53,10 @@ void SavePngWithOptions(const TDib& image, const std::string& fileName, const TS
 
 std::unique_ptr<TDib> LoadGifFile(TByteSource& source, const std::string&) { return ReadGif(source); }
 
-// A still GIF: the image as one frame.
+// An image with frames (an opened animation) saves as that animation again; else a still GIF.
 void SaveGifFile(const TDib& image, const std::string& fileName) {
-    WriteAnimationGif(image, {TSheetFrame{image.GetRect(), 100}}, fileName, image.TransparentEntry());
+    const TSheetFrames still{TSheetFrame{image.GetRect(), 100}};
+    WriteAnimationGif(image, image.Frames().empty() ? still : image.Frames(), fileName, image.TransparentEntry());
 }
 
 void SavePngFile(const TDib& image, const std::string& fileName) { SavePngWithOptions(image, fileName, TSaveOptions{}); }

@@ -67,6 +67,9 @@ TEST_F(AnimationOpen, GifAndApngWrittenThenOpenedGiveTheSheetFramesAndDelays) {
     ASSERT_EQ(opened->Frames().size(), 15u);
     EXPECT_EQ(opened->Frames()[9], (TSheetFrame{TRect{1000, 1, 2000, 2}, 40}));
     EXPECT_EQ(Colours(*opened, opened->Frames()[9].Rect), Colours(*wide, rows[9].Rect));
+    // An opened animation saved as a GIF again stays that animation.
+    OpenImageFile(Path("a.gif"))->SaveToFile(Path("again.gif"));
+    EXPECT_EQ(OpenImageFile(Path("again.gif"))->Frames(), frames);
     // A still GIF opens as a palette picture without frames.
     sheet->SaveToFile(Path("still.gif"));
     const auto still = OpenImageFile(Path("still.gif"));

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QImage>
+#include <QLocale>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "commands/main_form.h"
 #include "formats/install_formats.h"
 #include "resources/icon/app_icon.h"
+#include "settings/main_keys.h"
 #include "settings/params.h"
 #include "settings/settings_location.h"
 #include "uikit/qt_translation.h"
@@ -43,7 +45,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Pixmo3");
     // No display name: the X11 window title would get " — Pixmo3" appended to the caption.
     pixmo::InstallFormats();
-    pixmo::InstallQtItalian(app);
     QApplication::setWindowIcon(AppIcon());
 
     // Qt has taken its own options out of the arguments by now.
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
     const std::string iniName = pixmo::SettingsFileName(pixmo::CurrentProgramPath(argv[0]));
 
     pixmo::TAppContext context(iniName, pixmo::TParams(args));
+    // Before any window exists: every text is built in the chosen language.
+    pixmo::InstallLanguage(app, pixmo::ChooseLanguage(pixmo::ReadMainSettings(context.Ini()).Language,
+                                                      QLocale::system().uiLanguages()));
     int result = 0;
     {
         pixmo::TMainForm form(context);

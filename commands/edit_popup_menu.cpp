@@ -9,35 +9,35 @@ namespace pixmo {
 TEditPopupMenu::TEditPopupMenu(QWidget* parent) : QMenu(parent) {
     setObjectName("EditMoveMenu");
     SetHelpContext(this, THelpContext::EditPopup);
-    Add(this, "PIEditSelectClear", "Annulla Selezione");
-    Add(this, "PIEditCut", "Taglia");
-    Add(this, "PIEditCopy", "Copia");
-    Add(this, "PIEditPaste", "Incolla");
-    Add(this, "PIEditDelete", "Elimina");
-    Add(this, "PIEditSelectAll", "Seleziona Tutto");
-    Add(this, "PIEditSave", "Salva nel File...");
-    Add(this, "PIEditPasteFromFile", "Incolla nel File...");
+    Add(this, "PIEditSelectClear", tr("Annulla Selezione"));
+    Add(this, "PIEditCut", tr("Taglia"));
+    Add(this, "PIEditCopy", tr("Copia"));
+    Add(this, "PIEditPaste", tr("Incolla"));
+    Add(this, "PIEditDelete", tr("Elimina"));
+    Add(this, "PIEditSelectAll", tr("Seleziona Tutto"));
+    Add(this, "PIEditSave", tr("Salva nel File..."));
+    Add(this, "PIEditPasteFromFile", tr("Incolla nel File..."));
     AddSeparator("PSMoveMenu3");
-    Add(this, "PISetColor2", "Imposta come Colore Secondario");
-    Add(this, "PISelAddColor", "Aggiungi Colore");
-    Add(this, "PISelDelColor", "Elimina Colore");
+    Add(this, "PISetColor2", tr("Imposta come Colore Secondario"));
+    Add(this, "PISelAddColor", tr("Aggiungi Colore"));
+    Add(this, "PISelDelColor", tr("Elimina Colore"));
     AddSeparator("PSMoveMenu1");
-    Add(this, "PIEditLeftRight", "Rifletti Orizzontale");
-    Add(this, "PIEditUpDown", "Rifletti Verticale");
-    Add(this, "PIEditRotate", "Ruota...");
-    Add(this, "PIEditStretch", "Estendi...");
-    Add(this, "PIInvertColor", "Inverti Colori");
-    auto* change = new QMenu("Cambia Colori", this);
+    Add(this, "PIEditLeftRight", tr("Rifletti Orizzontale"));
+    Add(this, "PIEditUpDown", tr("Rifletti Verticale"));
+    Add(this, "PIEditRotate", tr("Ruota..."));
+    Add(this, "PIEditStretch", tr("Estendi..."));
+    Add(this, "PIInvertColor", tr("Inverti Colori"));
+    auto* change = new QMenu(tr("Cambia Colori"), this);
     change->setObjectName("PIChangeColorMenu");
     QAction* changeItem = addMenu(change);
     changeItem->setObjectName("PIChangeColor");
     FItems["PIChangeColor"] = changeItem;
-    Add(change, "PIRedBlue", "Rosso - Blu");
-    Add(change, "PIGreenRed", "Verde - Rosso");
-    Add(change, "PIBlueGreen", "Blu - Verde");
-    Add(this, "PIEditToMask", "Crea Maschera");
+    Add(change, "PIRedBlue", tr("Rosso - Blu"));
+    Add(change, "PIGreenRed", tr("Verde - Rosso"));
+    Add(change, "PIBlueGreen", tr("Blu - Verde"));
+    Add(this, "PIEditToMask", tr("Crea Maschera"));
     AddSeparator("PSMoveMenu2");
-    Add(this, "PISetEditMenu", "Impostazioni...");
+    Add(this, "PISetEditMenu", tr("Impostazioni..."));
 }
 
 QAction* TEditPopupMenu::Add(QMenu* menu, const char* name, const QString& caption, bool later) {

@@ -13,6 +13,7 @@
 
 #include "edit/main_panels.h"
 #include "settings/string_lists.h"
+#include "uikit/help_context.h"
 #include "view/custom_main_form.h"
 
 namespace pixmo {
@@ -23,7 +24,6 @@ class TFormTimer;
 class TStatusPanel;
 class THelpWindow;
 class TToolWindowSet;
-enum class THelpContext : int;
 struct TDrawingSettings;
 struct TIconOptions;
 

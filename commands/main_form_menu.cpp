@@ -2,6 +2,7 @@
 // and mouse menus, the states set on opening, and the shortcuts kept under "MainMenu".
 // Items whose commands come with later windows are present and disabled.
 #include <QActionGroup>
+#include <QCoreApplication>
 
 #include "commands/main_form.h"
 #include "commands/tool_windows.h"
@@ -83,45 +84,44 @@ void TMainForm::BuildMenus() {
         }
         return m;
     };
-    const auto U = [](const char* text) { return QString::fromUtf8(text); };
 
     // Hidden: their items carry shortcuts only; they act through the window itself.
-    QMenu* key = menu("MIKey", "Key", false);
-    AddItem(key, "MIColor1", "Prendi Colore Primario", '1', [this] { MIColorClick(1); });
-    AddItem(key, "MIColor2", "Prendi Colore Secondario", '2', [this] { MIColorClick(2); });
-    AddItem(key, "MIZoomIn", "Zoom In", 'Z', [this] { MIZoomInClick(); })->setAutoRepeat(true);
-    AddItem(key, "MIZoomOut", "Zoom Out", 'X', [this] { MIZoomOutClick(); })->setAutoRepeat(true);
-    AddItem(key, "MIMeasureType", "Cambia Classe di Colori", 'L', [this] { MIMeasureTypeClick(); });
-    AddItem(key, "MIRDraw", "Cambia Limiti di Disegno", 'R', [this] { MIRDrawClick(); });
-    AddItem(key, "MISelectPenColor", "Imposta Colore Matita", 219, [this] { MISelectPenColorClick(); });
-    AddItem(key, "MISelectPenMode", U("Imposta Modalità Matita"), 221, [this] { MISelectPenModeClick(); });
-    AddItem(key, "MIScreenColor1", "Colore Schermo 1", kVkAlt + '1', [this] { MIScreenColorClick(1); });
-    AddItem(key, "MIScreenColor2", "Colore Schermo 2", kVkAlt + '2', [this] { MIScreenColorClick(2); });
-    AddItem(key, "MIAddCursorColor", "Aggiungi Colore del Cursore", 0, [this] { MIAddCursorColorClick(); });
-    AddItem(key, "MIDeleteCursorColor", "Elimina Colore del Cursore", 0, [this] { MIDeleteCursorColorClick(); });
-    AddItem(key, "MIPopup", "Mostra Menu", 0, [this] { MIPopupClick(); });
+    QMenu* key = menu("MIKey", tr("Key"), false);
+    AddItem(key, "MIColor1", tr("Prendi Colore Primario"), '1', [this] { MIColorClick(1); });
+    AddItem(key, "MIColor2", tr("Prendi Colore Secondario"), '2', [this] { MIColorClick(2); });
+    AddItem(key, "MIZoomIn", tr("Zoom In"), 'Z', [this] { MIZoomInClick(); })->setAutoRepeat(true);
+    AddItem(key, "MIZoomOut", tr("Zoom Out"), 'X', [this] { MIZoomOutClick(); })->setAutoRepeat(true);
+    AddItem(key, "MIMeasureType", tr("Cambia Classe di Colori"), 'L', [this] { MIMeasureTypeClick(); });
+    AddItem(key, "MIRDraw", tr("Cambia Limiti di Disegno"), 'R', [this] { MIRDrawClick(); });
+    AddItem(key, "MISelectPenColor", tr("Imposta Colore Matita"), 219, [this] { MISelectPenColorClick(); });
+    AddItem(key, "MISelectPenMode", tr("Imposta Modalità Matita"), 221, [this] { MISelectPenModeClick(); });
+    AddItem(key, "MIScreenColor1", tr("Colore Schermo 1"), kVkAlt + '1', [this] { MIScreenColorClick(1); });
+    AddItem(key, "MIScreenColor2", tr("Colore Schermo 2"), kVkAlt + '2', [this] { MIScreenColorClick(2); });
+    AddItem(key, "MIAddCursorColor", tr("Aggiungi Colore del Cursore"), 0, [this] { MIAddCursorColorClick(); });
+    AddItem(key, "MIDeleteCursorColor", tr("Elimina Colore del Cursore"), 0, [this] { MIDeleteCursorColorClick(); });
+    AddItem(key, "MIPopup", tr("Mostra Menu"), 0, [this] { MIPopupClick(); });
     // Quarter and half turns that a shortcut can be given to.
     for (const char* name : {"MIRotate90", "MIRotate180", "MIRotate270"}) {
-        const QString caption = QString("Ruota ") + (name + 8);
+        const QString caption = tr("Ruota %1").arg(name + 8);
         AddItem(key, name, caption, 0, [this, name] { RotateByItemClick(name); });
     }
     // The drawing aids: inks, mirror images and their axes, pixel-perfect strokes.
-    AddItem(key, "MIInkShade", "Sfumatura", 'S', [this] { ToggleInk(App(), kInkShade); });
-    AddItem(key, "MIInkDither", "Retino", 'D', [this] { ToggleInk(App(), kInkDither); });
-    AddItem(key, "MIPixelPerfect", "Pixel perfetto", 'P', [this] { ToggleDrawingAid(App(), &TMainSettings::PixelPerfect); });
-    AddItem(key, "MIMirrorHorizontal", "Specchio orizzontale", 'H',
+    AddItem(key, "MIInkShade", tr("Sfumatura"), 'S', [this] { ToggleInk(App(), kInkShade); });
+    AddItem(key, "MIInkDither", tr("Retino"), 'D', [this] { ToggleInk(App(), kInkDither); });
+    AddItem(key, "MIPixelPerfect", tr("Pixel perfetto"), 'P', [this] { ToggleDrawingAid(App(), &TMainSettings::PixelPerfect); });
+    AddItem(key, "MIMirrorHorizontal", tr("Specchio orizzontale"), 'H',
             [this] { ToggleDrawingAid(App(), &TMainSettings::MirrorHorizontal); });
-    AddItem(key, "MIMirrorVertical", "Specchio verticale", 'V',
+    AddItem(key, "MIMirrorVertical", tr("Specchio verticale"), 'V',
             [this] { ToggleDrawingAid(App(), &TMainSettings::MirrorVertical); });
-    AddItem(key, "MIMirrorAxis", "Asse dello Specchio al Puntatore", 'A', [this] { SetMirrorAxesAtPointer(App()); });
-    AddItem(key, "MIMirrorCentre", "Asse dello Specchio al Centro", kVkShift + 'A', [this] { CentreMirrorAxes(App()); });
+    AddItem(key, "MIMirrorAxis", tr("Asse dello Specchio al Puntatore"), 'A', [this] { SetMirrorAxesAtPointer(App()); });
+    AddItem(key, "MIMirrorCentre", tr("Asse dello Specchio al Centro"), kVkShift + 'A', [this] { CentreMirrorAxes(App()); });
     addActions(key->actions());
 
-    QMenu* mouse = menu("MIMouse", "Mouse", false);
+    QMenu* mouse = menu("MIMouse", tr("Mouse"), false);
     auto* tools = new QActionGroup(this);
     for (const TToolEntry& e : ToolEntries()) {
         const TToolItem item = e.Item;
-        QAction* a = AddItem(mouse, e.Name, U(e.Caption), 0, [this, item] {
+        QAction* a = AddItem(mouse, e.Name, QCoreApplication::translate(kToolTextContext, e.Caption), 0, [this, item] {
             if (Client()) Client()->SelectTool(item);
         });
         a->setCheckable(true);
@@ -129,61 +129,61 @@ void TMainForm::BuildMenus() {
     }
     addActions(mouse->actions());
 
-    QMenu* file = menu("MIFile", "&File", true);
-    AddItem(file, "MIFileNew", "&Nuovo...", Ctrl('N'), [this] { MIFileNewClick(); });
-    AddItem(file, "MIFileOpen", "&Apri...", Ctrl('O'), [this] { MIFileOpenClick(); });
-    AddItem(file, "MIFileSave", "&Salva", Ctrl('S'), [this] { MIFileSaveClick(); });
-    AddItem(file, "MIFileSaveAs", "Salva con &Nome...", 0, [this] { MIFileSaveAsClick(); });
+    QMenu* file = menu("MIFile", tr("&File"), true);
+    AddItem(file, "MIFileNew", tr("&Nuovo..."), Ctrl('N'), [this] { MIFileNewClick(); });
+    AddItem(file, "MIFileOpen", tr("&Apri..."), Ctrl('O'), [this] { MIFileOpenClick(); });
+    AddItem(file, "MIFileSave", tr("&Salva"), Ctrl('S'), [this] { MIFileSaveClick(); });
+    AddItem(file, "MIFileSaveAs", tr("Salva con &Nome..."), 0, [this] { MIFileSaveAsClick(); });
     AddSeparator(file, "MSFileSaveAs");
-    AddItem(file, "MIFileCreateFromClipboard", "&Crea dagli Appunti", 0, [this] { MIFileCreateFromClipboardClick(); });
-    AddItem(file, "MIFileCreateWithPalette", "Usa &Palette da...", 0, [this] { MIFileCreateWithPaletteClick(); });
-    AddItem(file, "MIFileToClipboard", "Co&pia negli Appunti", 0, [this] { MIFileToClipboardClick(); });
+    AddItem(file, "MIFileCreateFromClipboard", tr("&Crea dagli Appunti"), 0, [this] { MIFileCreateFromClipboardClick(); });
+    AddItem(file, "MIFileCreateWithPalette", tr("Usa &Palette da..."), 0, [this] { MIFileCreateWithPaletteClick(); });
+    AddItem(file, "MIFileToClipboard", tr("Co&pia negli Appunti"), 0, [this] { MIFileToClipboardClick(); });
     AddSeparator(file, "MSFileAdd", false);
     AddSeparator(file, "MSFileToClipboard");
-    AddItem(file, "MIFileExit", "&Esci", 0, [this] { MIFileExitClick(); });
+    AddItem(file, "MIFileExit", tr("&Esci"), 0, [this] { MIFileExitClick(); });
 
-    QMenu* edit = menu("MIEdit", "&Modifica", true);
-    AddItem(edit, "MIEditUndo", "&Annulla", Ctrl('Z'), [this] { MIEditUndoClick(); })->setAutoRepeat(true);
-    AddItem(edit, "MIEditRedo", "&Ripeti", kF4, [this] { MIEditRedoClick(); })->setAutoRepeat(true);
+    QMenu* edit = menu("MIEdit", tr("&Modifica"), true);
+    AddItem(edit, "MIEditUndo", tr("&Annulla"), Ctrl('Z'), [this] { MIEditUndoClick(); })->setAutoRepeat(true);
+    AddItem(edit, "MIEditRedo", tr("&Ripeti"), kF4, [this] { MIEditRedoClick(); })->setAutoRepeat(true);
     AddSeparator(edit, "MSEditCut");
-    AddItem(edit, "MIEditCut", "&Taglia", Ctrl('X'), [this] { MIEditCutClick(); });
-    AddItem(edit, "MIEditCopy", "&Copia", Ctrl('C'), [this] { MIEditCopyClick(); });
-    AddItem(edit, "MIEditPaste", "&Incolla", Ctrl('V'), [this] { MIEditPasteClick(); });
-    AddItem(edit, "MIEditClear", "C&ancella", kDel, [this] { MIEditClearClick(); });
-    AddItem(edit, "MIEditClearInside", "Cancella &Dentro", 0, [this] { MIEditClearInsideClick(); });
-    QMenu* icon = edit->addMenu("&Icona");
+    AddItem(edit, "MIEditCut", tr("&Taglia"), Ctrl('X'), [this] { MIEditCutClick(); });
+    AddItem(edit, "MIEditCopy", tr("&Copia"), Ctrl('C'), [this] { MIEditCopyClick(); });
+    AddItem(edit, "MIEditPaste", tr("&Incolla"), Ctrl('V'), [this] { MIEditPasteClick(); });
+    AddItem(edit, "MIEditClear", tr("C&ancella"), kDel, [this] { MIEditClearClick(); });
+    AddItem(edit, "MIEditClearInside", tr("Cancella &Dentro"), 0, [this] { MIEditClearInsideClick(); });
+    QMenu* icon = edit->addMenu(tr("&Icona"));
     icon->setObjectName("MIIcon");
     FMenus["MIIcon"] = icon;
-    AddItem(icon, "MISaveAsIcon", "&Salva come Icona...", 0, [this] { MISaveAsIconClick(); });
-    AddItem(icon, "MICopyAsIcon", "&Copia come Icona...", 0, [this] { MICopyAsIconClick(); });
-    AddItem(icon, "MIIconColor256", "&2: 256 Colori", 0, [this] { MIIconColor256Click(); })->setCheckable(true);
-    AddItem(icon, "MIDitherIcon", "Icona &Tremolante", 0, [this] { MIDitherIconClick(); })->setCheckable(true);
+    AddItem(icon, "MISaveAsIcon", tr("&Salva come Icona..."), 0, [this] { MISaveAsIconClick(); });
+    AddItem(icon, "MICopyAsIcon", tr("&Copia come Icona..."), 0, [this] { MICopyAsIconClick(); });
+    AddItem(icon, "MIIconColor256", tr("&2: 256 Colori"), 0, [this] { MIIconColor256Click(); })->setCheckable(true);
+    AddItem(icon, "MIDitherIcon", tr("Icona &Tremolante"), 0, [this] { MIDitherIconClick(); })->setCheckable(true);
     connect(icon, &QMenu::aboutToShow, this, [this] { UpdateMenuStates("MIIcon"); });
     AddSeparator(edit, "MSEditAll");
-    AddItem(edit, "MIEditPasteFromFile", "Carica &Selezione da un file...", 0, [this] { MIEditPasteFromFileClick(true); });
-    AddItem(edit, "MIEditSave", "Salva S&elezione...", 0, [this] { MIEditSaveClick(); });
+    AddItem(edit, "MIEditPasteFromFile", tr("Carica &Selezione da un file..."), 0, [this] { MIEditPasteFromFileClick(true); });
+    AddItem(edit, "MIEditSave", tr("Salva S&elezione..."), 0, [this] { MIEditSaveClick(); });
     AddSeparator(edit, "MSEditAdd", false);
 
-    QMenu* select = menu("MISelect", "&Selezione", true);
-    AddItem(select, "MISelectAll", "Seleziona &Tutto", 0, [this] { MISelectAllClick(); });
-    AddItem(select, "MISelectCancel", "&Annulla Selezione", 0, [this] { MISelectCancelClick(); });
-    AddItem(select, "MISelectInvert", "&Inverti Selezione", 0, [this] { MISelectInvertClick(); });
-    AddItem(select, "MISelectCancelFloat", "Cancella Selezione &Mobile", 0, [this] { MISelectCancelFloatClick(); });
-    AddItem(select, "MISelectVisibleEdge", "&Mostra Bordi", 0, [this] { MISelectVisibleEdgeClick(); })->setCheckable(true);
+    QMenu* select = menu("MISelect", tr("&Selezione"), true);
+    AddItem(select, "MISelectAll", tr("Seleziona &Tutto"), 0, [this] { MISelectAllClick(); });
+    AddItem(select, "MISelectCancel", tr("&Annulla Selezione"), 0, [this] { MISelectCancelClick(); });
+    AddItem(select, "MISelectInvert", tr("&Inverti Selezione"), 0, [this] { MISelectInvertClick(); });
+    AddItem(select, "MISelectCancelFloat", tr("Cancella Selezione &Mobile"), 0, [this] { MISelectCancelFloatClick(); });
+    AddItem(select, "MISelectVisibleEdge", tr("&Mostra Bordi"), 0, [this] { MISelectVisibleEdgeClick(); })->setCheckable(true);
     AddSeparator(select, "MSSelect1");
-    AddItem(select, "MISelectEdge", "&Bordo", 0, [this] { MISelectEdgeClick(); });
-    AddItem(select, "MISelectAddEdge", "&Aggiungi Bordo", 0, [this] { MISelectAddEdgeClick(); });
-    AddItem(select, "MISelectDeleteEdge", "&Elimina Bordo", 0, [this] { MISelectDeleteEdgeClick(); });
+    AddItem(select, "MISelectEdge", tr("&Bordo"), 0, [this] { MISelectEdgeClick(); });
+    AddItem(select, "MISelectAddEdge", tr("&Aggiungi Bordo"), 0, [this] { MISelectAddEdgeClick(); });
+    AddItem(select, "MISelectDeleteEdge", tr("&Elimina Bordo"), 0, [this] { MISelectDeleteEdgeClick(); });
     AddSeparator(select, "MSSelect3");
-    AddItem(select, "MISelectColor1", "Seleziona colore &Primario", 0, [this] { MISelectColor1Click(); });
-    AddItem(select, "MISelectExceptColor2", "Seleziona colore &Secondario", 0, [this] { MISelectExceptColor2Click(); });
+    AddItem(select, "MISelectColor1", tr("Seleziona colore &Primario"), 0, [this] { MISelectColor1Click(); });
+    AddItem(select, "MISelectExceptColor2", tr("Seleziona colore &Secondario"), 0, [this] { MISelectExceptColor2Click(); });
 
-    QMenu* show = menu("MIShow", "&Finestra", true);
+    QMenu* show = menu("MIShow", tr("&Finestra"), true);
     for (const TToolWindowEntry& w : ToolWindowEntries())
-        AddItem(show, w.MenuItem, U(w.Caption), 0, [this, item = w.MenuItem] { ShowClick(item); });
+        AddItem(show, w.MenuItem, tr(w.Caption), 0, [this, item = w.MenuItem] { ShowClick(item); });
     for (QAction* a : show->actions()) a->setCheckable(true);
 
-    QMenu* zoom = menu("MIZoom", "&Ingrandimento", true);
+    QMenu* zoom = menu("MIZoom", tr("&Ingrandimento"), true);
     auto* zooms = new QActionGroup(this);
     for (size_t i = 0; i < kZoomSteps.size(); ++i) {
         const int z = kZoomSteps[i];
@@ -193,23 +193,23 @@ void TMainForm::BuildMenus() {
         zooms->addAction(a);
     }
 
-    QMenu* setting = menu("MISetting", "&Impostazioni", true);
-    AddItem(setting, "MISetPixmo", "Impostazioni &Disegno...", 0, [this] { MISetPixmoClick(); });
-    AddItem(setting, "MISetKey", "&Tasti a Scelta Rapida...", 0, [this] { MISetKeyClick(); });
+    QMenu* setting = menu("MISetting", tr("&Impostazioni"), true);
+    AddItem(setting, "MISetPixmo", tr("Impostazioni &Disegno..."), 0, [this] { MISetPixmoClick(); });
+    AddItem(setting, "MISetKey", tr("&Tasti a Scelta Rapida..."), 0, [this] { MISetKeyClick(); });
     AddSeparator(setting, "MSSet");
-    AddItem(setting, "MISetNumColor", "Numero di &Colori Massimo", 0, [this] { MISetNumColorClick(); });
-    AddItem(setting, "MISetChangePalette", "Cambia &Palette...", 0, [this] { MISetChangePaletteClick(); });
-    AddItem(setting, "MISetSize", "Dimensioni &Immagine...", 0, [this] { MISetSizeClick(); });
+    AddItem(setting, "MISetNumColor", tr("Numero di &Colori Massimo"), 0, [this] { MISetNumColorClick(); });
+    AddItem(setting, "MISetChangePalette", tr("Cambia &Palette..."), 0, [this] { MISetChangePaletteClick(); });
+    AddItem(setting, "MISetSize", tr("Dimensioni &Immagine..."), 0, [this] { MISetSizeClick(); });
     AddSeparator(setting, "N1");
-    AddItem(setting, "MIUseEditSize", "Usa &Griglia", 0, [this] { MIUseEditSizeClick(); })->setCheckable(true);
-    AddItem(setting, "MISetEditSize", U("Imposta &Unità Griglia..."), 0, [this] { MISetEditSizeClick(); });
+    AddItem(setting, "MIUseEditSize", tr("Usa &Griglia"), 0, [this] { MIUseEditSizeClick(); })->setCheckable(true);
+    AddItem(setting, "MISetEditSize", tr("Imposta &Unità Griglia..."), 0, [this] { MISetEditSizeClick(); });
     AddSeparator(setting, "MSGrid", false);
 
-    QMenu* help = menu("MIHelp", "&Aiuto", true);
-    AddItem(help, "MIHelpContents", "&Contenuti", 0, [this] { MIHelpContentsClick(); });
-    AddItem(help, "MIHelpOnHelp", "&Guida in Linea", 0, [this] { MIHelpOnHelpClick(); });
+    QMenu* help = menu("MIHelp", tr("&Aiuto"), true);
+    AddItem(help, "MIHelpContents", tr("&Contenuti"), 0, [this] { MIHelpContentsClick(); });
+    AddItem(help, "MIHelpOnHelp", tr("&Guida in Linea"), 0, [this] { MIHelpOnHelpClick(); });
     AddSeparator(help, "MSHelpAbout");
-    AddItem(help, "MIHelpAbout", "&Informazioni su...", 0, [this] { MIHelpAboutClick(); });
+    AddItem(help, "MIHelpAbout", tr("&Informazioni su..."), 0, [this] { MIHelpAboutClick(); });
     BuildEditCommands();
     WatchMenuChoices();
 }

@@ -35,6 +35,7 @@ TDrawingSettings TMainForm::DrawingSettings() {
     s.RMenuMode = m.RMenuMode;
     s.PngCompression = m.PngCompression;
     s.ShowTransparency = m.ShowTransparency;
+    s.Language = m.Language;
     if (FEditMoveMenu)
         for (QAction* a : FEditMoveMenu->actions())
             s.PopupItems.push_back({a->objectName().toStdString(), a->isSeparator() ? QString("-") : a->text(), a->isVisible()});
@@ -58,6 +59,7 @@ void TMainForm::ApplyDrawingSettings(const TDrawingSettings& s) {
     m.BackupDir = s.BackupDir;
     m.RMenuMode = s.RMenuMode;
     m.PngCompression = s.PngCompression;
+    m.Language = s.Language;
     if (FEditMoveMenu) {
         FEditMoveMenu->ApplyLayout(s.ShownItems);
         FEditMoveMenu->SetRightButtonChooses(s.RMenuMode);

@@ -120,6 +120,11 @@ QWidget* TSettingDialog::BuildMainPage(const TDrawingSettings& s) {
     right->addWidget(EDBackupDir);
     CBShowTransparency = CheckBox(page, "CBShowTransparency", "Mostra Trasparenza", s.ShowTransparency);
     right->addWidget(CBShowTransparency);
+    // The menus and windows are built in one language: a new one is taken at the next start.
+    auto* language = new QGroupBox(tr("Lingua"), page);
+    RGLanguage = RadioGroup(language, "RGLanguage", {tr("Automatica"), tr("Italiano"), "English"}, s.Language);
+    right->addWidget(language);
+    right->addWidget(new QLabel(tr("La lingua cambia al prossimo avvio."), page));
     right->addStretch();
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(left);
@@ -195,6 +200,7 @@ bool TSettingDialog::Confirm() {
     for (int i = 0; i < LBShowItem->count(); ++i)
         s.ShownItems.push_back(LBShowItem->item(i)->data(Qt::UserRole).toString().toStdString());
     s.PngCompression = std::max(0, RGPngCompression->checkedId());
+    s.Language = std::max(0, RGLanguage->checkedId());
     accept();
     if (FApply) FApply(s);
     return true;

@@ -44,6 +44,7 @@ struct TDrawingSettings {
     std::vector<std::string> ShownItems;  // on OK: the visible items in the order wanted
     int PngCompression = 1;  // "Compressione PNG": 0 Veloce, 1 Normale, 2 Massima
     bool ShowTransparency = true;
+    int Language = 0;  // "Lingua": 0 Automatica, 1 Italiano, 2 English
 };
 
 class TSettingDialog : public TIniDialog {
@@ -77,6 +78,7 @@ public:
     QListWidget* LBHideItem = nullptr;
     QButtonGroup* RGPngCompression = nullptr;
     QCheckBox* CBShowTransparency = nullptr;
+    QButtonGroup* RGLanguage = nullptr;
     QPushButton* HelpBtn = nullptr;
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;

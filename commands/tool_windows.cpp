@@ -1,5 +1,6 @@
 #include "commands/tool_windows.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -29,15 +30,15 @@ TDibForm* MakeOptionForm(TAppContext& app, QWidget* owner) { return new TOptionF
 using C = THelpContext;
 using B = TWindowBirth;
 const TToolWindowEntry kWindows[] = {
-    {"MIShowToolBox", "&Strumenti", "ToolForm", C::ToolBox, "toolbox.html", 1, B::AfterReopen, Make<TToolForm>},
-    {"MIShowOption", "&Opzioni", "OptionForm", C::Options, "options.html", 2, B::FirstUse, MakeOptionForm},
-    {"MIShowPen", "&Matita", "PenForm", C::Pen, "pen.html", 0, B::FirstUse, Make<TPenForm>},
-    {"MIShowPlace", "&Navigatore", "PlaceForm", C::Navigator, "navigator.html", 3, B::FirstUse, Make<TPlaceForm>},
-    {"MIShowPalette", "Palette", "PaletteForm", C::Palette, "palette.html", 4, B::Start, Make<TPaletteForm>},
-    {"MIShowAnimation", "&Animazione", "AnimationForm", C::Animation, "animation.html", 5, B::Start,
+    {"MIShowToolBox", QT_TRANSLATE_NOOP("pixmo::TMainForm", "&Strumenti"), "ToolForm", C::ToolBox, "toolbox.html", 1, B::AfterReopen, Make<TToolForm>},
+    {"MIShowOption", QT_TRANSLATE_NOOP("pixmo::TMainForm", "&Opzioni"), "OptionForm", C::Options, "options.html", 2, B::FirstUse, MakeOptionForm},
+    {"MIShowPen", QT_TRANSLATE_NOOP("pixmo::TMainForm", "&Matita"), "PenForm", C::Pen, "pen.html", 0, B::FirstUse, Make<TPenForm>},
+    {"MIShowPlace", QT_TRANSLATE_NOOP("pixmo::TMainForm", "&Navigatore"), "PlaceForm", C::Navigator, "navigator.html", 3, B::FirstUse, Make<TPlaceForm>},
+    {"MIShowPalette", QT_TRANSLATE_NOOP("pixmo::TMainForm", "Palette"), "PaletteForm", C::Palette, "palette.html", 4, B::Start, Make<TPaletteForm>},
+    {"MIShowAnimation", QT_TRANSLATE_NOOP("pixmo::TMainForm", "&Animazione"), "AnimationForm", C::Animation, "animation.html", 5, B::Start,
      Make<TAnimationForm>},
-    {"MIShowText", "&Testo", "TextForm", C::Text, "text.html", 6, B::FirstUse, Make<TTextForm>},
-    {"MIShowShift", "Muovi &Immagine", "ShiftForm", C::Shift, "shift.html", 7, B::FirstUse, Make<TShiftForm>},
+    {"MIShowText", QT_TRANSLATE_NOOP("pixmo::TMainForm", "&Testo"), "TextForm", C::Text, "text.html", 6, B::FirstUse, Make<TTextForm>},
+    {"MIShowShift", QT_TRANSLATE_NOOP("pixmo::TMainForm", "Muovi &Immagine"), "ShiftForm", C::Shift, "shift.html", 7, B::FirstUse, Make<TShiftForm>},
 };
 }  // namespace
 

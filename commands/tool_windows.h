@@ -20,7 +20,7 @@ enum class TWindowBirth { FirstUse, Start, AfterReopen };
 
 struct TToolWindowEntry {
     const char* MenuItem;   // the Window menu's item ("MIShowPen")
-    const char* Caption;    // the item's caption
+    const char* Caption;    // the item's caption, translated in the main window's context
     const char* Section;    // the settings section of its placement, also the window's name
     THelpContext Help;
     const char* GuidePage;  // its page of the guide ("pen.html")

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev libpng-dev libgif-dev
-          qt6-base-dev qt6-translations-l10n xvfb)
+          qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xvfb)
 if [ "${1:-}" = "--test" ]; then
   packages+=(python3-pil imagemagick ffmpeg gifsicle pngcheck desktop-file-utils appstream)
 fi

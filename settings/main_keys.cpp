@@ -65,6 +65,7 @@ const TMainKey kMainKeys[] = {
     {"MirrorVertical", &TMainSettings::MirrorVertical},
     {"PngCompression", &TMainSettings::PngCompression, TRule::DefaultOutside, 0, 2},
     {"ShowTransparency", &TMainSettings::ShowTransparency},
+    {"Language", &TMainSettings::Language, TRule::DefaultOutside, kLanguageAuto, kLanguageEnglish},
     {"Mouse", &TMainSettings::Mouse},
 };
 

@@ -39,6 +39,11 @@ inline constexpr int kInkPen = 0;
 inline constexpr int kInkShade = 1;
 inline constexpr int kInkDither = 2;
 
+// "Lingua": the user's locale, Italian, English.
+inline constexpr int kLanguageAuto = 0;
+inline constexpr int kLanguageItalian = 1;
+inline constexpr int kLanguageEnglish = 2;
+
 // Section "MainForm", in the order the main window reads and writes it.
 struct TMainSettings {
     bool RMenuMode = true;
@@ -78,6 +83,7 @@ struct TMainSettings {
     bool MirrorVertical = false;
     int PngCompression = 1;  // 0 "Veloce", 1 "Normale", 2 "Massima"
     bool ShowTransparency = true;  // transparent entries over a checkerboard
+    int Language = kLanguageAuto;  // "Lingua", taken at start-up
     std::string Mouse;  // read last by the main window; empty or unknown means MIDrawDot
 
     bool operator==(const TMainSettings&) const = default;

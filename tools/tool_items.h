@@ -30,6 +30,9 @@ struct TToolButton {
 using TToolMaker = std::unique_ptr<TMouseTool> (*)(const TToolEntry& row, TToolEnvironment& env, TToolHost& host,
                                                    TAnimationHost* animation);
 
+// The context under which the catalogues hold the rows' captions and hints.
+inline constexpr char kToolTextContext[] = "pixmo::Tools";
+
 struct TToolEntry {
     const char* Name;
     const char* Caption;

@@ -143,9 +143,9 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName("PopupMenu");
-    MIDelay = PopupMenu->addAction("Ritardo", this, [this] { MIDelayClick(); });
+    MIDelay = PopupMenu->addAction(tr("Ritardo"), this, [this] { MIDelayClick(); });
     MIDelay->setObjectName("MIDelay");
-    QMenu* zoom = PopupMenu->addMenu("Ingrandimento");
+    QMenu* zoom = PopupMenu->addMenu(tr("Ingrandimento"));
     zoom->setObjectName("MIZoom");
     for (size_t i = 0; i < MIZoomItems.size(); ++i) {
         const int z = static_cast<int>(i) + 1;
@@ -159,7 +159,7 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
         a->setCheckable(true);
         MIZoomItems[i] = a;
     }
-    MISaveAvi = PopupMenu->addAction("Salva come AVI...", this, [this] { MISaveAviClick(); });
+    MISaveAvi = PopupMenu->addAction(tr("Salva come AVI..."), this, [this] { MISaveAviClick(); });
     MISaveAvi->setObjectName("MISaveAvi");
     BuildFramesMenu();
     connect(PopupMenu, &QMenu::aboutToShow, this, [this] { PopupMenuPopup(); });

@@ -1,6 +1,7 @@
 #include "windows/tool_form.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -35,7 +36,7 @@ TToolForm::TToolForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ToolFor
     int right = 0, bottom = 0;
     for (const TToolEntry* row : ButtonRows()) {
         const TToolButton& entry = row->Button;
-        auto* button = new TAppButton(entry.Name, QString::fromUtf8(entry.Hint), this);
+        auto* button = new TAppButton(entry.Name, QCoreApplication::translate(kToolTextContext, entry.Hint), this);
         button->move(kMargin + entry.X, kMargin + entry.Y);
         button->SetGlyph(ToolGlyph(row->Glyph));
         if (main) {

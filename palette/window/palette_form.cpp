@@ -176,12 +176,12 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     LBColor2->setAlignment(Qt::AlignCenter);
 
     // The window manager gives no system menu to add to: the item lives in a context menu.
-    MIToolBar = new QAction(QString::fromUtf8("ﾂｰﾙﾊﾞｰを表示(&T)"), this);
+    MIToolBar = new QAction(tr("ﾂｰﾙﾊﾞｰを表示(&T)"), this);
     MIToolBar->setObjectName("MIToolBar");
     MIToolBar->setCheckable(true);
     MIToolBar->setChecked(true);
     connect(MIToolBar, &QAction::triggered, this, [this] { SetToolBarVisible(!FToolBar); });
-    MITransparent = new QAction("Trasparente", this);
+    MITransparent = new QAction(tr("Trasparente"), this);
     MITransparent->setObjectName("MITransparent");
     MITransparent->setCheckable(true);
     connect(MITransparent, &QAction::triggered, this, [this] { ToggleTransparent(FMenuCell); });
@@ -555,8 +555,8 @@ void TPaletteForm::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(MIToolBar);
     menu.addSeparator();
     const bool paletteImage = Image() && !Image()->IsTrueColor();
-    menu.addAction("Salva Palette...", this, [this] { SavePaletteClick(); })->setEnabled(paletteImage);
-    menu.addAction("Carica Palette...", this, [this] { LoadPaletteClick(); })->setEnabled(paletteImage);
+    menu.addAction(tr("Salva Palette..."), this, [this] { SavePaletteClick(); })->setEnabled(paletteImage);
+    menu.addAction(tr("Carica Palette..."), this, [this] { LoadPaletteClick(); })->setEnabled(paletteImage);
     TrackMenu(&menu);
     menu.exec(event->globalPos());
 }

@@ -10,6 +10,7 @@
 #include "edit/selection.h"
 #include "edit/undo.h"
 #include "image/file_format.h"
+#include "settings/main_keys.h"
 #include "main_form_fixture.h"
 #include "uikit/help_window.h"
 #include "view/paint_client.h"
@@ -167,6 +168,32 @@ TEST_F(MainFormTest, PngCompressionChoosesWhatSavingWritesAndIsKept) {
     Doc().SetDib(TDib::CreateClone(*image));
     again.SaveFile(Path("saved.png"));
     EXPECT_EQ(ReadFileBytes(Path("saved.png")), levelFile(TPngLevel::Fast));
+}
+
+// "Lingua": Automatica at first; the choice clicked is kept for the next start.
+TEST_F(MainFormTest, LanguageChoiceIsKeptForTheNextStart) {
+    TMainForm& form = Build();
+    AnswerSettingDialog([](TSettingDialog& d) {
+        EXPECT_TRUE(d.RGLanguage->button(0)->isChecked());
+        EXPECT_EQ(d.RGLanguage->button(0)->text(), "Automatica");
+        EXPECT_EQ(d.RGLanguage->button(2)->text(), "English");
+        QTest::mouseClick(d.RGLanguage->button(2), Qt::LeftButton);
+        QTest::mouseClick(d.OkButton, Qt::LeftButton);
+    });
+    form.Item("MISetPixmo")->trigger();
+    EXPECT_EQ(FApp->Settings().Language, kLanguageEnglish);
+    EXPECT_EQ(form.Item("MIFileSaveAs")->text(), "Salva con &Nome...");  // not before the next start
+    Destroy();
+
+    TMainForm& again = Build();
+    EXPECT_EQ(FApp->Settings().Language, kLanguageEnglish);
+    AnswerSettingDialog([](TSettingDialog& d) {
+        EXPECT_TRUE(d.RGLanguage->button(2)->isChecked());
+        QTest::mouseClick(d.RGLanguage->button(1), Qt::LeftButton);
+        QTest::mouseClick(d.CancelButton, Qt::LeftButton);
+    });
+    again.Item("MISetPixmo")->trigger();
+    EXPECT_EQ(FApp->Settings().Language, kLanguageEnglish);
 }
 
 TEST_F(MainFormTest, MenuPageShowsHidesAndOrdersThePopUpItems) {

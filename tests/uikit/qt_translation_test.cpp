@@ -1,9 +1,13 @@
-// Qt's own buttons speak Italian once the catalogue is installed, as the close query shows.
+// The language chosen at start-up and its catalogues; Qt's own buttons speak Italian once
+// Qt's catalogue is installed, as the close query shows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
+
+#include "settings/main_keys.h"
 
 #include "uikit/qt_translation.h"
 
@@ -17,6 +21,39 @@ TEST(QtItalian, TheCloseQuerysButtonsReadSiNoAnnulla) {
     EXPECT_EQ(text(QMessageBox::Yes), QString::fromUtf8("Sì"));
     EXPECT_EQ(text(QMessageBox::No), "No");
     EXPECT_EQ(text(QMessageBox::Cancel), "Annulla");
+}
+
+// "Lingua" decides when set; Automatica takes the first of the user's languages we have a
+// catalogue for, whatever its region or spelling, and Italian when there is none.
+TEST(Language, TheSettingOverridesTheLocaleWhichFallsBackToItalian) {
+    const auto it = TLanguage::Italian, en = TLanguage::English;
+    EXPECT_EQ(ChooseLanguage(kLanguageItalian, {"en-US"}), it);
+    EXPECT_EQ(ChooseLanguage(kLanguageEnglish, {"it-IT"}), en);
+    EXPECT_EQ(ChooseLanguage(kLanguageEnglish, {}), en);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {"en-GB", "en"}), en);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {"en_US"}), en);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {"it-CH"}), it);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {"de-DE", "EN"}), en);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {"de-DE", "fr"}), it);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {"C"}), it);
+    EXPECT_EQ(ChooseLanguage(kLanguageAuto, {}), it);
+    EXPECT_EQ(ChooseLanguage(7, {"en"}), en);  // a value the settings reader would not pass
+}
+
+// The catalogues are compiled in: English turns the menus' source texts into English, the
+// Italian one mends the texts that were not Italian.
+TEST(Language, TheCataloguesAreInTheProgram) {
+    QTranslator* en = InstallCatalogue(*qApp, TLanguage::English);
+    ASSERT_NE(en, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("pixmo::TMainForm", "Salva con &Nome..."), "Save &As...");
+    EXPECT_EQ(QCoreApplication::translate("pixmo::Tools", "Secchiello"), "Fill Bucket");
+    QCoreApplication::removeTranslator(en);
+    QTranslator* it = InstallCatalogue(*qApp, TLanguage::Italian);
+    ASSERT_NE(it, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("pixmo::TMainForm", "Zoom In"), "Ingrandisci");
+    EXPECT_EQ(QCoreApplication::translate("pixmo::TMainForm", "&Apri..."), "&Apri...");
+    QCoreApplication::removeTranslator(it);
+    EXPECT_EQ(QCoreApplication::translate("pixmo::TMainForm", "Zoom In"), "Zoom In");
 }
 
 }  // namespace

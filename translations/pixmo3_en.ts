@@ -1,0 +1,574 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>pixmo::TAnimationForm</name>
+    <message>
+        <source>Ritardo</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Ingrandimento</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Salva come AVI...</source>
+        <translation>Save as AVI...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TEditPopupMenu</name>
+    <message>
+        <source>Annulla Selezione</source>
+        <translation>Cancel Selection</translation>
+    </message>
+    <message>
+        <source>Taglia</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Seleziona Tutto</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Salva nel File...</source>
+        <translation>Save to File...</translation>
+    </message>
+    <message>
+        <source>Incolla nel File...</source>
+        <translation>Paste from File...</translation>
+    </message>
+    <message>
+        <source>Imposta come Colore Secondario</source>
+        <translation>Set as Secondary Colour</translation>
+    </message>
+    <message>
+        <source>Aggiungi Colore</source>
+        <translation>Add Colour</translation>
+    </message>
+    <message>
+        <source>Elimina Colore</source>
+        <translation>Remove Colour</translation>
+    </message>
+    <message>
+        <source>Rifletti Orizzontale</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message>
+        <source>Rifletti Verticale</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message>
+        <source>Ruota...</source>
+        <translation>Rotate...</translation>
+    </message>
+    <message>
+        <source>Estendi...</source>
+        <translation>Stretch...</translation>
+    </message>
+    <message>
+        <source>Inverti Colori</source>
+        <translation>Invert Colours</translation>
+    </message>
+    <message>
+        <source>Cambia Colori</source>
+        <translation>Swap Channels</translation>
+    </message>
+    <message>
+        <source>Rosso - Blu</source>
+        <translation>Red - Blue</translation>
+    </message>
+    <message>
+        <source>Verde - Rosso</source>
+        <translation>Green - Red</translation>
+    </message>
+    <message>
+        <source>Blu - Verde</source>
+        <translation>Blue - Green</translation>
+    </message>
+    <message>
+        <source>Crea Maschera</source>
+        <translation>Make Mask</translation>
+    </message>
+    <message>
+        <source>Impostazioni...</source>
+        <translation>Settings...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TMainForm</name>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Prendi Colore Primario</source>
+        <translation>Pick Primary Colour</translation>
+    </message>
+    <message>
+        <source>Prendi Colore Secondario</source>
+        <translation>Pick Secondary Colour</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Cambia Classe di Colori</source>
+        <translation>Change Grid Colour</translation>
+    </message>
+    <message>
+        <source>Cambia Limiti di Disegno</source>
+        <translation>Toggle Right-Button Drawing</translation>
+    </message>
+    <message>
+        <source>Imposta Colore Matita</source>
+        <translation>Set Selection Outline Colour</translation>
+    </message>
+    <message>
+        <source>Imposta Modalità Matita</source>
+        <translation>Set Selection Outline Mode</translation>
+    </message>
+    <message>
+        <source>Colore Schermo 1</source>
+        <translation>Screen Colour 1</translation>
+    </message>
+    <message>
+        <source>Colore Schermo 2</source>
+        <translation>Screen Colour 2</translation>
+    </message>
+    <message>
+        <source>Aggiungi Colore del Cursore</source>
+        <translation>Add Colour under Cursor</translation>
+    </message>
+    <message>
+        <source>Elimina Colore del Cursore</source>
+        <translation>Remove Colour under Cursor</translation>
+    </message>
+    <message>
+        <source>Mostra Menu</source>
+        <translation>Show Menu</translation>
+    </message>
+    <message>
+        <source>Ruota %1</source>
+        <translation>Rotate %1</translation>
+    </message>
+    <message>
+        <source>Sfumatura</source>
+        <translation>Shading</translation>
+    </message>
+    <message>
+        <source>Retino</source>
+        <translation>Dither</translation>
+    </message>
+    <message>
+        <source>Pixel perfetto</source>
+        <translation>Pixel Perfect</translation>
+    </message>
+    <message>
+        <source>Specchio orizzontale</source>
+        <translation>Horizontal Mirror</translation>
+    </message>
+    <message>
+        <source>Specchio verticale</source>
+        <translation>Vertical Mirror</translation>
+    </message>
+    <message>
+        <source>Asse dello Specchio al Puntatore</source>
+        <translation>Mirror Axes at Pointer</translation>
+    </message>
+    <message>
+        <source>Asse dello Specchio al Centro</source>
+        <translation>Mirror Axes at Centre</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>&amp;Apri...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Salva con &amp;Nome...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Crea dagli Appunti</source>
+        <translation>&amp;Create from Clipboard</translation>
+    </message>
+    <message>
+        <source>Usa &amp;Palette da...</source>
+        <translation>Use &amp;Palette from...</translation>
+    </message>
+    <message>
+        <source>Co&amp;pia negli Appunti</source>
+        <translation>Cop&amp;y to Clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Taglia</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Incolla</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>C&amp;ancella</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Cancella &amp;Dentro</source>
+        <translation>Delete I&amp;nside</translation>
+    </message>
+    <message>
+        <source>&amp;Icona</source>
+        <translation>&amp;Icon</translation>
+    </message>
+    <message>
+        <source>&amp;Salva come Icona...</source>
+        <translation>&amp;Save as Icon...</translation>
+    </message>
+    <message>
+        <source>&amp;Copia come Icona...</source>
+        <translation>&amp;Copy as Icon...</translation>
+    </message>
+    <message>
+        <source>&amp;2: 256 Colori</source>
+        <translation>&amp;2: 256 Colours</translation>
+    </message>
+    <message>
+        <source>Icona &amp;Tremolante</source>
+        <translation>&amp;Dithered Icon</translation>
+    </message>
+    <message>
+        <source>Carica &amp;Selezione da un file...</source>
+        <translation>Load &amp;Selection from File...</translation>
+    </message>
+    <message>
+        <source>Salva S&amp;elezione...</source>
+        <translation>Sa&amp;ve Selection...</translation>
+    </message>
+    <message>
+        <source>&amp;Selezione</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>Seleziona &amp;Tutto</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla Selezione</source>
+        <translation>&amp;Cancel Selection</translation>
+    </message>
+    <message>
+        <source>&amp;Inverti Selezione</source>
+        <translation>&amp;Invert Selection</translation>
+    </message>
+    <message>
+        <source>Cancella Selezione &amp;Mobile</source>
+        <translation>Delete &amp;Floating Selection</translation>
+    </message>
+    <message>
+        <source>&amp;Mostra Bordi</source>
+        <translation>Show &amp;Outline</translation>
+    </message>
+    <message>
+        <source>&amp;Bordo</source>
+        <translation>&amp;Border</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi Bordo</source>
+        <translation>Add Bor&amp;der</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina Bordo</source>
+        <translation>&amp;Remove Border</translation>
+    </message>
+    <message>
+        <source>Seleziona colore &amp;Primario</source>
+        <translation>Select &amp;Primary Colour</translation>
+    </message>
+    <message>
+        <source>Seleziona colore &amp;Secondario</source>
+        <translation>Select &amp;Secondary Colour</translation>
+    </message>
+    <message>
+        <source>&amp;Finestra</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;Ingrandimento</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Impostazioni</source>
+        <translation>Se&amp;ttings</translation>
+    </message>
+    <message>
+        <source>Impostazioni &amp;Disegno...</source>
+        <translation>&amp;Drawing Settings...</translation>
+    </message>
+    <message>
+        <source>&amp;Tasti a Scelta Rapida...</source>
+        <translation>&amp;Shortcut Keys...</translation>
+    </message>
+    <message>
+        <source>Numero di &amp;Colori Massimo</source>
+        <translation>Maximum Number of &amp;Colours</translation>
+    </message>
+    <message>
+        <source>Cambia &amp;Palette...</source>
+        <translation>Change &amp;Palette...</translation>
+    </message>
+    <message>
+        <source>Dimensioni &amp;Immagine...</source>
+        <translation>&amp;Image Size...</translation>
+    </message>
+    <message>
+        <source>Usa &amp;Griglia</source>
+        <translation>Use &amp;Grid</translation>
+    </message>
+    <message>
+        <source>Imposta &amp;Unità Griglia...</source>
+        <translation>Set Grid &amp;Unit...</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contenuti</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Guida in Linea</source>
+        <translation>&amp;How to Use Help</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni su...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>&amp;Strumenti</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Opzioni</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Matita</source>
+        <translation>&amp;Pen</translation>
+    </message>
+    <message>
+        <source>&amp;Navigatore</source>
+        <translation>&amp;Navigator</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>&amp;Animazione</source>
+        <translation>&amp;Animation</translation>
+    </message>
+    <message>
+        <source>&amp;Testo</source>
+        <translation>Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>Muovi &amp;Immagine</source>
+        <translation>Move &amp;Image</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPaletteForm</name>
+    <message>
+        <source>ﾂｰﾙﾊﾞｰを表示(&amp;T)</source>
+        <translation>Show &amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Salva Palette...</source>
+        <translation>Save Palette...</translation>
+    </message>
+    <message>
+        <source>Carica Palette...</source>
+        <translation>Load Palette...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSettingDialog</name>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Automatica</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>La lingua cambia al prossimo avvio.</source>
+        <translation>The language changes at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::Tools</name>
+    <message>
+        <source>Selezione Rettangolare</source>
+        <translation>Rectangle Selection</translation>
+    </message>
+    <message>
+        <source>Selezione Circolare</source>
+        <translation>Ellipse Selection</translation>
+    </message>
+    <message>
+        <source>Selezione Parallelogramma</source>
+        <translation>Parallelogram Selection</translation>
+    </message>
+    <message>
+        <source>Selezione Triangolare</source>
+        <translation>Triangle Selection</translation>
+    </message>
+    <message>
+        <source>Lazo Poligonale</source>
+        <translation>Polygon Lasso</translation>
+    </message>
+    <message>
+        <source>Selezione Poligonale</source>
+        <translation>Polygon Selection</translation>
+    </message>
+    <message>
+        <source>Strumento Lazo</source>
+        <translation>Lasso</translation>
+    </message>
+    <message>
+        <source>Seleziona Regione</source>
+        <translation>Select Region</translation>
+    </message>
+    <message>
+        <source>Seleziona Bordo col Colore Secondario</source>
+        <translation>Select Border in Secondary Colour</translation>
+    </message>
+    <message>
+        <source>Scegli Bordi con il Colore Secondario</source>
+        <translation>Choose Borders by Secondary Colour</translation>
+    </message>
+    <message>
+        <source>Bacchetta Magica</source>
+        <translation>Magic Wand</translation>
+    </message>
+    <message>
+        <source>Scegli colore</source>
+        <translation>Choose Colours</translation>
+    </message>
+    <message>
+        <source>Seleziona Colori</source>
+        <translation>Select Colours</translation>
+    </message>
+    <message>
+        <source>Matita</source>
+        <translation>Pencil</translation>
+    </message>
+    <message>
+        <source>Linea</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Rettangolo</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rettangolo Pieno</source>
+        <translation>Filled Rectangle</translation>
+    </message>
+    <message>
+        <source>Cerchio</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Cerchio Pieno</source>
+        <translation>Filled Ellipse</translation>
+    </message>
+    <message>
+        <source>Bordo</source>
+        <translation>Edge</translation>
+    </message>
+    <message>
+        <source>Bordi</source>
+        <translation>Edges</translation>
+    </message>
+    <message>
+        <source>Secchiello</source>
+        <translation>Fill Bucket</translation>
+    </message>
+    <message>
+        <source>Aerografo</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>Curva</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Animazione</source>
+        <translation>Animation</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,574 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>pixmo::TAnimationForm</name>
+    <message>
+        <source>Ritardo</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Ingrandimento</source>
+        <translation>Ingrandimento</translation>
+    </message>
+    <message>
+        <source>Salva come AVI...</source>
+        <translation>Salva come AVI...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TEditPopupMenu</name>
+    <message>
+        <source>Annulla Selezione</source>
+        <translation>Annulla Selezione</translation>
+    </message>
+    <message>
+        <source>Taglia</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Seleziona Tutto</source>
+        <translation>Seleziona Tutto</translation>
+    </message>
+    <message>
+        <source>Salva nel File...</source>
+        <translation>Salva nel File...</translation>
+    </message>
+    <message>
+        <source>Incolla nel File...</source>
+        <translation>Incolla da File...</translation>
+    </message>
+    <message>
+        <source>Imposta come Colore Secondario</source>
+        <translation>Imposta come Colore Secondario</translation>
+    </message>
+    <message>
+        <source>Aggiungi Colore</source>
+        <translation>Aggiungi Colore</translation>
+    </message>
+    <message>
+        <source>Elimina Colore</source>
+        <translation>Elimina Colore</translation>
+    </message>
+    <message>
+        <source>Rifletti Orizzontale</source>
+        <translation>Rifletti Orizzontale</translation>
+    </message>
+    <message>
+        <source>Rifletti Verticale</source>
+        <translation>Rifletti Verticale</translation>
+    </message>
+    <message>
+        <source>Ruota...</source>
+        <translation>Ruota...</translation>
+    </message>
+    <message>
+        <source>Estendi...</source>
+        <translation>Estendi...</translation>
+    </message>
+    <message>
+        <source>Inverti Colori</source>
+        <translation>Inverti Colori</translation>
+    </message>
+    <message>
+        <source>Cambia Colori</source>
+        <translation>Cambia Colori</translation>
+    </message>
+    <message>
+        <source>Rosso - Blu</source>
+        <translation>Rosso - Blu</translation>
+    </message>
+    <message>
+        <source>Verde - Rosso</source>
+        <translation>Verde - Rosso</translation>
+    </message>
+    <message>
+        <source>Blu - Verde</source>
+        <translation>Blu - Verde</translation>
+    </message>
+    <message>
+        <source>Crea Maschera</source>
+        <translation>Crea Maschera</translation>
+    </message>
+    <message>
+        <source>Impostazioni...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TMainForm</name>
+    <message>
+        <source>Key</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Prendi Colore Primario</source>
+        <translation>Prendi Colore Primario</translation>
+    </message>
+    <message>
+        <source>Prendi Colore Secondario</source>
+        <translation>Prendi Colore Secondario</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Cambia Classe di Colori</source>
+        <translation>Cambia Classe di Colori</translation>
+    </message>
+    <message>
+        <source>Cambia Limiti di Disegno</source>
+        <translation>Cambia Limiti di Disegno</translation>
+    </message>
+    <message>
+        <source>Imposta Colore Matita</source>
+        <translation>Imposta Colore Matita</translation>
+    </message>
+    <message>
+        <source>Imposta Modalità Matita</source>
+        <translation>Imposta Modalità Matita</translation>
+    </message>
+    <message>
+        <source>Colore Schermo 1</source>
+        <translation>Colore Schermo 1</translation>
+    </message>
+    <message>
+        <source>Colore Schermo 2</source>
+        <translation>Colore Schermo 2</translation>
+    </message>
+    <message>
+        <source>Aggiungi Colore del Cursore</source>
+        <translation>Aggiungi Colore del Cursore</translation>
+    </message>
+    <message>
+        <source>Elimina Colore del Cursore</source>
+        <translation>Elimina Colore del Cursore</translation>
+    </message>
+    <message>
+        <source>Mostra Menu</source>
+        <translation>Mostra Menu</translation>
+    </message>
+    <message>
+        <source>Ruota %1</source>
+        <translation>Ruota %1</translation>
+    </message>
+    <message>
+        <source>Sfumatura</source>
+        <translation>Sfumatura</translation>
+    </message>
+    <message>
+        <source>Retino</source>
+        <translation>Retino</translation>
+    </message>
+    <message>
+        <source>Pixel perfetto</source>
+        <translation>Pixel perfetto</translation>
+    </message>
+    <message>
+        <source>Specchio orizzontale</source>
+        <translation>Specchio orizzontale</translation>
+    </message>
+    <message>
+        <source>Specchio verticale</source>
+        <translation>Specchio verticale</translation>
+    </message>
+    <message>
+        <source>Asse dello Specchio al Puntatore</source>
+        <translation>Asse dello Specchio al Puntatore</translation>
+    </message>
+    <message>
+        <source>Asse dello Specchio al Centro</source>
+        <translation>Asse dello Specchio al Centro</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo...</source>
+        <translation>&amp;Nuovo...</translation>
+    </message>
+    <message>
+        <source>&amp;Apri...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Salva con &amp;Nome...</source>
+        <translation>Salva con &amp;Nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Crea dagli Appunti</source>
+        <translation>&amp;Crea dagli Appunti</translation>
+    </message>
+    <message>
+        <source>Usa &amp;Palette da...</source>
+        <translation>Usa &amp;Palette da...</translation>
+    </message>
+    <message>
+        <source>Co&amp;pia negli Appunti</source>
+        <translation>Co&amp;pia negli Appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Taglia</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Incolla</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>C&amp;ancella</source>
+        <translation>C&amp;ancella</translation>
+    </message>
+    <message>
+        <source>Cancella &amp;Dentro</source>
+        <translation>Cancella &amp;Dentro</translation>
+    </message>
+    <message>
+        <source>&amp;Icona</source>
+        <translation>&amp;Icona</translation>
+    </message>
+    <message>
+        <source>&amp;Salva come Icona...</source>
+        <translation>&amp;Salva come Icona...</translation>
+    </message>
+    <message>
+        <source>&amp;Copia come Icona...</source>
+        <translation>&amp;Copia come Icona...</translation>
+    </message>
+    <message>
+        <source>&amp;2: 256 Colori</source>
+        <translation>&amp;2: 256 Colori</translation>
+    </message>
+    <message>
+        <source>Icona &amp;Tremolante</source>
+        <translation>Icona &amp;Tremolante</translation>
+    </message>
+    <message>
+        <source>Carica &amp;Selezione da un file...</source>
+        <translation>Carica &amp;Selezione da un file...</translation>
+    </message>
+    <message>
+        <source>Salva S&amp;elezione...</source>
+        <translation>Salva S&amp;elezione...</translation>
+    </message>
+    <message>
+        <source>&amp;Selezione</source>
+        <translation>&amp;Selezione</translation>
+    </message>
+    <message>
+        <source>Seleziona &amp;Tutto</source>
+        <translation>Seleziona &amp;Tutto</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla Selezione</source>
+        <translation>&amp;Annulla Selezione</translation>
+    </message>
+    <message>
+        <source>&amp;Inverti Selezione</source>
+        <translation>&amp;Inverti Selezione</translation>
+    </message>
+    <message>
+        <source>Cancella Selezione &amp;Mobile</source>
+        <translation>Cancella Selezione &amp;Mobile</translation>
+    </message>
+    <message>
+        <source>&amp;Mostra Bordi</source>
+        <translation>&amp;Mostra Bordi</translation>
+    </message>
+    <message>
+        <source>&amp;Bordo</source>
+        <translation>&amp;Bordo</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi Bordo</source>
+        <translation>&amp;Aggiungi Bordo</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina Bordo</source>
+        <translation>&amp;Elimina Bordo</translation>
+    </message>
+    <message>
+        <source>Seleziona colore &amp;Primario</source>
+        <translation>Seleziona colore &amp;Primario</translation>
+    </message>
+    <message>
+        <source>Seleziona colore &amp;Secondario</source>
+        <translation>Seleziona colore &amp;Secondario</translation>
+    </message>
+    <message>
+        <source>&amp;Finestra</source>
+        <translation>&amp;Finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Ingrandimento</source>
+        <translation>&amp;Ingrandimento</translation>
+    </message>
+    <message>
+        <source>&amp;Impostazioni</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>Impostazioni &amp;Disegno...</source>
+        <translation>Impostazioni &amp;Disegno...</translation>
+    </message>
+    <message>
+        <source>&amp;Tasti a Scelta Rapida...</source>
+        <translation>&amp;Tasti a Scelta Rapida...</translation>
+    </message>
+    <message>
+        <source>Numero di &amp;Colori Massimo</source>
+        <translation>Numero di &amp;Colori Massimo</translation>
+    </message>
+    <message>
+        <source>Cambia &amp;Palette...</source>
+        <translation>Cambia &amp;Palette...</translation>
+    </message>
+    <message>
+        <source>Dimensioni &amp;Immagine...</source>
+        <translation>Dimensioni &amp;Immagine...</translation>
+    </message>
+    <message>
+        <source>Usa &amp;Griglia</source>
+        <translation>Usa &amp;Griglia</translation>
+    </message>
+    <message>
+        <source>Imposta &amp;Unità Griglia...</source>
+        <translation>Imposta &amp;Unità Griglia...</translation>
+    </message>
+    <message>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Contenuti</source>
+        <translation>&amp;Contenuti</translation>
+    </message>
+    <message>
+        <source>&amp;Guida in Linea</source>
+        <translation>&amp;Guida in Linea</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni su...</source>
+        <translation>&amp;Informazioni su...</translation>
+    </message>
+    <message>
+        <source>&amp;Strumenti</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Opzioni</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Matita</source>
+        <translation>&amp;Matita</translation>
+    </message>
+    <message>
+        <source>&amp;Navigatore</source>
+        <translation>&amp;Navigatore</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>&amp;Animazione</source>
+        <translation>&amp;Animazione</translation>
+    </message>
+    <message>
+        <source>&amp;Testo</source>
+        <translation>&amp;Testo</translation>
+    </message>
+    <message>
+        <source>Muovi &amp;Immagine</source>
+        <translation>Muovi &amp;Immagine</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPaletteForm</name>
+    <message>
+        <source>ﾂｰﾙﾊﾞｰを表示(&amp;T)</source>
+        <translation>Mostra &amp;Barra degli Strumenti</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Trasparente</translation>
+    </message>
+    <message>
+        <source>Salva Palette...</source>
+        <translation>Salva Palette...</translation>
+    </message>
+    <message>
+        <source>Carica Palette...</source>
+        <translation>Carica Palette...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSettingDialog</name>
+    <message>
+        <source>Lingua</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Automatica</source>
+        <translation>Automatica</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>La lingua cambia al prossimo avvio.</source>
+        <translation>La lingua cambia al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::Tools</name>
+    <message>
+        <source>Selezione Rettangolare</source>
+        <translation>Selezione Rettangolare</translation>
+    </message>
+    <message>
+        <source>Selezione Circolare</source>
+        <translation>Selezione Circolare</translation>
+    </message>
+    <message>
+        <source>Selezione Parallelogramma</source>
+        <translation>Selezione Parallelogramma</translation>
+    </message>
+    <message>
+        <source>Selezione Triangolare</source>
+        <translation>Selezione Triangolare</translation>
+    </message>
+    <message>
+        <source>Lazo Poligonale</source>
+        <translation>Lazo Poligonale</translation>
+    </message>
+    <message>
+        <source>Selezione Poligonale</source>
+        <translation>Selezione Poligonale</translation>
+    </message>
+    <message>
+        <source>Strumento Lazo</source>
+        <translation>Strumento Lazo</translation>
+    </message>
+    <message>
+        <source>Seleziona Regione</source>
+        <translation>Seleziona Regione</translation>
+    </message>
+    <message>
+        <source>Seleziona Bordo col Colore Secondario</source>
+        <translation>Seleziona Bordo col Colore Secondario</translation>
+    </message>
+    <message>
+        <source>Scegli Bordi con il Colore Secondario</source>
+        <translation>Scegli Bordi con il Colore Secondario</translation>
+    </message>
+    <message>
+        <source>Bacchetta Magica</source>
+        <translation>Bacchetta Magica</translation>
+    </message>
+    <message>
+        <source>Scegli colore</source>
+        <translation>Scegli colore</translation>
+    </message>
+    <message>
+        <source>Seleziona Colori</source>
+        <translation>Seleziona Colori</translation>
+    </message>
+    <message>
+        <source>Matita</source>
+        <translation>Matita</translation>
+    </message>
+    <message>
+        <source>Linea</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>Rettangolo</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>Rettangolo Pieno</source>
+        <translation>Rettangolo Pieno</translation>
+    </message>
+    <message>
+        <source>Cerchio</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>Cerchio Pieno</source>
+        <translation>Cerchio Pieno</translation>
+    </message>
+    <message>
+        <source>Bordo</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>Bordi</source>
+        <translation>Bordi</translation>
+    </message>
+    <message>
+        <source>Secchiello</source>
+        <translation>Secchiello</translation>
+    </message>
+    <message>
+        <source>Aerografo</source>
+        <translation>Aerografo</translation>
+    </message>
+    <message>
+        <source>Curva</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>Animazione</source>
+        <translation>Animazione</translation>
+    </message>
+</context>
+</TS>

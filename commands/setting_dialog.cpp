@@ -40,19 +40,19 @@ QListWidget* ItemList(QWidget* parent, const char* name) {
 TSettingDialog::TSettingDialog(TIni& ini, const TDrawingSettings& state, int page, TApply apply, THelp help,
                                QWidget* parent)
     : TIniDialog(ini, "SettingDialog", parent), FState(state), FApply(std::move(apply)), FHelp(std::move(help)) {
-    setWindowTitle("Configurazione di Pixmo");
+    setWindowTitle(tr("Configurazione di Pixmo"));
     PageControl = new QTabWidget(this);
     PageControl->setObjectName("PageControl");
     TSMain = BuildMainPage(state);
     TSContextMenu = BuildMenuPage(state);
-    PageControl->addTab(TSMain, "Finestra Principale");
-    PageControl->addTab(TSContextMenu, "Menu");
+    PageControl->addTab(TSMain, tr("Finestra Principale"));
+    PageControl->addTab(TSContextMenu, tr("Menu"));
     if (page >= 0 && page < PageControl->count()) PageControl->setCurrentIndex(page);
 
-    HelpBtn = new QPushButton("Aiuto", this);
-    OkButton = new QPushButton("OK", this);
+    HelpBtn = new QPushButton(tr("Aiuto"), this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton("Annulla", this);
+    CancelButton = new QPushButton(tr("Annulla"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(HelpBtn);
     buttons->addStretch();
@@ -75,33 +75,33 @@ QWidget* TSettingDialog::BuildMainPage(const TDrawingSettings& s) {
     auto* page = new QWidget(this);
     page->setObjectName("TSMain");
 
-    auto* grid = new QGroupBox("Griglia (Solo nell'Ingrandimento) ", page);
-    DotLineWidth = new TNumberEdit("DotLineWidth", "Larghezza", 1, kDotLineLimit, s.DotLineWidth, grid);
-    DotLineHeight = new TNumberEdit("DotLineHeight", "Altezza", 1, kDotLineLimit, s.DotLineHeight, grid);
-    DotLineVisible = CheckBox(grid, "DotLineVisible", "Mostra Linea Tratteggiata", s.DotLineVisible);
+    auto* grid = new QGroupBox(tr("Griglia (Solo nell'Ingrandimento) "), page);
+    DotLineWidth = new TNumberEdit("DotLineWidth", tr("Larghezza"), 1, kDotLineLimit, s.DotLineWidth, grid);
+    DotLineHeight = new TNumberEdit("DotLineHeight", tr("Altezza"), 1, kDotLineLimit, s.DotLineHeight, grid);
+    DotLineVisible = CheckBox(grid, "DotLineVisible", tr("Mostra Linea Tratteggiata"), s.DotLineVisible);
     auto* gridRows = new QFormLayout(grid);
-    gridRows->addRow("Larghezza", DotLineWidth);
-    gridRows->addRow("Altezza", DotLineHeight);
+    gridRows->addRow(tr("Larghezza"), DotLineWidth);
+    gridRows->addRow(tr("Altezza"), DotLineHeight);
     gridRows->addRow(DotLineVisible);
 
-    auto* measure = new QGroupBox("Colore Griglia ", page);
-    RGMeasureType = RadioGroup(measure, "RGMeasureType", {"Nessuno", "Nero", "Grigio"}, s.MeasureType);
-    auto* icon = new QGroupBox("Sfondo delle Icone ", page);
-    IconMaskColor = RadioGroup(icon, "IconMaskColor", {"Visibile", "Trasparente"}, s.IconMaskBottomLeft ? 1 : 0);
+    auto* measure = new QGroupBox(tr("Colore Griglia "), page);
+    RGMeasureType = RadioGroup(measure, "RGMeasureType", {tr("Nessuno"), tr("Nero"), tr("Grigio")}, s.MeasureType);
+    auto* icon = new QGroupBox(tr("Sfondo delle Icone "), page);
+    IconMaskColor = RadioGroup(icon, "IconMaskColor", {tr("Visibile"), tr("Trasparente")}, s.IconMaskBottomLeft ? 1 : 0);
 
     const int mb = static_cast<int>(std::clamp<int64_t>(s.UndoBuffer / 1000000, 1, kUndoBufferMaxMB));
-    NEUndoBuffer = new TNumberEdit("NEUndoBuffer", "Buffer Annulla", 1, kUndoBufferMaxMB, mb, page);
+    NEUndoBuffer = new TNumberEdit("NEUndoBuffer", tr("Buffer Annulla"), 1, kUndoBufferMaxMB, mb, page);
     auto* undo = new QHBoxLayout;
-    undo->addWidget(new QLabel("Buffer Annulla", page));
+    undo->addWidget(new QLabel(tr("Buffer Annulla"), page));
     undo->addWidget(NEUndoBuffer);
-    undo->addWidget(new QLabel("MB", page));
+    undo->addWidget(new QLabel(tr("MB"), page));
     undo->addStretch();
 
-    CBShowStatusBar = CheckBox(page, "CBShowStatusBar", "Mostra Barra di Stato", s.ShowStatusBar);
-    CBShowScroller = CheckBox(page, "CBShowScroller", "Mostra Barra di Scorrimento", s.ShowScroller);
-    CBAutoScroll = CheckBox(page, "CBAutoScroll", "Scorrimento Automatico", s.AutoScroll);
-    CBAskWhenDestroy = CheckBox(page, "CBAskWhenDestroy", "Conferma Eliminazione", s.AskWhenDestroy);
-    CBBackup = CheckBox(page, "CBBackup", "Crea file di Backup", s.Backup);
+    CBShowStatusBar = CheckBox(page, "CBShowStatusBar", tr("Mostra Barra di Stato"), s.ShowStatusBar);
+    CBShowScroller = CheckBox(page, "CBShowScroller", tr("Mostra Barra di Scorrimento"), s.ShowScroller);
+    CBAutoScroll = CheckBox(page, "CBAutoScroll", tr("Scorrimento Automatico"), s.AutoScroll);
+    CBAskWhenDestroy = CheckBox(page, "CBAskWhenDestroy", tr("Conferma Eliminazione"), s.AskWhenDestroy);
+    CBBackup = CheckBox(page, "CBBackup", tr("Crea file di Backup"), s.Backup);
     EDBackupDir = new QLineEdit(QString::fromStdString(s.BackupDir), page);
     EDBackupDir->setObjectName("EDBackupDir");
 
@@ -109,16 +109,16 @@ QWidget* TSettingDialog::BuildMainPage(const TDrawingSettings& s) {
     left->addWidget(grid);
     left->addWidget(measure);
     left->addWidget(icon);
-    auto* png = new QGroupBox("Compressione PNG", page);
-    RGPngCompression = RadioGroup(png, "RGPngCompression", {"Veloce", "Normale", "Massima"}, s.PngCompression);
+    auto* png = new QGroupBox(tr("Compressione PNG"), page);
+    RGPngCompression = RadioGroup(png, "RGPngCompression", {tr("Veloce"), tr("Normale"), tr("Massima")}, s.PngCompression);
     left->addWidget(png);
     auto* right = new QVBoxLayout;
     right->addLayout(undo);
     for (QCheckBox* box : {CBShowStatusBar, CBShowScroller, CBAutoScroll, CBAskWhenDestroy, CBBackup})
         right->addWidget(box);
-    right->addWidget(new QLabel("Salva Backup nella Cartella:", page));
+    right->addWidget(new QLabel(tr("Salva Backup nella Cartella:"), page));
     right->addWidget(EDBackupDir);
-    CBShowTransparency = CheckBox(page, "CBShowTransparency", "Mostra Trasparenza", s.ShowTransparency);
+    CBShowTransparency = CheckBox(page, "CBShowTransparency", tr("Mostra Trasparenza"), s.ShowTransparency);
     right->addWidget(CBShowTransparency);
     // The menus and windows are built in one language: a new one is taken at the next start.
     auto* language = new QGroupBox(tr("Lingua"), page);
@@ -135,7 +135,7 @@ QWidget* TSettingDialog::BuildMainPage(const TDrawingSettings& s) {
 QWidget* TSettingDialog::BuildMenuPage(const TDrawingSettings& s) {
     auto* page = new QWidget(this);
     page->setObjectName("TSContextMenu");
-    RMenuMode = CheckBox(page, "RMenuMode", "Tieni premuto il tasto Destro del Mouse", s.RMenuMode);
+    RMenuMode = CheckBox(page, "RMenuMode", tr("Tieni premuto il tasto Destro del Mouse"), s.RMenuMode);
     LBShowItem = ItemList(page, "LBShowItem");
     LBHideItem = ItemList(page, "LBHideItem");
     for (const TPopupItem& item : s.PopupItems) {
@@ -159,8 +159,8 @@ QWidget* TSettingDialog::BuildMenuPage(const TDrawingSettings& s) {
         return box;
     };
     auto* lists = new QHBoxLayout;
-    lists->addLayout(column("Oggetti Visibili", LBShowItem));
-    lists->addLayout(column("Non mostrare questi Oggetti", LBHideItem));
+    lists->addLayout(column(tr("Oggetti Visibili"), LBShowItem));
+    lists->addLayout(column(tr("Non mostrare questi Oggetti"), LBHideItem));
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(RMenuMode);
     layout->addLayout(lists);

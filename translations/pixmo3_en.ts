@@ -467,6 +467,138 @@
         <source>La lingua cambia al prossimo avvio.</source>
         <translation>The language changes at the next start.</translation>
     </message>
+    <message>
+        <source>Configurazione di Pixmo</source>
+        <translation>Pixmo Settings</translation>
+    </message>
+    <message>
+        <source>Finestra Principale</source>
+        <translation>Main Window</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Aiuto</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Griglia (Solo nell&apos;Ingrandimento) </source>
+        <translation>Grid (Zoomed Only) </translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Mostra Linea Tratteggiata</source>
+        <translation>Show Dotted Line</translation>
+    </message>
+    <message>
+        <source>Colore Griglia </source>
+        <translation>Grid Colour </translation>
+    </message>
+    <message>
+        <source>Nessuno</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Nero</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Grigio</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>Sfondo delle Icone </source>
+        <translation>Icon Background </translation>
+    </message>
+    <message>
+        <source>Visibile</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Buffer Annulla</source>
+        <translation>Undo Buffer</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Mostra Barra di Stato</source>
+        <translation>Show Status Bar</translation>
+    </message>
+    <message>
+        <source>Mostra Barra di Scorrimento</source>
+        <translation>Show Scroll Bars</translation>
+    </message>
+    <message>
+        <source>Scorrimento Automatico</source>
+        <translation>Automatic Scrolling</translation>
+    </message>
+    <message>
+        <source>Conferma Eliminazione</source>
+        <translation>Confirm Discarding Changes</translation>
+    </message>
+    <message>
+        <source>Crea file di Backup</source>
+        <translation>Make Backup Files</translation>
+    </message>
+    <message>
+        <source>Compressione PNG</source>
+        <translation>PNG Compression</translation>
+    </message>
+    <message>
+        <source>Veloce</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Normale</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Massima</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Salva Backup nella Cartella:</source>
+        <translation>Save Backups in Folder:</translation>
+    </message>
+    <message>
+        <source>Mostra Trasparenza</source>
+        <translation>Show Transparency</translation>
+    </message>
+    <message>
+        <source>Tieni premuto il tasto Destro del Mouse</source>
+        <translation>Hold the Right Mouse Button</translation>
+    </message>
+    <message>
+        <source>Oggetti Visibili</source>
+        <translation>Visible Items</translation>
+    </message>
+    <message>
+        <source>Non mostrare questi Oggetti</source>
+        <translation>Hidden Items</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::Tools</name>

@@ -467,6 +467,138 @@
         <source>La lingua cambia al prossimo avvio.</source>
         <translation>La lingua cambia al prossimo avvio.</translation>
     </message>
+    <message>
+        <source>Configurazione di Pixmo</source>
+        <translation>Configurazione di Pixmo</translation>
+    </message>
+    <message>
+        <source>Finestra Principale</source>
+        <translation>Finestra Principale</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Aiuto</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Griglia (Solo nell&apos;Ingrandimento) </source>
+        <translation>Griglia (Solo nell&apos;Ingrandimento) </translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Mostra Linea Tratteggiata</source>
+        <translation>Mostra Linea Tratteggiata</translation>
+    </message>
+    <message>
+        <source>Colore Griglia </source>
+        <translation>Colore Griglia </translation>
+    </message>
+    <message>
+        <source>Nessuno</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Nero</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Grigio</source>
+        <translation>Grigio</translation>
+    </message>
+    <message>
+        <source>Sfondo delle Icone </source>
+        <translation>Sfondo delle Icone </translation>
+    </message>
+    <message>
+        <source>Visibile</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Trasparente</translation>
+    </message>
+    <message>
+        <source>Buffer Annulla</source>
+        <translation>Buffer Annulla</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>Mostra Barra di Stato</source>
+        <translation>Mostra Barra di Stato</translation>
+    </message>
+    <message>
+        <source>Mostra Barra di Scorrimento</source>
+        <translation>Mostra Barra di Scorrimento</translation>
+    </message>
+    <message>
+        <source>Scorrimento Automatico</source>
+        <translation>Scorrimento Automatico</translation>
+    </message>
+    <message>
+        <source>Conferma Eliminazione</source>
+        <translation>Conferma Eliminazione</translation>
+    </message>
+    <message>
+        <source>Crea file di Backup</source>
+        <translation>Crea file di Backup</translation>
+    </message>
+    <message>
+        <source>Compressione PNG</source>
+        <translation>Compressione PNG</translation>
+    </message>
+    <message>
+        <source>Veloce</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Normale</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Massima</source>
+        <translation>Massima</translation>
+    </message>
+    <message>
+        <source>Salva Backup nella Cartella:</source>
+        <translation>Salva Backup nella Cartella:</translation>
+    </message>
+    <message>
+        <source>Mostra Trasparenza</source>
+        <translation>Mostra Trasparenza</translation>
+    </message>
+    <message>
+        <source>Tieni premuto il tasto Destro del Mouse</source>
+        <translation>Tieni premuto il tasto Destro del Mouse</translation>
+    </message>
+    <message>
+        <source>Oggetti Visibili</source>
+        <translation>Oggetti Visibili</translation>
+    </message>
+    <message>
+        <source>Non mostrare questi Oggetti</source>
+        <translation>Non mostrare questi Oggetti</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::Tools</name>

@@ -16,6 +16,7 @@
 #include "image/errors.h"
 #include "commands/tool_windows.h"
 #include "tools/tool_items.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/help_window.h"
 #include "view/app_context.h"
@@ -51,7 +52,7 @@ TMainForm::TMainForm(TAppContext& app, QWidget* parent) : TCustomMainForm(app, "
     FTimer = new TFormTimer(this);
     FTimer->setObjectName("Timer");
     FTimer->SetInterval(200);
-    FTimer->SetOnError([this](const char* message) { ShowErrorBox(this, QString::fromUtf8(message)); });
+    FTimer->SetOnError([this](const QString& message) { ShowErrorBox(this, message); });
     FTimer->SetOnTimer([this] { Client()->AnimateOutline(); });
     App().SetMainTimer(FTimer);
     App().Edit().AttachPanels(this);
@@ -141,7 +142,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         allow = QueryClose();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
     if (!allow) {
         event->ignore();

@@ -329,7 +329,7 @@ void TPngReader::SetUpImage() {
 
     // Sizes before any allocation.
     if (s.Width > kMaxDibSide || s.Height > kMaxDibSide) RaiseError("L'immagine è troppo grande");
-    if (s.Width <= 0 || s.Height <= 0) RaiseError(Format("Dimensioni non valide: %d x %d", s.Width, s.Height));
+    if (s.Width <= 0 || s.Height <= 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), s.Width, s.Height));
     uint64_t rawBytes = 0;
     for (int pass = 0; pass <= (s.InterlaceMethod == 1 ? 6 : 0); ++pass) {
         const int first = s.InterlaceMethod == 1 ? kPassColumn[pass] : 0;

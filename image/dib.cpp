@@ -27,7 +27,7 @@ TDib::TDib(TBitmapInfoHeader& header, std::span<const uint32_t> colorTable, cons
     if (depth != 1 && depth != 4 && depth != 8 && depth != 24) RaiseError(DepthRefusedMessage(depth));
     if (header.Width > kMaxDibSide || header.Height > kMaxDibSide) RaiseError("L'immagine è troppo grande");
     if (header.Width <= 0 || header.Height <= 0)
-        RaiseError(Format("Dimensioni non valide: %d x %d", header.Width, header.Height));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), header.Width, header.Height));
 
     FWidth = header.Width;
     FHeight = header.Height;

@@ -22,6 +22,24 @@ std::string Format(const char* fmt, ...) {
     return out;
 }
 
+std::string FillPlaceholders(const std::string& text, const std::vector<std::string>& args) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && c >= '1' && c <= '9' && static_cast<size_t>(c - '1') < args.size()) {
+            out += args[static_cast<size_t>(c - '1')];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string TMessage::Text() const { return FillPlaceholders(Source, Args); }
+
 void RaiseError(const std::string& message) { throw EPixmoError(message); }
+void RaiseError(TMessage message) { throw EPixmoError(std::move(message)); }
 
 }  // namespace pixmo

@@ -3,12 +3,48 @@
 // has nothing to do ends with it, and the command dispatcher swallows it.
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <vector>
+
+#include "image/translate_noop.h"
 
 namespace pixmo {
 
+// A text of the core as the catalogues know it: its context and its source text, with %1, %2 ...
+// where the arguments go. The window that shows it translates it (uikit/core_text.h).
+struct TMessage {
+    const char* Context = "";
+    std::string Source;
+    std::vector<std::string> Args;
+
+    // The source text with its arguments in place: what the converter prints and what shows
+    // with no catalogue loaded.
+    std::string Text() const;
+};
+
+// Puts args[0] for %1, args[1] for %2 ... (up to %9) into text; other % signs stay.
+std::string FillPlaceholders(const std::string& text, const std::vector<std::string>& args);
+
+inline std::string MessageArg(const std::string& s) { return s; }
+inline std::string MessageArg(const char* s) { return s; }
+template <typename N, typename = std::enable_if_t<std::is_arithmetic_v<N>>>
+std::string MessageArg(N n) { return std::to_string(n); }
+
+// Msg(PIXMO_MSG("pixmo::Files", "Dimensioni non valide: %1 x %2"), w, h)
+template <typename... A>
+TMessage Msg(TSourceText text, const A&... args) {
+    return TMessage{text.Context, text.Text, {MessageArg(args)...}};
+}
+
 class EPixmoError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // A message that no catalogue knows (already composed, or not for people).
+    explicit EPixmoError(const std::string& text) : std::runtime_error(text), FMessage{"", text, {}} {}
+    explicit EPixmoError(TMessage message) : std::runtime_error(message.Text()), FMessage(std::move(message)) {}
+    const TMessage& Message() const { return FMessage; }
+
+private:
+    TMessage FMessage;
 };
 
 class EAbort : public std::exception {
@@ -16,9 +52,10 @@ public:
     const char* what() const noexcept override { return "Operation aborted"; }
 };
 
-// printf-style message formatting ("Dimensioni non valide: %d x %d").
+// printf-style formatting for texts nobody translates (settings values, debugging).
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
 [[noreturn]] void RaiseError(const std::string& message);
+[[noreturn]] void RaiseError(TMessage message);
 
 }  // namespace pixmo

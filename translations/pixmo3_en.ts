@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>pixmo::Core</name>
+    <message>
+        <source>Dimensioni non valide: %1 x %2</source>
+        <translation>Invalid size: %1 x %2</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TAnimationForm</name>
     <message>
         <source>Ritardo</source>

@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "image/errors.h"
+#include "uikit/core_text.h"
 
 namespace pixmo {
 
@@ -71,7 +72,7 @@ void ReportErrors(QWidget* parent, const std::function<void()>& action) {
         action();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(parent, QString::fromUtf8(e.what()));
+        ShowErrorBox(parent, ErrorText(e));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/placement.h"
 
@@ -28,7 +29,7 @@ void TIniDialog::AfterConstruction() {
         LoadSettings();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
 }
 
@@ -52,7 +53,7 @@ void TIniDialog::BeforeDestruction() {
         SaveSettings();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "image/errors.h"
+#include "uikit/core_text.h"
 
 namespace pixmo {
 
@@ -40,7 +41,7 @@ void TFormTimer::Tick() {
         FOnTimer();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        if (FOnError) FOnError(e.what());
+        if (FOnError) FOnError(ErrorText(e));
     }
 }
 

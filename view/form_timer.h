@@ -23,7 +23,7 @@ public:
     // Runs the handler as one tick does (tests; the error handler sees failures).
     void Tick();
     // Receives the message of an error raised by the handler.
-    void SetOnError(std::function<void(const char* message)> handler) { FOnError = std::move(handler); }
+    void SetOnError(std::function<void(const QString& message)> handler) { FOnError = std::move(handler); }
 
 private:
     void UpdateTimer();
@@ -32,7 +32,7 @@ private:
     int FInterval = 1000;
     bool FEnabled = true;
     std::function<void()> FOnTimer;
-    std::function<void(const char*)> FOnError;
+    std::function<void(const QString&)> FOnError;
 };
 
 }  // namespace pixmo

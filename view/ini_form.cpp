@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/placement.h"
 
@@ -18,7 +19,7 @@ TIniForm::TIniForm(TIni& ini, const QString& name, bool isMainWindow, QWidget* p
 
 TIniForm::~TIniForm() { BeforeDestruction(); }
 
-void TIniForm::Report(const char* message) { ShowErrorBox(this, QString::fromUtf8(message)); }
+void TIniForm::Report(const std::exception& e) { ShowErrorBox(this, ErrorText(e)); }
 
 void TIniForm::LoadPlacement() {
     TSectionScope scope(FIni, SectionName());
@@ -53,7 +54,7 @@ void TIniForm::AfterConstruction() {
         LoadSettings();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        Report(e.what());
+        Report(e);
     }
 }
 
@@ -66,7 +67,7 @@ void TIniForm::BeforeDestruction() {
         SaveSettings();
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        Report(e.what());
+        Report(e);
     }
 }
 

@@ -48,7 +48,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Report(const char* message);
+    void Report(const std::exception& e);
 
     TIni& FIni;
     bool FIsMainWindow;

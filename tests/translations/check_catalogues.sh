@@ -8,7 +8,7 @@ shift 2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cp "$src/translations/pixmo3_it.ts" "$src/translations/pixmo3_en.ts" "$tmp/"
-"$lupdate" -I "$src" -locations none -tr-function-alias QT_TRANSLATE_NOOP+=PIXMO_TRANSLATE_NOOP "$@" \
+"$lupdate" -I "$src" -locations none -tr-function-alias QT_TRANSLATE_NOOP+=PIXMO_TRANSLATE_NOOP,QT_TRANSLATE_NOOP+=PIXMO_MSG "$@" \
   -ts "$tmp/pixmo3_it.ts" "$tmp/pixmo3_en.ts" >/dev/null
 status=0
 for ts in "$tmp"/*.ts; do

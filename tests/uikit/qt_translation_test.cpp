@@ -9,6 +9,7 @@
 
 #include "settings/main_keys.h"
 
+#include "uikit/core_text.h"
 #include "uikit/qt_translation.h"
 
 namespace pixmo {
@@ -47,6 +48,11 @@ TEST(Language, TheCataloguesAreInTheProgram) {
     ASSERT_NE(en, nullptr);
     EXPECT_EQ(QCoreApplication::translate("pixmo::TMainForm", "Salva con &Nome..."), "Save &As...");
     EXPECT_EQ(QCoreApplication::translate("pixmo::Tools", "Secchiello"), "Fill Bucket");
+    // A core message is translated first and filled in after, so the numbers survive.
+    EPixmoError error(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), 0, -3));
+    EXPECT_STREQ(error.what(), "Dimensioni non valide: 0 x -3");
+    EXPECT_EQ(ErrorText(error), "Invalid size: 0 x -3");
+    EXPECT_EQ(ErrorText(std::runtime_error("50% %1")), "50% %1");
     QCoreApplication::removeTranslator(en);
     QTranslator* it = InstallCatalogue(*qApp, TLanguage::Italian);
     ASSERT_NE(it, nullptr);

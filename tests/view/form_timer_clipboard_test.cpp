@@ -36,7 +36,7 @@ TEST(FormTimerTest, RunsOnlyWithIntervalEnabledAndHandler) {
 TEST(FormTimerTest, AnErrorGoesToTheHandlerAndTheTimerGoesOn) {
     TFormTimer timer;
     std::vector<std::string> errors;
-    timer.SetOnError([&](const char* m) { errors.push_back(m); });
+    timer.SetOnError([&](const QString& m) { errors.push_back(m.toStdString()); });
     int calls = 0;
     timer.SetOnTimer([&] {
         ++calls;

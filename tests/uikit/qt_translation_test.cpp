@@ -9,8 +9,8 @@
 
 #include "settings/main_keys.h"
 
-#include "uikit/core_text.h"
-#include "uikit/qt_translation.h"
+#include "translations/core_text.h"
+#include "translations/language.h"
 
 namespace pixmo {
 namespace {

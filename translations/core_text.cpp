@@ -1,4 +1,4 @@
-#include "uikit/core_text.h"
+#include "translations/core_text.h"
 
 #include <QCoreApplication>
 

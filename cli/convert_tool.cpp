@@ -141,7 +141,7 @@ int Reported(std::ostream& err, const std::string& current, const std::function<
     } catch (const EAbort&) {
         ReportFailure(err, current, "");
     } catch (const std::exception& e) {
-        ReportFailure(err, current, ErrorText(e).toStdString());
+        ReportFailure(err, current, ErrorTextBytes(e));
     }
     return 1;
 }
@@ -233,7 +233,7 @@ std::unique_ptr<TDib> Transform(const TDib& image, const TTransformArgs& t) {
 // Some of the image model's refusals carry an empty message; say at least which file.
 void ReportFailure(std::ostream& err, const std::string& fileName, const std::string& message) {
     if (message.empty())
-        err << QCoreApplication::translate(kContext, kMsgFailed).arg(QString::fromStdString(fileName)).toStdString();
+        err << FillPlaceholders(Tr(kMsgFailed), {fileName});
     else
         err << message;
     err << '\n';

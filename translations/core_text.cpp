@@ -4,27 +4,19 @@
 
 namespace pixmo {
 
-QString CoreText(const TMessage& message) {
-    if (!*message.Context) return QString::fromStdString(message.Text());
-    QString text = QCoreApplication::translate(message.Context, message.Source.c_str());
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QChar c = i + 1 < text.size() ? text[i + 1] : QChar();
-        size_t n = static_cast<size_t>(c.unicode() - u'1');
-        if (text[i] == u'%' && c >= u'1' && c <= u'9' && n < message.Args.size()) {
-            out += QString::fromStdString(message.Args[n]);
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+std::string CoreTextBytes(const TMessage& message) {
+    if (!*message.Context) return message.Text();
+    return FillPlaceholders(QCoreApplication::translate(message.Context, message.Source.c_str()).toStdString(),
+                            message.Args);
 }
 
-QString ErrorText(const std::exception& e) {
-    if (auto* error = dynamic_cast<const EPixmoError*>(&e)) return CoreText(error->Message());
-    return QString::fromUtf8(e.what());
+std::string ErrorTextBytes(const std::exception& e) {
+    if (auto* error = dynamic_cast<const EPixmoError*>(&e)) return CoreTextBytes(error->Message());
+    return e.what();
 }
+
+QString CoreText(const TMessage& message) { return QString::fromStdString(CoreTextBytes(message)); }
+
+QString ErrorText(const std::exception& e) { return QString::fromStdString(ErrorTextBytes(e)); }
 
 }  // namespace pixmo

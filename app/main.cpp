@@ -19,7 +19,7 @@
 #include "settings/main_keys.h"
 #include "settings/params.h"
 #include "settings/settings_location.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
 

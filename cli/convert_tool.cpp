@@ -7,49 +7,75 @@
 #include <optional>
 #include <ostream>
 
+#include <QCoreApplication>
+
 #include "edit/pixel_ops.h"
 #include "edit/transform.h"
 #include "formats/animation_file.h"
 #include "image/dib.h"
 #include "image/file_format.h"
 #include "image/errors.h"
+#include "translations/core_text.h"
 
 namespace pixmo {
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: pixmo3-convert IN OUT\n"
-    "       pixmo3-convert --png fast|normal|max ... IN OUT\n"
-    "       pixmo3-convert --stretch W H [--smooth] IN OUT\n"
-    "       pixmo3-convert --rotate DEG [--smooth] IN OUT\n"
-    "       pixmo3-convert --palette PAL IN OUT\n"
-    "       pixmo3-convert --cells W H [--delay MS] IN OUT\n"
-    "       pixmo3-convert --info IN\n"
-    "       pixmo3-convert --help\n"
-    "\n"
-    "Legge IN e lo scrive in OUT; il formato segue l'estensione (\".png\" PNG, ogni altra BMP).\n"
-    "Una GIF o un PNG animati si leggono come un'immagine dei fotogrammi affiancati; un PNG\n"
-    "scritto conserva fotogrammi e ritardi dell'immagine.\n"
-    "--stretch porta l'immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),\n"
-    "gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza.\n"
-    "OUT \".ico\" scrive un'icona 32 x 32 a 16 colori, trasparente il colore 1.\n"
-    "OUT \".gpl\", \".pal\", \".hex\" o \".act\" scrive la tavolozza dell'immagine.\n"
-    "--cells taglia IN in celle W x H, da sinistra a destra e dall'alto in basso, e le scrive\n"
-    "come fotogrammi di un'animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):\n"
-    "OUT \".avi\" un video AVI, \".gif\" una GIF animata, \".strip.png\" i fotogrammi affiancati\n"
-    "in un solo PNG che li nomina coi loro ritardi, ogni altro \".png\" un PNG animato (APNG).\n"
-    "--palette porta IN sui colori di PAL (\".gpl\", \".pal\", \".hex\", \".act\" o un'immagine):\n"
-    "i colori presenti restano, gli altri prendono il colore più vicino.\n"
-    "--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).\n"
-    "--png sceglie la compressione dei PNG scritti: fast (veloce), normal (se omesso) o max\n"
-    "(il file più piccolo, più lenta); tavolozza e pixel restano gli stessi.\n";
+constexpr const char* kContext = "pixmo::Convert";
 
-constexpr const char* kMsgAngleRange = "pixmo3-convert: l'angolo deve essere tra -360 e 360";
-constexpr const char* kMsgDelayRange = "pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms";
-constexpr const char* kMsgNoCell = "pixmo3-convert: l'immagine non contiene nessuna cella intera";
-constexpr const char* kMsgAnimationType =
-    "pixmo3-convert: le animazioni si scrivono in file \".avi\", \".gif\", \".png\" o \".strip.png\"";
+// The usage: the forms of the command, then what each does, one catalogue entry apiece.
+constexpr const char* kUsage[] = {
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "Uso: pixmo3-convert IN OUT\n"
+                      "       pixmo3-convert --png fast|normal|max ... IN OUT\n"
+                      "       pixmo3-convert --stretch W H [--smooth] IN OUT\n"
+                      "       pixmo3-convert --rotate DEG [--smooth] IN OUT\n"
+                      "       pixmo3-convert --palette PAL IN OUT\n"
+                      "       pixmo3-convert --cells W H [--delay MS] IN OUT\n"
+                      "       pixmo3-convert --info IN\n"
+                      "       pixmo3-convert --help"),
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "Legge IN e lo scrive in OUT; il formato segue l'estensione (\".png\" PNG, ogni altra BMP).\n"
+                      "Una GIF o un PNG animati si leggono come un'immagine dei fotogrammi affiancati; un PNG\n"
+                      "scritto conserva fotogrammi e ritardi dell'immagine."),
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "--stretch porta l'immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),\n"
+                      "gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza."),
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "OUT \".ico\" scrive un'icona 32 x 32 a 16 colori, trasparente il colore 1.\n"
+                      "OUT \".gpl\", \".pal\", \".hex\" o \".act\" scrive la tavolozza dell'immagine."),
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "--cells taglia IN in celle W x H, da sinistra a destra e dall'alto in basso, e le scrive\n"
+                      "come fotogrammi di un'animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):\n"
+                      "OUT \".avi\" un video AVI, \".gif\" una GIF animata, \".strip.png\" i fotogrammi affiancati\n"
+                      "in un solo PNG che li nomina coi loro ritardi, ogni altro \".png\" un PNG animato (APNG)."),
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "--palette porta IN sui colori di PAL (\".gpl\", \".pal\", \".hex\", \".act\" o un'immagine):\n"
+                      "i colori presenti restano, gli altri prendono il colore più vicino."),
+    QT_TRANSLATE_NOOP("pixmo::Convert", "--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit)."),
+    QT_TRANSLATE_NOOP("pixmo::Convert",
+                      "--png sceglie la compressione dei PNG scritti: fast (veloce), normal (se omesso) o max\n"
+                      "(il file più piccolo, più lenta); tavolozza e pixel restano gli stessi."),
+};
+
+constexpr const char* kMsgAngleRange =
+    QT_TRANSLATE_NOOP("pixmo::Convert", "pixmo3-convert: l'angolo deve essere tra -360 e 360");
+constexpr const char* kMsgDelayRange =
+    QT_TRANSLATE_NOOP("pixmo::Convert", "pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms");
+constexpr const char* kMsgNoCell =
+    QT_TRANSLATE_NOOP("pixmo::Convert", "pixmo3-convert: l'immagine non contiene nessuna cella intera");
+constexpr const char* kMsgAnimationType = QT_TRANSLATE_NOOP(
+    "pixmo::Convert", "pixmo3-convert: le animazioni si scrivono in file \".avi\", \".gif\", \".png\" o \".strip.png\"");
+constexpr const char* kMsgFailed = QT_TRANSLATE_NOOP("pixmo::Convert", "pixmo3-convert: %1: errore");
 constexpr int kDefaultDelay = 500;
+
+// A text of the converter in the reader's language, as the streams take it.
+std::string Tr(const char* text) { return QCoreApplication::translate(kContext, text).toStdString(); }
+
+std::string Usage() {
+    std::string usage = Tr(kUsage[0]) + "\n\n";
+    for (size_t i = 1; i < std::size(kUsage); ++i) usage += Tr(kUsage[i]) + '\n';
+    return usage;
+}
 
 bool StartsWithDash(const std::string& arg) { return arg.starts_with("-"); }
 
@@ -115,7 +141,7 @@ int Reported(std::ostream& err, const std::string& current, const std::function<
     } catch (const EAbort&) {
         ReportFailure(err, current, "");
     } catch (const std::exception& e) {
-        ReportFailure(err, current, e.what());
+        ReportFailure(err, current, ErrorTextBytes(e));
     }
     return 1;
 }
@@ -158,18 +184,18 @@ std::vector<TRect> CutCells(const TDib& image, int width, int height) {
 
 int RunCells(const TCellArgs& c, std::ostream& err) {
     if (c.Delay < 1 || c.Delay > 5000) {
-        err << kMsgDelayRange << '\n';
+        err << Tr(kMsgDelayRange) << '\n';
         return 1;
     }
     if (!AnimationFormForName(c.Out)) {
-        err << kMsgAnimationType << '\n';
+        err << Tr(kMsgAnimationType) << '\n';
         return 1;
     }
     std::string current = c.In;
     return Reported(err, current, [&] {
         const auto image = OpenImageFile(c.In);
         const std::vector<TRect> cells = CutCells(*image, c.Width, c.Height);
-        if (cells.empty()) RaiseError(kMsgNoCell);
+        if (cells.empty()) RaiseError(TMessage{kContext, kMsgNoCell, {}});
         current = c.Out;
         WriteAnimation(*image, cells, c.Delay, c.Out, image->TransparentEntry());
     });
@@ -207,9 +233,10 @@ std::unique_ptr<TDib> Transform(const TDib& image, const TTransformArgs& t) {
 // Some of the image model's refusals carry an empty message; say at least which file.
 void ReportFailure(std::ostream& err, const std::string& fileName, const std::string& message) {
     if (message.empty())
-        err << "pixmo3-convert: " << fileName << ": errore\n";
+        err << FillPlaceholders(Tr(kMsgFailed), {fileName});
     else
-        err << message << '\n';
+        err << message;
+    err << '\n';
 }
 
 }  // namespace
@@ -218,11 +245,11 @@ int RunConvert(const std::vector<std::string>& given, std::ostream& out, std::os
     std::vector<std::string> args = given;
     TSaveOptions options;
     if (!TakePngLevel(args, options)) {
-        err << kUsage;
+        err << Usage();
         return 2;
     }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << Usage();
         return 0;
     }
     if (const auto cells = ParseCells(args)) return RunCells(*cells, err);
@@ -230,7 +257,7 @@ int RunConvert(const std::vector<std::string>& given, std::ostream& out, std::os
         return RunPalette(args, options, err);
     if (const auto transform = ParseTransform(args)) {
         if (transform->Rotate && (transform->A < -360 || transform->A > 360)) {
-            err << kMsgAngleRange << '\n';
+            err << Tr(kMsgAngleRange) << '\n';
             return 1;
         }
         std::string current = transform->In;
@@ -245,7 +272,7 @@ int RunConvert(const std::vector<std::string>& given, std::ostream& out, std::os
     const bool info = args.size() == 2 && args[0] == "--info";
     const bool convert = args.size() == 2 && !info && !args[0].starts_with("-") && !args[1].starts_with("-");
     if (!info && !convert) {
-        err << kUsage;
+        err << Usage();
         return 2;
     }
     const std::string& in = args[info ? 1 : 0];

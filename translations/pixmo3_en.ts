@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>pixmo::Convert</name>
+    <message>
+        <source>Uso: pixmo3-convert IN OUT
+       pixmo3-convert --png fast|normal|max ... IN OUT
+       pixmo3-convert --stretch W H [--smooth] IN OUT
+       pixmo3-convert --rotate DEG [--smooth] IN OUT
+       pixmo3-convert --palette PAL IN OUT
+       pixmo3-convert --cells W H [--delay MS] IN OUT
+       pixmo3-convert --info IN
+       pixmo3-convert --help</source>
+        <translation>Usage: pixmo3-convert IN OUT
+       pixmo3-convert --png fast|normal|max ... IN OUT
+       pixmo3-convert --stretch W H [--smooth] IN OUT
+       pixmo3-convert --rotate DEG [--smooth] IN OUT
+       pixmo3-convert --palette PAL IN OUT
+       pixmo3-convert --cells W H [--delay MS] IN OUT
+       pixmo3-convert --info IN
+       pixmo3-convert --help</translation>
+    </message>
+    <message>
+        <source>Legge IN e lo scrive in OUT; il formato segue l&apos;estensione (&quot;.png&quot; PNG, ogni altra BMP).
+Una GIF o un PNG animati si leggono come un&apos;immagine dei fotogrammi affiancati; un PNG
+scritto conserva fotogrammi e ritardi dell&apos;immagine.</source>
+        <translation>Reads IN and writes it to OUT; the format follows the extension (&quot;.png&quot; PNG, any other BMP).
+An animated GIF or PNG is read as one image of its frames side by side; a PNG written
+keeps the image&apos;s frames and delays.</translation>
+    </message>
+    <message>
+        <source>--stretch porta l&apos;immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),
+gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza.</source>
+        <translation>--stretch scales the image to W x H; --rotate turns it by DEG degrees (-360 to 360),
+the uncovered corners in colour 0. --smooth smooths the edges. Palette images only.</translation>
+    </message>
+    <message>
+        <source>OUT &quot;.ico&quot; scrive un&apos;icona 32 x 32 a 16 colori, trasparente il colore 1.
+OUT &quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot; o &quot;.act&quot; scrive la tavolozza dell&apos;immagine.</source>
+        <translation>OUT &quot;.ico&quot; writes a 32 x 32 icon of 16 colours, colour 1 transparent.
+OUT &quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot; or &quot;.act&quot; writes the image&apos;s palette.</translation>
+    </message>
+    <message>
+        <source>--cells taglia IN in celle W x H, da sinistra a destra e dall&apos;alto in basso, e le scrive
+come fotogrammi di un&apos;animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):
+OUT &quot;.avi&quot; un video AVI, &quot;.gif&quot; una GIF animata, &quot;.strip.png&quot; i fotogrammi affiancati
+in un solo PNG che li nomina coi loro ritardi, ogni altro &quot;.png&quot; un PNG animato (APNG).</source>
+        <translation>--cells cuts IN into W x H cells, left to right and top to bottom, and writes them
+as the frames of an animation, MS milliseconds each (1 to 5000, 500 when left out):
+OUT &quot;.avi&quot; an AVI video, &quot;.gif&quot; an animated GIF, &quot;.strip.png&quot; the frames side by side
+in one PNG that names them with their delays, any other &quot;.png&quot; an animated PNG (APNG).</translation>
+    </message>
+    <message>
+        <source>--palette porta IN sui colori di PAL (&quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot;, &quot;.act&quot; o un&apos;immagine):
+i colori presenti restano, gli altri prendono il colore più vicino.</source>
+        <translation>--palette maps IN onto the colours of PAL (&quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot;, &quot;.act&quot; or an image):
+colours it has keep their entry, the others take the nearest colour.</translation>
+    </message>
+    <message>
+        <source>--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).</source>
+        <translation>--info prints WIDTHxHEIGHT BITS COLOURS (COLOURS 0 for 24 bits).</translation>
+    </message>
+    <message>
+        <source>--png sceglie la compressione dei PNG scritti: fast (veloce), normal (se omesso) o max
+(il file più piccolo, più lenta); tavolozza e pixel restano gli stessi.</source>
+        <translation>--png chooses the compression of the PNG files written: fast, normal (when left out) or max
+(the smallest file, slower); palette and pixels stay the same.</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: l&apos;angolo deve essere tra -360 e 360</source>
+        <translation>pixmo3-convert: the angle must be between -360 and 360</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms</source>
+        <translation>pixmo3-convert: the delay must be between 1 and 5000 ms</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: l&apos;immagine non contiene nessuna cella intera</source>
+        <translation>pixmo3-convert: the image does not hold a single whole cell</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: le animazioni si scrivono in file &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; o &quot;.strip.png&quot;</source>
+        <translation>pixmo3-convert: animations are written to &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; or &quot;.strip.png&quot; files</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: %1: errore</source>
+        <translation>pixmo3-convert: %1: error</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::Core</name>
     <message>
         <source>Dimensioni non valide: %1 x %2</source>

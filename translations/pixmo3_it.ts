@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>pixmo::Convert</name>
+    <message>
+        <source>Uso: pixmo3-convert IN OUT
+       pixmo3-convert --png fast|normal|max ... IN OUT
+       pixmo3-convert --stretch W H [--smooth] IN OUT
+       pixmo3-convert --rotate DEG [--smooth] IN OUT
+       pixmo3-convert --palette PAL IN OUT
+       pixmo3-convert --cells W H [--delay MS] IN OUT
+       pixmo3-convert --info IN
+       pixmo3-convert --help</source>
+        <translation>Uso: pixmo3-convert IN OUT
+       pixmo3-convert --png fast|normal|max ... IN OUT
+       pixmo3-convert --stretch W H [--smooth] IN OUT
+       pixmo3-convert --rotate DEG [--smooth] IN OUT
+       pixmo3-convert --palette PAL IN OUT
+       pixmo3-convert --cells W H [--delay MS] IN OUT
+       pixmo3-convert --info IN
+       pixmo3-convert --help</translation>
+    </message>
+    <message>
+        <source>Legge IN e lo scrive in OUT; il formato segue l&apos;estensione (&quot;.png&quot; PNG, ogni altra BMP).
+Una GIF o un PNG animati si leggono come un&apos;immagine dei fotogrammi affiancati; un PNG
+scritto conserva fotogrammi e ritardi dell&apos;immagine.</source>
+        <translation>Legge IN e lo scrive in OUT; il formato segue l&apos;estensione (&quot;.png&quot; PNG, ogni altra BMP).
+Una GIF o un PNG animati si leggono come un&apos;immagine dei fotogrammi affiancati; un PNG
+scritto conserva fotogrammi e ritardi dell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>--stretch porta l&apos;immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),
+gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza.</source>
+        <translation>--stretch porta l&apos;immagine a W x H; --rotate la ruota di DEG gradi (da -360 a 360),
+gli angoli scoperti col colore 0. --smooth leviga i bordi. Solo immagini con tavolozza.</translation>
+    </message>
+    <message>
+        <source>OUT &quot;.ico&quot; scrive un&apos;icona 32 x 32 a 16 colori, trasparente il colore 1.
+OUT &quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot; o &quot;.act&quot; scrive la tavolozza dell&apos;immagine.</source>
+        <translation>OUT &quot;.ico&quot; scrive un&apos;icona 32 x 32 a 16 colori, trasparente il colore 1.
+OUT &quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot; o &quot;.act&quot; scrive la tavolozza dell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>--cells taglia IN in celle W x H, da sinistra a destra e dall&apos;alto in basso, e le scrive
+come fotogrammi di un&apos;animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):
+OUT &quot;.avi&quot; un video AVI, &quot;.gif&quot; una GIF animata, &quot;.strip.png&quot; i fotogrammi affiancati
+in un solo PNG che li nomina coi loro ritardi, ogni altro &quot;.png&quot; un PNG animato (APNG).</source>
+        <translation>--cells taglia IN in celle W x H, da sinistra a destra e dall&apos;alto in basso, e le scrive
+come fotogrammi di un&apos;animazione, MS millisecondi ciascuno (da 1 a 5000, 500 se omesso):
+OUT &quot;.avi&quot; un video AVI, &quot;.gif&quot; una GIF animata, &quot;.strip.png&quot; i fotogrammi affiancati
+in un solo PNG che li nomina coi loro ritardi, ogni altro &quot;.png&quot; un PNG animato (APNG).</translation>
+    </message>
+    <message>
+        <source>--palette porta IN sui colori di PAL (&quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot;, &quot;.act&quot; o un&apos;immagine):
+i colori presenti restano, gli altri prendono il colore più vicino.</source>
+        <translation>--palette porta IN sui colori di PAL (&quot;.gpl&quot;, &quot;.pal&quot;, &quot;.hex&quot;, &quot;.act&quot; o un&apos;immagine):
+i colori presenti restano, gli altri prendono il colore più vicino.</translation>
+    </message>
+    <message>
+        <source>--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).</source>
+        <translation>--info stampa LARGHEZZAxALTEZZA BIT COLORI (COLORI 0 per 24 bit).</translation>
+    </message>
+    <message>
+        <source>--png sceglie la compressione dei PNG scritti: fast (veloce), normal (se omesso) o max
+(il file più piccolo, più lenta); tavolozza e pixel restano gli stessi.</source>
+        <translation>--png sceglie la compressione dei PNG scritti: fast (veloce), normal (se omesso) o max
+(il file più piccolo, più lenta); tavolozza e pixel restano gli stessi.</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: l&apos;angolo deve essere tra -360 e 360</source>
+        <translation>pixmo3-convert: l&apos;angolo deve essere tra -360 e 360</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms</source>
+        <translation>pixmo3-convert: il ritardo deve essere tra 1 e 5000 ms</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: l&apos;immagine non contiene nessuna cella intera</source>
+        <translation>pixmo3-convert: l&apos;immagine non contiene nessuna cella intera</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: le animazioni si scrivono in file &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; o &quot;.strip.png&quot;</source>
+        <translation>pixmo3-convert: le animazioni si scrivono in file &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; o &quot;.strip.png&quot;</translation>
+    </message>
+    <message>
+        <source>pixmo3-convert: %1: errore</source>
+        <translation>pixmo3-convert: %1: errore</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::Core</name>
     <message>
         <source>Dimensioni non valide: %1 x %2</source>

@@ -37,9 +37,10 @@ protected:
     std::string Path(const std::string& name) const { return dir + "/" + name; }
 
     // Runs the program with the arguments (quoted), keeps stdout and stderr, returns the exit
-    // code; a run that hangs is stopped after 5 s and gives 124.
-    int Run(const std::vector<std::string>& args) {
-        std::string command = std::string("timeout 5 '") + PIXMO3_CONVERT + "'";
+    // code; a run that hangs is stopped after 5 s and gives 124. The locale is C (the Italian
+    // catalogue) unless `locale` sets other variables.
+    int Run(const std::vector<std::string>& args, const std::string& locale = "LANG=C") {
+        std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " + locale + " timeout 5 '" + PIXMO3_CONVERT + "'";
         for (const auto& a : args) command += " '" + a + "'";
         command += " >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
         const int status = std::system(command.c_str());
@@ -68,6 +69,46 @@ TEST_F(Convert, HelpAndBadArguments) {
         EXPECT_NE(err.find("pixmo3-convert IN OUT"), std::string::npos);
         EXPECT_EQ(out, "");
     }
+}
+
+// The locale picks the catalogue for the usage, the converter's own messages and the core's;
+// --info's numbers are the same in every language.
+TEST_F(Convert, SpeaksTheLanguageOfTheLocale) {
+    TBitmapInfoHeader header;
+    header.Height = 2;
+    header.BitCount = 8;
+    std::vector<uint8_t> file(14 + 40 + 16, 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    WriteLE32(&file[10], 54);
+    WriteInfoHeader(&file[14], header);
+    WriteBytes("zero.bmp", file);
+    test::FromGrid({"#.", ".#"})->SaveToFile(Path("two.bmp"));
+    struct TCase {
+        std::string Lang, Usage, Reads, Angle, NoCell, Size;
+    };
+    for (const TCase& c :
+         {TCase{"LANG=en_US.UTF-8", "Usage: pixmo3-convert IN OUT\n", "\n\nReads IN and writes it to OUT;",
+                "the angle must be between -360 and 360", "the image does not hold a single whole cell",
+                "Invalid size: 0 x 2"},
+          TCase{"LANG=it_IT.UTF-8", "Uso: pixmo3-convert IN OUT\n", "\n\nLegge IN e lo scrive in OUT;",
+                "l'angolo deve essere tra -360 e 360", "l'immagine non contiene nessuna cella intera",
+                "Dimensioni non valide: 0 x 2"}}) {
+        EXPECT_EQ(Run({"--bogus", "x"}, c.Lang), 2);
+        EXPECT_EQ(err.substr(0, c.Usage.size()), c.Usage);
+        EXPECT_NE(err.find(c.Reads), std::string::npos) << err;
+        EXPECT_EQ(Run({"--rotate", "361", Path("two.bmp"), Path("out.bmp")}, c.Lang), 1);
+        EXPECT_EQ(err, "pixmo3-convert: " + c.Angle + "\n");
+        EXPECT_EQ(Run({"--cells", "4", "4", Path("two.bmp"), Path("out.gif")}, c.Lang), 1);
+        EXPECT_EQ(err, "pixmo3-convert: " + c.NoCell + "\n");
+        EXPECT_EQ(Run({Path("zero.bmp"), Path("out.bmp")}, c.Lang), 1);
+        EXPECT_EQ(err, c.Size + "\n");
+        EXPECT_EQ(Run({"--info", Path("two.bmp")}, c.Lang), 0);
+        EXPECT_EQ(out, "2x2 1 2\n");
+    }
+    // LANGUAGE comes before LANG, as in the program.
+    EXPECT_EQ(Run({"--rotate", "361", "a", "b"}, "LANGUAGE=en:it LANG=it_IT.UTF-8"), 1);
+    EXPECT_EQ(err, "pixmo3-convert: the angle must be between -360 and 360\n");
 }
 
 TEST_F(Convert, InfoPrintsSizeDepthAndColours) {

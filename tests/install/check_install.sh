@@ -16,6 +16,11 @@ for size in 16 32 48 64 128 256; do
   "$prefix/bin/pixmo3-convert" --info "$png" | grep -q "^${size}x${size} " || { echo "bad icon: $png"; exit 1; }
 done
 grep -q '^MimeType=.*image/png' "$prefix/share/applications/pixmo3.desktop"
+# Both languages: the launcher's texts, and an Italian paragraph for each of the description's.
+grep -q '^Comment\[it\]=' "$prefix/share/applications/pixmo3.desktop"
+metainfo="$prefix/share/metainfo/io.github.pixmo3.Pixmo3.metainfo.xml"
+[ "$(grep -c '<p xml:lang="it">' "$metainfo")" -eq "$(grep -c '<p>' "$metainfo")" ] ||
+  { echo "AppStream description: a paragraph without its Italian"; exit 1; }
 "$prefix/bin/pixmo3-convert" --help | grep -q "pixmo3-convert IN OUT"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/pixmo3.desktop"

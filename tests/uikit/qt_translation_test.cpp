@@ -9,8 +9,8 @@
 
 #include "settings/main_keys.h"
 
-#include "uikit/core_text.h"
-#include "uikit/qt_translation.h"
+#include "translations/core_text.h"
+#include "translations/language.h"
 
 namespace pixmo {
 namespace {
@@ -52,6 +52,9 @@ TEST(Language, TheCataloguesAreInTheProgram) {
     EPixmoError error(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), 0, -3));
     EXPECT_STREQ(error.what(), "Dimensioni non valide: 0 x -3");
     EXPECT_EQ(ErrorText(error), "Invalid size: 0 x -3");
+    // For the converter's streams the arguments keep their bytes, UTF-8 or not.
+    EXPECT_EQ(CoreTextBytes(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), "\xff", 2)),
+              "Invalid size: \xff x 2");
     EXPECT_EQ(ErrorText(std::runtime_error("50% %1")), "50% %1");
     QCoreApplication::removeTranslator(en);
     QTranslator* it = InstallCatalogue(*qApp, TLanguage::Italian);

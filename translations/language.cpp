@@ -1,4 +1,4 @@
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -20,7 +20,7 @@
 
 #include "main_form_fixture.h"
 #include "uikit/number_edit.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 
 namespace pixmo::test {
 namespace {

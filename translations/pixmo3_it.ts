@@ -768,7 +768,7 @@
     </message>
     <message>
         <source>Choice CommPrt</source>
-        <translation>Parte Comune della Selezione</translation>
+        <translation>Interseca Selezione</translation>
     </message>
     <message>
         <source>Scrolling </source>

@@ -94,6 +94,52 @@ colours it has keep their entry, the others take the nearest colour.</translatio
         <source>Dimensioni non valide: %1 x %2</source>
         <translation>Invalid size: %1 x %2</translation>
     </message>
+    <message>
+        <source>Cambia Palette</source>
+        <translation>Change Palette</translation>
+    </message>
+    <message>
+        <source>Creato dagli Appunti</source>
+        <translation>Created from Clipboard</translation>
+    </message>
+    <message>
+        <source>Aumenta, Diminuisic Colori</source>
+        <translation>Increase, Decrease Colours</translation>
+    </message>
+    <message>
+        <source>Carica Palette</source>
+        <translation>Load Palette</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::OkCancel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TAboutBox</name>
+    <message>
+        <source>Informazioni su Pixmo3</source>
+        <translation>About Pixmo3</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Un programma di disegno per immagini a colori indicizzati:&lt;br&gt;pixel art, icone e piccole animazioni.</source>
+        <translation>A paint program for palette-indexed pictures:&lt;br&gt;pixel art, icons and small animations.</translation>
+    </message>
+    <message>
+        <source>File BMP e PNG, 2, 16 e 256 colori.</source>
+        <translation>BMP and PNG files, 2, 16 and 256 colours.</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TAnimationForm</name>
@@ -108,6 +154,67 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     <message>
         <source>Salva come AVI...</source>
         <translation>Save as AVI...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TChangePaletteDialog</name>
+    <message>
+        <source>Cambia Palette</source>
+        <translation>Change Palette</translation>
+    </message>
+    <message>
+        <source>Inverti Colori</source>
+        <translation>Invert Colours</translation>
+    </message>
+    <message>
+        <source>Cambia Rosso-Verde</source>
+        <translation>Swap Red and Green</translation>
+    </message>
+    <message>
+        <source>Cambia Verde-Blu</source>
+        <translation>Swap Green and Blue</translation>
+    </message>
+    <message>
+        <source>Cambia Blu-Rosso</source>
+        <translation>Swap Blue and Red</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TColRateDialog</name>
+    <message>
+        <source>Colour Rate Setup</source>
+        <translation>Colour Rate Setup</translation>
+    </message>
+    <message>
+        <source>Rosso</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Verde</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blu</source>
+        <translation>Blue</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TCreateFromPaletteDialog</name>
+    <message>
+        <source>Seleziona Palette da utilizzare</source>
+        <translation>Select the Palette to Use</translation>
+    </message>
+    <message>
+        <source>Sfoglia...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Seleziona Palette</source>
+        <translation>Select Palette</translation>
+    </message>
+    <message>
+        <source>クリップボードに絵がありません。</source>
+        <translation>There is no picture on the clipboard.</translation>
     </message>
 </context>
 <context>
@@ -199,6 +306,55 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     <message>
         <source>Impostazioni...</source>
         <translation>Settings...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TFindColorDialog</name>
+    <message>
+        <source>Cerca Colore</source>
+        <translation>Find Colour</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::THelpWindow</name>
+    <message>
+        <source>Pixmo3 - Aiuto</source>
+        <translation>Pixmo3 - Help</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TKeyDialog</name>
+    <message>
+        <source>F1 non può essere usato perchè è il tasto di Aiuto</source>
+        <translation>F1 cannot be used: it is the Help key</translation>
+    </message>
+    <message>
+        <source>%1のショートカット</source>
+        <translation>Shortcut for %1</translation>
+    </message>
+    <message>
+        <source>Pulisci</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -525,6 +681,74 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TNewColorDialog</name>
+    <message>
+        <source>Numero Massimo di Colori</source>
+        <translation>Maximum Number of Colours</translation>
+    </message>
+    <message>
+        <source>%1色</source>
+        <translation>%1 colours</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNumColorDialog</name>
+    <message>
+        <source>2 Colori</source>
+        <translation>2 Colours</translation>
+    </message>
+    <message>
+        <source>16 Colori</source>
+        <translation>16 Colours</translation>
+    </message>
+    <message>
+        <source>256 Colori</source>
+        <translation>256 Colours</translation>
+    </message>
+    <message>
+        <source>Altro</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Numero Colore</source>
+        <translation>Number of Colours</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Seleziona Palette     </source>
+        <translation>Select Palette</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNumberEdit</name>
+    <message>
+        <source>%1は %2 から %3 の間にして下さい</source>
+        <translation>%1 must be between %2 and %3</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNumberInputDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TPaletteForm</name>
     <message>
         <source>ﾂｰﾙﾊﾞｰを表示(&amp;T)</source>
@@ -541,6 +765,137 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     <message>
         <source>Carica Palette...</source>
         <translation>Load Palette...</translation>
+    </message>
+    <message>
+        <source>Salva Palette</source>
+        <translation>Save Palette</translation>
+    </message>
+    <message>
+        <source>Carica Palette</source>
+        <translation>Load Palette</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Cerca Colori Doppi</source>
+        <translation>Find Duplicate Colours</translation>
+    </message>
+    <message>
+        <source>Cerca Colori Non Utilizzati</source>
+        <translation>Find Unused Colours</translation>
+    </message>
+    <message>
+        <source>Cerca Colori Utilizzati</source>
+        <translation>Find Used Colours</translation>
+    </message>
+    <message>
+        <source>Cerca Colori</source>
+        <translation>Find Colours</translation>
+    </message>
+    <message>
+        <source>Cambia Posizione Colori</source>
+        <translation>Swap Colour Positions</translation>
+    </message>
+    <message>
+        <source>Attiva Sfumatura</source>
+        <translation>Enable Palette Editing</translation>
+    </message>
+    <message>
+        <source>Sfuma (Colore Primario -&gt; Secondario)</source>
+        <translation>Gradient (Primary -&gt; Secondary Colour)</translation>
+    </message>
+    <message>
+        <source>Colore Primario</source>
+        <translation>Primary Colour</translation>
+    </message>
+    <message>
+        <source>Colore Secondario (Trasparente)</source>
+        <translation>Secondary Colour (Transparent)</translation>
+    </message>
+    <message>
+        <source>Il numro dei Colori doppi è: %1 Individual</source>
+        <translation>Duplicate colours: %1</translation>
+    </message>
+    <message>
+        <source>Il numro dei Colori che non sono utilizzati è: %1 Individual</source>
+        <translation>Colours not used: %1</translation>
+    </message>
+    <message>
+        <source>Il numero di Colori uitilizzati è: %1 Individual</source>
+        <translation>Colours used: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSetKeyDialog</name>
+    <message>
+        <source>Tasti a Scelta Rapida</source>
+        <translation>Shortcut Keys</translation>
+    </message>
+    <message>
+        <source>Tavola dei Tasti Rapidi</source>
+        <translation>Menu Shortcuts</translation>
+    </message>
+    <message>
+        <source>Move Selection</source>
+        <translation>Move Selection</translation>
+    </message>
+    <message>
+        <source>Reprod.choice </source>
+        <translation>Duplicate Selection</translation>
+    </message>
+    <message>
+        <source>Expand choice </source>
+        <translation>Add to Selection</translation>
+    </message>
+    <message>
+        <source>Part of choic removd</source>
+        <translation>Remove from Selection</translation>
+    </message>
+    <message>
+        <source>Choice CommPrt</source>
+        <translation>Intersect with Selection</translation>
+    </message>
+    <message>
+        <source>Scrolling </source>
+        <translation>Scrolling</translation>
+    </message>
+    <message>
+        <source>Square Choic</source>
+        <translation>Square Selection</translation>
+    </message>
+    <message>
+        <source>ChoicFrmCntr</source>
+        <translation>Selection from Centre</translation>
+    </message>
+    <message>
+        <source>Fits to Units Grid</source>
+        <translation>Snap to Grid</translation>
+    </message>
+    <message>
+        <source>Tavola delle Condizioni</source>
+        <translation>Selection Modifiers</translation>
+    </message>
+    <message>
+        <source>Fuga</source>
+        <translation>Scrolling</translation>
+    </message>
+    <message>
+        <source>Quadrato</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The item which has the same shortcut : %1 individual</source>
+        <translation>Items sharing a shortcut with another: %1</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,52 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
         <source>Dimensioni non valide: %1 x %2</source>
         <translation>Dimensioni non valide: %1 x %2</translation>
     </message>
+    <message>
+        <source>Cambia Palette</source>
+        <translation>Cambia Palette</translation>
+    </message>
+    <message>
+        <source>Creato dagli Appunti</source>
+        <translation>Creato dagli Appunti</translation>
+    </message>
+    <message>
+        <source>Aumenta, Diminuisic Colori</source>
+        <translation>Aumenta, Diminuisci Colori</translation>
+    </message>
+    <message>
+        <source>Carica Palette</source>
+        <translation>Carica Palette</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::OkCancel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TAboutBox</name>
+    <message>
+        <source>Informazioni su Pixmo3</source>
+        <translation>Informazioni su Pixmo3</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Un programma di disegno per immagini a colori indicizzati:&lt;br&gt;pixel art, icone e piccole animazioni.</source>
+        <translation>Un programma di disegno per immagini a colori indicizzati:&lt;br&gt;pixel art, icone e piccole animazioni.</translation>
+    </message>
+    <message>
+        <source>File BMP e PNG, 2, 16 e 256 colori.</source>
+        <translation>File BMP e PNG, 2, 16 e 256 colori.</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TAnimationForm</name>
@@ -108,6 +154,67 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     <message>
         <source>Salva come AVI...</source>
         <translation>Salva come AVI...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TChangePaletteDialog</name>
+    <message>
+        <source>Cambia Palette</source>
+        <translation>Cambia Palette</translation>
+    </message>
+    <message>
+        <source>Inverti Colori</source>
+        <translation>Inverti Colori</translation>
+    </message>
+    <message>
+        <source>Cambia Rosso-Verde</source>
+        <translation>Cambia Rosso-Verde</translation>
+    </message>
+    <message>
+        <source>Cambia Verde-Blu</source>
+        <translation>Cambia Verde-Blu</translation>
+    </message>
+    <message>
+        <source>Cambia Blu-Rosso</source>
+        <translation>Cambia Blu-Rosso</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TColRateDialog</name>
+    <message>
+        <source>Colour Rate Setup</source>
+        <translation>Impostazione Proporzioni dei Colori</translation>
+    </message>
+    <message>
+        <source>Rosso</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Verde</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blu</source>
+        <translation>Blu</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TCreateFromPaletteDialog</name>
+    <message>
+        <source>Seleziona Palette da utilizzare</source>
+        <translation>Seleziona Palette da utilizzare</translation>
+    </message>
+    <message>
+        <source>Sfoglia...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Seleziona Palette</source>
+        <translation>Seleziona Palette</translation>
+    </message>
+    <message>
+        <source>クリップボードに絵がありません。</source>
+        <translation>Negli Appunti non c&apos;è alcuna immagine.</translation>
     </message>
 </context>
 <context>
@@ -199,6 +306,55 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     <message>
         <source>Impostazioni...</source>
         <translation>Impostazioni...</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TFindColorDialog</name>
+    <message>
+        <source>Cerca Colore</source>
+        <translation>Cerca Colore</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::THelpWindow</name>
+    <message>
+        <source>Pixmo3 - Aiuto</source>
+        <translation>Pixmo3 - Aiuto</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TKeyDialog</name>
+    <message>
+        <source>F1 non può essere usato perchè è il tasto di Aiuto</source>
+        <translation>F1 non può essere usato perché è il tasto di Aiuto</translation>
+    </message>
+    <message>
+        <source>%1のショートカット</source>
+        <translation>Scorciatoia di %1</translation>
+    </message>
+    <message>
+        <source>Pulisci</source>
+        <translation>Pulisci</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -525,6 +681,74 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TNewColorDialog</name>
+    <message>
+        <source>Numero Massimo di Colori</source>
+        <translation>Numero Massimo di Colori</translation>
+    </message>
+    <message>
+        <source>%1色</source>
+        <translation>%1 colori</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNumColorDialog</name>
+    <message>
+        <source>2 Colori</source>
+        <translation>2 Colori</translation>
+    </message>
+    <message>
+        <source>16 Colori</source>
+        <translation>16 Colori</translation>
+    </message>
+    <message>
+        <source>256 Colori</source>
+        <translation>256 Colori</translation>
+    </message>
+    <message>
+        <source>Altro</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Numero Colore</source>
+        <translation>Numero di Colori</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Seleziona Palette     </source>
+        <translation>Seleziona Palette</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNumberEdit</name>
+    <message>
+        <source>%1は %2 から %3 の間にして下さい</source>
+        <translation>%1 deve essere tra %2 e %3</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNumberInputDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TPaletteForm</name>
     <message>
         <source>ﾂｰﾙﾊﾞｰを表示(&amp;T)</source>
@@ -541,6 +765,137 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     <message>
         <source>Carica Palette...</source>
         <translation>Carica Palette...</translation>
+    </message>
+    <message>
+        <source>Salva Palette</source>
+        <translation>Salva Palette</translation>
+    </message>
+    <message>
+        <source>Carica Palette</source>
+        <translation>Carica Palette</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Cerca Colori Doppi</source>
+        <translation>Cerca Colori Doppi</translation>
+    </message>
+    <message>
+        <source>Cerca Colori Non Utilizzati</source>
+        <translation>Cerca Colori Non Utilizzati</translation>
+    </message>
+    <message>
+        <source>Cerca Colori Utilizzati</source>
+        <translation>Cerca Colori Utilizzati</translation>
+    </message>
+    <message>
+        <source>Cerca Colori</source>
+        <translation>Cerca Colori</translation>
+    </message>
+    <message>
+        <source>Cambia Posizione Colori</source>
+        <translation>Cambia Posizione Colori</translation>
+    </message>
+    <message>
+        <source>Attiva Sfumatura</source>
+        <translation>Attiva Sfumatura</translation>
+    </message>
+    <message>
+        <source>Sfuma (Colore Primario -&gt; Secondario)</source>
+        <translation>Sfuma (Colore Primario -&gt; Secondario)</translation>
+    </message>
+    <message>
+        <source>Colore Primario</source>
+        <translation>Colore Primario</translation>
+    </message>
+    <message>
+        <source>Colore Secondario (Trasparente)</source>
+        <translation>Colore Secondario (Trasparente)</translation>
+    </message>
+    <message>
+        <source>Il numro dei Colori doppi è: %1 Individual</source>
+        <translation>Numero di colori doppi: %1</translation>
+    </message>
+    <message>
+        <source>Il numro dei Colori che non sono utilizzati è: %1 Individual</source>
+        <translation>Numero di colori non utilizzati: %1</translation>
+    </message>
+    <message>
+        <source>Il numero di Colori uitilizzati è: %1 Individual</source>
+        <translation>Numero di colori utilizzati: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSetKeyDialog</name>
+    <message>
+        <source>Tasti a Scelta Rapida</source>
+        <translation>Tasti a Scelta Rapida</translation>
+    </message>
+    <message>
+        <source>Tavola dei Tasti Rapidi</source>
+        <translation>Tavola dei Tasti Rapidi</translation>
+    </message>
+    <message>
+        <source>Move Selection</source>
+        <translation>Sposta Selezione</translation>
+    </message>
+    <message>
+        <source>Reprod.choice </source>
+        <translation>Duplica Selezione</translation>
+    </message>
+    <message>
+        <source>Expand choice </source>
+        <translation>Aggiungi alla Selezione</translation>
+    </message>
+    <message>
+        <source>Part of choic removd</source>
+        <translation>Togli dalla Selezione</translation>
+    </message>
+    <message>
+        <source>Choice CommPrt</source>
+        <translation>Interseca Selezione</translation>
+    </message>
+    <message>
+        <source>Scrolling </source>
+        <translation>Scorrimento</translation>
+    </message>
+    <message>
+        <source>Square Choic</source>
+        <translation>Selezione Quadrata</translation>
+    </message>
+    <message>
+        <source>ChoicFrmCntr</source>
+        <translation>Selezione dal Centro</translation>
+    </message>
+    <message>
+        <source>Fits to Units Grid</source>
+        <translation>Aggancia alla Griglia</translation>
+    </message>
+    <message>
+        <source>Tavola delle Condizioni</source>
+        <translation>Tavola delle Condizioni</translation>
+    </message>
+    <message>
+        <source>Fuga</source>
+        <translation>Fuga</translation>
+    </message>
+    <message>
+        <source>Quadrato</source>
+        <translation>Quadrato</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The item which has the same shortcut : %1 individual</source>
+        <translation>Voci con una scorciatoia già usata da un&apos;altra: %1</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@ namespace pixmo {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
-    setWindowTitle("Informazioni su Pixmo3");
+    setWindowTitle(tr("Informazioni su Pixmo3"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(Text(), this);
     label->setObjectName("AboutText");
@@ -20,12 +20,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 QString TAboutBox::Text() {
-    return QString::fromUtf8(
-        "<h2>Pixmo3</h2>"
-        "<p>Versione 0.1</p>"
-        "<p>Un programma di disegno per immagini a colori indicizzati:<br>"
-        "pixel art, icone e piccole animazioni.</p>"
-        "<p>File BMP e PNG, 2, 16 e 256 colori.</p>");
+    return "<h2>Pixmo3</h2><p>" + tr("Versione %1").arg("0.1") + "</p><p>" +
+           tr("Un programma di disegno per immagini a colori indicizzati:<br>pixel art, icone e piccole animazioni.") +
+           "</p><p>" + tr("File BMP e PNG, 2, 16 e 256 colori.") + "</p>";
 }
 
 }  // namespace pixmo

@@ -88,7 +88,7 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
     setObjectName("HelpWindow");
-    setWindowTitle("Pixmo3 - Aiuto");
+    setWindowTitle(tr("Pixmo3 - Aiuto"));
     SetHelpContext(this, THelpContext::OnHelp);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "uikit/key_dialog.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,7 +10,9 @@
 
 namespace pixmo {
 
-const char kHelpKeyRefused[] = "F1 non può essere usato perchè è il tasto di Aiuto";
+QString HelpKeyRefusedText() {
+    return QCoreApplication::translate("pixmo::TKeyDialog", "F1 non può essere usato perchè è il tasto di Aiuto");
+}
 
 namespace {
 void CollectItems(const QMenu* menu, std::vector<QAction*>& items) {
@@ -74,18 +77,18 @@ bool TKeyDialog::CanEdit(const QAction* item) {
 
 TKeyDialog::TKeyDialog(TIni& ini, QAction* item, QList<QMenu*> menus, QWidget* parent)
     : TIniDialog(ini, "KeyDialog", parent), FItem(item), FMenus(std::move(menus)), FShortCut(ItemShortcut(item)) {
-    setWindowTitle(PlainCaption(item->text()) + QString::fromUtf8("のショートカット"));
+    setWindowTitle(tr("%1のショートカット").arg(PlainCaption(item->text())));
     EDKey = new QLineEdit(ShortcutText(FShortCut), this);
     EDKey->setReadOnly(true);
     EDKey->setMinimumWidth(200);
     EDKey->installEventFilter(this);
-    ClearButton = new QPushButton("Pulisci", this);
+    ClearButton = new QPushButton(tr("Pulisci"), this);
     ClearButton->setAutoDefault(false);
     LBMessage = new QLabel(this);
     LBMessage->setWordWrap(true);
     LBMessage->setMinimumHeight(LBMessage->fontMetrics().height() * 2);
-    OkButton = new QPushButton("OK", this);
-    CancelButton = new QPushButton("Annulla", this);
+    OkButton = new QPushButton(tr("OK"), this);
+    CancelButton = new QPushButton(tr("Annulla"), this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(EDKey, 0, 0);
@@ -108,7 +111,7 @@ TKeyDialog::~TKeyDialog() { BeforeDestruction(); }
 
 void TKeyDialog::KeyPressed(int shortcut) {
     if ((shortcut & 0xFF) == kVkF1) {
-        LBMessage->setText(QString::fromUtf8(kHelpKeyRefused));
+        LBMessage->setText(HelpKeyRefusedText());
         return;
     }
     FShortCut = shortcut;

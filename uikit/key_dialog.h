@@ -19,7 +19,7 @@ namespace pixmo {
 
 inline constexpr int kVkF1 = 112;
 // Shown when F1 is pressed in either dialog.
-extern const char kHelpKeyRefused[];
+QString HelpKeyRefusedText();
 
 // The caption as the menu shows it ("&Nuovo..." is "Nuovo...").
 QString PlainCaption(const QString& caption);

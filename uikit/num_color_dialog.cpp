@@ -29,13 +29,13 @@ TNumColorDialog::TNumColorDialog(TIni& ini, const QString& name, const QString& 
         connect(b, &QRadioButton::toggled, this, [this] { UpdateStates(); });
         return b;
     };
-    RB2 = radio("RB2", "2 Colori", 0);
-    RB16 = radio("RB16", "16 Colori", 1);
-    RB256 = radio("RB256", "256 Colori", 2);
-    RBElse = radio("RBElse", "Altro", 3);
-    NEElse = new TNumberEdit("NEElse", "Numero Colore", 2, 256, 64, box);
+    RB2 = radio("RB2", tr("2 Colori"), 0);
+    RB16 = radio("RB16", tr("16 Colori"), 1);
+    RB256 = radio("RB256", tr("256 Colori"), 2);
+    RBElse = radio("RBElse", tr("Altro"), 3);
+    NEElse = new TNumberEdit("NEElse", tr("Numero Colore"), 2, 256, 64, box);
     grid->addWidget(NEElse, 3, 1, 1, 2);
-    RBPalette = radio("RBPalette", "Palette", 4);
+    RBPalette = radio("RBPalette", tr("Palette"), 4);
     EDPalette = new QLineEdit(box);
     EDPalette->setObjectName("EDPalette");
     grid->addWidget(EDPalette, 4, 1);
@@ -48,10 +48,10 @@ TNumColorDialog::TNumColorDialog(TIni& ini, const QString& name, const QString& 
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setDefault(true);
-    CancelButton = new QPushButton("Annulla", this);
+    CancelButton = new QPushButton(tr("Annulla"), this);
     CancelButton->setObjectName("CancelButton");
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
@@ -128,7 +128,7 @@ void TNumColorDialog::SaveSettings() {
 void TNumColorDialog::BrowsePalette() {
     TFileRequest request;
     request.Name = "PaletteDialog";
-    request.Title = QString::fromUtf8("Seleziona Palette     ");
+    request.Title = tr("Seleziona Palette     ");
     request.Filter = QString::fromStdString(PaletteSourceFilter());
     request.DefaultExt = "bmp";
     request.InitialName = EDPalette->text();

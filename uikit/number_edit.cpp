@@ -30,8 +30,7 @@ std::optional<int> TNumberEdit::Value() const {
 }
 
 QString TNumberEdit::RangeMessage() const {
-    return toolTip() + QString::fromUtf8("は ") + QString::number(FMin) + QString::fromUtf8(" から ") +
-           QString::number(FMax) + QString::fromUtf8(" の間にして下さい");
+    return tr("%1は %2 から %3 の間にして下さい").arg(toolTip().trimmed(), QString::number(FMin), QString::number(FMax));
 }
 
 bool TNumberEdit::Check() {

@@ -19,7 +19,7 @@ public:
     // The number when it is one and within the bounds.
     std::optional<int> Value() const;
     bool IsValid() const { return Value().has_value(); }
-    // Valid, or an error box: hint + "は " + min + " から " + max + " の間にして下さい".
+    // Valid, or an error box: "%1は %2 から %3 の間にして下さい" with the hint, min and max.
     bool Check();
     QString RangeMessage() const;
 

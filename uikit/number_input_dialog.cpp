@@ -16,8 +16,8 @@ TNumberInputDialog::TNumberInputDialog(const QString& caption, int min, int max,
     FEdit = new TNumberEdit("NENumber", caption, min, max, value, this);
     layout->addWidget(FEdit);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("OkBtn");
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setObjectName("OkBtn");
+    buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
     connect(buttons, &QDialogButtonBox::accepted, this, &TNumberInputDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TNumberInputDialog::reject);
     layout->addWidget(buttons);

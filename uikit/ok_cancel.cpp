@@ -1,5 +1,6 @@
 #include "uikit/ok_cancel.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -7,8 +8,8 @@ namespace pixmo {
 
 QDialogButtonBox* OkCancelButtons(QDialog* dialog, std::function<void()> onOk) {
     auto* buttons = new QDialogButtonBox(dialog);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton("Annulla", QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("pixmo::OkCancel", "OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("pixmo::OkCancel", "Annulla"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, std::move(onOk));
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;

@@ -116,7 +116,7 @@ QString ShiftText(uint8_t value) {
 
 TSetKeyDialog::TSetKeyDialog(TIni& ini, QList<QMenu*> menus, TShiftStateSettings& roles, QWidget* parent)
     : TIniDialog(ini, "SetKeyDialog", parent), FMenus(std::move(menus)) {
-    setWindowTitle("Tasti a Scelta Rapida");
+    setWindowTitle(tr("Tasti a Scelta Rapida"));
     FShift = {{&roles.Move, roles.Move, 0},
               {&roles.Duplicate, roles.Duplicate, 0},
               {&roles.Add, roles.Add, 0},
@@ -142,30 +142,31 @@ TSetKeyDialog::TSetKeyDialog(TIni& ini, QList<QMenu*> menus, TShiftStateSettings
     auto* keysLayout = new QVBoxLayout(keysPage);
     keysLayout->addLayout(lists, 1);
     keysLayout->addWidget(LBMessage);
-    PageControl->addTab(keysPage, "Tavola dei Tasti Rapidi");
+    PageControl->addTab(keysPage, tr("Tavola dei Tasti Rapidi"));
 
     const auto roleList = [this](const char* name, std::initializer_list<const char*> texts) {
         QListWidget* list = NewList(name, kRoleColumn, nullptr);
         list->setMinimumWidth(kRoleColumn + 160);
-        for (const char* text : texts) list->addItem(QString::fromUtf8(text));
+        for (const char* text : texts) list->addItem(tr(text));
         return list;
     };
-    LBShift = roleList("LBShift", {"Move Selection", "Reprod.choice ", "Expand choice ", "Part of choic removd",
-                                   "Choice CommPrt"});
-    LBRShift = roleList("LBRShift", {"Scrolling "});
-    LBRect = roleList("LBRect", {"Square Choic", "ChoicFrmCntr", "Fits to Units Grid"});
-    PageControl->addTab(Page(LBShift), "Tavola delle Condizioni");
-    PageControl->addTab(Page(LBRShift), "Fuga");
-    PageControl->addTab(Page(LBRect), "Quadrato");
+    LBShift = roleList("LBShift", {QT_TR_NOOP("Move Selection"), QT_TR_NOOP("Reprod.choice "),
+                                   QT_TR_NOOP("Expand choice "), QT_TR_NOOP("Part of choic removd"),
+                                   QT_TR_NOOP("Choice CommPrt")});
+    LBRShift = roleList("LBRShift", {QT_TR_NOOP("Scrolling ")});
+    LBRect = roleList("LBRect", {QT_TR_NOOP("Square Choic"), QT_TR_NOOP("ChoicFrmCntr"), QT_TR_NOOP("Fits to Units Grid")});
+    PageControl->addTab(Page(LBShift), tr("Tavola delle Condizioni"));
+    PageControl->addTab(Page(LBRShift), tr("Fuga"));
+    PageControl->addTab(Page(LBRect), tr("Quadrato"));
     for (QListWidget* list : {LBShortCuts, LBShift, LBRShift, LBRect}) list->installEventFilter(this);
     for (QListWidget* list : {LBShift, LBRShift, LBRect}) {
         MarkConflicts(Entries(list));
         ShowRoles(list);
     }
 
-    OkButton = new QPushButton("OK", this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setAutoDefault(false);
-    CancelButton = new QPushButton("Annulla", this);
+    CancelButton = new QPushButton(tr("Annulla"), this);
     CancelButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -212,7 +213,7 @@ void TSetKeyDialog::ShortCutsKey(int shortcut) {
     const int row = LBShortCuts->currentRow();
     if (row < 0 || row >= static_cast<int>(FListed.size())) return;
     if ((shortcut & 0xFF) == kVkF1) {
-        LBMessage->setText(QString::fromUtf8(kHelpKeyRefused));
+        LBMessage->setText(HelpKeyRefusedText());
         return;
     }
     SetItemShortcut(FListed[row], shortcut);
@@ -224,7 +225,7 @@ void TSetKeyDialog::ShortCutsKey(int shortcut) {
         if (s != 0 && std::any_of(all.begin(), all.end(), [&](const QAction* b) { return b != a && ItemShortcut(b) == s; }))
             ++same;
     }
-    LBMessage->setText(QString::asprintf("The item which has the same shortcut : %d individual", same));
+    LBMessage->setText(tr("The item which has the same shortcut : %1 individual").arg(same));
 }
 
 std::vector<TShift>& TSetKeyDialog::Entries(QListWidget* list) {

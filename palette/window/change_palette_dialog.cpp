@@ -6,6 +6,7 @@
 #include "edit/edit_context.h"
 #include "edit/undo.h"
 #include "image/dib.h"
+#include "image/errors.h"
 #include "palette/palette_ops.h"
 #include "view/app_context.h"
 #include "uikit/dialog_hooks.h"
@@ -15,18 +16,18 @@ namespace pixmo {
 
 TChangePaletteDialog::TChangePaletteDialog(TAppContext& app, QWidget* parent)
     : TIniDialog(app.Ini(), "ChangePaletteDialog", parent), FApp(app) {
-    setWindowTitle("Cambia Palette");
+    setWindowTitle(tr("Cambia Palette"));
     auto* layout = new QVBoxLayout(this);
     auto radio = [&](const char* name, const char* text) {
-        auto* b = new QRadioButton(text, this);
+        auto* b = new QRadioButton(tr(text), this);
         b->setObjectName(name);
         layout->addWidget(b);
         return b;
     };
-    RBInvert = radio("RBInvert", "Inverti Colori");
-    RBRedGreen = radio("RBRedGreen", "Cambia Rosso-Verde");
-    RBGreenBlue = radio("RBGreenBlue", "Cambia Verde-Blu");
-    RBBlueRed = radio("RBBlueRed", "Cambia Blu-Rosso");
+    RBInvert = radio("RBInvert", QT_TR_NOOP("Inverti Colori"));
+    RBRedGreen = radio("RBRedGreen", QT_TR_NOOP("Cambia Rosso-Verde"));
+    RBGreenBlue = radio("RBGreenBlue", QT_TR_NOOP("Cambia Verde-Blu"));
+    RBBlueRed = radio("RBBlueRed", QT_TR_NOOP("Cambia Blu-Rosso"));
     RBInvert->setChecked(true);
     layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
     AfterConstruction();
@@ -51,7 +52,7 @@ void TChangePaletteDialog::Confirm() {
     TEditContext& doc = FApp.Edit();
     const TDib* image = doc.Dib();
     if (image && image->BitCount() > 8) {
-        ShowErrorBox(this, QString::fromStdString(DepthRefusedMessage(image->BitCount())));
+        ReportErrors(this, [&] { RaiseError(DepthRefusedMessage(image->BitCount())); });
         reject();
         return;
     }
@@ -61,7 +62,7 @@ void TChangePaletteDialog::Confirm() {
                                 : RBRedGreen->isChecked() ? TPaletteTransform::SwapRedGreen
                                 : RBGreenBlue->isChecked() ? TPaletteTransform::SwapGreenBlue
                                                            : TPaletteTransform::SwapBlueRed);
-        doc.Undo().AddNewDib("Cambia Palette");
+        doc.Undo().AddNewDib(QT_TRANSLATE_NOOP("pixmo::Core", "Cambia Palette"));
         doc.SetDib(std::move(copy));
     }
     accept();

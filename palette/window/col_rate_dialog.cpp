@@ -12,13 +12,13 @@
 namespace pixmo {
 
 TColRateDialog::TColRateDialog(TAppContext& app, QWidget* parent) : TIniDialog(app.Ini(), "ColRateDialog", parent) {
-    setWindowTitle("Colour Rate Setup");
+    setWindowTitle(tr("Colour Rate Setup"));
     if (const TDib* image = app.Edit().Dib()) FCopy = TDib::CreateClone(*image);
     auto* grid = new QGridLayout(this);
-    const char* const names[3][3] = {{"Rosso", "NERed", "SBRed"}, {"Verde", "NEGreen", "SBGreen"}, {"Blu", "NEBlue", "SBBlue"}};
+    const char* const names[3][3] = {{QT_TR_NOOP("Rosso"), "NERed", "SBRed"}, {QT_TR_NOOP("Verde"), "NEGreen", "SBGreen"}, {QT_TR_NOOP("Blu"), "NEBlue", "SBBlue"}};
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(new QLabel(names[i][0], this), i, 0);
-        Edits[i] = new TNumberEdit(names[i][1], names[i][0], 0, 255, 0, this);
+        grid->addWidget(new QLabel(tr(names[i][0]), this), i, 0);
+        Edits[i] = new TNumberEdit(names[i][1], tr(names[i][0]), 0, 255, 0, this);
         Bars[i] = new QScrollBar(Qt::Horizontal, this);
         Bars[i]->setObjectName(names[i][2]);
         Bars[i]->setRange(0, 255);

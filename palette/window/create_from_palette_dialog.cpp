@@ -10,6 +10,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/file_format.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -19,7 +20,7 @@ namespace pixmo {
 
 TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* parent)
     : TIniDialog(app.Ini(), "CreateFromPaletteDialog", parent), FApp(app) {
-    setWindowTitle("Seleziona Palette da utilizzare");
+    setWindowTitle(tr("Seleziona Palette da utilizzare"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     EDPalette = new QLineEdit(this);
@@ -27,7 +28,7 @@ TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* pa
     EDPalette->setMinimumWidth(260);
     SBPalettes = new TStringsButton("SBPalettes", this);
     SBPalettes->SetOnChoose([this](const QString& text) { EDPalette->setText(text); });
-    BTBrowse = new QPushButton("Sfoglia...", this);
+    BTBrowse = new QPushButton(tr("Sfoglia..."), this);
     BTBrowse->setObjectName("BTBrowse");
     row->addWidget(EDPalette, 1);
     row->addWidget(SBPalettes);
@@ -37,7 +38,7 @@ TCreateFromPaletteDialog::TCreateFromPaletteDialog(TAppContext& app, QWidget* pa
     connect(BTBrowse, &QPushButton::clicked, this, [this] {
         TFileRequest request;
         request.Name = "PaletteDialog";
-        request.Title = "Seleziona Palette";
+        request.Title = tr("Seleziona Palette");
         request.Filter = QString::fromStdString(PaletteSourceFilter());
         request.DefaultExt = "bmp";
         request.InitialName = EDPalette->text();
@@ -65,7 +66,7 @@ bool TCreateFromPaletteDialog::Confirm() {
     TClipboard& clipboard = FApp.Clipboard();
     if (!clipboard.HasFormat(CF_DIB)) {
         ShowMessageBox(this, TMessageRequest{TMsgKind::Information, TMsgButtons::Ok, QString(),
-                                             QString::fromUtf8("クリップボードに絵がありません。")});
+                                             tr("クリップボードに絵がありません。")});
         accept();
         return true;
     }
@@ -77,12 +78,12 @@ bool TCreateFromPaletteDialog::Confirm() {
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     // Annulla in the close query keeps the image and closes this dialog too.
     bool replaced = false;
-    ReportErrors(this, [&] { replaced = FApp.InstallNewImage(std::move(image), "Creato dagli Appunti", ""); });
+    ReportErrors(this, [&] { replaced = FApp.InstallNewImage(std::move(image), QT_TRANSLATE_NOOP("pixmo::Core", "Creato dagli Appunti"), ""); });
     if (replaced) accept();
     else reject();
     return true;

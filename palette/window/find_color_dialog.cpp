@@ -20,14 +20,14 @@ TFindColorDialog::THook& Hook() {
 
 TFindColorDialog::TFindColorDialog(TIni& ini, const TDib& image, TColorRef start, QWidget* parent)
     : TIniDialog(ini, "FindColorDialog", parent), FImage(image) {
-    setWindowTitle("Cerca Colore");
+    setWindowTitle(tr("Cerca Colore"));
     auto* layout = new QVBoxLayout(this);
     auto* rows = new QGridLayout;
     layout->addLayout(rows);
     auto row = [&](int r, const char* letter, const char* editName, const char* barName, int value,
                    TNumberEdit*& edit, QScrollBar*& bar) {
-        rows->addWidget(new QLabel(letter, this), r, 0);
-        edit = new TNumberEdit(editName, letter, 0, 255, value, this);
+        rows->addWidget(new QLabel(tr(letter), this), r, 0);
+        edit = new TNumberEdit(editName, tr(letter), 0, 255, value, this);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("0000") + 12);
         rows->addWidget(edit, r, 1);
         bar = new QScrollBar(Qt::Horizontal, this);
@@ -40,9 +40,9 @@ TFindColorDialog::TFindColorDialog(TIni& ini, const TDib& image, TColorRef start
         connect(edit, &QLineEdit::textChanged, this, [this, edit, bar] { EditChanged(edit, bar); });
         connect(bar, &QScrollBar::valueChanged, this, [this, edit, bar] { BarChanged(bar, edit); });
     };
-    row(0, "R", "NERed", "SBRed", GetRValue(start), NERed, SBRed);
-    row(1, "G", "NEGreen", "SBGreen", GetGValue(start), NEGreen, SBGreen);
-    row(2, "B", "NEBlue", "SBBlue", GetBValue(start), NEBlue, SBBlue);
+    row(0, QT_TR_NOOP("R"), "NERed", "SBRed", GetRValue(start), NERed, SBRed);
+    row(1, QT_TR_NOOP("G"), "NEGreen", "SBGreen", GetGValue(start), NEGreen, SBGreen);
+    row(2, QT_TR_NOOP("B"), "NEBlue", "SBBlue", GetBValue(start), NEBlue, SBBlue);
     LBMessage = new QLabel(this);
     LBMessage->setObjectName("LBMessage");
     layout->addWidget(LBMessage);

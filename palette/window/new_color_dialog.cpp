@@ -6,15 +6,16 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "palette/palette_ops.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 
 namespace pixmo {
 
 TNewColorDialog::TNewColorDialog(TAppContext& app, QWidget* parent)
-    : TNumColorDialog(app.Ini(), "NewColorDialog", "Numero Massimo di Colori", parent), FApp(app) {
+    : TNumColorDialog(app.Ini(), "NewColorDialog", tr("Numero Massimo di Colori"), parent), FApp(app) {
     const TDib* image = app.Edit().Dib();
-    LBNow = new QLabel(QString::number(image ? image->Colors() : 0) + QString::fromUtf8("色"), this);
+    LBNow = new QLabel(tr("%1色").arg(image ? image->Colors() : 0), this);
     LBNow->setObjectName("LBNow");
     ExtraArea()->addWidget(LBNow);
     AfterConstruction();
@@ -47,10 +48,10 @@ bool TNewColorDialog::Confirm() {
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
-    doc.Undo().AddNewDib("Aumenta, Diminuisic Colori");
+    doc.Undo().AddNewDib(QT_TRANSLATE_NOOP("pixmo::Core", "Aumenta, Diminuisic Colori"));
     doc.SetDib(std::move(result));
     accept();
     return true;

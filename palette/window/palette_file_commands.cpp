@@ -1,5 +1,7 @@
 // The palette window's "Salva Palette..." and "Carica Palette...": the colour table to and
 // from the palette files other editors use.
+#include <QCoreApplication>
+
 #include "edit/edit_context.h"
 #include "edit/undo.h"
 #include "edit/undo_objects_palette.h"
@@ -18,7 +20,8 @@ std::optional<std::string> AskPaletteFile(QWidget* parent, bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "PaletteFileDialog";
-    request.Title = save ? "Salva Palette" : "Carica Palette";
+    request.Title = save ? QCoreApplication::translate("pixmo::TPaletteForm", "Salva Palette")
+                         : QCoreApplication::translate("pixmo::TPaletteForm", "Carica Palette");
     request.Filter = QString::fromStdString(PaletteFileFilter());
     request.DefaultExt = "gpl";
     auto name = AskFileName(parent, request);
@@ -51,7 +54,7 @@ void TPaletteForm::LoadPaletteClick() {
         const int depthMax = 1 << image->BitCount();
         const int count = std::min(static_cast<int>(palette.Colors.size()), depthMax);
         if (count > image->Colors()) {
-            doc.Undo().AddNewDib("Carica Palette");
+            doc.Undo().AddNewDib(QT_TRANSLATE_NOOP("pixmo::Core", "Carica Palette"));
             auto longer = TDib::CreateClone(*image);
             longer->SetColorCount(count);
             for (int i = 0; i < count; ++i) longer->SetColor(i, TableWordToColorRef(palette.Colors[size_t(i)]));

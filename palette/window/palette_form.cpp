@@ -44,11 +44,11 @@ QColor EntryColour(const TDib& dib, int index) {
 // A swatch showing one palette entry, a transparent one over the checkerboard.
 class TSwatch : public QWidget {
 public:
-    TSwatch(const char* name, const char* hint, std::function<std::optional<QColor>()> colour,
+    TSwatch(const char* name, const QString& hint, std::function<std::optional<QColor>()> colour,
             std::function<int()> checker, QWidget* parent)
         : QWidget(parent), FColour(std::move(colour)), FChecker(std::move(checker)) {
         setObjectName(name);
-        setToolTip(QString::fromUtf8(hint));
+        setToolTip(hint);
     }
 
 protected:
@@ -70,7 +70,7 @@ private:
 
 TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "PaletteForm", false, parent, Qt::Tool) {
-    setWindowTitle("Palette");
+    setWindowTitle(tr("Palette"));
 
     PNTop = new QWidget(this);
     PNTop->setObjectName("PNTop");
@@ -78,7 +78,7 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
     auto button = [&](const char* name, const char* hint, TPaletteGlyph glyph, bool toggle, int gap = 0) {
         auto* b = new QToolButton(PNTop);
         b->setObjectName(name);
-        b->setToolTip(QString::fromUtf8(hint));
+        b->setToolTip(tr(hint));
         b->setIcon(PaletteGlyph(glyph));
         b->setIconSize(QSize(kPaletteGlyphSize, kPaletteGlyphSize));
         b->setCheckable(toggle);
@@ -89,13 +89,13 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
         x += 30;
         return b;
     };
-    SBSame = button("SBSame", "Cerca Colori Doppi", TPaletteGlyph::Same, true);
-    SBUnUsed = button("SBUnUsed", "Cerca Colori Non Utilizzati", TPaletteGlyph::UnUsed, true, 3);
-    SBUsed = button("SBUsed", "Cerca Colori Utilizzati", TPaletteGlyph::Used, true);
-    SBSearch = button("SBSearch", "Cerca Colori", TPaletteGlyph::Search, false, 3);
-    SBExchange = button("SBExchange", "Cambia Posizione Colori", TPaletteGlyph::Exchange, true, 3);
-    SBChangeable = button("SBChangeable", "Attiva Sfumatura", TPaletteGlyph::Changeable, true);
-    SBGrad = button("SBGrad", "Sfuma (Colore Primario -> Secondario)", TPaletteGlyph::Grad, false);
+    SBSame = button("SBSame", QT_TR_NOOP("Cerca Colori Doppi"), TPaletteGlyph::Same, true);
+    SBUnUsed = button("SBUnUsed", QT_TR_NOOP("Cerca Colori Non Utilizzati"), TPaletteGlyph::UnUsed, true, 3);
+    SBUsed = button("SBUsed", QT_TR_NOOP("Cerca Colori Utilizzati"), TPaletteGlyph::Used, true);
+    SBSearch = button("SBSearch", QT_TR_NOOP("Cerca Colori"), TPaletteGlyph::Search, false, 3);
+    SBExchange = button("SBExchange", QT_TR_NOOP("Cambia Posizione Colori"), TPaletteGlyph::Exchange, true, 3);
+    SBChangeable = button("SBChangeable", QT_TR_NOOP("Attiva Sfumatura"), TPaletteGlyph::Changeable, true);
+    SBGrad = button("SBGrad", QT_TR_NOOP("Sfuma (Colore Primario -> Secondario)"), TPaletteGlyph::Grad, false);
     SBChangeable->setChecked(App().Settings().PalChangeable);
     connect(SBSame, &QToolButton::clicked, this, [this] { SBSameClick(); });
     connect(SBUsed, &QToolButton::clicked, this, [this] { SBUsedClick(false); });
@@ -148,8 +148,8 @@ TPaletteForm::TPaletteForm(TAppContext& app, QWidget* parent)
         return EntryColour(*dib, primary ? App().Edit().Color1Index() : App().Edit().Color2Index());
     };
     auto checker = [this] { return Checker(); };
-    PBColor1 = new TSwatch("PBColor1", "Colore Primario", [entry] { return entry(true); }, checker, PNBottom);
-    PBColor2 = new TSwatch("PBColor2", "Colore Secondario (Trasparente)", [entry] { return entry(false); }, checker,
+    PBColor1 = new TSwatch("PBColor1", tr("Colore Primario"), [entry] { return entry(true); }, checker, PNBottom);
+    PBColor2 = new TSwatch("PBColor2", tr("Colore Secondario (Trasparente)"), [entry] { return entry(false); }, checker,
                            PNBottom);
     PBColor1->setGeometry(158, 4, 30, 34);
     PBColor2->setGeometry(192, 4, 30, 34);
@@ -433,7 +433,7 @@ void TPaletteForm::SBSameClick() {
     else
         for (uint8_t& m : FMarks) m &= static_cast<uint8_t>(~kMarkDuplicate);
     GDColors->update();
-    ShowStatus(Format("Il numro dei Colori doppi è: %d Individual", count));
+    ShowStatus(tr("Il numro dei Colori doppi è: %1 Individual").arg(count).toStdString());
 }
 
 void TPaletteForm::SBUsedClick(bool unused) {
@@ -445,9 +445,9 @@ void TPaletteForm::SBUsedClick(bool unused) {
     const int used = MarkUsed(*dib, FMarks);
     GDColors->update();
     if (unused)
-        ShowStatus(Format("Il numro dei Colori che non sono utilizzati è: %d Individual", dib->Colors() - used));
+        ShowStatus(tr("Il numro dei Colori che non sono utilizzati è: %1 Individual").arg(dib->Colors() - used).toStdString());
     else
-        ShowStatus(Format("Il numero di Colori uitilizzati è: %d Individual", used));
+        ShowStatus(tr("Il numero di Colori uitilizzati è: %1 Individual").arg(used).toStdString());
 }
 
 void TPaletteForm::SBSearchClick() {

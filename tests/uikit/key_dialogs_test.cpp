@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 #include "support/test_support.h"
 #include "uikit/key_dialog.h"
+#include "uikit/qt_translation.h"
 #include "uikit/set_key_dialog.h"
 
 namespace pixmo::test {
@@ -137,6 +139,26 @@ TEST_F(KeyDialogsTest, RolesMarkConflictsOkWritesThemQuadratoAtOnceAndThePageIsK
     QTest::keyClick(dialog.LBRShift, Qt::Key_Control, Qt::ControlModifier);
     dialog.OkButton->click();
     EXPECT_EQ(roles.Scroll, 4);
+}
+
+// Texts with numbers and names in them are whole sentences in the catalogue.
+TEST_F(KeyDialogsTest, TheirTextsReadWholeInEnglish) {
+    QTranslator* en = InstallCatalogue(*qApp, TLanguage::English);
+    ASSERT_NE(en, nullptr);
+    {
+        TKeyDialog dialog(*FIni, FItems["MIFileOpen"], Menus());
+        EXPECT_EQ(dialog.windowTitle(), "Shortcut for Apri...");
+        QTest::keyClick(dialog.EDKey, Qt::Key_F1);
+        EXPECT_EQ(dialog.LBMessage->text(), "F1 cannot be used: it is the Help key");
+    }
+    TShiftStateSettings roles;
+    TSetKeyDialog dialog(*FIni, Menus(), roles);
+    EXPECT_EQ(dialog.LBRect->item(0)->text(), "Square Selection");
+    dialog.LBParents->setCurrentRow(1);
+    dialog.LBShortCuts->setCurrentRow(1);
+    QTest::keyClick(dialog.LBShortCuts, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(dialog.LBMessage->text(), "Items sharing a shortcut with another: 3");
+    QCoreApplication::removeTranslator(en);
 }
 
 }  // namespace pixmo::test

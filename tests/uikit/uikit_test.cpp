@@ -2,7 +2,9 @@
 // settings, the help pages and the dialog hooks.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include "support/test_support.h"
 #include "uikit/about_box.h"
@@ -10,6 +12,7 @@
 #include "uikit/help_window.h"
 #include "uikit/num_color_dialog.h"
 #include "uikit/number_edit.h"
+#include "uikit/qt_translation.h"
 #include "uikit/shortcut_keys.h"
 
 namespace pixmo::test {
@@ -106,6 +109,20 @@ TEST(NumColorDialogTest, KeepsElsePaletteAndLastAndEnablesByChoice) {
     EXPECT_EQ(again.NEElse->text(), "100");
     EXPECT_TRUE(again.EDPalette->isEnabled());
     EXPECT_FALSE(again.NEElse->isEnabled());
+}
+
+// The range message is one text: each catalogue puts the field's name and the bounds where
+// its language wants them.
+TEST(NumColorDialogTest, TheRangeMessageInEachCatalogue) {
+    TIni ini(MakeTempDir() + "/p.ini");
+    for (auto [language, text] : {std::pair{TLanguage::English, "Number of Colours must be between 2 and 256"},
+                                  std::pair{TLanguage::Italian, "Numero di Colori deve essere tra 2 e 256"}}) {
+        QTranslator* catalogue = InstallCatalogue(*qApp, language);
+        ASSERT_NE(catalogue, nullptr);
+        TColorCountDialog dialog(ini);
+        EXPECT_EQ(dialog.NEElse->RangeMessage(), text);
+        QCoreApplication::removeTranslator(catalogue);
+    }
 }
 
 TEST(HelpWindowTest, EveryContextHasABundledPage) {

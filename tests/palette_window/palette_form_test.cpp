@@ -22,7 +22,7 @@
 #include "uikit/grid.h"
 #include "uikit/number_edit.h"
 #include "uikit/placement.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
 #include "view/status_panel.h"

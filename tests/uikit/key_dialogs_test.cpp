@@ -8,7 +8,7 @@
 
 #include "support/test_support.h"
 #include "uikit/key_dialog.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 #include "uikit/set_key_dialog.h"
 
 namespace pixmo::test {

@@ -12,7 +12,7 @@
 #include "uikit/help_window.h"
 #include "uikit/num_color_dialog.h"
 #include "uikit/number_edit.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 #include "uikit/shortcut_keys.h"
 
 namespace pixmo::test {

@@ -7,6 +7,30 @@
         <source>Dimensioni non valide: %1 x %2</source>
         <translation>Invalid size: %1 x %2</translation>
     </message>
+    <message>
+        <source>File Immagine</source>
+        <translation>Image Files</translation>
+    </message>
+    <message>
+        <source>File Bitmap (*.bmp)</source>
+        <translation>Bitmap Files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>File PNG (*.png)</source>
+        <translation>PNG Files (*.png)</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icon (*.ico)</translation>
+    </message>
+    <message>
+        <source>GIF animata</source>
+        <translation>Animated GIF</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*.*)</source>
+        <translation>All Files (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TAnimationForm</name>

@@ -7,6 +7,30 @@
         <source>Dimensioni non valide: %1 x %2</source>
         <translation>Dimensioni non valide: %1 x %2</translation>
     </message>
+    <message>
+        <source>File Immagine</source>
+        <translation>File Immagine</translation>
+    </message>
+    <message>
+        <source>File Bitmap (*.bmp)</source>
+        <translation>File Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>File PNG (*.png)</source>
+        <translation>File PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icona (*.ico)</translation>
+    </message>
+    <message>
+        <source>GIF animata</source>
+        <translation>GIF animata</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*.*)</source>
+        <translation>Tutti i File (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TAnimationForm</name>

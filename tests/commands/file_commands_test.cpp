@@ -328,6 +328,10 @@ TEST_F(MainFormTest, FileCommandTextsReadInEnglish) {
     emit form.Menu("MIEdit")->aboutToShow();
     EXPECT_EQ(form.Item("MIEditUndo")->text(), "&Undo (Open)");
     EXPECT_EQ(form.Item("MIEditRedo")->text(), "&Redo");
+    form.Item("MIFileOpen")->trigger();  // cancelled
+    ASSERT_EQ(FFileRequests.size(), 1u);
+    EXPECT_TRUE(FFileRequests[0].Filter.startsWith("Image Files|*.bmp;*.png;*.ico;*.gif|Bitmap Files (*.bmp)|*.bmp|"));
+    EXPECT_TRUE(FFileRequests[0].Filter.endsWith("|All Files (*.*)|*.*"));
 
     Touch(Doc());
     FAnswers.push_back(TMsgResult::Cancel);

@@ -10,17 +10,17 @@ namespace pixmo {
 
 TEditSizeDialog::TEditSizeDialog(TIni& ini, TEditSize& editSize, QWidget* parent)
     : TIniDialog(ini, "EditSizeDialog", parent), FEditSize(editSize) {
-    setWindowTitle(QString::fromUtf8("Imposta Unità Griglia"));
+    setWindowTitle(tr("Imposta Unità Griglia"));
     const int max = TEditSize::MaxUnit();
-    NEGridWidth = new TNumberEdit("NEGridWidth", "Larghezza", 1, max, editSize.Unit.X, this);
-    NEGridHeight = new TNumberEdit("NEGridHeight", "Altezza", 1, max, editSize.Unit.Y, this);
-    OkBtn = new QPushButton("OK", this);
+    NEGridWidth = new TNumberEdit("NEGridWidth", tr("Larghezza"), 1, max, editSize.Unit.X, this);
+    NEGridHeight = new TNumberEdit("NEGridHeight", tr("Altezza"), 1, max, editSize.Unit.Y, this);
+    OkBtn = new QPushButton(tr("OK"), this);
     OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Annulla", this);
+    CancelBtn = new QPushButton(tr("Annulla"), this);
 
     auto* fields = new QFormLayout;
-    fields->addRow("Larghezza", NEGridWidth);
-    fields->addRow("Altezza", NEGridHeight);
+    fields->addRow(tr("Larghezza"), NEGridWidth);
+    fields->addRow(tr("Altezza"), NEGridHeight);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OkBtn);

@@ -51,14 +51,14 @@ QImage IconPreview(const TDIIcon& icon, QColor background, int checker) {
 TIconForm::TIconForm(const TDib& source, const TIconOptions& options, QWidget* parent, bool showTransparency)
     : QWidget(parent), FSource(source), FOptions(options), FShowTransparency(showTransparency) {
     setObjectName("IconForm");
-    auto* colors = new QGroupBox("Colori ", this);
-    SaveColors = RadioGroup(colors, "SaveColors", {"16 Colori", "256 Colori"}, options.Colors256 ? 1 : 0);
-    Dither = new QCheckBox("Tremore ", this);
+    auto* colors = new QGroupBox(tr("Colori "), this);
+    SaveColors = RadioGroup(colors, "SaveColors", {tr("16 Colori"), tr("256 Colori")}, options.Colors256 ? 1 : 0);
+    Dither = new QCheckBox(tr("Tremore "), this);
     Dither->setObjectName("Dither");
     // Our screens have more than 8 bits, where a dithered icon cannot be made.
     Dither->setVisible(false);
-    auto* mask = new QGroupBox("Sfondo ", this);
-    MaskColor = RadioGroup(mask, "MaskColor", {"Visibile", "Trasparente"}, options.MaskBottomLeft ? 1 : 0);
+    auto* mask = new QGroupBox(tr("Sfondo "), this);
+    MaskColor = RadioGroup(mask, "MaskColor", {tr("Visibile"), tr("Trasparente")}, options.MaskBottomLeft ? 1 : 0);
     SavePreview = PreviewBox(this, "SavePreview");
     FilePreview = PreviewBox(this, "FilePreview");
     auto* previews = new QHBoxLayout;
@@ -108,13 +108,13 @@ TIconSaveDialog::TIconSaveDialog(const TDib& source, const TIconOptions& options
                                  QWidget* parent, bool showTransparency)
     : QDialog(parent) {
     setObjectName("IconDialog");
-    setWindowTitle("Salva come Icona");
+    setWindowTitle(tr("Salva come Icona"));
     Files = new QFileDialog(this);
     // A dialog given no window type becomes a window of its own: make it a part of this one.
     Files->setWindowFlags(Qt::Widget);
     Files->setOption(QFileDialog::DontUseNativeDialog);
     Files->setAcceptMode(QFileDialog::AcceptSave);
-    Files->setNameFilters({"Icona (*.ico)", "Tutti i File (*)"});
+    Files->setNameFilters({tr("Icona (*.ico)"), tr("Tutti i File (*)")});
     Files->setDefaultSuffix("ico");
     if (!initialName.isEmpty()) Files->selectFile(initialName);
     Panel = new TIconForm(source, options, this, showTransparency);

@@ -92,11 +92,17 @@ void TMainForm::ShowMessageText(const QString& text) { FStatusBar->ShowMessageTe
 
 void TMainForm::UpdateCaption() {
     // "[*]" is where the window shows its unsaved-changes mark.
-    std::string caption = std::string(kAppTitle) + " - " + App().Edit().FileName() + "[*]";
-    if (const TDib* dib = App().Edit().Dib())
-        caption += Format("%s [%dx%d %d] Col", App().Edit().FileName().empty() ? "None" : "", dib->Width(),
-                          dib->Height(), dib->Colors());
-    setWindowTitle(QString::fromStdString(caption));
+    const QString name = QString::fromStdString(App().Edit().FileName());
+    const TDib* dib = App().Edit().Dib();
+    if (!dib) setWindowTitle(QString("%1 - %2[*]").arg(kAppTitle, name));
+    else if (name.isEmpty())
+        setWindowTitle(tr("%1 - [*]None [%2x%3 %4] Col").arg(kAppTitle).arg(dib->Width()).arg(dib->Height()).arg(dib->Colors()));
+    else
+        setWindowTitle(tr("%1 - %2[*] [%3x%4 %5] Col")
+                           .arg(kAppTitle, name)
+                           .arg(dib->Width())
+                           .arg(dib->Height())
+                           .arg(dib->Colors()));
 }
 
 // --- TMainPanels ---
@@ -104,8 +110,13 @@ void TMainForm::UpdateCaption() {
 void TMainForm::ShowMessage(const std::string& text) { ShowMessageText(QString::fromStdString(text)); }
 
 void TMainForm::ShowRect(const TRect& r) {
-    ShowMessage(Format("(%d,%d)-(%d,%d) Lar:%d Alt:%d", r.Left, r.Top, r.Right - 1, r.Bottom - 1, r.Width(),
-                       r.Height()));
+    ShowMessageText(tr("(%1,%2)-(%3,%4) Lar:%5 Alt:%6")
+                        .arg(r.Left)
+                        .arg(r.Top)
+                        .arg(r.Right - 1)
+                        .arg(r.Bottom - 1)
+                        .arg(r.Width())
+                        .arg(r.Height()));
 }
 
 void TMainForm::SetUndoPanel(const std::string& text) { FStatusBar->SetUndoText(QString::fromStdString(text)); }

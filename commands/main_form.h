@@ -29,6 +29,8 @@ struct TIconOptions;
 
 // The depth names of the "doesn't cope" message.
 std::string DepthName(int bitCount);
+// A file filter of the program's form with its descriptions in the reader's language.
+QString ShownFilter(const std::string& filter);
 // ".BAK" in place of the extension ("a.bmp" -> "a.BAK").
 std::string BackupName(const std::string& fileName);
 

@@ -19,7 +19,7 @@ std::optional<std::string> AskSelectionFileName(QWidget* parent, bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "EditDialog";
-    request.Filter = QString::fromStdString(SelectionFileFilter());
+    request.Filter = ShownFilter(SelectionFileFilter());
     request.DefaultExt = "bmp";
     auto name = AskFileName(parent, request);
     if (!name || name->isEmpty()) return std::nullopt;

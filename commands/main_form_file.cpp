@@ -1,6 +1,8 @@
 // The File menu: new, open, save (with backups), save as, the clipboard, recent files, exit,
 // and the close query that guards the document.
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringList>
 #include <filesystem>
 #include <system_error>
 
@@ -23,17 +25,16 @@
 namespace pixmo {
 
 namespace {
-constexpr char kMsgBmpNoTransparency[] = "Il file BMP non conserva la trasparenza";
-constexpr char kMsgIconSizeOnly[] =
+constexpr char kMsgBmpNoTransparency[] = QT_TRANSLATE_NOOP("pixmo::TMainForm", "Il file BMP non conserva la trasparenza");
+constexpr TSourceText kMsgIconSizeOnly = PIXMO_MSG(
+    "pixmo::TMainForm",
     "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
-    "Icona...";
+    "Icona...");
 
 // Clears the message panel however the command ends.
 class TMessageScope {
 public:
-    TMessageScope(TMainForm& form, const std::string& text) : FForm(form) {
-        FForm.ShowMessageText(QString::fromStdString(text));
-    }
+    TMessageScope(TMainForm& form, const QString& text) : FForm(form) { FForm.ShowMessageText(text); }
     ~TMessageScope() { FForm.ShowMessageText(QString()); }
 
 private:
@@ -42,6 +43,21 @@ private:
 }  // namespace
 
 std::string DepthName(int bitCount) { return DepthDisplayName(bitCount); }
+
+// The descriptions of the picture filters, as the format table writes them.
+[[maybe_unused]] constexpr const char* kFilterTexts[] = {
+    QT_TRANSLATE_NOOP("pixmo::Core", "File Immagine"),      QT_TRANSLATE_NOOP("pixmo::Core", "File Bitmap (*.bmp)"),
+    QT_TRANSLATE_NOOP("pixmo::Core", "File PNG (*.png)"),   QT_TRANSLATE_NOOP("pixmo::Core", "Icona (*.ico)"),
+    QT_TRANSLATE_NOOP("pixmo::Core", "GIF animata"),        QT_TRANSLATE_NOOP("pixmo::Core", "Tutti i File (*.*)"),
+};
+
+QString ShownFilter(const std::string& filter) {
+    // The descriptions come from the format table; the patterns between them stay as they are.
+    QStringList parts = QString::fromStdString(filter).split('|');
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        parts[i] = QCoreApplication::translate("pixmo::Core", parts[i].toUtf8().constData());
+    return parts.join('|');
+}
 
 std::string BackupName(const std::string& fileName) {
     std::filesystem::path p(fileName);
@@ -64,7 +80,7 @@ std::optional<std::string> TMainForm::AskImageFileName(bool save) {
     TFileRequest request;
     request.Save = save;
     request.Name = "FileDialog";
-    request.Filter = QString::fromStdString(ImageFileFilter());
+    request.Filter = ShownFilter(ImageFileFilter());
     request.DefaultExt = "bmp";
     request.InitialName = QString::fromStdString(App().Edit().FileName());
     auto name = AskFileName(this, request);
@@ -85,11 +101,11 @@ void TMainForm::OpenFile(const std::string& name) {
     if (name.empty()) return;
     std::unique_ptr<TDib> image;
     {
-        TMessageScope message(*this, "Reading  : " + name);
+        TMessageScope message(*this, tr("Reading  : %1").arg(QString::fromStdString(name)));
         image = OpenImageFile(name);
     }
     if (RefuseDeepImage(*image)) return;
-    InstallNewImage(std::move(image), "Apri", name);
+    InstallNewImage(std::move(image), tr("Apri").toStdString(), name);
 }
 
 void TMainForm::MIFileSaveClick() {
@@ -108,9 +124,9 @@ void TMainForm::SaveFile(const std::string& name) {
     if (!image || name.empty()) return;
     // An icon file holds a 32 x 32 picture: a larger image saved into one would be lost.
     const int side = FormatForName(name).Side;
-    if (side && image->GetSize() != TPoint{side, side}) RaiseError(kMsgIconSizeOnly);
+    if (side && image->GetSize() != TPoint{side, side}) RaiseError(Msg(kMsgIconSizeOnly));
     {
-        TMessageScope message(*this, "Saving:" + name);
+        TMessageScope message(*this, tr("Saving:%1").arg(QString::fromStdString(name)));
         if (App().Settings().Backup) MakeBackup(name);
         SaveImageFile(*image, name);
     }
@@ -118,7 +134,7 @@ void TMainForm::SaveFile(const std::string& name) {
     App().Edit().SetModified(false);
     UpdateCaption();
     // BMP has no room for it: the file is written all the same, and the user told.
-    if (!image->Alphas().empty() && FormatForName(name).Name == "BMP") ShowMessage(kMsgBmpNoTransparency);
+    if (!image->Alphas().empty() && FormatForName(name).Name == "BMP") ShowMessageText(tr(kMsgBmpNoTransparency));
 }
 
 void TMainForm::MakeBackup(const std::string& name) {
@@ -129,13 +145,14 @@ void TMainForm::MakeBackup(const std::string& name) {
     const std::string& dir = App().Settings().BackupDir;
     if (!dir.empty()) {
         if (!fs::is_directory(dir, ec)) {
-            const QString text = QString::fromStdString(dir) + QString::fromUtf8("は存在しません") + "\n" +
-                                 QString::fromUtf8("作成してよいですか？");
+            const QString text = tr("%1は存在しません\n作成してよいですか？").arg(QString::fromStdString(dir));
             const TMsgResult answer = ShowMessageBox(
                 this, TMessageRequest{TMsgKind::Question, TMsgButtons::YesCancel, QString(), text});
             if (answer != TMsgResult::Yes) throw EAbort();
             fs::create_directories(dir, ec);
-            if (ec) RaiseError(Format("%s: %s", dir.c_str(), ec.message().c_str()));
+            if (ec)
+                RaiseError(Msg(PIXMO_MSG("pixmo::TMainForm", "Impossibile creare la cartella dei backup %1: %2"), dir,
+                               ec.message()));
         }
         backup = fs::path(dir) / backup.filename();
     }
@@ -152,9 +169,8 @@ void TMainForm::MakeBackup(const std::string& name) {
 bool TMainForm::QueryClose() {
     TEditContext& doc = App().Edit();
     if (!doc.Dib() || !App().Settings().AskWhenDestroy || !doc.Modified()) return true;
-    const std::string name = doc.FileName().empty() ? "None" : doc.FileName();
-    const QString text = QString::fromStdString(name) + QString::fromUtf8(" è cambiato.        ") + "\n" +
-                         QString::fromUtf8("Vuoi salvare? ");
+    const QString name = doc.FileName().empty() ? tr("None") : QString::fromStdString(doc.FileName());
+    const QString text = tr("%1 è cambiato.        \nVuoi salvare? ").arg(name);
     switch (ShowMessageBox(this, TMessageRequest{TMsgKind::Question, TMsgButtons::YesNoCancel, QString(), text})) {
         case TMsgResult::Yes:
             MIFileSaveClick();
@@ -174,7 +190,7 @@ void TMainForm::MIFileCreateFromClipboardClick() {
     auto image = clear ? PaletteIfFew(std::move(clear->Dib), clear->Alpha)
                        : PaletteIfFew(TDib::CreateFromClipboard(App().Clipboard()));
     if (RefuseDeepImage(*image)) return;
-    InstallNewImage(std::move(image), "Creato dagli Appunti", "");
+    InstallNewImage(std::move(image), tr("Creato dagli Appunti").toStdString(), "");
 }
 
 void TMainForm::MIFileToClipboardClick() {

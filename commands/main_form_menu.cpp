@@ -3,6 +3,8 @@
 // Items whose commands come with later windows are present and disabled.
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
 
 #include "commands/main_form.h"
 #include "commands/tool_windows.h"
@@ -233,8 +235,17 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
     } else if (menuName == "MIEdit") {
         QAction* undo = Item("MIEditUndo");
         QAction* redo = Item("MIEditRedo");
-        undo->setText(QString::fromStdString(doc.Undo().GetUndoCaption()));
-        redo->setText(QString::fromStdString(doc.Undo().GetRedoCaption()));
+        // The history names the step after a fixed beginning; the step's caption is the core's.
+        auto step = [](const std::string& caption, const char* beginning) {
+            const std::string rest = caption.substr(std::min(caption.size(), std::strlen(beginning)));
+            if (rest.size() < 2) return QString();
+            const std::string inner = rest.substr(1, rest.size() - 2);
+            return QCoreApplication::translate("pixmo::Core", inner.c_str());
+        };
+        const QString undoStep = step(doc.Undo().GetUndoCaption(), kUndoCaption);
+        const QString redoStep = step(doc.Undo().GetRedoCaption(), kRedoCaption);
+        undo->setText(undoStep.isEmpty() ? tr("&Annulla") : tr("&Annulla (%1)").arg(undoStep));
+        redo->setText(redoStep.isEmpty() ? tr("&Ripeti") : tr("&Ripeti (%1)").arg(redoStep));
         enable("MIEditUndo", !busy && doc.Undo().CanUndo());
         enable("MIEditRedo", !busy && doc.Undo().CanRedo());
         UpdateEditMenuStates();

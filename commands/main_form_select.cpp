@@ -17,7 +17,7 @@ void TMainForm::MISelectAllClick() {
 void TMainForm::MISelectCancelClick() {
     SelectionCommand(true, [this] {
         App().Edit().Selection().Cancel();
-        ShowMessageText("Elimina Selezione");
+        ShowMessageText(tr("Elimina Selezione"));
     });
 }
 
@@ -38,27 +38,27 @@ void TMainForm::MISelectVisibleEdgeClick() {
     client->SetShowEdges(show);
     FTimer->SetEnabled(show);
     client->Repaint();
-    ShowMessageText(QString::fromUtf8(show ? "La Linea del limite è attivata" : "La Linea del limite è stata nascosta"));
+    ShowMessageText(show ? tr("La Linea del limite è attivata") : tr("La Linea del limite è stata nascosta"));
 }
 
 void TMainForm::MISelectEdgeClick() {
     SelectionCommand(true, [this] {
         App().Edit().Selection().Edge();
-        ShowMessageText("Bordo Attivato");
+        ShowMessageText(tr("Bordo Attivato"));
     });
 }
 
 void TMainForm::MISelectAddEdgeClick() {
     SelectionCommand(true, [this] {
         App().Edit().Selection().AddEdge();
-        ShowMessageText("Il Bordo aumenta");
+        ShowMessageText(tr("Il Bordo aumenta"));
     });
 }
 
 void TMainForm::MISelectDeleteEdgeClick() {
     SelectionCommand(true, [this] {
         App().Edit().Selection().DeleteEdge();
-        ShowMessageText("Il Bordo diminuisce");
+        ShowMessageText(tr("Il Bordo diminuisce"));
     });
 }
 

@@ -61,28 +61,28 @@ void TMainForm::MIRDrawClick() {
     TMainSettings& s = App().Settings();
     s.RDraw = !s.RDraw;
     if (Client()) Client()->SetRightButtonDraws(s.RDraw);
-    ShowMessageText(QString("Righ Mous Bt") + (s.RDraw ? "Draw" : "Pick Col"));
+    ShowMessageText(s.RDraw ? tr("Righ Mous BtDraw") : tr("Righ Mous BtPick Col"));
     App().Broadcast(TNotice::RightDraws);
 }
 
 void TMainForm::MISelectPenColorClick() {
     TMainSettings& s = App().Settings();
     s.SelectPenColor = s.SelectPenColor == kPenGreen ? kPenPurple : kPenGreen;
-    ShowMessageText(s.SelectPenColor == kPenPurple ? "Purp" : "Gren");
+    ShowMessageText(s.SelectPenColor == kPenPurple ? tr("Purp") : tr("Gren"));
     App().Broadcast(TNotice::SelectPen);
 }
 
 void TMainForm::MISelectPenModeClick() {
     TMainSettings& s = App().Settings();
     s.SelectPenMode = s.SelectPenMode == kPenModeTurnOver ? kPenModeKeep : kPenModeTurnOver;
-    ShowMessageText(s.SelectPenMode == kPenModeKeep ? "Dont trn o" : "Turn ovr");
+    ShowMessageText(s.SelectPenMode == kPenModeKeep ? tr("Dont trn o") : tr("Turn ovr"));
     App().Broadcast(TNotice::SelectPen);
 }
 
 void TMainForm::MIUseEditSizeClick() {
     TMainSettings& s = App().Settings();
     s.DefRectOpt = static_cast<uint8_t>(s.DefRectOpt ^ kDefRectOptUseGrid);
-    ShowMessageText(QString("Griglia ") + ((s.DefRectOpt & kDefRectOptUseGrid) ? "Attivato" : "Disattivato"));
+    ShowMessageText((s.DefRectOpt & kDefRectOptUseGrid) ? tr("Griglia Attivato") : tr("Griglia Disattivato"));
     App().Broadcast(TNotice::ShapeOptions);
 }
 

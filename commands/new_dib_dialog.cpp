@@ -7,6 +7,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -52,12 +53,12 @@ std::array<int, 3> ParseHistoryEntry(const std::string& text) {
 }
 
 TNewDibDialog::TNewDibDialog(TAppContext& app, QWidget* parent)
-    : TNumColorDialog(app.Ini(), "NewDibDialog", "Nuova Pagina", parent), FApp(app) {
+    : TNumColorDialog(app.Ini(), "NewDibDialog", tr("Nuova Pagina"), parent), FApp(app) {
     auto* form = new QFormLayout;
-    WidthEdit = new TNumberEdit("WidthEdit", "Larghezza", 1, 4000, 640, this);
-    HeightEdit = new TNumberEdit("HeightEdit", "Altezza", 1, 4000, 480, this);
-    form->addRow("Larghezza", WidthEdit);
-    form->addRow("Altezza", HeightEdit);
+    WidthEdit = new TNumberEdit("WidthEdit", tr("Larghezza"), 1, 4000, 640, this);
+    HeightEdit = new TNumberEdit("HeightEdit", tr("Altezza"), 1, 4000, 480, this);
+    form->addRow(tr("Larghezza"), WidthEdit);
+    form->addRow(tr("Altezza"), HeightEdit);
     ExtraArea()->addLayout(form);
     LBHistory = new QListWidget(this);
     LBHistory->setObjectName("LBHistory");
@@ -65,7 +66,7 @@ TNewDibDialog::TNewDibDialog(TAppContext& app, QWidget* parent)
     ExtraArea()->addWidget(LBHistory);
     connect(LBHistory, &QListWidget::currentRowChanged, this, [this](int row) { ChooseHistory(row); });
     connect(LBHistory, &QListWidget::itemDoubleClicked, this, [this] { Confirm(); });
-    CBTransparent = new QCheckBox("Colore 0 Trasparente", this);
+    CBTransparent = new QCheckBox(tr("Colore 0 Trasparente"), this);
     CBTransparent->setObjectName("CBTransparent");
     ExtraArea()->addWidget(CBTransparent);
     AfterConstruction();
@@ -142,7 +143,7 @@ bool TNewDibDialog::Confirm() {
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     if (CBTransparent->isChecked()) image->SetAlpha(0, 0);
@@ -155,7 +156,7 @@ bool TNewDibDialog::Confirm() {
     TEditContext& doc = FApp.Edit();
     // Annulla in the close query keeps the image and closes this dialog too.
     bool replaced = false;
-    ReportErrors(this, [&] { replaced = FApp.InstallNewImage(std::move(image), "Nuova Pagina", ""); });
+    ReportErrors(this, [&] { replaced = FApp.InstallNewImage(std::move(image), tr("Nuova Pagina").toStdString(), ""); });
     if (!replaced) {
         reject();
         return true;

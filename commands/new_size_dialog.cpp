@@ -7,6 +7,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 #include "view/app_context.h"
@@ -29,7 +30,7 @@ TNewSizeDialog::TNewSizeDialog(TAppContext& app, QWidget* parent)
     : TSizeDialog(app.Ini(), "NewSizeDialog", CurrentSize(app), kMaxImageSide, parent),
       FApp(app),
       FHasImage(app.Edit().Dib() != nullptr) {
-    setWindowTitle("Dimensioni Immagine");
+    setWindowTitle(tr("Dimensioni Immagine"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(SizeRows());
     layout->addWidget(OkCancelButtons(this, [this] { Confirm(); }));
@@ -64,11 +65,11 @@ bool TNewSizeDialog::Confirm() {
             const int from = y < old.Y ? std::min(old.X, size.X) : 0;
             std::memset(result->ScanLine(y) + from, index, static_cast<size_t>(size.X - from));
         }
-        doc.Undo().AddNewDib("Cambia Dimensione Immagine");
+        doc.Undo().AddNewDib(tr("Cambia Dimensione Immagine").toStdString());
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     doc.SetDib(std::move(result));

@@ -8,8 +8,8 @@ TSizeDialog::TSizeDialog(TIni& ini, const QString& name, TPoint oldSize, int max
     : TIniDialog(ini, name, parent), FOldSize(oldSize) {
     LBOldWidth = new QLabel(QString::number(oldSize.X), this);
     LBOldHeight = new QLabel(QString::number(oldSize.Y), this);
-    NEWidth = new TNumberEdit("NEWidth", "Larghezza", 1, max, oldSize.X, this);
-    NEHeight = new TNumberEdit("NEHeight", "Altezza", 1, max, oldSize.Y, this);
+    NEWidth = new TNumberEdit("NEWidth", tr("Larghezza"), 1, max, oldSize.X, this);
+    NEHeight = new TNumberEdit("NEHeight", tr("Altezza"), 1, max, oldSize.Y, this);
     FRows = new QFormLayout;
     auto row = [this](QLabel* old, TNumberEdit* edit) {
         auto* line = new QHBoxLayout;
@@ -18,8 +18,8 @@ TSizeDialog::TSizeDialog(TIni& ini, const QString& name, TPoint oldSize, int max
         line->addWidget(edit, 1);
         return line;
     };
-    FRows->addRow("Larghezza", row(LBOldWidth, NEWidth));
-    FRows->addRow("Altezza", row(LBOldHeight, NEHeight));
+    FRows->addRow(tr("Larghezza"), row(LBOldWidth, NEWidth));
+    FRows->addRow(tr("Altezza"), row(LBOldHeight, NEHeight));
 }
 
 }  // namespace pixmo

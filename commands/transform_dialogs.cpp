@@ -12,6 +12,7 @@
 #include "edit/transform.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 #include "view/abort_dialog.h"
@@ -31,7 +32,7 @@ bool RunPass(TAppContext& app, TProgress* progress, QWidget* parent, const std::
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(parent, QString::fromUtf8(e.what()));
+        ShowErrorBox(parent, ErrorText(e));
         return false;
     }
 }
@@ -50,14 +51,14 @@ TPoint StretchSourceSize(TAppContext& app) {
 
 TStretchDialog::TStretchDialog(TAppContext& app, TProgress* progress, QWidget* parent)
     : TSizeDialog(app.Ini(), "StretchDialog", StretchSourceSize(app), 8000, parent), FApp(app), FProgress(progress) {
-    setWindowTitle("Estendi");
-    UsePercent = new QCheckBox("Usa Percentuale", this);
+    setWindowTitle(tr("Estendi"));
+    UsePercent = new QCheckBox(tr("Usa Percentuale"), this);
     UsePercent->setObjectName("UsePercent");
-    NEPercent = new TNumberEdit("NEPercent", "Percentuale", 1, 10000, 100, this);
+    NEPercent = new TNumberEdit("NEPercent", tr("Percentuale"), 1, 10000, 100, this);
     LBPercent = new QLabel("%", this);
     StretchPercent = new TStringsButton("StretchPercent", this);
     StretchPercent->SetOnChoose([this](const QString& text) { NEPercent->setText(text); });
-    CBStretchType = new QCheckBox("Leviga i Bordi", this);
+    CBStretchType = new QCheckBox(tr("Leviga i Bordi"), this);
     CBStretchType->setObjectName("CBStretchType");
 
     auto* percent = new QHBoxLayout;
@@ -130,12 +131,12 @@ bool TStretchDialog::Confirm() {
 
 TRotateDialog::TRotateDialog(TAppContext& app, TProgress* progress, QWidget* parent)
     : TIniDialog(app.Ini(), "RotateDialog", parent), FApp(app), FProgress(progress) {
-    setWindowTitle("Ruota");
-    NEAngle = new TNumberEdit("NEAngle", "Angolo", -360, 360, 0, this);
-    CBRotateType = new QCheckBox("Leviga i Bordi", this);
+    setWindowTitle(tr("Ruota"));
+    NEAngle = new TNumberEdit("NEAngle", tr("Angolo"), -360, 360, 0, this);
+    CBRotateType = new QCheckBox(tr("Leviga i Bordi"), this);
     CBRotateType->setObjectName("CBRotateType");
     auto* form = new QFormLayout;
-    form->addRow("Angolo", NEAngle);
+    form->addRow(tr("Angolo"), NEAngle);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(CBRotateType);

@@ -110,6 +110,30 @@ colours it has keep their entry, the others take the nearest colour.</translatio
         <source>Carica Palette</source>
         <translation>Load Palette</translation>
     </message>
+    <message>
+        <source>File Immagine</source>
+        <translation>Image Files</translation>
+    </message>
+    <message>
+        <source>File Bitmap (*.bmp)</source>
+        <translation>Bitmap Files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>File PNG (*.png)</source>
+        <translation>PNG Files (*.png)</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icon (*.ico)</translation>
+    </message>
+    <message>
+        <source>GIF animata</source>
+        <translation>Animated GIF</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*.*)</source>
+        <translation>All Files (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::OkCancel</name>
@@ -679,6 +703,126 @@ colours it has keep their entry, the others take the nearest colour.</translatio
         <source>Muovi &amp;Immagine</source>
         <translation>Move &amp;Image</translation>
     </message>
+    <message>
+        <source>%1 - [*]None [%2x%3 %4] Col</source>
+        <translation>%1 - [*]Untitled [%2x%3, %4 colours]</translation>
+    </message>
+    <message>
+        <source>%1 - %2[*] [%3x%4 %5] Col</source>
+        <translation>%1 - %2[*] [%3x%4, %5 colours]</translation>
+    </message>
+    <message>
+        <source>(%1,%2)-(%3,%4) Lar:%5 Alt:%6</source>
+        <translation>(%1,%2)-(%3,%4) W:%5 H:%6</translation>
+    </message>
+    <message>
+        <source>Il file BMP non conserva la trasparenza</source>
+        <translation>A BMP file does not keep transparency</translation>
+    </message>
+    <message>
+        <source>Un&apos;icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica &gt; Icona &gt; Salva come Icona...</source>
+        <translation>An icon is 32 x 32 pixels: to save this picture as an icon use Edit &gt; Icon &gt; Save as Icon...</translation>
+    </message>
+    <message>
+        <source>Reading  : %1</source>
+        <translation>Reading: %1</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Saving:%1</source>
+        <translation>Saving: %1</translation>
+    </message>
+    <message>
+        <source>%1は存在しません
+作成してよいですか？</source>
+        <translation>The folder %1 does not exist.
+Do you want to create it?</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella dei backup %1: %2</source>
+        <translation>Cannot create the backup folder %1: %2</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1 è cambiato.        
+Vuoi salvare? </source>
+        <translation>%1 has changed.
+Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Creato dagli Appunti</source>
+        <translation>Created from Clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla (%1)</source>
+        <translation>&amp;Undo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti (%1)</source>
+        <translation>&amp;Redo (%1)</translation>
+    </message>
+    <message>
+        <source>Elimina Selezione</source>
+        <translation>Selection cancelled</translation>
+    </message>
+    <message>
+        <source>La Linea del limite è attivata</source>
+        <translation>Selection outline shown</translation>
+    </message>
+    <message>
+        <source>La Linea del limite è stata nascosta</source>
+        <translation>Selection outline hidden</translation>
+    </message>
+    <message>
+        <source>Bordo Attivato</source>
+        <translation>Border selected</translation>
+    </message>
+    <message>
+        <source>Il Bordo aumenta</source>
+        <translation>Border grows</translation>
+    </message>
+    <message>
+        <source>Il Bordo diminuisce</source>
+        <translation>Border shrinks</translation>
+    </message>
+    <message>
+        <source>Righ Mous BtDraw</source>
+        <translation>Right button: draw</translation>
+    </message>
+    <message>
+        <source>Righ Mous BtPick Col</source>
+        <translation>Right button: pick colour</translation>
+    </message>
+    <message>
+        <source>Purp</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>Gren</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Dont trn o</source>
+        <translation>Don&apos;t invert</translation>
+    </message>
+    <message>
+        <source>Turn ovr</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>Griglia Attivato</source>
+        <translation>Grid on</translation>
+    </message>
+    <message>
+        <source>Griglia Disattivato</source>
+        <translation>Grid off</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TNewColorDialog</name>
@@ -1150,6 +1294,150 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     <message>
         <source>Animazione</source>
         <translation>Animation</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TEditSizeDialog</name>
+    <message>
+        <source>Imposta Unità Griglia</source>
+        <translation>Set Grid Unit</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconForm</name>
+    <message>
+        <source>Colori </source>
+        <translation>Colours </translation>
+    </message>
+    <message>
+        <source>16 Colori</source>
+        <translation>16 Colours</translation>
+    </message>
+    <message>
+        <source>256 Colori</source>
+        <translation>256 Colours</translation>
+    </message>
+    <message>
+        <source>Tremore </source>
+        <translation>Dither </translation>
+    </message>
+    <message>
+        <source>Sfondo </source>
+        <translation>Background </translation>
+    </message>
+    <message>
+        <source>Visibile</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Transparent</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconSaveDialog</name>
+    <message>
+        <source>Salva come Icona</source>
+        <translation>Save as Icon</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icon (*.ico)</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewDibDialog</name>
+    <message>
+        <source>Nuova Pagina</source>
+        <translation>New Picture</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Colore 0 Trasparente</source>
+        <translation>Colour 0 Transparent</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewSizeDialog</name>
+    <message>
+        <source>Dimensioni Immagine</source>
+        <translation>Image Size</translation>
+    </message>
+    <message>
+        <source>Cambia Dimensione Immagine</source>
+        <translation>Change Image Size</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TRotateDialog</name>
+    <message>
+        <source>Ruota</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Angolo</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Smooth Edges</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSizeDialog</name>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStretchDialog</name>
+    <message>
+        <source>Estendi</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Usa Percentuale</source>
+        <translation>Use Percentage</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Smooth Edges</translation>
     </message>
 </context>
 </TS>

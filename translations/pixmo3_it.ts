@@ -110,6 +110,30 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
         <source>Carica Palette</source>
         <translation>Carica Palette</translation>
     </message>
+    <message>
+        <source>File Immagine</source>
+        <translation>File Immagine</translation>
+    </message>
+    <message>
+        <source>File Bitmap (*.bmp)</source>
+        <translation>File Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>File PNG (*.png)</source>
+        <translation>File PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icona (*.ico)</translation>
+    </message>
+    <message>
+        <source>GIF animata</source>
+        <translation>GIF animata</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*.*)</source>
+        <translation>Tutti i File (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::OkCancel</name>
@@ -679,6 +703,126 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
         <source>Muovi &amp;Immagine</source>
         <translation>Muovi &amp;Immagine</translation>
     </message>
+    <message>
+        <source>%1 - [*]None [%2x%3 %4] Col</source>
+        <translation>%1 - [*]Senza nome [%2x%3, %4 colori]</translation>
+    </message>
+    <message>
+        <source>%1 - %2[*] [%3x%4 %5] Col</source>
+        <translation>%1 - %2[*] [%3x%4, %5 colori]</translation>
+    </message>
+    <message>
+        <source>(%1,%2)-(%3,%4) Lar:%5 Alt:%6</source>
+        <translation>(%1,%2)-(%3,%4) Lar:%5 Alt:%6</translation>
+    </message>
+    <message>
+        <source>Il file BMP non conserva la trasparenza</source>
+        <translation>Il file BMP non conserva la trasparenza</translation>
+    </message>
+    <message>
+        <source>Un&apos;icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica &gt; Icona &gt; Salva come Icona...</source>
+        <translation>Un&apos;icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica &gt; Icona &gt; Salva come Icona...</translation>
+    </message>
+    <message>
+        <source>Reading  : %1</source>
+        <translation>Lettura: %1</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Saving:%1</source>
+        <translation>Salvataggio: %1</translation>
+    </message>
+    <message>
+        <source>%1は存在しません
+作成してよいですか？</source>
+        <translation>La cartella %1 non esiste.
+Vuoi crearla?</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella dei backup %1: %2</source>
+        <translation>Impossibile creare la cartella dei backup %1: %2</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message>
+        <source>%1 è cambiato.        
+Vuoi salvare? </source>
+        <translation>%1 è stato modificato.
+Vuoi salvarlo?</translation>
+    </message>
+    <message>
+        <source>Creato dagli Appunti</source>
+        <translation>Creato dagli Appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla (%1)</source>
+        <translation>&amp;Annulla (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti (%1)</source>
+        <translation>&amp;Ripeti (%1)</translation>
+    </message>
+    <message>
+        <source>Elimina Selezione</source>
+        <translation>Elimina Selezione</translation>
+    </message>
+    <message>
+        <source>La Linea del limite è attivata</source>
+        <translation>La Linea del limite è attivata</translation>
+    </message>
+    <message>
+        <source>La Linea del limite è stata nascosta</source>
+        <translation>La Linea del limite è stata nascosta</translation>
+    </message>
+    <message>
+        <source>Bordo Attivato</source>
+        <translation>Bordo selezionato</translation>
+    </message>
+    <message>
+        <source>Il Bordo aumenta</source>
+        <translation>Il Bordo aumenta</translation>
+    </message>
+    <message>
+        <source>Il Bordo diminuisce</source>
+        <translation>Il Bordo diminuisce</translation>
+    </message>
+    <message>
+        <source>Righ Mous BtDraw</source>
+        <translation>Tasto destro: disegna</translation>
+    </message>
+    <message>
+        <source>Righ Mous BtPick Col</source>
+        <translation>Tasto destro: preleva colore</translation>
+    </message>
+    <message>
+        <source>Purp</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Gren</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Dont trn o</source>
+        <translation>Non invertire</translation>
+    </message>
+    <message>
+        <source>Turn ovr</source>
+        <translation>Inverti</translation>
+    </message>
+    <message>
+        <source>Griglia Attivato</source>
+        <translation>Griglia attivata</translation>
+    </message>
+    <message>
+        <source>Griglia Disattivato</source>
+        <translation>Griglia disattivata</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TNewColorDialog</name>
@@ -1150,6 +1294,150 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     <message>
         <source>Animazione</source>
         <translation>Animazione</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TEditSizeDialog</name>
+    <message>
+        <source>Imposta Unità Griglia</source>
+        <translation>Imposta Unità Griglia</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconForm</name>
+    <message>
+        <source>Colori </source>
+        <translation>Colori </translation>
+    </message>
+    <message>
+        <source>16 Colori</source>
+        <translation>16 Colori</translation>
+    </message>
+    <message>
+        <source>256 Colori</source>
+        <translation>256 Colori</translation>
+    </message>
+    <message>
+        <source>Tremore </source>
+        <translation>Retinatura </translation>
+    </message>
+    <message>
+        <source>Sfondo </source>
+        <translation>Sfondo </translation>
+    </message>
+    <message>
+        <source>Visibile</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Trasparente</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconSaveDialog</name>
+    <message>
+        <source>Salva come Icona</source>
+        <translation>Salva come Icona</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icona (*.ico)</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*)</source>
+        <translation>Tutti i File (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewDibDialog</name>
+    <message>
+        <source>Nuova Pagina</source>
+        <translation>Nuova Pagina</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Colore 0 Trasparente</source>
+        <translation>Colore 0 Trasparente</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewSizeDialog</name>
+    <message>
+        <source>Dimensioni Immagine</source>
+        <translation>Dimensioni Immagine</translation>
+    </message>
+    <message>
+        <source>Cambia Dimensione Immagine</source>
+        <translation>Cambia Dimensione Immagine</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TRotateDialog</name>
+    <message>
+        <source>Ruota</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Angolo</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Leviga i Bordi</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSizeDialog</name>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStretchDialog</name>
+    <message>
+        <source>Estendi</source>
+        <translation>Estendi</translation>
+    </message>
+    <message>
+        <source>Usa Percentuale</source>
+        <translation>Usa Percentuale</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Leviga i Bordi</translation>
     </message>
 </context>
 </TS>

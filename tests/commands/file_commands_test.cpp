@@ -2,6 +2,7 @@
 // untitled image, the close query's three answers and the clipboard.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include <fstream>
 #include <iterator>
@@ -10,6 +11,7 @@
 #include "edit/undo.h"
 #include "image/file_io.h"
 #include "main_form_fixture.h"
+#include "uikit/qt_translation.h"
 #include "view/paint_client.h"
 
 namespace pixmo::test {
@@ -304,6 +306,44 @@ TEST(BackupNameTest, ReplacesTheExtension) {
     EXPECT_EQ(BackupName("/x/a.bmp"), "/x/a.BAK");
     EXPECT_EQ(BackupName("/x/a.b.png"), "/x/a.b.BAK");
     EXPECT_EQ(BackupName("/x/noext"), "/x/noext.BAK");
+}
+
+// In English the caption, the Undo item, the close query and the backup question read as
+// whole English sentences with the names and numbers in their places.
+TEST_F(MainFormTest, FileCommandTextsReadInEnglish) {
+    // Removed however the test ends, so the other tests read the source texts.
+    std::unique_ptr<QTranslator, void (*)(QTranslator*)> en(InstallCatalogue(*qApp, TLanguage::English),
+                                                            [](QTranslator* t) {
+                                                                QCoreApplication::removeTranslator(t);
+                                                                delete t;
+                                                            });
+    ASSERT_NE(en, nullptr);
+    TMainForm& form = Build();
+    TDib::Create(9, 2, 2)->CopyToClipboard(*FClipboard);
+    form.Item("MIFileCreateFromClipboard")->trigger();
+    EXPECT_EQ(ShownCaption(form), "Pixmo3 - Untitled [9x2, 2 colours]");
+    const std::string a = WriteImage("a.bmp", 16, 7, 5);
+    form.OpenFile(a);
+    EXPECT_EQ(ShownCaption(form), "Pixmo3 - " + a + " [7x5, 16 colours]");
+    emit form.Menu("MIEdit")->aboutToShow();
+    EXPECT_EQ(form.Item("MIEditUndo")->text(), "&Undo (Open)");
+    EXPECT_EQ(form.Item("MIEditRedo")->text(), "&Redo");
+    form.Item("MIFileOpen")->trigger();  // cancelled
+    ASSERT_EQ(FFileRequests.size(), 1u);
+    EXPECT_TRUE(FFileRequests[0].Filter.startsWith("Image Files|*.bmp;*.png;*.ico;*.gif|Bitmap Files (*.bmp)|*.bmp|"));
+    EXPECT_TRUE(FFileRequests[0].Filter.endsWith("|All Files (*.*)|*.*"));
+
+    Touch(Doc());
+    FAnswers.push_back(TMsgResult::Cancel);
+    EXPECT_FALSE(TryClose(form));
+    ASSERT_EQ(FBoxes.size(), 1u);
+    EXPECT_EQ(FBoxes[0].Text, QString::fromStdString(a) + " has changed.\nDo you want to save it?");
+    FApp->Settings().Backup = true;
+    FApp->Settings().BackupDir = Path("copies");
+    FAnswers.push_back(TMsgResult::Cancel);
+    form.Item("MIFileSave")->trigger();
+    ASSERT_EQ(FBoxes.size(), 2u);
+    EXPECT_EQ(FBoxes[1].Text, "The folder " + QString::fromStdString(Path("copies")) + " does not exist.\nDo you want to create it?");
 }
 
 }  // namespace pixmo::test

@@ -92,16 +92,21 @@ void TMainForm::ShowMessageText(const QString& text) { FStatusBar->ShowMessageTe
 
 void TMainForm::UpdateCaption() {
     // "[*]" is where the window shows its unsaved-changes mark.
-    std::string caption = std::string(kAppTitle) + " - " + App().Edit().FileName() + "[*]";
+    QString caption = QString::fromStdString(std::string(kAppTitle) + " - " + App().Edit().FileName() + "[*]");
     if (const TDib* dib = App().Edit().Dib())
-        caption += Format("%s [%dx%d %d] Col", App().Edit().FileName().empty() ? "None" : "", dib->Width(),
-                          dib->Height(), dib->Colors());
-    setWindowTitle(QString::fromStdString(caption));
+        caption += tr("%1 [%2x%3 %4] Col")
+                       .arg(App().Edit().FileName().empty() ? tr("None") : QString())
+                       .arg(dib->Width())
+                       .arg(dib->Height())
+                       .arg(dib->Colors());
+    setWindowTitle(caption);
 }
 
 // --- TMainPanels ---
 
 void TMainForm::ShowMessage(const std::string& text) { ShowMessageText(QString::fromStdString(text)); }
+
+void TMainForm::ShowCoreMessage(const TMessage& message) { ShowMessageText(CoreText(message)); }
 
 void TMainForm::ShowRect(const TRect& r) {
     ShowMessage(Format("(%d,%d)-(%d,%d) Lar:%d Alt:%d", r.Left, r.Top, r.Right - 1, r.Bottom - 1, r.Width(),

@@ -254,7 +254,7 @@ TEST(AnimationForm, TheHundredthFrameIsRefusedWithABox) {
     QApplication::processEvents();
     EXPECT_EQ(f.Label(), " 0/99");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Text.toStdString(), kMsgTooManyFrames);
+    EXPECT_EQ(boxes[0].Text.toStdString(), kMsgTooManyFrames.Text);
     f.Form->SBStopClick();
     EXPECT_EQ(f.Form->Frames().Count(), 99);
 }

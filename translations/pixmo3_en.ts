@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Immagine vuota negli Appunti</source>
-        <translation>Empty picture on the clipboard</translation>
+        <translation>Empty image on the clipboard</translation>
     </message>
     <message>
         <source>キャラの位置と大きさをメインウィンドウで選んでください</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>更新間隔(ﾐﾘ秒) </source>
-        <translation>Update interval (ms) </translation>
+        <translation>Update interval (ms)</translation>
     </message>
     <message>
         <source>Salva come AVI</source>
@@ -107,11 +107,11 @@
     </message>
     <message>
         <source>Ritardo del fotogramma (ms) </source>
-        <translation>Frame delay (ms) </translation>
+        <translation>Frame delay (ms)</translation>
     </message>
     <message>
         <source>Ritardo di tutti i fotogrammi (ms) </source>
-        <translation>Delay of all frames (ms) </translation>
+        <translation>Delay of all frames (ms)</translation>
     </message>
 </context>
 <context>
@@ -816,7 +816,7 @@
     <name>pixmo::TShiftForm</name>
     <message>
         <source>Muovi Immagine</source>
-        <translation>Shift Picture</translation>
+        <translation>Move Image</translation>
     </message>
     <message>
         <source>Orizzontale</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Muovi</source>
-        <translation>Shift</translation>
+        <translation>Move</translation>
     </message>
     <message>
         <source>Rifletti</source>
@@ -844,19 +844,19 @@
     </message>
     <message>
         <source>L&apos;immagine viene spostata a Sinistra</source>
-        <translation>The picture is moved left</translation>
+        <translation>The image is moved left</translation>
     </message>
     <message>
         <source>L&apos;immagine viene spostata a Destra</source>
-        <translation>The picture is moved right</translation>
+        <translation>The image is moved right</translation>
     </message>
     <message>
         <source>L&apos;immagine viene spostata in Alto</source>
-        <translation>The picture is moved up</translation>
+        <translation>The image is moved up</translation>
     </message>
     <message>
         <source>L&apos;immagine viene spostata in Basso</source>
-        <translation>The picture is moved down</translation>
+        <translation>The image is moved down</translation>
     </message>
 </context>
 <context>
@@ -894,7 +894,7 @@
     </message>
     <message>
         <source>Trascina sull&apos;immagine</source>
-        <translation>Drag onto the picture</translation>
+        <translation>Drag onto the image</translation>
     </message>
     <message>
         <source>Apri...</source>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>更新間隔(ﾐﾘ秒) </source>
-        <translation>Intervallo di aggiornamento (ms) </translation>
+        <translation>Intervallo di aggiornamento (ms)</translation>
     </message>
     <message>
         <source>Salva come AVI</source>
@@ -107,11 +107,11 @@
     </message>
     <message>
         <source>Ritardo del fotogramma (ms) </source>
-        <translation>Ritardo del fotogramma (ms) </translation>
+        <translation>Ritardo del fotogramma (ms)</translation>
     </message>
     <message>
         <source>Ritardo di tutti i fotogrammi (ms) </source>
-        <translation>Ritardo di tutti i fotogrammi (ms) </translation>
+        <translation>Ritardo di tutti i fotogrammi (ms)</translation>
     </message>
 </context>
 <context>

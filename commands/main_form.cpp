@@ -109,6 +109,8 @@ void TMainForm::UpdateCaption() {
 
 void TMainForm::ShowMessage(const std::string& text) { ShowMessageText(QString::fromStdString(text)); }
 
+void TMainForm::ShowCoreMessage(const TMessage& message) { ShowMessageText(CoreText(message)); }
+
 void TMainForm::ShowRect(const TRect& r) {
     ShowMessageText(tr("(%1,%2)-(%3,%4) Lar:%5 Alt:%6")
                         .arg(r.Left)

@@ -63,6 +63,7 @@ private:
     void UpdateCaption();
     // TMainPanels: what the document shows in the status bar and the caption.
     void ShowMessage(const std::string& text) override;
+    void ShowCoreMessage(const TMessage& message) override;
     void ShowRect(const TRect& rect) override;
     void SetUndoPanel(const std::string& text) override;
     void ModifiedChanged(bool modified) override;

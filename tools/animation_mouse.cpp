@@ -27,13 +27,13 @@ TAnimationMouse::~TAnimationMouse() {
 }
 
 void TAnimationMouse::Start() {
-    ShowStatus(kMsgChooseFrames);
+    ShowStatus(Msg(kMsgChooseFrames));
     if (FAnimation) FAnimation->ToolStarted(*this);
 }
 
 bool TAnimationMouse::AddFrame(const TRect& frame) {
     if (FFrames.Count() >= kMaxAnimationFrames) {
-        if (FAnimation) FAnimation->ShowNotice(kMsgTooManyFrames);
+        if (FAnimation) FAnimation->ShowNotice(Msg(kMsgTooManyFrames));
         return false;
     }
     FFrames.Add(frame);
@@ -94,7 +94,7 @@ void TAnimationMouse::UpdateCursor() { Host.SetCursorId(kCursorTool); }
 // The main window clears the status line when the tool changes, after the tool showed its
 // prompt; the notice reaches the tool after the windows, so the prompt goes up again.
 void TAnimationMouse::Notify(TNotice notice) {
-    if (notice == TNotice::ToolChanged) ShowStatus(kMsgChooseFrames);
+    if (notice == TNotice::ToolChanged) ShowStatus(Msg(kMsgChooseFrames));
     TRectMouse::Notify(notice);
 }
 

@@ -13,8 +13,9 @@ namespace pixmo {
 class TAnimationMouse;
 
 inline constexpr int kMaxAnimationFrames = 99;
-inline constexpr const char* kMsgChooseFrames = "キャラの位置と大きさをメインウィンドウで選んでください";
-inline constexpr const char* kMsgTooManyFrames = "これ以上は追加できません。";
+inline constexpr TSourceText kMsgChooseFrames =
+    PIXMO_MSG("pixmo::Core", "キャラの位置と大きさをメインウィンドウで選んでください");
+inline constexpr TSourceText kMsgTooManyFrames = PIXMO_MSG("pixmo::Core", "これ以上は追加できません。");
 
 // The animation window as its tool sees it.
 class TAnimationHost {
@@ -27,7 +28,7 @@ public:
     // The tool ends and hands over what it picked.
     virtual void ToolEnded(const TRectList& frames) = 0;
     // A message for the user (too many frames); no error.
-    virtual void ShowNotice(const std::string& text) = 0;
+    virtual void ShowNotice(const TMessage& message) = 0;
 };
 
 class TAnimationMouse : public TRectMouse {

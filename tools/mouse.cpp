@@ -48,10 +48,10 @@ double StatusAngle(TPoint p1, TPoint p2) {
     return 360 - std::atan(-dy / dx) * deg;
 }
 
-std::string ShapeStatusText(TPoint p1, TPoint p2) {
+TMessage ShapeStatusText(TPoint p1, TPoint p2) {
     const double a = StatusAngle(p1, p2);
-    return Format("(%d,%d)-(%d,%d) Lar:%d Alt:%d Ang:%f° (%f°) ", p1.X, p1.Y, p2.X, p2.Y,
-                  std::abs(p2.X - p1.X) + 1, std::abs(p2.Y - p1.Y) + 1, a, a - 360);
+    return Msg(PIXMO_MSG("pixmo::Core", "(%1,%2)-(%3,%4) Lar:%5 Alt:%6 Ang:%7° (%8°) "), p1.X, p1.Y, p2.X, p2.Y,
+               std::abs(p2.X - p1.X) + 1, std::abs(p2.Y - p1.Y) + 1, Format("%f", a), Format("%f", a - 360));
 }
 
 // ---------------------------------------------------------------- TMouse
@@ -84,7 +84,7 @@ int TMouse::PenWidth() const {
 
 bool TMouse::LeftButtonHeld() const { return Host.LeftButtonHeld(); }
 
-void TMouse::ShowStatus(const std::string& text) const { Env.Edit.Panels().ShowMessage(text); }
+void TMouse::ShowStatus(const TMessage& message) const { Env.Edit.Panels().ShowCoreMessage(message); }
 
 int TMouse::DefaultConstrain() const { return Env.Settings.DefRectOpt & 7; }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "image/errors.h"
 #include "tools/internal_mouse.h"
 #include "tools/mouse_tool.h"
 #include "tools/tool_environment.h"
@@ -26,7 +27,7 @@ TRect PenArea(const TRect& r, int w, bool general = false);
 // Degrees from p1 to p2, y downwards: 0 to the right, 90 down, 270 up.
 double StatusAngle(TPoint p1, TPoint p2);
 // "(x1,y1)-(x2,y2) Lar:w Alt:h Ang:a° (a-360°) " as the status of a two-point drag.
-std::string ShapeStatusText(TPoint p1, TPoint p2);
+TMessage ShapeStatusText(TPoint p1, TPoint p2);
 
 class TMouse : public TMouseTool {
 public:
@@ -91,7 +92,7 @@ public:
     TDibCanvas* DrawCanvas() const { return Internal ? Internal->DrawCanvas() : nullptr; }
     int PenWidth() const;
     bool LeftButtonHeld() const;
-    void ShowStatus(const std::string& text) const;
+    void ShowStatus(const TMessage& message) const;
     // The shape defaults: 1 square, 2 from centre, 4 snap to the grid.
     int DefaultConstrain() const;
     // True when the modifier role (a shift byte) is non-zero and all its keys are held.

@@ -108,7 +108,7 @@ void TPolyMouse::AddVertex(TPoint p) {
     ++Count;
     Bounds = IncludePoint(Bounds, p);
     if (Count + 2 > kPolyPoints - 1) {
-        ShowStatus(kMsgTooManyVertices);
+        ShowStatus(Msg(kMsgTooManyVertices));
         DoubleClick(p);
         Host.ReleasePointer();
         UpdateCursor();

@@ -14,7 +14,7 @@ inline constexpr int kConstrainSquare = 1;
 inline constexpr int kConstrainCenter = 2;
 inline constexpr int kConstrainSnap = 4;
 inline constexpr int kPolyPoints = 10000;
-inline constexpr const char* kMsgTooManyVertices = "Cant do it any more ";
+inline constexpr TSourceText kMsgTooManyVertices = PIXMO_MSG("pixmo::Core", "Cant do it any more ");
 
 class TRectMouse : public TMouse {
 public:

@@ -134,6 +134,26 @@ colours it has keep their entry, the others take the nearest colour.</translatio
         <source>Tutti i File (*.*)</source>
         <translation>All Files (*.*)</translation>
     </message>
+    <message>
+        <source>Immagine vuota negli Appunti</source>
+        <translation>Empty image on the clipboard</translation>
+    </message>
+    <message>
+        <source>キャラの位置と大きさをメインウィンドウで選んでください</source>
+        <translation>Choose the position and size of the sprite in the main window</translation>
+    </message>
+    <message>
+        <source>これ以上は追加できません。</source>
+        <translation>No more frames can be added.</translation>
+    </message>
+    <message>
+        <source>(%1,%2)-(%3,%4) Lar:%5 Alt:%6 Ang:%7° (%8°) </source>
+        <translation>(%1,%2)-(%3,%4) W:%5 H:%6 Angle:%7° (%8°) </translation>
+    </message>
+    <message>
+        <source>Cant do it any more </source>
+        <translation>No more points can be added </translation>
+    </message>
 </context>
 <context>
     <name>pixmo::OkCancel</name>
@@ -178,6 +198,70 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     <message>
         <source>Salva come AVI...</source>
         <translation>Save as AVI...</translation>
+    </message>
+    <message>
+        <source>Animazione</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Ferma</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Affianca</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>Valore d&apos;Ingrandimento non valido: %1</source>
+        <translation>Invalid zoom value: %1</translation>
+    </message>
+    <message>
+        <source>更新間隔(ﾐﾘ秒) </source>
+        <translation>Update interval (ms)</translation>
+    </message>
+    <message>
+        <source>Salva come AVI</source>
+        <translation>Save as AVI</translation>
+    </message>
+    <message>
+        <source>Ritardo del Fotogramma...</source>
+        <translation>Frame Delay...</translation>
+    </message>
+    <message>
+        <source>Ritardo di Tutti i Fotogrammi...</source>
+        <translation>Delay of All Frames...</translation>
+    </message>
+    <message>
+        <source>Togli il Fotogramma</source>
+        <translation>Remove the Frame</translation>
+    </message>
+    <message>
+        <source>Sposta Prima</source>
+        <translation>Move Earlier</translation>
+    </message>
+    <message>
+        <source>Sposta Dopo</source>
+        <translation>Move Later</translation>
+    </message>
+    <message>
+        <source>Carta Lucida</source>
+        <translation>Onion Skin</translation>
+    </message>
+    <message>
+        <source>Carta Lucida anche col Successivo</source>
+        <translation>Onion Skin with the Next Frame Too</translation>
+    </message>
+    <message>
+        <source>Ritardo del fotogramma (ms) </source>
+        <translation>Frame delay (ms)</translation>
+    </message>
+    <message>
+        <source>Ritardo di tutti i fotogrammi (ms) </source>
+        <translation>Delay of all frames (ms)</translation>
     </message>
 </context>
 <context>
@@ -823,6 +907,10 @@ Do you want to save it?</translation>
         <source>Griglia Disattivato</source>
         <translation>Grid off</translation>
     </message>
+    <message>
+        <source>%1 [%2x%3 %4] Col</source>
+        <translation>%1 [%2x%3 %4] Colours</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TNewColorDialog</name>
@@ -1438,6 +1526,263 @@ Do you want to save it?</translation>
     <message>
         <source>Leviga i Bordi</source>
         <translation>Smooth Edges</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TAbortDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TDrawingAidPanels</name>
+    <message>
+        <source>Sfumatura</source>
+        <translation>Shading</translation>
+    </message>
+    <message>
+        <source>Retino</source>
+        <translation>Dither</translation>
+    </message>
+    <message>
+        <source>Specchio orizzontale</source>
+        <translation>Horizontal mirror</translation>
+    </message>
+    <message>
+        <source>Specchio verticale</source>
+        <translation>Vertical mirror</translation>
+    </message>
+    <message>
+        <source>Pixel perfetto</source>
+        <translation>Pixel perfect</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TFormTimer</name>
+    <message>
+        <source>A timer can&apos;t be acquired.</source>
+        <translation>A timer can&apos;t be acquired.</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TOptionForm</name>
+    <message>
+        <source>Opzioni</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Transparenza</source>
+        <translation>Transparency</translation>
+    </message>
+    <message>
+        <source>Opaco</source>
+        <translation>Opaque</translation>
+    </message>
+    <message>
+        <source>Spazio</source>
+        <translation>Spacing</translation>
+    </message>
+    <message>
+        <source>Disegna Eroe Destro</source>
+        <translation>Right Button Draws</translation>
+    </message>
+    <message>
+        <source>Quadrato</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Dal Centro</source>
+        <translation>From Centre</translation>
+    </message>
+    <message>
+        <source>Tolleranza</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Solo nell&apos;Area Visibile</source>
+        <translation>Only in the Visible Area</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPenForm</name>
+    <message>
+        <source>Dimensioni Matita</source>
+        <translation>Pen Sizes</translation>
+    </message>
+    <message>
+        <source>ペンの太さ</source>
+        <translation>Pen width</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceClient</name>
+    <message>
+        <source>Valore d&apos;Ingrandimento non valido: %1</source>
+        <translation>Invalid zoom value: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceForm</name>
+    <message>
+        <source>Posizione</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙﾊﾞｰを表示(&amp;B)</source>
+        <translation>Show Scroll &amp;Bars</translation>
+    </message>
+    <message>
+        <source>枠を表示(&amp;F)</source>
+        <translation>Show &amp;Frame</translation>
+    </message>
+    <message>
+        <source>表示倍率(&amp;Z)</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TShiftForm</name>
+    <message>
+        <source>Muovi Immagine</source>
+        <translation>Move Image</translation>
+    </message>
+    <message>
+        <source>Orizzontale</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Sposta in Orizzontale</source>
+        <translation>Horizontal shift</translation>
+    </message>
+    <message>
+        <source>Verticale</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Sposta in Verticale</source>
+        <translation>Vertical shift</translation>
+    </message>
+    <message>
+        <source>Muovi</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Rifletti</source>
+        <translation>Half Shift</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Sinistra</source>
+        <translation>The image is moved left</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Destra</source>
+        <translation>The image is moved right</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Alto</source>
+        <translation>The image is moved up</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Basso</source>
+        <translation>The image is moved down</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStatusPanel</name>
+    <message>
+        <source>Inoformazioni Ripeti</source>
+        <translation>Undo Information</translation>
+    </message>
+    <message>
+        <source>Posizione Cursore</source>
+        <translation>Cursor Position</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TTextForm</name>
+    <message>
+        <source>Immetti Testo</source>
+        <translation>Enter Text</translation>
+    </message>
+    <message>
+        <source>Carattere</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Caratteri Recenti</source>
+        <translation>Recent Fonts</translation>
+    </message>
+    <message>
+        <source>Cancella Tutto</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Trascina sull&apos;immagine</source>
+        <translation>Drag onto the image</translation>
+    </message>
+    <message>
+        <source>Apri...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Sinistra</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Centrato</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Destra</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
+%2</source>
+        <translation>The file &quot;%1&quot; cannot be read and cannot be moved aside: in this session the text will not be saved in it.
+%2</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
+%3</source>
+        <translation>The file &quot;%1&quot; cannot be read: it has been moved aside as &quot;%2&quot;.
+%3</translation>
+    </message>
+    <message>
+        <source>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</source>
+        <translation>The text is over %1 bytes and cannot be saved in &quot;%2&quot;: the file stays as it was.</translation>
+    </message>
+    <message>
+        <source>Larghezza... (%1)</source>
+        <translation>Tab Width... (%1)</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</source>
+        <translation>Text Files (*.txt;*.mem)|*.txt;*.mem|All Files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Tab width</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TToolForm</name>
+    <message>
+        <source>Strumenti</source>
+        <translation>Tools</translation>
     </message>
 </context>
 </TS>

@@ -134,6 +134,26 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
         <source>Tutti i File (*.*)</source>
         <translation>Tutti i File (*.*)</translation>
     </message>
+    <message>
+        <source>Immagine vuota negli Appunti</source>
+        <translation>Immagine vuota negli Appunti</translation>
+    </message>
+    <message>
+        <source>キャラの位置と大きさをメインウィンドウで選んでください</source>
+        <translation>Scegli la posizione e le dimensioni della figura nella finestra principale</translation>
+    </message>
+    <message>
+        <source>これ以上は追加できません。</source>
+        <translation>Non si possono aggiungere altri fotogrammi.</translation>
+    </message>
+    <message>
+        <source>(%1,%2)-(%3,%4) Lar:%5 Alt:%6 Ang:%7° (%8°) </source>
+        <translation>(%1,%2)-(%3,%4) Lar:%5 Alt:%6 Ang:%7° (%8°) </translation>
+    </message>
+    <message>
+        <source>Cant do it any more </source>
+        <translation>Non si possono aggiungere altri punti </translation>
+    </message>
 </context>
 <context>
     <name>pixmo::OkCancel</name>
@@ -178,6 +198,70 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     <message>
         <source>Salva come AVI...</source>
         <translation>Salva come AVI...</translation>
+    </message>
+    <message>
+        <source>Animazione</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Ferma</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Affianca</source>
+        <translation>Affianca</translation>
+    </message>
+    <message>
+        <source>Valore d&apos;Ingrandimento non valido: %1</source>
+        <translation>Valore d&apos;Ingrandimento non valido: %1</translation>
+    </message>
+    <message>
+        <source>更新間隔(ﾐﾘ秒) </source>
+        <translation>Intervallo di aggiornamento (ms)</translation>
+    </message>
+    <message>
+        <source>Salva come AVI</source>
+        <translation>Salva come AVI</translation>
+    </message>
+    <message>
+        <source>Ritardo del Fotogramma...</source>
+        <translation>Ritardo del Fotogramma...</translation>
+    </message>
+    <message>
+        <source>Ritardo di Tutti i Fotogrammi...</source>
+        <translation>Ritardo di Tutti i Fotogrammi...</translation>
+    </message>
+    <message>
+        <source>Togli il Fotogramma</source>
+        <translation>Togli il Fotogramma</translation>
+    </message>
+    <message>
+        <source>Sposta Prima</source>
+        <translation>Sposta Prima</translation>
+    </message>
+    <message>
+        <source>Sposta Dopo</source>
+        <translation>Sposta Dopo</translation>
+    </message>
+    <message>
+        <source>Carta Lucida</source>
+        <translation>Carta Lucida</translation>
+    </message>
+    <message>
+        <source>Carta Lucida anche col Successivo</source>
+        <translation>Carta Lucida anche col Successivo</translation>
+    </message>
+    <message>
+        <source>Ritardo del fotogramma (ms) </source>
+        <translation>Ritardo del fotogramma (ms)</translation>
+    </message>
+    <message>
+        <source>Ritardo di tutti i fotogrammi (ms) </source>
+        <translation>Ritardo di tutti i fotogrammi (ms)</translation>
     </message>
 </context>
 <context>
@@ -823,6 +907,10 @@ Vuoi salvarlo?</translation>
         <source>Griglia Disattivato</source>
         <translation>Griglia disattivata</translation>
     </message>
+    <message>
+        <source>%1 [%2x%3 %4] Col</source>
+        <translation>%1 [%2x%3 %4] Colori</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TNewColorDialog</name>
@@ -1438,6 +1526,263 @@ Vuoi salvarlo?</translation>
     <message>
         <source>Leviga i Bordi</source>
         <translation>Leviga i Bordi</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TAbortDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TDrawingAidPanels</name>
+    <message>
+        <source>Sfumatura</source>
+        <translation>Sfumatura</translation>
+    </message>
+    <message>
+        <source>Retino</source>
+        <translation>Retino</translation>
+    </message>
+    <message>
+        <source>Specchio orizzontale</source>
+        <translation>Specchio orizzontale</translation>
+    </message>
+    <message>
+        <source>Specchio verticale</source>
+        <translation>Specchio verticale</translation>
+    </message>
+    <message>
+        <source>Pixel perfetto</source>
+        <translation>Pixel perfetto</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TFormTimer</name>
+    <message>
+        <source>A timer can&apos;t be acquired.</source>
+        <translation>Non è possibile ottenere un timer.</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TOptionForm</name>
+    <message>
+        <source>Opzioni</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Transparenza</source>
+        <translation>Trasparenza</translation>
+    </message>
+    <message>
+        <source>Opaco</source>
+        <translation>Opaco</translation>
+    </message>
+    <message>
+        <source>Spazio</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Disegna Eroe Destro</source>
+        <translation>Il Tasto Destro Disegna</translation>
+    </message>
+    <message>
+        <source>Quadrato</source>
+        <translation>Quadrato</translation>
+    </message>
+    <message>
+        <source>Dal Centro</source>
+        <translation>Dal Centro</translation>
+    </message>
+    <message>
+        <source>Tolleranza</source>
+        <translation>Tolleranza</translation>
+    </message>
+    <message>
+        <source>Solo nell&apos;Area Visibile</source>
+        <translation>Solo nell&apos;Area Visibile</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPenForm</name>
+    <message>
+        <source>Dimensioni Matita</source>
+        <translation>Dimensioni Matita</translation>
+    </message>
+    <message>
+        <source>ペンの太さ</source>
+        <translation>Spessore della matita</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceClient</name>
+    <message>
+        <source>Valore d&apos;Ingrandimento non valido: %1</source>
+        <translation>Valore d&apos;Ingrandimento non valido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceForm</name>
+    <message>
+        <source>Posizione</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙﾊﾞｰを表示(&amp;B)</source>
+        <translation>Mostra &amp;Barre di Scorrimento</translation>
+    </message>
+    <message>
+        <source>枠を表示(&amp;F)</source>
+        <translation>Mostra &amp;Cornice</translation>
+    </message>
+    <message>
+        <source>表示倍率(&amp;Z)</source>
+        <translation>&amp;Ingrandimento</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TShiftForm</name>
+    <message>
+        <source>Muovi Immagine</source>
+        <translation>Muovi Immagine</translation>
+    </message>
+    <message>
+        <source>Orizzontale</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Sposta in Orizzontale</source>
+        <translation>Sposta in Orizzontale</translation>
+    </message>
+    <message>
+        <source>Verticale</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Sposta in Verticale</source>
+        <translation>Sposta in Verticale</translation>
+    </message>
+    <message>
+        <source>Muovi</source>
+        <translation>Muovi</translation>
+    </message>
+    <message>
+        <source>Rifletti</source>
+        <translation>Rifletti</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Sinistra</source>
+        <translation>L&apos;immagine viene spostata a Sinistra</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Destra</source>
+        <translation>L&apos;immagine viene spostata a Destra</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Alto</source>
+        <translation>L&apos;immagine viene spostata in Alto</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Basso</source>
+        <translation>L&apos;immagine viene spostata in Basso</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStatusPanel</name>
+    <message>
+        <source>Inoformazioni Ripeti</source>
+        <translation>Informazioni Annulla</translation>
+    </message>
+    <message>
+        <source>Posizione Cursore</source>
+        <translation>Posizione Cursore</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TTextForm</name>
+    <message>
+        <source>Immetti Testo</source>
+        <translation>Immetti Testo</translation>
+    </message>
+    <message>
+        <source>Carattere</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Caratteri Recenti</source>
+        <translation>Caratteri Recenti</translation>
+    </message>
+    <message>
+        <source>Cancella Tutto</source>
+        <translation>Cancella Tutto</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Trascina sull&apos;immagine</source>
+        <translation>Trascina sull&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Apri...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Sinistra</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Centrato</source>
+        <translation>Centrato</translation>
+    </message>
+    <message>
+        <source>Destra</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
+%2</source>
+        <translation>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
+%2</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
+%3</source>
+        <translation>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
+%3</translation>
+    </message>
+    <message>
+        <source>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</source>
+        <translation>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Larghezza... (%1)</source>
+        <translation>Larghezza della Tabulazione... (%1)</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</source>
+        <translation>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza della tabulazione</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TToolForm</name>
+    <message>
+        <source>Strumenti</source>
+        <translation>Strumenti</translation>
     </message>
 </context>
 </TS>

@@ -20,7 +20,7 @@ TAbortDialog::TAbortDialog(TAppContext& app, QWidget* parent) : QDialog(parent),
     Bar = new QProgressBar(this);
     Bar->setTextVisible(false);
     Bar->setMinimumWidth(260);
-    StopButton = new QPushButton("Stop", this);
+    StopButton = new QPushButton(tr("Stop"), this);
     StopButton->setObjectName("CancelButton");
     layout->addWidget(Bar);
     layout->addWidget(StopButton, 0, Qt::AlignHCenter);
@@ -30,7 +30,8 @@ TAbortDialog::TAbortDialog(TAppContext& app, QWidget* parent) : QDialog(parent),
 void TAbortDialog::Open(const std::string& caption, int maximum) {
     Aborted = false;
     FSteps = 0;
-    setWindowTitle(QString::fromStdString(caption));
+    // The passes name themselves with core texts.
+    setWindowTitle(QCoreApplication::translate("pixmo::Core", caption.c_str()));
     Bar->setRange(0, std::max(1, maximum));
     Bar->setValue(0);
     if (TFormTimer* timer = FApp.MainTimer()) {

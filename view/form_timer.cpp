@@ -32,7 +32,7 @@ void TFormTimer::UpdateTimer() {
     FTimer.stop();
     if (FInterval <= 0 || !FEnabled || !FOnTimer) return;
     FTimer.start(FInterval);
-    if (!FTimer.isActive()) RaiseError("A timer can't be acquired.");
+    if (!FTimer.isActive()) RaiseError(tr("A timer can't be acquired.").toStdString());
 }
 
 void TFormTimer::Tick() {

@@ -100,9 +100,9 @@ QImage PackedDibToImage(std::span<const uint8_t> block) {
 }
 
 std::vector<uint8_t> ImageToPackedDib(const QImage& source) {
-    if (source.isNull() || source.width() < 1 || source.height() < 1) RaiseError("Immagine vuota negli Appunti");
+    if (source.isNull() || source.width() < 1 || source.height() < 1) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Immagine vuota negli Appunti")));
     if (source.width() > kMaxDibSide || source.height() > kMaxDibSide)
-        RaiseError(Format("Dimensioni non valide: %d x %d", source.width(), source.height()));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), source.width(), source.height()));
     TBitmapInfoHeader header;
     header.Width = source.width();
     header.Height = source.height();

@@ -30,9 +30,9 @@ TStatusPanel::TStatusPanel(QWidget* parent) : QFrame(parent) {
     layout->setSpacing(2);
     FMessage = new QLabel(this);
     FMessage->setObjectName("MessagePanel");
-    FUndo = SunkenPanel(this, "0/0", QString::fromUtf8("Inoformazioni Ripeti"));
+    FUndo = SunkenPanel(this, "0/0", tr("Inoformazioni Ripeti"));
     FUndo->setObjectName("UndoPanel");
-    FCursor = SunkenPanel(this, "0,0", QString::fromUtf8("Posizione Cursore"));
+    FCursor = SunkenPanel(this, "0,0", tr("Posizione Cursore"));
     FCursor->setObjectName("CursorPanel");
     layout->addWidget(FMessage, 1);
     layout->addWidget(FUndo);

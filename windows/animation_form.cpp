@@ -15,6 +15,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/int_math.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
@@ -28,7 +29,7 @@ namespace {
 
 constexpr int kDesignedWidth = 240, kDesignedHeight = 200;
 
-QToolButton* MakeButton(QWidget* parent, const char* name, const char* caption, bool checkable) {
+QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool checkable) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
     b->setText(caption);
@@ -111,7 +112,7 @@ void TAnimationClient::PaintTiled(QPainter& painter, const QRect& rect, const TR
 
 TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "AnimationForm", false, parent, Qt::Tool) {
-    setWindowTitle("Animazione");
+    setWindowTitle(tr("Animazione"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -119,10 +120,10 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
-    SBStart = MakeButton(panel, "SBStart", "Inizio", true);
-    SBSelect = MakeButton(panel, "SBSelect", "Animazione", true);
-    SBStop = MakeButton(panel, "SBStop", "Ferma", false);
-    SBTile = MakeButton(panel, "SBTile", "Affianca", true);
+    SBStart = MakeButton(panel, "SBStart", tr("Inizio"), true);
+    SBSelect = MakeButton(panel, "SBSelect", tr("Animazione"), true);
+    SBStop = MakeButton(panel, "SBStop", tr("Ferma"), false);
+    SBTile = MakeButton(panel, "SBTile", tr("Affianca"), true);
     LBFrame = new QLabel(" 0/ 0", panel);
     LBFrame->setObjectName("LBFrame");
     for (QWidget* w : {static_cast<QWidget*>(SBStart), static_cast<QWidget*>(SBSelect),
@@ -153,7 +154,7 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
             try {
                 SetZoom(z);
             } catch (const std::exception& e) {
-                ShowErrorBox(this, QString::fromUtf8(e.what()));
+                ShowErrorBox(this, ErrorText(e));
             }
         });
         a->setCheckable(true);
@@ -225,7 +226,7 @@ QRgb TAnimationForm::Background() const {
 void TAnimationForm::SetZoom(int zoom) {
     if (zoom == FZoom) return;
     if (zoom < kMinAnimationZoom || zoom > kMaxAnimationZoom)
-        RaiseError(Format("Valore d'Ingrandimento non valido: %d", zoom));
+        RaiseError(tr("Valore d'Ingrandimento non valido: %1").arg(zoom).toStdString());
     FZoom = zoom;
     App().Broadcast(TNotice::AnimationZoom);
 }
@@ -324,7 +325,7 @@ void TAnimationForm::ViewRightClick() {
 }
 
 void TAnimationForm::MIDelayClick() {
-    if (auto interval = TNumberInputDialog::Ask(this, QString::fromUtf8("更新間隔(ﾐﾘ秒) "), kMinAnimationInterval,
+    if (auto interval = TNumberInputDialog::Ask(this, tr("更新間隔(ﾐﾘ秒) "), kMinAnimationInterval,
                                                 kMaxAnimationInterval, FInterval)) {
         FInterval = *interval;
         ScheduleTimer();
@@ -349,7 +350,7 @@ void TAnimationForm::MISaveAviClick() {
     TFileRequest request;
     request.Save = true;
     request.Name = "AviDialog";
-    request.Title = "Salva come AVI";
+    request.Title = tr("Salva come AVI");
     // The file's name chooses the form: AVI, animated GIF, APNG or a strip of frames.
     request.Filter = QString::fromStdString(AnimationFileFilter());
     request.DefaultExt = "avi";
@@ -362,10 +363,10 @@ void TAnimationForm::MISaveAviClick() {
             notice = WriteAnimationFrames(*image, SheetFrames(), WithDefaultExt(*name, "avi").toStdString(),
                                           image->TransparentEntry());
         }
-        if (!notice.empty()) ShowNotice(notice);
+        if (!notice.empty()) ShowNotice(TMessage{"", notice, {}});
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
 }
 
@@ -412,10 +413,10 @@ void TAnimationForm::ToolEnded(const TRectList& frames) {
 
 // Shown once the click that asked for it is over, so that the box does not hold the view's
 // drag; clicks that came meanwhile add no more boxes.
-void TAnimationForm::ShowNotice(const std::string& text) {
+void TAnimationForm::ShowNotice(const TMessage& notice) {
     if (FNoticeQueued) return;
     FNoticeQueued = true;
-    const QString message = QString::fromStdString(text);
+    const QString message = CoreText(notice);
     QTimer::singleShot(0, this, [this, message] {
         ShowMessageBox(this, TMessageRequest{TMsgKind::Information, TMsgButtons::Ok, QString(), message});
         FNoticeQueued = false;

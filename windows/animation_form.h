@@ -120,7 +120,7 @@ public:
     void ToolStarted(TAnimationMouse& tool) override;
     void FramePicked() override;
     void ToolEnded(const TRectList& frames) override;
-    void ShowNotice(const std::string& text) override;
+    void ShowNotice(const TMessage& message) override;
 
 protected:
     void LoadSettings() override;

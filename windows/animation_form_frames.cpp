@@ -14,20 +14,20 @@
 namespace pixmo {
 
 void TAnimationForm::BuildFramesMenu() {
-    auto add = [this](const char* name, const char* caption, auto handler) {
+    auto add = [this](const char* name, const QString& caption, auto handler) {
         QAction* a = PopupMenu->addAction(caption, this, handler);
         a->setObjectName(name);
         return a;
     };
     PopupMenu->addSeparator();
-    MIFrameDelay = add("MIFrameDelay", "Ritardo del Fotogramma...", [this] { MIFrameDelayClick(); });
-    MIAllDelays = add("MIAllDelays", "Ritardo di Tutti i Fotogrammi...", [this] { MIAllDelaysClick(); });
-    MIRemoveFrame = add("MIRemoveFrame", "Togli il Fotogramma", [this] { MIRemoveFrameClick(); });
-    MIMoveEarlier = add("MIMoveEarlier", "Sposta Prima", [this] { MoveFrame(-1); });
-    MIMoveLater = add("MIMoveLater", "Sposta Dopo", [this] { MoveFrame(1); });
+    MIFrameDelay = add("MIFrameDelay", tr("Ritardo del Fotogramma..."), [this] { MIFrameDelayClick(); });
+    MIAllDelays = add("MIAllDelays", tr("Ritardo di Tutti i Fotogrammi..."), [this] { MIAllDelaysClick(); });
+    MIRemoveFrame = add("MIRemoveFrame", tr("Togli il Fotogramma"), [this] { MIRemoveFrameClick(); });
+    MIMoveEarlier = add("MIMoveEarlier", tr("Sposta Prima"), [this] { MoveFrame(-1); });
+    MIMoveLater = add("MIMoveLater", tr("Sposta Dopo"), [this] { MoveFrame(1); });
     PopupMenu->addSeparator();
-    MIOnionSkin = add("MIOnionSkin", "Carta Lucida", [this] { MIOnionSkinClick(); });
-    MIOnionNext = add("MIOnionNext", "Carta Lucida anche col Successivo", [this] { MIOnionSkinClick(); });
+    MIOnionSkin = add("MIOnionSkin", tr("Carta Lucida"), [this] { MIOnionSkinClick(); });
+    MIOnionNext = add("MIOnionNext", tr("Carta Lucida anche col Successivo"), [this] { MIOnionSkinClick(); });
     MIOnionSkin->setCheckable(true);
     MIOnionNext->setCheckable(true);
 }
@@ -68,7 +68,7 @@ void TAnimationForm::ScheduleTimer() {
 void TAnimationForm::MIFrameDelayClick() {
     if (FCurrent < 1 || FCurrent > static_cast<int>(FDelays.size())) return;
     int& delay = FDelays[static_cast<size_t>(FCurrent - 1)];
-    if (auto value = TNumberInputDialog::Ask(this, "Ritardo del fotogramma (ms) ", kMinAnimationInterval,
+    if (auto value = TNumberInputDialog::Ask(this, tr("Ritardo del fotogramma (ms) "), kMinAnimationInterval,
                                              kMaxAnimationInterval, delay)) {
         delay = *value;
         FramesChanged();
@@ -77,7 +77,7 @@ void TAnimationForm::MIFrameDelayClick() {
 
 void TAnimationForm::MIAllDelaysClick() {
     if (FDelays.empty()) return;
-    if (auto value = TNumberInputDialog::Ask(this, "Ritardo di tutti i fotogrammi (ms) ", kMinAnimationInterval,
+    if (auto value = TNumberInputDialog::Ask(this, tr("Ritardo di tutti i fotogrammi (ms) "), kMinAnimationInterval,
                                              kMaxAnimationInterval, FDelays[size_t(std::max(FCurrent, 1) - 1)])) {
         std::fill(FDelays.begin(), FDelays.end(), *value);
         FramesChanged();

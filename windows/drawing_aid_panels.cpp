@@ -11,8 +11,8 @@
 namespace pixmo {
 
 namespace {
-QCheckBox* CheckBox(const char* name, const char* caption, QWidget* panel) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), panel);
+QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* panel) {
+    auto* box = new QCheckBox(caption, panel);
     box->setObjectName(name);
     panel->layout()->addWidget(box);
     return box;
@@ -21,8 +21,8 @@ QCheckBox* CheckBox(const char* name, const char* caption, QWidget* panel) {
 
 TDrawingAidPanels::TDrawingAidPanels(TAppContext& app, QWidget* form, QLayout* layout) : FApp(app) {
     PNInk = OptionPanel("PNInk", form, layout);
-    CBShade = CheckBox("CBShade", "Sfumatura", PNInk);
-    CBDither = CheckBox("CBDither", "Retino", PNInk);
+    CBShade = CheckBox("CBShade", tr("Sfumatura"), PNInk);
+    CBDither = CheckBox("CBDither", tr("Retino"), PNInk);
     // The two mirror options do not fit side by side: a panel of two rows.
     PNMirror = new QWidget(form);
     PNMirror->setObjectName("PNMirror");
@@ -30,11 +30,11 @@ TDrawingAidPanels::TDrawingAidPanels(TAppContext& app, QWidget* form, QLayout* l
     rows->setContentsMargins(4, 0, 4, 0);
     rows->setSpacing(0);
     layout->addWidget(PNMirror);
-    CBMirrorHorizontal = CheckBox("CBMirrorHorizontal", "Specchio orizzontale", PNMirror);
-    CBMirrorVertical = CheckBox("CBMirrorVertical", "Specchio verticale", PNMirror);
+    CBMirrorHorizontal = CheckBox("CBMirrorHorizontal", tr("Specchio orizzontale"), PNMirror);
+    CBMirrorVertical = CheckBox("CBMirrorVertical", tr("Specchio verticale"), PNMirror);
     PNMirror->setFixedHeight(2 * PNInk->maximumHeight());
     PNPixelPerfect = OptionPanel("PNPixelPerfect", form, layout);
-    CBPixelPerfect = CheckBox("CBPixelPerfect", "Pixel perfetto", PNPixelPerfect);
+    CBPixelPerfect = CheckBox("CBPixelPerfect", tr("Pixel perfetto"), PNPixelPerfect);
 
     // The two inks exclude each other: choosing one again goes back to the pen's colour.
     QObject::connect(CBShade, &QCheckBox::clicked, form, [this] { ToggleInk(FApp, kInkShade); });

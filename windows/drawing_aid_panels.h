@@ -3,6 +3,7 @@
 // mirror images for every tool that draws with the pen, "Pixel perfetto" for the tool that
 // asks for it. The check boxes change the main window's settings and announce it.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QWidget>
 
@@ -12,6 +13,8 @@ class TAppContext;
 class TMouseTool;
 
 class TDrawingAidPanels {
+    Q_DECLARE_TR_FUNCTIONS(pixmo::TDrawingAidPanels)
+
 public:
     TDrawingAidPanels(TAppContext& app, QWidget* form, QLayout* layout);
 

@@ -31,13 +31,13 @@ QWidget* OptionPanel(const char* name, QWidget* parent, QLayout* into) { return 
 
 TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* parent)
     : TDibForm(app, "OptionForm", false, parent, Qt::Tool), FOptions(options) {
-    setWindowTitle("Opzioni");
+    setWindowTitle(tr("Opzioni"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
     PNTrans = Panel("PNTrans", this, layout);
-    auto* transLabel = new QLabel("Transparenza", PNTrans);
+    auto* transLabel = new QLabel(tr("Transparenza"), PNTrans);
     transLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     PNTrans->layout()->addWidget(transLabel);
     SBTransRate = new QScrollBar(Qt::Horizontal, PNTrans);
@@ -48,7 +48,7 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     static_cast<QHBoxLayout*>(PNTrans->layout())->addWidget(SBTransRate, 1);
     PBTransRate = new QPushButton("100", PNTrans);
     PBTransRate->setObjectName("PBTransRate");
-    PBTransRate->setToolTip("Opaco");
+    PBTransRate->setToolTip(tr("Opaco"));
     PBTransRate->setFixedWidth(PBTransRate->fontMetrics().horizontalAdvance("100") + 14);
     PNTrans->layout()->addWidget(PBTransRate);
     connect(SBTransRate, &QScrollBar::sliderReleased, this, &TOptionForm::TransRateChanged);
@@ -63,15 +63,15 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
 
     TMainSettings& s = App().Settings();
     PNSpray = Panel("PNSpray", this, layout);
-    PNSpray->layout()->addWidget(new QLabel("Spazio", PNSpray));
-    NEInterval = new TNumberEdit("NEInterval", "Spazio", -1, 1000, s.SprayInterval, PNSpray);
+    PNSpray->layout()->addWidget(new QLabel(tr("Spazio"), PNSpray));
+    NEInterval = new TNumberEdit("NEInterval", tr("Spazio"), -1, 1000, s.SprayInterval, PNSpray);
     PNSpray->layout()->addWidget(NEInterval);
     connect(NEInterval, &QLineEdit::textChanged, this, [this] {
         if (auto v = NEInterval->Value()) App().Settings().SprayInterval = *v;
     });
 
     PNRMode = Panel("PNRMode", this, layout);
-    CBRDraw = new QCheckBox("Disegna Eroe Destro", PNRMode);
+    CBRDraw = new QCheckBox(tr("Disegna Eroe Destro"), PNRMode);
     CBRDraw->setObjectName("CBRDraw");
     PNRMode->layout()->addWidget(CBRDraw);
     connect(CBRDraw, &QCheckBox::clicked, this, [this](bool on) {
@@ -81,9 +81,9 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     });
 
     PNRect = Panel("PNRect", this, layout);
-    CBSquare = new QCheckBox("Quadrato", PNRect);
+    CBSquare = new QCheckBox(tr("Quadrato"), PNRect);
     CBSquare->setObjectName("CBSquare");
-    CBCenter = new QCheckBox("Dal Centro", PNRect);
+    CBCenter = new QCheckBox(tr("Dal Centro"), PNRect);
     CBCenter->setObjectName("CBCenter");
     PNRect->layout()->addWidget(CBSquare);
     PNRect->layout()->addWidget(CBCenter);
@@ -98,15 +98,15 @@ TOptionForm::TOptionForm(TAppContext& app, TToolOptions& options, QWidget* paren
     connect(CBCenter, &QCheckBox::clicked, this, flag(2));
 
     PNLimit = Panel("PNLimit", this, layout);
-    PNLimit->layout()->addWidget(new QLabel("Tolleranza", PNLimit));
-    NELimit = new TNumberEdit("NELimit", "Tolleranza", 0, 255, s.SelectLimit, PNLimit);
+    PNLimit->layout()->addWidget(new QLabel(tr("Tolleranza"), PNLimit));
+    NELimit = new TNumberEdit("NELimit", tr("Tolleranza"), 0, 255, s.SelectLimit, PNLimit);
     PNLimit->layout()->addWidget(NELimit);
     connect(NELimit, &QLineEdit::textChanged, this, [this] {
         if (auto v = NELimit->Value()) App().Settings().SelectLimit = *v;
     });
 
     PNSelectColors = Panel("PNSelectColors", this, layout);
-    CBSelectInSight = new QCheckBox(QString::fromUtf8("Solo nell'Area Visibile"), PNSelectColors);
+    CBSelectInSight = new QCheckBox(tr("Solo nell'Area Visibile"), PNSelectColors);
     CBSelectInSight->setObjectName("CBSelectInSight");
     PNSelectColors->layout()->addWidget(CBSelectInSight);
     connect(CBSelectInSight, &QCheckBox::clicked, this, [this](bool on) {

@@ -85,7 +85,7 @@ bool TPenGrid::event(QEvent* event) {
 }
 
 TPenForm::TPenForm(TAppContext& app, QWidget* parent) : TDibForm(app, "PenForm", false, parent, Qt::Tool) {
-    setWindowTitle("Dimensioni Matita");
+    setWindowTitle(tr("Dimensioni Matita"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FGrid = new TPenGrid(*this, this);
@@ -115,7 +115,7 @@ void TPenForm::CellClick(int index, bool right) {
 void TPenForm::CellDoubleClick(int index, bool right) {
     TMainSettings& s = App().Settings();
     if (index < 0 || index >= kPenWidthCount || (right && !s.RDraw)) return;
-    const auto width = TNumberInputDialog::Ask(this, QString::fromUtf8("ペンの太さ"), 1, 100,
+    const auto width = TNumberInputDialog::Ask(this, tr("ペンの太さ"), 1, 100,
                                                s.PenWidths[static_cast<size_t>(index)]);
     if (!width) return;
     s.PenWidths[static_cast<size_t>(index)] = *width;

@@ -47,7 +47,7 @@ void TPlaceClient::SetStretch(bool on) {
 }
 
 void TPlaceClient::SetZoomSize(int zoom) {
-    if (zoom < 1 || zoom > kMaxZoomSize) RaiseError(Format("Valore d'Ingrandimento non valido: %d", zoom));
+    if (zoom < 1 || zoom > kMaxZoomSize) RaiseError(tr("Valore d'Ingrandimento non valido: %1").arg(zoom).toStdString());
     FZoomSize = zoom;
     ImageChanged();
 }

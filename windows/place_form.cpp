@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "windows/place_client.h"
 
@@ -14,7 +15,7 @@ constexpr int kClientWidth = 200, kClientHeight = 160;
 
 TPlaceForm::TPlaceForm(TAppContext& app, QWidget* parent)
     : TDibForm(app, "PlaceForm", false, parent, Qt::Tool) {
-    setWindowTitle("Posizione");
+    setWindowTitle(tr("Posizione"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     FClient = new TPlaceClient(app, this);
@@ -32,12 +33,12 @@ void TPlaceForm::BuildMenu() {
     FMenu->setObjectName("PlaceMenu");
     TrackMenu(FMenu);
     connect(FMenu, &QMenu::aboutToShow, this, &TPlaceForm::UpdateMenu);
-    FScrollBarsItem = FMenu->addAction(QString::fromUtf8("ｽｸﾛｰﾙﾊﾞｰを表示(&B)"), this, [this] {
+    FScrollBarsItem = FMenu->addAction(tr("ｽｸﾛｰﾙﾊﾞｰを表示(&B)"), this, [this] {
         FClient->Scroller().SetVisible(!FClient->Scroller().Visible());
     });
-    FFrameItem = FMenu->addAction(QString::fromUtf8("枠を表示(&F)"), this,
+    FFrameItem = FMenu->addAction(tr("枠を表示(&F)"), this,
                                   [this] { FClient->SetVisibleRect(!FClient->VisibleRect()); });
-    QMenu* zoom = FMenu->addMenu(QString::fromUtf8("表示倍率(&Z)"));
+    QMenu* zoom = FMenu->addMenu(tr("表示倍率(&Z)"));
     for (int i = 0; i < 4; ++i) {
         // A zoom chosen in fit mode would change nothing on screen: it leaves fit mode.
         FZoomItems[static_cast<size_t>(i)] = zoom->addAction(QString::number(i + 1), this, [this, i] {
@@ -72,7 +73,7 @@ void TPlaceForm::ReadSettings() {
     try {
         FClient->SetZoomSize(Ini().ReadInteger("ZoomSize", 1));
     } catch (const EPixmoError& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
     FClient->ImageChanged();
     FClient->LoadSettings(Ini());

@@ -8,6 +8,7 @@
 #include "edit/main_panels.h"
 #include "edit/selection.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/number_edit.h"
 #include "uikit/strings_button.h"
@@ -23,7 +24,7 @@ constexpr int kMaxShift = 8000;
 }  // namespace
 
 TShiftForm::TShiftForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ShiftForm", false, parent, Qt::Tool) {
-    setWindowTitle("Muovi Immagine");
+    setWindowTitle(tr("Muovi Immagine"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(0);
@@ -48,7 +49,7 @@ TShiftForm::TShiftForm(TAppContext& app, QWidget* parent) : TDibForm(app, "Shift
 
     auto* fields = new QGridLayout();
     fields->setSpacing(2);
-    auto field = [this, fields](int row, const char* label, const char* name, const char* hint, const char* button,
+    auto field = [this, fields](int row, const QString& label, const char* name, const QString& hint, const char* button,
                                 TStringsButton*& recent) {
         fields->addWidget(new QLabel(label, this), row, 0);
         auto* edit = new TNumberEdit(name, hint, -kMaxShift, kMaxShift, 0, this);
@@ -60,12 +61,12 @@ TShiftForm::TShiftForm(TAppContext& app, QWidget* parent) : TDibForm(app, "Shift
         fields->addWidget(recent, row, 2);
         return edit;
     };
-    HorzShift = field(0, "Orizzontale", "HorzShift", "Sposta in Orizzontale", "HorzShiftButton", HorzShiftButton);
-    VertShift = field(1, "Verticale", "VertShift", "Sposta in Verticale", "VertShiftButton", VertShiftButton);
+    HorzShift = field(0, tr("Orizzontale"), "HorzShift", tr("Sposta in Orizzontale"), "HorzShiftButton", HorzShiftButton);
+    VertShift = field(1, tr("Verticale"), "VertShift", tr("Sposta in Verticale"), "VertShiftButton", VertShiftButton);
     auto* buttons = new QHBoxLayout();
-    ShiftButton = new QPushButton("Muovi", this);
+    ShiftButton = new QPushButton(tr("Muovi"), this);
     ShiftButton->setObjectName("ShiftButton");
-    XShiftButton = new QPushButton("Rifletti", this);
+    XShiftButton = new QPushButton(tr("Rifletti"), this);
     XShiftButton->setObjectName("XShiftButton");
     for (QPushButton* b : {ShiftButton, XShiftButton}) {
         b->setAutoDefault(false);
@@ -103,7 +104,7 @@ void TShiftForm::ShiftButtonClick(QAbstractButton* sender) {
         Shift(sender);
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
 }
 
@@ -119,14 +120,14 @@ void TShiftForm::Shift(QAbstractButton* sender) {
         const char* Message;
         int Dx, Dy;
     } arrows[] = {
-        {ShiftLeftButton, "L'immagine viene spostata a Sinistra", -1, 0},
-        {ShiftRightButton, "L'immagine viene spostata a Destra", 1, 0},
-        {ShiftUpButton, "L'immagine viene spostata in Alto", 0, -1},
-        {ShiftDownButton, "L'immagine viene spostata in Basso", 0, 1},
+        {ShiftLeftButton, QT_TR_NOOP("L'immagine viene spostata a Sinistra"), -1, 0},
+        {ShiftRightButton, QT_TR_NOOP("L'immagine viene spostata a Destra"), 1, 0},
+        {ShiftUpButton, QT_TR_NOOP("L'immagine viene spostata in Alto"), 0, -1},
+        {ShiftDownButton, QT_TR_NOOP("L'immagine viene spostata in Basso"), 0, 1},
     };
     for (const auto& a : arrows) {
         if (sender != a.Button) continue;
-        doc.Panels().ShowMessage(a.Message);
+        doc.Panels().ShowMessage(tr(a.Message).toStdString());
         selection.Shift(a.Dx, a.Dy);
     }
     if (sender == ShiftButton) {

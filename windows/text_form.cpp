@@ -24,6 +24,7 @@
 #include "image/errors.h"
 #include "image/file_io.h"
 #include "settings/settings_location.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/font_map.h"
 #include "uikit/number_input_dialog.h"
@@ -70,7 +71,7 @@ void TDragButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextForm", false, parent, Qt::Tool) {
-    setWindowTitle("Immetti Testo");
+    setWindowTitle(tr("Immetti Testo"));
     setAcceptDrops(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -79,15 +80,15 @@ TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextFor
     buttons->setSpacing(2);
     layout->addLayout(buttons);
 
-    SBFont = new QPushButton("Carattere", this);
+    SBFont = new QPushButton(tr("Carattere"), this);
     SBFont->setObjectName("SBFont");
     SBFonts = new TStringsButton("SBFonts", this);
-    SBFonts->setToolTip("Caratteri Recenti");
-    SBClear = new QPushButton("Cancella Tutto", this);
+    SBFonts->setToolTip(tr("Caratteri Recenti"));
+    SBClear = new QPushButton(tr("Cancella Tutto"), this);
     SBClear->setObjectName("SBClear");
-    SBDrag = new TDragButton("Incolla", this);
+    SBDrag = new TDragButton(tr("Incolla"), this);
     SBDrag->setObjectName("SBDrag");
-    SBDrag->setToolTip("Trascina sull'immagine");
+    SBDrag->setToolTip(tr("Trascina sull'immagine"));
     buttons->addWidget(SBFont);
     buttons->addWidget(SBFonts);
     buttons->addWidget(SBClear);
@@ -100,18 +101,18 @@ TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextFor
 
     PMStyle = new QMenu(this);
     PMStyle->setObjectName("PMStyle");
-    PIOpen = PMStyle->addAction("Apri...", this, [this] { ReportErrors(this, [this] { OpenClick(); }); });
+    PIOpen = PMStyle->addAction(tr("Apri..."), this, [this] { ReportErrors(this, [this] { OpenClick(); }); });
     PMStyle->addSeparator();
     auto* group = new QActionGroup(this);
-    auto align = [&](const char* caption, TTextAlign value) {
+    auto align = [&](const QString& caption, TTextAlign value) {
         QAction* a = PMStyle->addAction(caption, this, [this, value] { FAlignment = value; });
         a->setCheckable(true);
         group->addAction(a);
         return a;
     };
-    PIAlignLeft = align("Sinistra", TTextAlign::Left);
-    PIAlignCenter = align("Centrato", TTextAlign::Center);
-    PIAlignRight = align("Destra", TTextAlign::Right);
+    PIAlignLeft = align(tr("Sinistra"), TTextAlign::Left);
+    PIAlignCenter = align(tr("Centrato"), TTextAlign::Center);
+    PIAlignRight = align(tr("Destra"), TTextAlign::Right);
     PMStyle->addSeparator();
     PITabSpace = PMStyle->addAction(QString(), this, [this] { TabSpaceClick(); });
     connect(PMStyle, &QMenu::aboutToShow, this, &TTextForm::UpdateStyleMenu);
@@ -129,7 +130,7 @@ TTextForm::TTextForm(TAppContext& app, QWidget* parent) : TDibForm(app, "TextFor
 
     connect(SBFont, &QPushButton::clicked, this, [this] { SBFontClick(); });
     SBFonts->SetOnChoose([this](const QString& text) { ChooseFont(text); });
-    SBFonts->SetOnSet("Aggiungi", [this] { return QString::fromStdString(FontDescription(App().TextFont())); });
+    SBFonts->SetOnSet(tr("Aggiungi"), [this] { return QString::fromStdString(FontDescription(App().TextFont())); });
     connect(SBClear, &QPushButton::clicked, this, [this] {
         Memo->clear();
         Memo->document()->setModified(true);
@@ -188,7 +189,7 @@ void TTextForm::LoadMemo() {
         Memo->document()->setModified(false);
         return;
     } catch (const std::exception& e) {
-        const std::string reason = e.what();
+        const QString reason = ErrorText(e);
         QString aside = name + ".bak";
         for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
             aside = QString("%1.%2.bak").arg(name).arg(n);
@@ -196,12 +197,14 @@ void TTextForm::LoadMemo() {
         std::filesystem::rename(name.toStdString(), aside.toStdString(), failed);
         if (failed) {
             FMemoKept = true;
-            RaiseError(Format("Il file \"%s\" non può essere letto e non può essere messo da parte: in questa "
-                              "sessione il testo non vi verrà salvato.\n%s",
-                              name.toStdString().c_str(), reason.c_str()));
+            RaiseError(tr("Il file \"%1\" non può essere letto e non può essere messo da parte: in questa "
+                          "sessione il testo non vi verrà salvato.\n%2")
+                           .arg(name, reason)
+                           .toStdString());
         }
-        RaiseError(Format("Il file \"%s\" non può essere letto: è stato messo da parte come \"%s\".\n%s",
-                          name.toStdString().c_str(), aside.toStdString().c_str(), reason.c_str()));
+        RaiseError(tr("Il file \"%1\" non può essere letto: è stato messo da parte come \"%2\".\n%3")
+                       .arg(name, aside, reason)
+                       .toStdString());
     }
 }
 
@@ -212,8 +215,10 @@ void TTextForm::SaveMemo() {
     const QByteArray bytes = lines.join('\n').toUtf8();
     // What could not be read back at the next start is not written: the file stays as it was.
     if (bytes.size() > kMaxTextFileSize)
-        RaiseError(Format("Il testo supera %lld byte e non può essere salvato in \"%s\": il file resta com'era.",
-                          static_cast<long long>(kMaxTextFileSize), MemoFileName().c_str()));
+        RaiseError(tr("Il testo supera %1 byte e non può essere salvato in \"%2\": il file resta com'era.")
+                       .arg(static_cast<long long>(kMaxTextFileSize))
+                       .arg(QString::fromStdString(MemoFileName()))
+                       .toStdString());
     WriteFileAtomically(MemoFileName(), std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                                   static_cast<size_t>(bytes.size())));
     Memo->document()->setModified(false);
@@ -255,20 +260,20 @@ void TTextForm::UpdateStyleMenu() {
     PIAlignLeft->setChecked(FAlignment == TTextAlign::Left);
     PIAlignCenter->setChecked(FAlignment == TTextAlign::Center);
     PIAlignRight->setChecked(FAlignment == TTextAlign::Right);
-    PITabSpace->setText(QString("Larghezza... (%1)").arg(FTabSpace));
+    PITabSpace->setText(tr("Larghezza... (%1)").arg(FTabSpace));
 }
 
 void TTextForm::OpenClick() {
     TFileRequest request;
     request.Name = "TextOpenDialog";
-    request.Title = "Apri";
-    request.Filter = "File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*";
+    request.Title = tr("Apri");
+    request.Filter = tr("File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*");
     request.DefaultExt = "txt";
     if (const std::optional<QString> name = AskFileName(this, request)) LoadFile(*name);
 }
 
 void TTextForm::TabSpaceClick() {
-    if (const std::optional<int> value = TNumberInputDialog::Ask(this, "Larghezza", 0, kMaxTabSpace, FTabSpace))
+    if (const std::optional<int> value = TNumberInputDialog::Ask(this, tr("Larghezza"), 0, kMaxTabSpace, FTabSpace))
         SetTabSpace(*value);
 }
 

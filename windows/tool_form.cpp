@@ -31,7 +31,7 @@ std::vector<const TToolEntry*> ButtonRows() {
 }  // namespace
 
 TToolForm::TToolForm(TAppContext& app, QWidget* parent) : TDibForm(app, "ToolForm", false, parent, Qt::Tool) {
-    setWindowTitle("Strumenti");
+    setWindowTitle(tr("Strumenti"));
     const TCustomMainForm* main = app.MainForm();
     int right = 0, bottom = 0;
     for (const TToolEntry* row : ButtonRows()) {

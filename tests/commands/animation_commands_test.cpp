@@ -29,7 +29,7 @@ TEST_F(MainFormTest, AnimationWindowAndToolFromStartToTheNextSession) {
     EXPECT_EQ(form.Client()->ToolItem(), TToolItem::Animation);
     EXPECT_TRUE(animation->isVisible());
     EXPECT_TRUE(animation->SBSelect->isChecked());
-    EXPECT_EQ(form.StatusBar()->MessagePanel()->text().toStdString(), kMsgChooseFrames);
+    EXPECT_EQ(form.StatusBar()->MessagePanel()->text().toStdString(), kMsgChooseFrames.Text);
     // A new image starts the tool afresh with nothing picked.
     form.OpenFile(WriteImage("b.bmp"));
     EXPECT_EQ(form.Client()->ToolItem(), TToolItem::Animation);

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <fstream>
 
 #include "uikit/placement.h"
+#include "uikit/qt_translation.h"
 
 #include "image/errors.h"
 #include "main_form_fixture.h"
@@ -34,6 +36,23 @@ TEST_F(MainFormTest, CaptionForNoImageAFileAndAnUntitledImage) {
     EXPECT_EQ(Caption(form), "Pixmo3 - *None [32x32 256] Col");
     Doc().SetModified(false);
     EXPECT_EQ(Caption(form), "Pixmo3 - None [32x32 256] Col");
+}
+
+// In English the caption and a tool's status line are English, the numbers in their places.
+TEST_F(MainFormTest, CaptionAndToolStatusInEnglish) {
+    QTranslator* en = InstallCatalogue(*qApp, TLanguage::English);
+    ASSERT_NE(en, nullptr);
+    TMainForm& form = Build();
+    form.App().Edit().SetDibFile(TDib::Create(32, 32, 256), "");
+    EXPECT_EQ(Caption(form), "Pixmo3 - Untitled [32x32 256] Colours");
+    form.Client()->SelectTool(TToolItem::DrawLine);
+    TMouseTool& tool = *form.Client()->Tool();
+    tool.OnButtonDown({1, 1});
+    tool.OnMove({3, 3});
+    EXPECT_EQ(form.StatusBar()->MessagePanel()->text(),
+              QString::fromUtf8("(1,1)-(3,3) W:3 H:3 Angle:45.000000\u00b0 (-315.000000\u00b0) "));
+    tool.OnButtonUp({3, 3});
+    QCoreApplication::removeTranslator(en);
 }
 
 TEST_F(MainFormTest, ZoomItemsAndTheZAndXKeys) {

@@ -18,7 +18,7 @@ struct TFakeAnimation : TAnimationHost {
         ++Ended;
         Handed.Assign(frames);
     }
-    void ShowNotice(const std::string&) override {}
+    void ShowNotice(const TMessage&) override {}
 };
 
 struct TFrameHost : TFakeHost {
@@ -50,7 +50,7 @@ TEST(AnimationTool, DraggedFirstFrameThenClickedFramesOfItsSize) {
 
     TAnimationMouse& tool = f.Start();
     EXPECT_EQ(f.Animation.Started, 1);
-    EXPECT_EQ(f.Panels.LastMessage(), kMsgChooseFrames);
+    EXPECT_EQ(f.Panels.LastMessage(), kMsgChooseFrames.Text);
     EXPECT_EQ(f.FrameHost.Registered[kCursorTool], "CR_TANIMATION");
 
     // Dragged from outside the image: clipped to it, the mark following the drag.

@@ -156,7 +156,7 @@ TEST(ShapeTools, TheNineThousandNineHundredNinetyEighthVertexCommits) {
     EXPECT_FALSE(poly->IsDragging());
     EXPECT_EQ(poly->Count, 0);
     EXPECT_EQ(f.Steps(), 1);
-    EXPECT_EQ(f.Panels.Messages.back(), kMsgTooManyVertices);
+    EXPECT_EQ(f.Panels.Messages.back(), kMsgTooManyVertices.Text);
     EXPECT_EQ(f.Host.Releases, 1);
 }
 
@@ -190,7 +190,7 @@ TEST(ShapeTools, StatusTextAndAngles) {
     EXPECT_DOUBLE_EQ(StatusAngle({0, 0}, {-2, -2}), 225);
     EXPECT_DOUBLE_EQ(StatusAngle({0, 0}, {-2, 0}), 180);
     EXPECT_DOUBLE_EQ(StatusAngle({0, 0}, {2, -2}), 315);
-    EXPECT_EQ(ShapeStatusText({1, 2}, {4, 2}),
+    EXPECT_EQ(ShapeStatusText({1, 2}, {4, 2}).Text(),
               "(1,2)-(4,2) Lar:4 Alt:1 Ang:0.000000° (-360.000000°) ");
 
     TToolFixture f;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -254,7 +255,7 @@ TEST(AnimationForm, TheHundredthFrameIsRefusedWithABox) {
     QApplication::processEvents();
     EXPECT_EQ(f.Label(), " 0/99");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Text.toStdString(), kMsgTooManyFrames);
+    EXPECT_EQ(boxes[0].Text.toStdString(), kMsgTooManyFrames.Text);
     f.Form->SBStopClick();
     EXPECT_EQ(f.Form->Frames().Count(), 99);
 }
@@ -455,6 +456,46 @@ TEST(AnimationForm, OnionSkinShowsThePreviousFrameTranslucentlyInTheCurrentFrame
     form.MIOnionSkin->trigger();
     const QImage plain = f.Client.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(plain.pixel(4, 1), f.Colour(4, 1));
+}
+
+// "Ritardo di Tutti i Fotogrammi..." as a person uses it: the number typed into the dialog's
+// field, then its OK button; a number out of range is refused and the dialog stays open.
+TEST(AnimationForm, AllDelaysDialogTakesTheTypedNumberOnOk) {
+    TAnimationFixture f;
+    TAnimationForm& form = *f.Form;
+    f.Pick({1, 1}, {1, 1}, {{2, 1}});
+    form.SBStopClick();
+    std::vector<std::string> titles;
+    int refusals = 0;
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TNumberInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        titles.push_back(dialog->windowTitle().toStdString());
+        auto* edit = dialog->findChild<QLineEdit*>("NENumber");
+        auto* ok = dialog->findChild<QPushButton*>("OkBtn");
+        if (edit && ok) {
+            TMessageHookScope boxes([&](const TMessageRequest&) {
+                ++refusals;
+                return TMsgResult::Ok;
+            });
+            edit->selectAll();
+            QTest::keyClicks(edit, "5001");
+            QTest::mouseClick(ok, Qt::LeftButton);
+            stillOpen = dialog->isVisible();
+            edit->selectAll();
+            QTest::keyClicks(edit, "40");
+            QTest::mouseClick(ok, Qt::LeftButton);
+        }
+        if (dialog->isVisible()) dialog->reject();  // never left waiting
+    });
+    form.MIAllDelays->trigger();
+    EXPECT_EQ(titles, std::vector<std::string>{"Ritardo di tutti i fotogrammi (ms) "});
+    EXPECT_EQ(refusals, 1);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(form.Delays(), (std::vector<int>{40, 40}));
+    const TSheetFrames expected = {{TRect{1, 1, 2, 2}, 40}, {TRect{2, 1, 3, 2}, 40}};
+    EXPECT_EQ(f.App.Edit().Dib()->Frames(), expected);
 }
 
 }  // namespace

@@ -11,6 +11,11 @@ namespace pixmo {
 
 namespace {
 
+TLanguage& InEffect() {
+    static TLanguage language = TLanguage::Italian;
+    return language;
+}
+
 QLocale LocaleOf(TLanguage language) {
     return language == TLanguage::English ? QLocale(QLocale::English, QLocale::UnitedStates)
                                           : QLocale(QLocale::Italian, QLocale::Italy);
@@ -54,6 +59,7 @@ bool InstallQtCatalogue(QCoreApplication& app, TLanguage language) {
 }
 
 void InstallLanguage(QCoreApplication& app, TLanguage language) {
+    InEffect() = language;
     InstallCatalogue(app, language);
     InstallQtCatalogue(app, language);
     // Dates and numbers in Qt's dialogs follow the language of the program too; a user's own
@@ -61,5 +67,7 @@ void InstallLanguage(QCoreApplication& app, TLanguage language) {
     const QLocale system = QLocale::system();
     QLocale::setDefault(system.language() == LocaleOf(language).language() ? system : LocaleOf(language));
 }
+
+TLanguage LanguageInEffect() { return InEffect(); }
 
 }  // namespace pixmo

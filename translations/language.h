@@ -24,5 +24,7 @@ bool InstallQtCatalogue(QCoreApplication& app, TLanguage language);
 inline bool InstallQtItalian(QCoreApplication& app) { return InstallQtCatalogue(app, TLanguage::Italian); }
 // Both catalogues, and dates and numbers in Qt's dialogs in that language too.
 void InstallLanguage(QCoreApplication& app, TLanguage language);
+// The language InstallLanguage put in effect; Italian before it runs (the source texts).
+TLanguage LanguageInEffect();
 
 }  // namespace pixmo

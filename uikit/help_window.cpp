@@ -99,12 +99,17 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(620, 560);
 }
 
-QString THelpWindow::PageFor(THelpContext context) {
+QString THelpWindow::PageRoot(TLanguage language) {
+    return language == TLanguage::English ? ":/help/en" : ":/help";
+}
+
+QString THelpWindow::PageFor(THelpContext context, TLanguage language) {
+    const QString root = "qrc" + PageRoot(language) + "/";
     for (const TPage& p : kPages)
-        if (p.Context == context) return QString("qrc:/help/") + p.File;
+        if (p.Context == context) return root + p.File;
     for (const TPage& p : RegisteredPages())
-        if (p.Context == context) return QString("qrc:/help/") + p.File;
-    return "qrc:/help/index.html";
+        if (p.Context == context) return root + p.File;
+    return root + "index.html";
 }
 
 QList<THelpContext> THelpWindow::Contexts() {
@@ -115,7 +120,7 @@ QList<THelpContext> THelpWindow::Contexts() {
 }
 
 void THelpWindow::ShowContext(THelpContext context) {
-    FBrowser->setSource(QUrl(PageFor(context)));
+    FBrowser->setSource(QUrl(PageFor(context, FLanguage)));
     // Over the program's window the first time, never past the screen's edge.
     if (!isVisible() && !FPlaced && parentWidget()) {
         PlaceCentred(*this, *parentWidget()->window());

@@ -2,7 +2,8 @@
 // THelpWindow: the program's own help, short HTML pages bundled with it and chosen by help
 // context (help_context.h). The tool windows' pages are registered by the windows' table.
 // Unknown contexts show the contents. Pages show the program's own pictures through
-// "glyph:NAME" addresses.
+// "glyph:NAME" addresses. Each language has its own set of pages under its own root, with the
+// same names; links inside a page stay in its language.
 #include <QImage>
 #include <QTextBrowser>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <optional>
 
 #include "uikit/help_context.h"
+#include "uikit/qt_translation.h"
 
 namespace pixmo {
 
@@ -36,14 +38,19 @@ public:
 
     // Shows the page of a help context and brings the window up.
     void ShowContext(THelpContext context);
-    // The page a context opens ("qrc:/help/file.html").
-    static QString PageFor(THelpContext context);
+    // The pages' language: the program's unless told otherwise.
+    void SetLanguage(TLanguage language) { FLanguage = language; }
+    // The folder of a language's pages (":/help", ":/help/en").
+    static QString PageRoot(TLanguage language);
+    // The page a context opens ("qrc:/help/file.html", "qrc:/help/en/file.html").
+    static QString PageFor(THelpContext context, TLanguage language = LanguageInEffect());
     // Every context that has a page of its own.
     static QList<THelpContext> Contexts();
     QTextBrowser* Browser() const { return FBrowser; }
 
 private:
     QTextBrowser* FBrowser;
+    TLanguage FLanguage = LanguageInEffect();
     bool FPlaced = false;
 };
 

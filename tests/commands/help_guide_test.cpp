@@ -1,6 +1,7 @@
-// The guide: every help context has its page, every link and picture of every page resolves,
+// The guide, in Italian and in English: every help context has its page in both, the same
+// pages in both, every link, anchor and picture of every page resolves within its language,
 // every page is reachable from the contents, every tool of the tool box shows its picture,
-// and F1 opens the page of the window it is pressed in. The tool windows' table: each row
+// and F1 opens the page of the window it is pressed in, in the program's language. The tool windows' table: each row
 // gives the Window menu its item and makes its window, named and with its help page.
 #include <QDir>
 #include <QFile>
@@ -21,8 +22,8 @@
 namespace pixmo::test {
 
 namespace {
-QString PageText(const QString& file) {
-    QFile f(":/help/" + file);
+QString PageText(const QString& root, const QString& file) {
+    QFile f(root + "/" + file);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
@@ -39,41 +40,59 @@ TEST_F(MainFormTest, GuidePagesLinksAndPicturesResolve) {
     ASSERT_NE(form.HelpWindow(), nullptr);
     QTextBrowser* browser = form.HelpWindow()->Browser();
 
-    for (THelpContext context : THelpWindow::Contexts()) {
-        const QString page = THelpWindow::PageFor(context);
-        EXPECT_TRUE(QFile::exists(QString(page).remove("qrc"))) << int(context) << " " << page.toStdString();
-    }
-
-    const QStringList pages = QDir(":/help").entryList({"*.html"});
+    const QStringList pages = QDir(THelpWindow::PageRoot(TLanguage::Italian)).entryList({"*.html"});
     ASSERT_GT(pages.size(), 20);
+    EXPECT_EQ(QDir(THelpWindow::PageRoot(TLanguage::English)).entryList({"*.html"}), pages);
     std::set<QString> glyphs;
-    std::map<QString, QStringList> links;
-    for (const QString& page : pages) {
-        const QString text = PageText(page);
-        for (QString target : Matches(text, R"(href="([^"]*)\")")) {
-            target = target.section('#', 0, 0);
-            EXPECT_TRUE(pages.contains(target)) << page.toStdString() << " -> " << target.toStdString();
-            links[page] << target;
+    for (TLanguage language : {TLanguage::Italian, TLanguage::English}) {
+        const QString root = THelpWindow::PageRoot(language);
+        SCOPED_TRACE(root.toStdString());
+        std::map<QString, QStringList> links;
+        for (THelpContext context : THelpWindow::Contexts()) {
+            const QString page = THelpWindow::PageFor(context, language);
+            EXPECT_TRUE(page.startsWith("qrc" + root + "/") && QFile::exists(QString(page).remove("qrc")))
+                << int(context) << " " << page.toStdString();
         }
-        for (const QString& name : Matches(text, R"(src="glyph:([^"]*)\")")) {
-            glyphs.insert(name);
-            const QVariant image = browser->loadResource(QTextDocument::ImageResource, QUrl("glyph:" + name));
-            EXPECT_FALSE(image.value<QImage>().isNull()) << page.toStdString() << " glyph:" << name.toStdString();
+        for (const QString& page : pages) {
+            const QString text = PageText(root, page);
+            for (const QString& link : Matches(text, R"(href="([^"]*)\")")) {
+                const QString target = link.section('#', 0, 0), anchor = link.section('#', 1);
+                EXPECT_TRUE(pages.contains(target)) << page.toStdString() << " -> " << link.toStdString();
+                if (!anchor.isEmpty()) {
+                    EXPECT_TRUE(PageText(root, target).contains("name=\"" + anchor + "\""))
+                        << page.toStdString() << " -> " << link.toStdString();
+                }
+                links[page] << target;
+            }
+            for (const QString& name : Matches(text, R"(src="glyph:([^"]*)\")")) {
+                glyphs.insert(name);
+                const QVariant image = browser->loadResource(QTextDocument::ImageResource, QUrl("glyph:" + name));
+                EXPECT_FALSE(image.value<QImage>().isNull()) << page.toStdString() << " glyph:" << name.toStdString();
+            }
+            EXPECT_TRUE(text.contains("<title>")) << page.toStdString();
+            // Neither language shows Japanese; the English pages no Italian either.
+            const QString shown = QString(text).remove(QRegularExpression("<[^>]*>"));
+            EXPECT_FALSE(shown.contains(QRegularExpression(R"([\x{3000}-\x{9fff}\x{ff00}-\x{ffef}])"))) << page.toStdString();
+            if (language == TLanguage::English) {
+                EXPECT_FALSE(shown.contains(QRegularExpression(
+                    R"(\b(il|della|che|una|nella|sono|questa|anche|oppure|finestra|tasto|colore|immagine)\b)",
+                    QRegularExpression::CaseInsensitiveOption)))
+                    << page.toStdString();
+            }
         }
-        EXPECT_TRUE(text.contains("<title>")) << page.toStdString();
+
+        // Every page can be found from the contents.
+        std::set<QString> reached{"index.html"};
+        std::vector<QString> queue{"index.html"};
+        while (!queue.empty()) {
+            const QString page = queue.back();
+            queue.pop_back();
+            for (const QString& target : links[page])
+                if (reached.insert(target).second) queue.push_back(target);
+        }
+        for (const QString& page : pages) EXPECT_TRUE(reached.count(page)) << page.toStdString() << " unreachable";
     }
     EXPECT_TRUE(browser->loadResource(QTextDocument::ImageResource, QUrl("glyph:MINoSuchTool")).isNull());
-
-    // Every page can be found from the contents.
-    std::set<QString> reached{"index.html"};
-    std::vector<QString> queue{"index.html"};
-    while (!queue.empty()) {
-        const QString page = queue.back();
-        queue.pop_back();
-        for (const QString& target : links[page])
-            if (reached.insert(target).second) queue.push_back(target);
-    }
-    for (const QString& page : pages) EXPECT_TRUE(reached.count(page)) << page.toStdString() << " unreachable";
 
     // Each tool of the tool box appears with the box's own picture.
     form.Item("MIShowToolBox")->trigger();
@@ -121,6 +140,16 @@ TEST_F(MainFormTest, F1OpensThePageOfTheWindowItIsPressedIn) {
     QTest::keyClick(dialog.EDKey, Qt::Key_F1);
     EXPECT_EQ(dialog.LBMessage->text(), QString::fromUtf8("F1 non può essere usato perchè è il tasto di Aiuto"));
     EXPECT_EQ(form.HelpWindow()->Browser()->source().toString(), "qrc:/help/index.html");
+
+    // In English the same key opens the English page, and a link followed stays in English.
+    form.HelpWindow()->SetLanguage(TLanguage::English);
+    EXPECT_EQ(pageAfterF1(form.Client()), "qrc:/help/en/main_window.html");
+    QTextBrowser* browser = form.HelpWindow()->Browser();
+    EXPECT_EQ(browser->documentTitle(), "The main window");
+    form.MIHelpContentsClick();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    EXPECT_EQ(browser->source().toString(), "qrc:/help/en/first_sprite.html");
 }
 
 TEST_F(MainFormTest, ToolWindowRowsMakeTheWindowMenuAndItsWindows) {

@@ -167,6 +167,13 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TAbortDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TAboutBox</name>
     <message>
         <source>Informazioni su Pixmo3</source>
@@ -326,6 +333,29 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TDrawingAidPanels</name>
+    <message>
+        <source>Sfumatura</source>
+        <translation>Shading</translation>
+    </message>
+    <message>
+        <source>Retino</source>
+        <translation>Dither</translation>
+    </message>
+    <message>
+        <source>Specchio orizzontale</source>
+        <translation>Horizontal mirror</translation>
+    </message>
+    <message>
+        <source>Specchio verticale</source>
+        <translation>Vertical mirror</translation>
+    </message>
+    <message>
+        <source>Pixel perfetto</source>
+        <translation>Pixel perfect</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TEditPopupMenu</name>
     <message>
         <source>Annulla Selezione</source>
@@ -417,6 +447,29 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TEditSizeDialog</name>
+    <message>
+        <source>Imposta Unità Griglia</source>
+        <translation>Set Grid Unit</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TFindColorDialog</name>
     <message>
         <source>Cerca Colore</source>
@@ -436,10 +489,63 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TFormTimer</name>
+    <message>
+        <source>A timer can&apos;t be acquired.</source>
+        <translation>A timer can&apos;t be acquired.</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::THelpWindow</name>
     <message>
         <source>Pixmo3 - Aiuto</source>
         <translation>Pixmo3 - Help</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconForm</name>
+    <message>
+        <source>Colori </source>
+        <translation>Colours </translation>
+    </message>
+    <message>
+        <source>16 Colori</source>
+        <translation>16 Colours</translation>
+    </message>
+    <message>
+        <source>256 Colori</source>
+        <translation>256 Colours</translation>
+    </message>
+    <message>
+        <source>Tremore </source>
+        <translation>Dither </translation>
+    </message>
+    <message>
+        <source>Sfondo </source>
+        <translation>Background </translation>
+    </message>
+    <message>
+        <source>Visibile</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Transparent</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconSaveDialog</name>
+    <message>
+        <source>Salva come Icona</source>
+        <translation>Save as Icon</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icon (*.ico)</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*)</source>
+        <translation>All Files (*)</translation>
     </message>
 </context>
 <context>
@@ -907,10 +1013,6 @@ Do you want to save it?</translation>
         <source>Griglia Disattivato</source>
         <translation>Grid off</translation>
     </message>
-    <message>
-        <source>%1 [%2x%3 %4] Col</source>
-        <translation>%1 [%2x%3 %4] Colours</translation>
-    </message>
 </context>
 <context>
     <name>pixmo::TNewColorDialog</name>
@@ -921,6 +1023,36 @@ Do you want to save it?</translation>
     <message>
         <source>%1色</source>
         <translation>%1 colours</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewDibDialog</name>
+    <message>
+        <source>Nuova Pagina</source>
+        <translation>New Picture</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Colore 0 Trasparente</source>
+        <translation>Colour 0 Transparent</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewSizeDialog</name>
+    <message>
+        <source>Dimensioni Immagine</source>
+        <translation>Image Size</translation>
+    </message>
+    <message>
+        <source>Cambia Dimensione Immagine</source>
+        <translation>Change Image Size</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1110,45 @@ Do you want to save it?</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TOptionForm</name>
+    <message>
+        <source>Opzioni</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Transparenza</source>
+        <translation>Transparency</translation>
+    </message>
+    <message>
+        <source>Opaco</source>
+        <translation>Opaque</translation>
+    </message>
+    <message>
+        <source>Spazio</source>
+        <translation>Spacing</translation>
+    </message>
+    <message>
+        <source>Disegna Eroe Destro</source>
+        <translation>Right Button Draws</translation>
+    </message>
+    <message>
+        <source>Quadrato</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Dal Centro</source>
+        <translation>From Centre</translation>
+    </message>
+    <message>
+        <source>Tolleranza</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Solo nell&apos;Area Visibile</source>
+        <translation>Only in the Visible Area</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1228,58 @@ Do you want to save it?</translation>
     <message>
         <source>Il numero di Colori uitilizzati è: %1 Individual</source>
         <translation>Colours used: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPenForm</name>
+    <message>
+        <source>Dimensioni Matita</source>
+        <translation>Pen Sizes</translation>
+    </message>
+    <message>
+        <source>ペンの太さ</source>
+        <translation>Pen width</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceClient</name>
+    <message>
+        <source>Valore d&apos;Ingrandimento non valido: %1</source>
+        <translation>Invalid zoom value: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceForm</name>
+    <message>
+        <source>Posizione</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙﾊﾞｰを表示(&amp;B)</source>
+        <translation>Show Scroll &amp;Bars</translation>
+    </message>
+    <message>
+        <source>枠を表示(&amp;F)</source>
+        <translation>Show &amp;Frame</translation>
+    </message>
+    <message>
+        <source>表示倍率(&amp;Z)</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TRotateDialog</name>
+    <message>
+        <source>Ruota</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Angolo</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Smooth Edges</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1505,180 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>pixmo::TShiftForm</name>
+    <message>
+        <source>Muovi Immagine</source>
+        <translation>Move Image</translation>
+    </message>
+    <message>
+        <source>Orizzontale</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Sposta in Orizzontale</source>
+        <translation>Horizontal shift</translation>
+    </message>
+    <message>
+        <source>Verticale</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Sposta in Verticale</source>
+        <translation>Vertical shift</translation>
+    </message>
+    <message>
+        <source>Muovi</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Rifletti</source>
+        <translation>Half Shift</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Sinistra</source>
+        <translation>The image is moved left</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Destra</source>
+        <translation>The image is moved right</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Alto</source>
+        <translation>The image is moved up</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Basso</source>
+        <translation>The image is moved down</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSizeDialog</name>
+    <message>
+        <source>Larghezza</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStatusPanel</name>
+    <message>
+        <source>Inoformazioni Ripeti</source>
+        <translation>Undo Information</translation>
+    </message>
+    <message>
+        <source>Posizione Cursore</source>
+        <translation>Cursor Position</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStretchDialog</name>
+    <message>
+        <source>Estendi</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Usa Percentuale</source>
+        <translation>Use Percentage</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Smooth Edges</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TTextForm</name>
+    <message>
+        <source>Immetti Testo</source>
+        <translation>Enter Text</translation>
+    </message>
+    <message>
+        <source>Carattere</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Caratteri Recenti</source>
+        <translation>Recent Fonts</translation>
+    </message>
+    <message>
+        <source>Cancella Tutto</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Trascina sull&apos;immagine</source>
+        <translation>Drag onto the image</translation>
+    </message>
+    <message>
+        <source>Apri...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Sinistra</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Centrato</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Destra</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
+%2</source>
+        <translation>The file &quot;%1&quot; cannot be read and cannot be moved aside: in this session the text will not be saved in it.
+%2</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
+%3</source>
+        <translation>The file &quot;%1&quot; cannot be read: it has been moved aside as &quot;%2&quot;.
+%3</translation>
+    </message>
+    <message>
+        <source>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</source>
+        <translation>The text is over %1 bytes and cannot be saved in &quot;%2&quot;: the file stays as it was.</translation>
+    </message>
+    <message>
+        <source>Larghezza... (%1)</source>
+        <translation>Tab Width... (%1)</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</source>
+        <translation>Text Files (*.txt;*.mem)|*.txt;*.mem|All Files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Tab width</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TToolForm</name>
+    <message>
+        <source>Strumenti</source>
+        <translation>Tools</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::Tools</name>
     <message>
         <source>Selezione Rettangolare</source>
@@ -1382,407 +1779,6 @@ Do you want to save it?</translation>
     <message>
         <source>Animazione</source>
         <translation>Animation</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TEditSizeDialog</name>
-    <message>
-        <source>Imposta Unità Griglia</source>
-        <translation>Set Grid Unit</translation>
-    </message>
-    <message>
-        <source>Larghezza</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>Altezza</source>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TIconForm</name>
-    <message>
-        <source>Colori </source>
-        <translation>Colours </translation>
-    </message>
-    <message>
-        <source>16 Colori</source>
-        <translation>16 Colours</translation>
-    </message>
-    <message>
-        <source>256 Colori</source>
-        <translation>256 Colours</translation>
-    </message>
-    <message>
-        <source>Tremore </source>
-        <translation>Dither </translation>
-    </message>
-    <message>
-        <source>Sfondo </source>
-        <translation>Background </translation>
-    </message>
-    <message>
-        <source>Visibile</source>
-        <translation>Visible</translation>
-    </message>
-    <message>
-        <source>Trasparente</source>
-        <translation>Transparent</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TIconSaveDialog</name>
-    <message>
-        <source>Salva come Icona</source>
-        <translation>Save as Icon</translation>
-    </message>
-    <message>
-        <source>Icona (*.ico)</source>
-        <translation>Icon (*.ico)</translation>
-    </message>
-    <message>
-        <source>Tutti i File (*)</source>
-        <translation>All Files (*)</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TNewDibDialog</name>
-    <message>
-        <source>Nuova Pagina</source>
-        <translation>New Picture</translation>
-    </message>
-    <message>
-        <source>Larghezza</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>Altezza</source>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>Colore 0 Trasparente</source>
-        <translation>Colour 0 Transparent</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TNewSizeDialog</name>
-    <message>
-        <source>Dimensioni Immagine</source>
-        <translation>Image Size</translation>
-    </message>
-    <message>
-        <source>Cambia Dimensione Immagine</source>
-        <translation>Change Image Size</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TRotateDialog</name>
-    <message>
-        <source>Ruota</source>
-        <translation>Rotate</translation>
-    </message>
-    <message>
-        <source>Angolo</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>Leviga i Bordi</source>
-        <translation>Smooth Edges</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TSizeDialog</name>
-    <message>
-        <source>Larghezza</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>Altezza</source>
-        <translation>Height</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TStretchDialog</name>
-    <message>
-        <source>Estendi</source>
-        <translation>Stretch</translation>
-    </message>
-    <message>
-        <source>Usa Percentuale</source>
-        <translation>Use Percentage</translation>
-    </message>
-    <message>
-        <source>Percentuale</source>
-        <translation>Percentage</translation>
-    </message>
-    <message>
-        <source>Leviga i Bordi</source>
-        <translation>Smooth Edges</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TAbortDialog</name>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TDrawingAidPanels</name>
-    <message>
-        <source>Sfumatura</source>
-        <translation>Shading</translation>
-    </message>
-    <message>
-        <source>Retino</source>
-        <translation>Dither</translation>
-    </message>
-    <message>
-        <source>Specchio orizzontale</source>
-        <translation>Horizontal mirror</translation>
-    </message>
-    <message>
-        <source>Specchio verticale</source>
-        <translation>Vertical mirror</translation>
-    </message>
-    <message>
-        <source>Pixel perfetto</source>
-        <translation>Pixel perfect</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TFormTimer</name>
-    <message>
-        <source>A timer can&apos;t be acquired.</source>
-        <translation>A timer can&apos;t be acquired.</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TOptionForm</name>
-    <message>
-        <source>Opzioni</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Transparenza</source>
-        <translation>Transparency</translation>
-    </message>
-    <message>
-        <source>Opaco</source>
-        <translation>Opaque</translation>
-    </message>
-    <message>
-        <source>Spazio</source>
-        <translation>Spacing</translation>
-    </message>
-    <message>
-        <source>Disegna Eroe Destro</source>
-        <translation>Right Button Draws</translation>
-    </message>
-    <message>
-        <source>Quadrato</source>
-        <translation>Square</translation>
-    </message>
-    <message>
-        <source>Dal Centro</source>
-        <translation>From Centre</translation>
-    </message>
-    <message>
-        <source>Tolleranza</source>
-        <translation>Tolerance</translation>
-    </message>
-    <message>
-        <source>Solo nell&apos;Area Visibile</source>
-        <translation>Only in the Visible Area</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TPenForm</name>
-    <message>
-        <source>Dimensioni Matita</source>
-        <translation>Pen Sizes</translation>
-    </message>
-    <message>
-        <source>ペンの太さ</source>
-        <translation>Pen width</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TPlaceClient</name>
-    <message>
-        <source>Valore d&apos;Ingrandimento non valido: %1</source>
-        <translation>Invalid zoom value: %1</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TPlaceForm</name>
-    <message>
-        <source>Posizione</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <source>ｽｸﾛｰﾙﾊﾞｰを表示(&amp;B)</source>
-        <translation>Show Scroll &amp;Bars</translation>
-    </message>
-    <message>
-        <source>枠を表示(&amp;F)</source>
-        <translation>Show &amp;Frame</translation>
-    </message>
-    <message>
-        <source>表示倍率(&amp;Z)</source>
-        <translation>&amp;Zoom</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TShiftForm</name>
-    <message>
-        <source>Muovi Immagine</source>
-        <translation>Move Image</translation>
-    </message>
-    <message>
-        <source>Orizzontale</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Sposta in Orizzontale</source>
-        <translation>Horizontal shift</translation>
-    </message>
-    <message>
-        <source>Verticale</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Sposta in Verticale</source>
-        <translation>Vertical shift</translation>
-    </message>
-    <message>
-        <source>Muovi</source>
-        <translation>Move</translation>
-    </message>
-    <message>
-        <source>Rifletti</source>
-        <translation>Half Shift</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata a Sinistra</source>
-        <translation>The image is moved left</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata a Destra</source>
-        <translation>The image is moved right</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata in Alto</source>
-        <translation>The image is moved up</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata in Basso</source>
-        <translation>The image is moved down</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TStatusPanel</name>
-    <message>
-        <source>Inoformazioni Ripeti</source>
-        <translation>Undo Information</translation>
-    </message>
-    <message>
-        <source>Posizione Cursore</source>
-        <translation>Cursor Position</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TTextForm</name>
-    <message>
-        <source>Immetti Testo</source>
-        <translation>Enter Text</translation>
-    </message>
-    <message>
-        <source>Carattere</source>
-        <translation>Font</translation>
-    </message>
-    <message>
-        <source>Caratteri Recenti</source>
-        <translation>Recent Fonts</translation>
-    </message>
-    <message>
-        <source>Cancella Tutto</source>
-        <translation>Clear All</translation>
-    </message>
-    <message>
-        <source>Incolla</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>Trascina sull&apos;immagine</source>
-        <translation>Drag onto the image</translation>
-    </message>
-    <message>
-        <source>Apri...</source>
-        <translation>Open...</translation>
-    </message>
-    <message>
-        <source>Sinistra</source>
-        <translation>Left</translation>
-    </message>
-    <message>
-        <source>Centrato</source>
-        <translation>Centre</translation>
-    </message>
-    <message>
-        <source>Destra</source>
-        <translation>Right</translation>
-    </message>
-    <message>
-        <source>Aggiungi</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
-%2</source>
-        <translation>The file &quot;%1&quot; cannot be read and cannot be moved aside: in this session the text will not be saved in it.
-%2</translation>
-    </message>
-    <message>
-        <source>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
-%3</source>
-        <translation>The file &quot;%1&quot; cannot be read: it has been moved aside as &quot;%2&quot;.
-%3</translation>
-    </message>
-    <message>
-        <source>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</source>
-        <translation>The text is over %1 bytes and cannot be saved in &quot;%2&quot;: the file stays as it was.</translation>
-    </message>
-    <message>
-        <source>Larghezza... (%1)</source>
-        <translation>Tab Width... (%1)</translation>
-    </message>
-    <message>
-        <source>Apri</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</source>
-        <translation>Text Files (*.txt;*.mem)|*.txt;*.mem|All Files (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Larghezza</source>
-        <translation>Tab width</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TToolForm</name>
-    <message>
-        <source>Strumenti</source>
-        <translation>Tools</translation>
     </message>
 </context>
 </TS>

@@ -167,6 +167,13 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TAbortDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TAboutBox</name>
     <message>
         <source>Informazioni su Pixmo3</source>
@@ -326,6 +333,29 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TDrawingAidPanels</name>
+    <message>
+        <source>Sfumatura</source>
+        <translation>Sfumatura</translation>
+    </message>
+    <message>
+        <source>Retino</source>
+        <translation>Retino</translation>
+    </message>
+    <message>
+        <source>Specchio orizzontale</source>
+        <translation>Specchio orizzontale</translation>
+    </message>
+    <message>
+        <source>Specchio verticale</source>
+        <translation>Specchio verticale</translation>
+    </message>
+    <message>
+        <source>Pixel perfetto</source>
+        <translation>Pixel perfetto</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TEditPopupMenu</name>
     <message>
         <source>Annulla Selezione</source>
@@ -417,6 +447,29 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TEditSizeDialog</name>
+    <message>
+        <source>Imposta Unità Griglia</source>
+        <translation>Imposta Unità Griglia</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::TFindColorDialog</name>
     <message>
         <source>Cerca Colore</source>
@@ -436,10 +489,63 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     </message>
 </context>
 <context>
+    <name>pixmo::TFormTimer</name>
+    <message>
+        <source>A timer can&apos;t be acquired.</source>
+        <translation>Non è possibile ottenere un timer.</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::THelpWindow</name>
     <message>
         <source>Pixmo3 - Aiuto</source>
         <translation>Pixmo3 - Aiuto</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconForm</name>
+    <message>
+        <source>Colori </source>
+        <translation>Colori </translation>
+    </message>
+    <message>
+        <source>16 Colori</source>
+        <translation>16 Colori</translation>
+    </message>
+    <message>
+        <source>256 Colori</source>
+        <translation>256 Colori</translation>
+    </message>
+    <message>
+        <source>Tremore </source>
+        <translation>Retinatura </translation>
+    </message>
+    <message>
+        <source>Sfondo </source>
+        <translation>Sfondo </translation>
+    </message>
+    <message>
+        <source>Visibile</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Trasparente</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TIconSaveDialog</name>
+    <message>
+        <source>Salva come Icona</source>
+        <translation>Salva come Icona</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icona (*.ico)</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*)</source>
+        <translation>Tutti i File (*)</translation>
     </message>
 </context>
 <context>
@@ -907,10 +1013,6 @@ Vuoi salvarlo?</translation>
         <source>Griglia Disattivato</source>
         <translation>Griglia disattivata</translation>
     </message>
-    <message>
-        <source>%1 [%2x%3 %4] Col</source>
-        <translation>%1 [%2x%3 %4] Colori</translation>
-    </message>
 </context>
 <context>
     <name>pixmo::TNewColorDialog</name>
@@ -921,6 +1023,36 @@ Vuoi salvarlo?</translation>
     <message>
         <source>%1色</source>
         <translation>%1 colori</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewDibDialog</name>
+    <message>
+        <source>Nuova Pagina</source>
+        <translation>Nuova Pagina</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Colore 0 Trasparente</source>
+        <translation>Colore 0 Trasparente</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TNewSizeDialog</name>
+    <message>
+        <source>Dimensioni Immagine</source>
+        <translation>Dimensioni Immagine</translation>
+    </message>
+    <message>
+        <source>Cambia Dimensione Immagine</source>
+        <translation>Cambia Dimensione Immagine</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1110,45 @@ Vuoi salvarlo?</translation>
     <message>
         <source>Annulla</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TOptionForm</name>
+    <message>
+        <source>Opzioni</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Transparenza</source>
+        <translation>Trasparenza</translation>
+    </message>
+    <message>
+        <source>Opaco</source>
+        <translation>Opaco</translation>
+    </message>
+    <message>
+        <source>Spazio</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Disegna Eroe Destro</source>
+        <translation>Il Tasto Destro Disegna</translation>
+    </message>
+    <message>
+        <source>Quadrato</source>
+        <translation>Quadrato</translation>
+    </message>
+    <message>
+        <source>Dal Centro</source>
+        <translation>Dal Centro</translation>
+    </message>
+    <message>
+        <source>Tolleranza</source>
+        <translation>Tolleranza</translation>
+    </message>
+    <message>
+        <source>Solo nell&apos;Area Visibile</source>
+        <translation>Solo nell&apos;Area Visibile</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1228,58 @@ Vuoi salvarlo?</translation>
     <message>
         <source>Il numero di Colori uitilizzati è: %1 Individual</source>
         <translation>Numero di colori utilizzati: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPenForm</name>
+    <message>
+        <source>Dimensioni Matita</source>
+        <translation>Dimensioni Matita</translation>
+    </message>
+    <message>
+        <source>ペンの太さ</source>
+        <translation>Spessore della matita</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceClient</name>
+    <message>
+        <source>Valore d&apos;Ingrandimento non valido: %1</source>
+        <translation>Valore d&apos;Ingrandimento non valido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TPlaceForm</name>
+    <message>
+        <source>Posizione</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>ｽｸﾛｰﾙﾊﾞｰを表示(&amp;B)</source>
+        <translation>Mostra &amp;Barre di Scorrimento</translation>
+    </message>
+    <message>
+        <source>枠を表示(&amp;F)</source>
+        <translation>Mostra &amp;Cornice</translation>
+    </message>
+    <message>
+        <source>表示倍率(&amp;Z)</source>
+        <translation>&amp;Ingrandimento</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TRotateDialog</name>
+    <message>
+        <source>Ruota</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Angolo</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Leviga i Bordi</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1505,180 @@ Vuoi salvarlo?</translation>
     </message>
 </context>
 <context>
+    <name>pixmo::TShiftForm</name>
+    <message>
+        <source>Muovi Immagine</source>
+        <translation>Muovi Immagine</translation>
+    </message>
+    <message>
+        <source>Orizzontale</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Sposta in Orizzontale</source>
+        <translation>Sposta in Orizzontale</translation>
+    </message>
+    <message>
+        <source>Verticale</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Sposta in Verticale</source>
+        <translation>Sposta in Verticale</translation>
+    </message>
+    <message>
+        <source>Muovi</source>
+        <translation>Muovi</translation>
+    </message>
+    <message>
+        <source>Rifletti</source>
+        <translation>Rifletti</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Sinistra</source>
+        <translation>L&apos;immagine viene spostata a Sinistra</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata a Destra</source>
+        <translation>L&apos;immagine viene spostata a Destra</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Alto</source>
+        <translation>L&apos;immagine viene spostata in Alto</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine viene spostata in Basso</source>
+        <translation>L&apos;immagine viene spostata in Basso</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TSizeDialog</name>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Altezza</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStatusPanel</name>
+    <message>
+        <source>Inoformazioni Ripeti</source>
+        <translation>Informazioni Annulla</translation>
+    </message>
+    <message>
+        <source>Posizione Cursore</source>
+        <translation>Posizione Cursore</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TStretchDialog</name>
+    <message>
+        <source>Estendi</source>
+        <translation>Estendi</translation>
+    </message>
+    <message>
+        <source>Usa Percentuale</source>
+        <translation>Usa Percentuale</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Leviga i Bordi</source>
+        <translation>Leviga i Bordi</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TTextForm</name>
+    <message>
+        <source>Immetti Testo</source>
+        <translation>Immetti Testo</translation>
+    </message>
+    <message>
+        <source>Carattere</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Caratteri Recenti</source>
+        <translation>Caratteri Recenti</translation>
+    </message>
+    <message>
+        <source>Cancella Tutto</source>
+        <translation>Cancella Tutto</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Trascina sull&apos;immagine</source>
+        <translation>Trascina sull&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Apri...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Sinistra</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Centrato</source>
+        <translation>Centrato</translation>
+    </message>
+    <message>
+        <source>Destra</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
+%2</source>
+        <translation>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
+%2</translation>
+    </message>
+    <message>
+        <source>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
+%3</source>
+        <translation>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
+%3</translation>
+    </message>
+    <message>
+        <source>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</source>
+        <translation>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Larghezza... (%1)</source>
+        <translation>Larghezza della Tabulazione... (%1)</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</source>
+        <translation>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Larghezza</source>
+        <translation>Larghezza della tabulazione</translation>
+    </message>
+</context>
+<context>
+    <name>pixmo::TToolForm</name>
+    <message>
+        <source>Strumenti</source>
+        <translation>Strumenti</translation>
+    </message>
+</context>
+<context>
     <name>pixmo::Tools</name>
     <message>
         <source>Selezione Rettangolare</source>
@@ -1382,407 +1779,6 @@ Vuoi salvarlo?</translation>
     <message>
         <source>Animazione</source>
         <translation>Animazione</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TEditSizeDialog</name>
-    <message>
-        <source>Imposta Unità Griglia</source>
-        <translation>Imposta Unità Griglia</translation>
-    </message>
-    <message>
-        <source>Larghezza</source>
-        <translation>Larghezza</translation>
-    </message>
-    <message>
-        <source>Altezza</source>
-        <translation>Altezza</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TIconForm</name>
-    <message>
-        <source>Colori </source>
-        <translation>Colori </translation>
-    </message>
-    <message>
-        <source>16 Colori</source>
-        <translation>16 Colori</translation>
-    </message>
-    <message>
-        <source>256 Colori</source>
-        <translation>256 Colori</translation>
-    </message>
-    <message>
-        <source>Tremore </source>
-        <translation>Retinatura </translation>
-    </message>
-    <message>
-        <source>Sfondo </source>
-        <translation>Sfondo </translation>
-    </message>
-    <message>
-        <source>Visibile</source>
-        <translation>Visibile</translation>
-    </message>
-    <message>
-        <source>Trasparente</source>
-        <translation>Trasparente</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TIconSaveDialog</name>
-    <message>
-        <source>Salva come Icona</source>
-        <translation>Salva come Icona</translation>
-    </message>
-    <message>
-        <source>Icona (*.ico)</source>
-        <translation>Icona (*.ico)</translation>
-    </message>
-    <message>
-        <source>Tutti i File (*)</source>
-        <translation>Tutti i File (*)</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TNewDibDialog</name>
-    <message>
-        <source>Nuova Pagina</source>
-        <translation>Nuova Pagina</translation>
-    </message>
-    <message>
-        <source>Larghezza</source>
-        <translation>Larghezza</translation>
-    </message>
-    <message>
-        <source>Altezza</source>
-        <translation>Altezza</translation>
-    </message>
-    <message>
-        <source>Colore 0 Trasparente</source>
-        <translation>Colore 0 Trasparente</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TNewSizeDialog</name>
-    <message>
-        <source>Dimensioni Immagine</source>
-        <translation>Dimensioni Immagine</translation>
-    </message>
-    <message>
-        <source>Cambia Dimensione Immagine</source>
-        <translation>Cambia Dimensione Immagine</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TRotateDialog</name>
-    <message>
-        <source>Ruota</source>
-        <translation>Ruota</translation>
-    </message>
-    <message>
-        <source>Angolo</source>
-        <translation>Angolo</translation>
-    </message>
-    <message>
-        <source>Leviga i Bordi</source>
-        <translation>Leviga i Bordi</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TSizeDialog</name>
-    <message>
-        <source>Larghezza</source>
-        <translation>Larghezza</translation>
-    </message>
-    <message>
-        <source>Altezza</source>
-        <translation>Altezza</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TStretchDialog</name>
-    <message>
-        <source>Estendi</source>
-        <translation>Estendi</translation>
-    </message>
-    <message>
-        <source>Usa Percentuale</source>
-        <translation>Usa Percentuale</translation>
-    </message>
-    <message>
-        <source>Percentuale</source>
-        <translation>Percentuale</translation>
-    </message>
-    <message>
-        <source>Leviga i Bordi</source>
-        <translation>Leviga i Bordi</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TAbortDialog</name>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TDrawingAidPanels</name>
-    <message>
-        <source>Sfumatura</source>
-        <translation>Sfumatura</translation>
-    </message>
-    <message>
-        <source>Retino</source>
-        <translation>Retino</translation>
-    </message>
-    <message>
-        <source>Specchio orizzontale</source>
-        <translation>Specchio orizzontale</translation>
-    </message>
-    <message>
-        <source>Specchio verticale</source>
-        <translation>Specchio verticale</translation>
-    </message>
-    <message>
-        <source>Pixel perfetto</source>
-        <translation>Pixel perfetto</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TFormTimer</name>
-    <message>
-        <source>A timer can&apos;t be acquired.</source>
-        <translation>Non è possibile ottenere un timer.</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TOptionForm</name>
-    <message>
-        <source>Opzioni</source>
-        <translation>Opzioni</translation>
-    </message>
-    <message>
-        <source>Transparenza</source>
-        <translation>Trasparenza</translation>
-    </message>
-    <message>
-        <source>Opaco</source>
-        <translation>Opaco</translation>
-    </message>
-    <message>
-        <source>Spazio</source>
-        <translation>Spazio</translation>
-    </message>
-    <message>
-        <source>Disegna Eroe Destro</source>
-        <translation>Il Tasto Destro Disegna</translation>
-    </message>
-    <message>
-        <source>Quadrato</source>
-        <translation>Quadrato</translation>
-    </message>
-    <message>
-        <source>Dal Centro</source>
-        <translation>Dal Centro</translation>
-    </message>
-    <message>
-        <source>Tolleranza</source>
-        <translation>Tolleranza</translation>
-    </message>
-    <message>
-        <source>Solo nell&apos;Area Visibile</source>
-        <translation>Solo nell&apos;Area Visibile</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TPenForm</name>
-    <message>
-        <source>Dimensioni Matita</source>
-        <translation>Dimensioni Matita</translation>
-    </message>
-    <message>
-        <source>ペンの太さ</source>
-        <translation>Spessore della matita</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TPlaceClient</name>
-    <message>
-        <source>Valore d&apos;Ingrandimento non valido: %1</source>
-        <translation>Valore d&apos;Ingrandimento non valido: %1</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TPlaceForm</name>
-    <message>
-        <source>Posizione</source>
-        <translation>Posizione</translation>
-    </message>
-    <message>
-        <source>ｽｸﾛｰﾙﾊﾞｰを表示(&amp;B)</source>
-        <translation>Mostra &amp;Barre di Scorrimento</translation>
-    </message>
-    <message>
-        <source>枠を表示(&amp;F)</source>
-        <translation>Mostra &amp;Cornice</translation>
-    </message>
-    <message>
-        <source>表示倍率(&amp;Z)</source>
-        <translation>&amp;Ingrandimento</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TShiftForm</name>
-    <message>
-        <source>Muovi Immagine</source>
-        <translation>Muovi Immagine</translation>
-    </message>
-    <message>
-        <source>Orizzontale</source>
-        <translation>Orizzontale</translation>
-    </message>
-    <message>
-        <source>Sposta in Orizzontale</source>
-        <translation>Sposta in Orizzontale</translation>
-    </message>
-    <message>
-        <source>Verticale</source>
-        <translation>Verticale</translation>
-    </message>
-    <message>
-        <source>Sposta in Verticale</source>
-        <translation>Sposta in Verticale</translation>
-    </message>
-    <message>
-        <source>Muovi</source>
-        <translation>Muovi</translation>
-    </message>
-    <message>
-        <source>Rifletti</source>
-        <translation>Rifletti</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata a Sinistra</source>
-        <translation>L&apos;immagine viene spostata a Sinistra</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata a Destra</source>
-        <translation>L&apos;immagine viene spostata a Destra</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata in Alto</source>
-        <translation>L&apos;immagine viene spostata in Alto</translation>
-    </message>
-    <message>
-        <source>L&apos;immagine viene spostata in Basso</source>
-        <translation>L&apos;immagine viene spostata in Basso</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TStatusPanel</name>
-    <message>
-        <source>Inoformazioni Ripeti</source>
-        <translation>Informazioni Annulla</translation>
-    </message>
-    <message>
-        <source>Posizione Cursore</source>
-        <translation>Posizione Cursore</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TTextForm</name>
-    <message>
-        <source>Immetti Testo</source>
-        <translation>Immetti Testo</translation>
-    </message>
-    <message>
-        <source>Carattere</source>
-        <translation>Carattere</translation>
-    </message>
-    <message>
-        <source>Caratteri Recenti</source>
-        <translation>Caratteri Recenti</translation>
-    </message>
-    <message>
-        <source>Cancella Tutto</source>
-        <translation>Cancella Tutto</translation>
-    </message>
-    <message>
-        <source>Incolla</source>
-        <translation>Incolla</translation>
-    </message>
-    <message>
-        <source>Trascina sull&apos;immagine</source>
-        <translation>Trascina sull&apos;immagine</translation>
-    </message>
-    <message>
-        <source>Apri...</source>
-        <translation>Apri...</translation>
-    </message>
-    <message>
-        <source>Sinistra</source>
-        <translation>Sinistra</translation>
-    </message>
-    <message>
-        <source>Centrato</source>
-        <translation>Centrato</translation>
-    </message>
-    <message>
-        <source>Destra</source>
-        <translation>Destra</translation>
-    </message>
-    <message>
-        <source>Aggiungi</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
-%2</source>
-        <translation>Il file &quot;%1&quot; non può essere letto e non può essere messo da parte: in questa sessione il testo non vi verrà salvato.
-%2</translation>
-    </message>
-    <message>
-        <source>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
-%3</source>
-        <translation>Il file &quot;%1&quot; non può essere letto: è stato messo da parte come &quot;%2&quot;.
-%3</translation>
-    </message>
-    <message>
-        <source>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</source>
-        <translation>Il testo supera %1 byte e non può essere salvato in &quot;%2&quot;: il file resta com&apos;era.</translation>
-    </message>
-    <message>
-        <source>Larghezza... (%1)</source>
-        <translation>Larghezza della Tabulazione... (%1)</translation>
-    </message>
-    <message>
-        <source>Apri</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
-        <source>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</source>
-        <translation>File Testo (*.txt;*.mem)|*.txt;*.mem|Tutti i File (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Larghezza</source>
-        <translation>Larghezza della tabulazione</translation>
-    </message>
-</context>
-<context>
-    <name>pixmo::TToolForm</name>
-    <message>
-        <source>Strumenti</source>
-        <translation>Strumenti</translation>
     </message>
 </context>
 </TS>

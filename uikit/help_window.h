@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "uikit/help_context.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 
 namespace pixmo {
 

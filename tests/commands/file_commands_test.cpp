@@ -11,7 +11,7 @@
 #include "edit/undo.h"
 #include "image/file_io.h"
 #include "main_form_fixture.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 #include "view/paint_client.h"
 
 namespace pixmo::test {

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "uikit/placement.h"
-#include "uikit/qt_translation.h"
+#include "translations/language.h"
 
 #include "image/errors.h"
 #include "main_form_fixture.h"

@@ -57,11 +57,11 @@ bool HasJapanese(const QString& s) {
     return false;
 }
 
-// Words that read the same in every language: names of formats and of the program.
+// Words that read the same in every language: names of formats, of the program, of the languages.
 bool IsName(const QString& s) {
     static const QRegularExpression names(
         "^(Pixmo3|pixmo3-convert|PNG|BMP|GIF|AVI|APNG|ICO|RGB|HSV|R|G|B|H|S|V|px|ms|x|%|OK|Qt|"
-        "GIMP|JASC|Lospec|Adobe|DPI|Alpha|Zoom)$");
+        "GIMP|JASC|Lospec|Adobe|DPI|Alpha|Zoom|English|Italiano)$");
     // File names (the recent files, a folder) are the user's.
     const QStringList words = QString(s).remove(kMark).remove(QRegularExpression("/\\S*")).split(QRegularExpression("[^A-Za-z0-9%-]+"), Qt::SkipEmptyParts);
     for (const QString& w : words)

@@ -44,7 +44,7 @@ TEST_F(MainFormTest, CaptionAndToolStatusInEnglish) {
     ASSERT_NE(en, nullptr);
     TMainForm& form = Build();
     form.App().Edit().SetDibFile(TDib::Create(32, 32, 256), "");
-    EXPECT_EQ(Caption(form), "Pixmo3 - Untitled [32x32 256] Colours");
+    EXPECT_EQ(Caption(form), "Pixmo3 - Untitled [32x32, 256 colours]");
     form.Client()->SelectTool(TToolItem::DrawLine);
     TMouseTool& tool = *form.Client()->Tool();
     tool.OnButtonDown({1, 1});

@@ -103,6 +103,8 @@ void TMainForm::UpdateCaption() {
 
 void TMainForm::ShowMessage(const std::string& text) { ShowMessageText(QString::fromStdString(text)); }
 
+void TMainForm::ShowCoreMessage(const TMessage& message) { ShowMessageText(CoreText(message)); }
+
 void TMainForm::ShowRect(const TRect& r) {
     ShowMessage(Format("(%d,%d)-(%d,%d) Lar:%d Alt:%d", r.Left, r.Top, r.Right - 1, r.Bottom - 1, r.Width(),
                        r.Height()));

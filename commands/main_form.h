@@ -61,6 +61,7 @@ private:
     void UpdateCaption();
     // TMainPanels: what the document shows in the status bar and the caption.
     void ShowMessage(const std::string& text) override;
+    void ShowCoreMessage(const TMessage& message) override;
     void ShowRect(const TRect& rect) override;
     void SetUndoPanel(const std::string& text) override;
     void ModifiedChanged(bool modified) override;
@@ -130,6 +131,7 @@ private:
     void MakeBackup(const std::string& name);
     void InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption, const std::string& fileName);
     bool RefuseDeepImage(const TDib& image);
+    bool RefuseDeepImage(const TDib& image, const TMessage& message);
     std::optional<std::string> AskImageFileName(bool save);
     TMaxStringList FFileHistory{10};
 

@@ -16,6 +16,7 @@
 #include "image/errors.h"
 #include "image/file_format.h"
 #include "image/palette_reduce.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -27,6 +28,23 @@ constexpr char kMsgBmpNoTransparency[] = "Il file BMP non conserva la trasparenz
 constexpr char kMsgIconSizeOnly[] =
     "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
     "Icona...";
+// Opening and saving name the file and say what can be done.
+constexpr TSourceText kMsgCannotOpen = PIXMO_MSG("pixmo::TMainForm", "Impossibile aprire \"%1\".\n%2");
+constexpr TSourceText kMsgCannotSave = PIXMO_MSG("pixmo::TMainForm", "Impossibile salvare \"%1\".\n%2");
+constexpr TSourceText kMsgSaveElsewhere = PIXMO_MSG(
+    "pixmo::TMainForm", "%1\nL'immagine è ancora aperta: si può salvarla in un'altra cartella con \"Salva con Nome...\".");
+constexpr TSourceText kMsgFileTooManyColours = PIXMO_MSG(
+    "pixmo::TMainForm",
+    "\"%1\" ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.\n"
+    "La si rende un'immagine con palette riducendone i colori a 256 o meno, oppure con\n"
+    "pixmo3-convert --palette PALETTE \"%1\" NUOVA.png\n"
+    "(PALETTE: un file .gpl, .pal, .hex o .act, o un'immagine di cui prendere i colori).");
+constexpr TSourceText kMsgClipboardTooManyColours = PIXMO_MSG(
+    "pixmo::TMainForm",
+    "L'immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al "
+    "massimo.\nRiducendone i colori a 256 o meno prima di copiarla la si può incollare.");
+constexpr TSourceText kMsgNoBackupFolder =
+    PIXMO_MSG("pixmo::TMainForm", "Impossibile creare la cartella delle copie di riserva \"%1\". %2");
 
 // Clears the message panel however the command ends.
 class TMessageScope {
@@ -49,9 +67,11 @@ std::string BackupName(const std::string& fileName) {
     return p.string();
 }
 
-bool TMainForm::RefuseDeepImage(const TDib& image) {
+bool TMainForm::RefuseDeepImage(const TDib& image) { return RefuseDeepImage(image, DepthRefused(image.BitCount())); }
+
+bool TMainForm::RefuseDeepImage(const TDib& image, const TMessage& message) {
     if (image.BitCount() <= 8) return false;
-    ShowErrorBox(this, QString::fromStdString(DepthName(image.BitCount()) + " doesn't cope with a picture."));
+    ShowErrorBox(this, CoreText(message));
     return true;
 }
 
@@ -86,10 +106,15 @@ void TMainForm::OpenFile(const std::string& name) {
     std::unique_ptr<TDib> image;
     {
         TMessageScope message(*this, "Reading  : " + name);
-        image = OpenImageFile(name);
+        try {
+            image = OpenImageFile(name);
+        } catch (const EPixmoError& e) {
+            RaiseError(AboutFile(e, name, kMsgCannotOpen));
+        }
     }
-    if (RefuseDeepImage(*image)) return;
-    InstallNewImage(std::move(image), "Apri", name);
+    // A true-colour file of 256 colours or fewer has become a palette image by now.
+    if (RefuseDeepImage(*image, Msg(kMsgFileTooManyColours, name))) return;
+    InstallNewImage(std::move(image), PIXMO_TRANSLATE_NOOP("pixmo::Core", "Apri"), name);
 }
 
 void TMainForm::MIFileSaveClick() {
@@ -111,8 +136,12 @@ void TMainForm::SaveFile(const std::string& name) {
     if (side && image->GetSize() != TPoint{side, side}) RaiseError(kMsgIconSizeOnly);
     {
         TMessageScope message(*this, "Saving:" + name);
-        if (App().Settings().Backup) MakeBackup(name);
-        SaveImageFile(*image, name);
+        try {
+            if (App().Settings().Backup) MakeBackup(name);
+            SaveImageFile(*image, name);
+        } catch (const EPixmoError& e) {
+            RaiseError(Msg(kMsgSaveElsewhere, AboutFile(e, name, kMsgCannotSave)));
+        }
     }
     App().Edit().SetFileName(name);
     App().Edit().SetModified(false);
@@ -135,7 +164,7 @@ void TMainForm::MakeBackup(const std::string& name) {
                 this, TMessageRequest{TMsgKind::Question, TMsgButtons::YesCancel, QString(), text});
             if (answer != TMsgResult::Yes) throw EAbort();
             fs::create_directories(dir, ec);
-            if (ec) RaiseError(Format("%s: %s", dir.c_str(), ec.message().c_str()));
+            if (ec) RaiseError(Msg(kMsgNoBackupFolder, dir, SystemReason(ec.value())));
         }
         backup = fs::path(dir) / backup.filename();
     }
@@ -173,8 +202,8 @@ void TMainForm::MIFileCreateFromClipboardClick() {
     std::optional<TPngPicture> clear = TransparentPictureFromClipboard(App().Clipboard());
     auto image = clear ? PaletteIfFew(std::move(clear->Dib), clear->Alpha)
                        : PaletteIfFew(TDib::CreateFromClipboard(App().Clipboard()));
-    if (RefuseDeepImage(*image)) return;
-    InstallNewImage(std::move(image), "Creato dagli Appunti", "");
+    if (RefuseDeepImage(*image, Msg(kMsgClipboardTooManyColours))) return;
+    InstallNewImage(std::move(image), PIXMO_TRANSLATE_NOOP("pixmo::Core", "Creato dagli Appunti"), "");
 }
 
 void TMainForm::MIFileToClipboardClick() {

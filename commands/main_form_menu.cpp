@@ -12,6 +12,7 @@
 #include "image/clipboard.h"
 #include "settings/main_keys.h"
 #include "tools/tool_items.h"
+#include "uikit/core_text.h"
 #include "uikit/shortcut_keys.h"
 #include "view/app_context.h"
 #include "view/drawing_aids_view.h"
@@ -233,8 +234,8 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
     } else if (menuName == "MIEdit") {
         QAction* undo = Item("MIEditUndo");
         QAction* redo = Item("MIEditRedo");
-        undo->setText(QString::fromStdString(doc.Undo().GetUndoCaption()));
-        redo->setText(QString::fromStdString(doc.Undo().GetRedoCaption()));
+        undo->setText(CoreText(doc.Undo().UndoMenuText()));
+        redo->setText(CoreText(doc.Undo().RedoMenuText()));
         enable("MIEditUndo", !busy && doc.Undo().CanUndo());
         enable("MIEditRedo", !busy && doc.Undo().CanRedo());
         UpdateEditMenuStates();

@@ -9,6 +9,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "settings/main_keys.h"
 #include "tools/edit_size.h"
@@ -70,7 +71,7 @@ void TMainForm::OpenStartDocument() {
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
         if (params.FileName.empty()) return;
-        const QString text = QString::fromUtf8(e.what());
+        const QString text = ErrorText(e);
         QTimer::singleShot(0, this, [this, text] { ShowErrorBox(this, text); });
     }
 }

@@ -7,6 +7,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -117,7 +118,7 @@ bool TNewDibDialog::Confirm() {
             SBPalettes->AddRecent(EDPalette->text());
             const auto source = TDib::CreateFromFile(EDPalette->text().toStdString());
             if (source->Colors() == 0)
-                RaiseError(DepthRefusedMessage(24));
+                RaiseError(DepthRefused(24));
             TBitmapInfoHeader header = source->InfoHeader();
             header.Width = width;
             header.Height = height;
@@ -142,7 +143,7 @@ bool TNewDibDialog::Confirm() {
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     if (CBTransparent->isChecked()) image->SetAlpha(0, 0);

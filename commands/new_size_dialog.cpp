@@ -7,6 +7,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 #include "view/app_context.h"
@@ -68,7 +69,7 @@ bool TNewSizeDialog::Confirm() {
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     doc.SetDib(std::move(result));

@@ -12,6 +12,7 @@
 #include "edit/transform.h"
 #include "image/dib.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
 #include "view/abort_dialog.h"
@@ -31,7 +32,7 @@ bool RunPass(TAppContext& app, TProgress* progress, QWidget* parent, const std::
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(parent, QString::fromUtf8(e.what()));
+        ShowErrorBox(parent, ErrorText(e));
         return false;
     }
 }

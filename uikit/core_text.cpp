@@ -13,7 +13,8 @@ QString CoreText(const TMessage& message) {
         QChar c = i + 1 < text.size() ? text[i + 1] : QChar();
         size_t n = static_cast<size_t>(c.unicode() - u'1');
         if (text[i] == u'%' && c >= u'1' && c <= u'9' && n < message.Args.size()) {
-            out += QString::fromStdString(message.Args[n]);
+            const bool inner = n < message.Inner.size() && *message.Inner[n].Context;
+            out += inner ? CoreText(message.Inner[n]) : QString::fromStdString(message.Args[n]);
             ++i;
         } else {
             out += text[i];
@@ -23,8 +24,7 @@ QString CoreText(const TMessage& message) {
 }
 
 QString ErrorText(const std::exception& e) {
-    if (auto* error = dynamic_cast<const EPixmoError*>(&e)) return CoreText(error->Message());
-    return QString::fromUtf8(e.what());
+    return CoreText(MessageOf(e));
 }
 
 }  // namespace pixmo

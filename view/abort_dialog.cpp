@@ -30,7 +30,7 @@ TAbortDialog::TAbortDialog(TAppContext& app, QWidget* parent) : QDialog(parent),
 void TAbortDialog::Open(const std::string& caption, int maximum) {
     Aborted = false;
     FSteps = 0;
-    setWindowTitle(QString::fromStdString(caption));
+    setWindowTitle(QCoreApplication::translate("pixmo::Core", caption.c_str()));
     Bar->setRange(0, std::max(1, maximum));
     Bar->setValue(0);
     if (TFormTimer* timer = FApp.MainTimer()) {

@@ -15,6 +15,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/int_math.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/number_input_dialog.h"
 #include "view/app_context.h"
@@ -153,7 +154,7 @@ TAnimationForm::TAnimationForm(TAppContext& app, QWidget* parent)
             try {
                 SetZoom(z);
             } catch (const std::exception& e) {
-                ShowErrorBox(this, QString::fromUtf8(e.what()));
+                ShowErrorBox(this, ErrorText(e));
             }
         });
         a->setCheckable(true);
@@ -356,16 +357,16 @@ void TAnimationForm::MISaveAviClick() {
     const auto name = AskFileName(this, request);
     if (!name) return;
     try {
-        std::string notice;
+        TMessage notice;
         {
             TBusyCursor busy(App().Edit().Busy());
             notice = WriteAnimationFrames(*image, SheetFrames(), WithDefaultExt(*name, "avi").toStdString(),
                                           image->TransparentEntry());
         }
-        if (!notice.empty()) ShowNotice(notice);
+        if (!notice.Source.empty()) ShowNotice(CoreText(notice).toStdString());
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
 }
 

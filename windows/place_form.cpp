@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "windows/place_client.h"
 
@@ -72,7 +73,7 @@ void TPlaceForm::ReadSettings() {
     try {
         FClient->SetZoomSize(Ini().ReadInteger("ZoomSize", 1));
     } catch (const EPixmoError& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
     FClient->ImageChanged();
     FClient->LoadSettings(Ini());

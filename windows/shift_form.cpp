@@ -8,6 +8,7 @@
 #include "edit/main_panels.h"
 #include "edit/selection.h"
 #include "image/errors.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/number_edit.h"
 #include "uikit/strings_button.h"
@@ -103,7 +104,7 @@ void TShiftForm::ShiftButtonClick(QAbstractButton* sender) {
         Shift(sender);
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "edit/undo.h"
 #include "image/dib.h"
 #include "palette/palette_ops.h"
+#include "uikit/core_text.h"
 #include "view/app_context.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
@@ -51,7 +52,7 @@ void TChangePaletteDialog::Confirm() {
     TEditContext& doc = FApp.Edit();
     const TDib* image = doc.Dib();
     if (image && image->BitCount() > 8) {
-        ShowErrorBox(this, QString::fromStdString(DepthRefusedMessage(image->BitCount())));
+        ShowErrorBox(this, CoreText(DepthRefused(image->BitCount())));
         reject();
         return;
     }

@@ -10,6 +10,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "image/file_format.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -72,12 +73,12 @@ bool TCreateFromPaletteDialog::Confirm() {
     std::unique_ptr<TDib> image;
     try {
         const auto palette = TDib::CreateFromFile(file.toStdString());
-        if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(24));
+        if (palette->Colors() == 0) RaiseError(DepthRefused(24));
         image = TDib::CreateFromClipboardOnPalette(clipboard, *palette);
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     // Annulla in the close query keeps the image and closes this dialog too.

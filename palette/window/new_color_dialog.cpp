@@ -6,6 +6,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "palette/palette_ops.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 
@@ -34,7 +35,7 @@ bool TNewColorDialog::Confirm() {
         if (RBPalette->isChecked()) {
             SBPalettes->AddRecent(EDPalette->text());
             const auto palette = TDib::CreateFromFile(EDPalette->text().toStdString());
-            if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(24));
+            if (palette->Colors() == 0) RaiseError(DepthRefused(24));
             result = TDib::CreateOnPalette(*image, *palette);
         } else {
             const int count = ColorCount();
@@ -47,7 +48,7 @@ bool TNewColorDialog::Confirm() {
     } catch (const EAbort&) {
         return false;
     } catch (const std::exception& e) {
-        ShowErrorBox(this, QString::fromUtf8(e.what()));
+        ShowErrorBox(this, ErrorText(e));
         return false;
     }
     doc.Undo().AddNewDib("Aumenta, Diminuisic Colori");

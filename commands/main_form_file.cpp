@@ -31,14 +31,15 @@ constexpr char kMsgIconSizeOnly[] =
 // Opening and saving name the file and say what can be done.
 constexpr TSourceText kMsgCannotOpen = PIXMO_MSG("pixmo::TMainForm", "Impossibile aprire \"%1\".\n%2");
 constexpr TSourceText kMsgCannotSave = PIXMO_MSG("pixmo::TMainForm", "Impossibile salvare \"%1\".\n%2");
-constexpr TSourceText kMsgSaveElsewhere = PIXMO_MSG(
-    "pixmo::TMainForm", "%1\nL'immagine è ancora aperta: si può salvarla in un'altra cartella con \"Salva con Nome...\".");
-constexpr TSourceText kMsgFileTooManyColours = PIXMO_MSG(
-    "pixmo::TMainForm",
-    "\"%1\" ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.\n"
-    "La si rende un'immagine con palette riducendone i colori a 256 o meno, oppure con\n"
-    "pixmo3-convert --palette PALETTE \"%1\" NUOVA.png\n"
-    "(PALETTE: un file .gpl, .pal, .hex o .act, o un'immagine di cui prendere i colori).");
+constexpr TSourceText kMsgSaveElsewhere =
+    PIXMO_MSG("pixmo::TMainForm",
+              "%1\nL'immagine è ancora aperta: si può salvarla in un'altra cartella con \"Salva con Nome...\".");
+constexpr TSourceText kMsgFileTooManyColours =
+    PIXMO_MSG("pixmo::TMainForm",
+              "\"%1\" ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.\n"
+              "La si rende un'immagine con palette riducendone i colori a 256 o meno, oppure con\n"
+              "pixmo3-convert --palette PALETTE \"%1\" NUOVA.png\n"
+              "(PALETTE: un file .gpl, .pal, .hex o .act, o un'immagine di cui prendere i colori).");
 constexpr TSourceText kMsgClipboardTooManyColours = PIXMO_MSG(
     "pixmo::TMainForm",
     "L'immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al "

@@ -17,7 +17,8 @@ namespace pixmo {
 
 class TEditContext;
 
-inline constexpr const char* kMsgNoSelectionStatus = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Pixmo 3 - Versione Italiana   ");
+inline constexpr const char* kMsgNoSelectionStatus =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "Pixmo 3 - Versione Italiana   ");
 inline constexpr const char* kMsgRangeTooBig = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Chosed range is too big ");
 
 class TSelection {

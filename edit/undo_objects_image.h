@@ -38,7 +38,9 @@ private:
 class TUndoClearInside : public TUndoDibRect {
 public:
     using TUndoDibRect::TUndoDibRect;
-    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Cancellata immagine della Selezione"); }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Cancellata immagine della Selezione");
+    }
 };
 
 // The selected content before an effect.

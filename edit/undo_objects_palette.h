@@ -39,7 +39,9 @@ private:
 class TUndoExchangePalette : public TUndoObject {
 public:
     TUndoExchangePalette(TEditContext& context, int indexA, int indexB);
-    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Il cambiamento della posizione della Palette"); }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Il cambiamento della posizione della Palette");
+    }
     void Exchange() override;
 
 private:

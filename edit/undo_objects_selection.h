@@ -21,7 +21,9 @@ protected:
 class TUndoNewSelection : public TUndoSelection {
 public:
     explicit TUndoNewSelection(TEditContext& context) : TUndoSelection(context, true) {}
-    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione di un nuovo campo"); }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione di un nuovo campo");
+    }
     void Undo() override;
     void Redo() override;
 };
@@ -48,7 +50,9 @@ public:
 class TUndoReplaceSelection : public TUndoSelection {
 public:
     explicit TUndoReplaceSelection(TEditContext& context) : TUndoSelection(context, false) {}
-    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione di un nuovo campo"); }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione di un nuovo campo");
+    }
     void Exchange() override;
 };
 

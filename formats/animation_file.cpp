@@ -25,7 +25,7 @@ void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int int
 }
 
 TMessage WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
-                                 int transparentIndex) {
+                              int transparentIndex) {
     const auto form = AnimationFormForName(fileName);
     if (!form) RaiseError(Msg(kMsgNoAnimationForm, fileName));
     for (const TSheetFrame& f : frames)
@@ -49,7 +49,8 @@ TMessage WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, con
 
 void ForEachFrame(const TDib& image, const std::vector<TRect>& frames,
                   const std::function<void(const TDib& frame, size_t number)>& take) {
-    if (frames.empty() || frames[0].IsEmpty()) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Nessun fotogramma da salvare")));
+    if (frames.empty() || frames[0].IsEmpty())
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Nessun fotogramma da salvare")));
     const auto current = TDib::CreateFromRect(image, frames[0]);
     const size_t bytes = static_cast<size_t>(current->PixelBytes());
     for (size_t n = 0; n < frames.size(); ++n) {

@@ -137,7 +137,9 @@ TAVIStream::TAVIStream(std::string fileName) : FFileName(std::move(fileName)) {}
 TAVIStream::~TAVIStream() = default;
 
 void TAVIStream::SetRate(int a, int b) {
-    if (a <= 0 || b <= 0) throw EAvi(Msg(PIXMO_MSG("pixmo::Core", "TAVIStream.SetRate Il valore trasmesso non è valido: (%1, %2)"), a, b));
+    if (a <= 0 || b <= 0)
+        throw EAvi(
+            Msg(PIXMO_MSG("pixmo::Core", "TAVIStream.SetRate Il valore trasmesso non è valido: (%1, %2)"), a, b));
     FScale = static_cast<uint32_t>(b);
     FRate = ClampToPositive(uint64_t(a) * 1000);
 }
@@ -162,7 +164,8 @@ void TAVIStream::WriteFrame(const TDib& frame) {
     } else {
         DrawOnto(*FFrame, frame);
     }
-    if (FFile->Size() + 8 + FFrameBytes + 16 * (FIndex.size() + 1) + 8 > kMaxFileBytes) throw EAvi(CoreMessage(kMsgAviWrite));
+    if (FFile->Size() + 8 + FFrameBytes + 16 * (FIndex.size() + 1) + 8 > kMaxFileBytes)
+        throw EAvi(CoreMessage(kMsgAviWrite));
     // Index offsets count from the "movi" code.
     FIndex.push_back(static_cast<uint32_t>(FFile->Size() - (FHeaderBytes - 4)));
     std::vector<uint8_t> bits(FFrameBytes);

@@ -76,7 +76,8 @@ std::vector<TPngChunkPlace> ListPngChunks(TByteSource& source) {
 
 std::vector<uint8_t> ReadChunkData(TByteSource& source, const TPngChunkPlace& place) {
     std::vector<uint8_t> data(place.Length);
-    if (!source.ReadAt(place.Offset, data.data(), data.size())) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "PNG troncato")));
+    if (!source.ReadAt(place.Offset, data.data(), data.size()))
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "PNG troncato")));
     return data;
 }
 

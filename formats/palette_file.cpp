@@ -93,7 +93,8 @@ bool TakeRgb(std::string_view& s, int rgb[3]) {
 // lines, separated by spaces or tabs.
 TPaletteFile ParseGpl(std::span<const uint8_t> bytes, const TPaletteParser& p) {
     const std::vector<std::string_view> lines = SplitLines(bytes);
-    if (lines.empty() || Trim(lines[0]) != "GIMP Palette") p.Fail(PIXMO_MSG("pixmo::Core", "manca l'intestazione \"GIMP Palette\""));
+    if (lines.empty() || Trim(lines[0]) != "GIMP Palette")
+        p.Fail(PIXMO_MSG("pixmo::Core", "manca l'intestazione \"GIMP Palette\""));
     TPaletteFile palette;
     for (size_t i = 1; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i) + 1;
@@ -102,7 +103,8 @@ TPaletteFile ParseGpl(std::span<const uint8_t> bytes, const TPaletteParser& p) {
         if (line.starts_with("Columns:")) {
             line.remove_prefix(8);
             int columns = 0;
-            if (!TakeNumber(line, 256, columns) || !Trim(line).empty()) p.FailLine(lineNo, PIXMO_MSG("pixmo::Core", "numero di colonne non valido"));
+            if (!TakeNumber(line, 256, columns) || !Trim(line).empty())
+                p.FailLine(lineNo, PIXMO_MSG("pixmo::Core", "numero di colonne non valido"));
             continue;
         }
         int rgb[3];
@@ -117,21 +119,25 @@ TPaletteFile ParseGpl(std::span<const uint8_t> bytes, const TPaletteParser& p) {
 TPaletteFile ParseJasc(std::span<const uint8_t> bytes, const TPaletteParser& p) {
     std::vector<std::string_view> lines = SplitLines(bytes);
     while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
-    if (lines.empty() || Trim(lines[0]) != "JASC-PAL") p.Fail(PIXMO_MSG("pixmo::Core", "manca l'intestazione \"JASC-PAL\""));
+    if (lines.empty() || Trim(lines[0]) != "JASC-PAL")
+        p.Fail(PIXMO_MSG("pixmo::Core", "manca l'intestazione \"JASC-PAL\""));
     if (lines.size() < 3) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
     if (Trim(lines[1]) != "0100") p.Fail(PIXMO_MSG("pixmo::Core", "versione non supportata"));
     std::string_view countText = lines[2];
     int count = 0;
-    if (!TakeNumber(countText, 1 << 16, count) || !Trim(countText).empty()) p.FailLine(3, PIXMO_MSG("pixmo::Core", "numero di colori non valido"));
+    if (!TakeNumber(countText, 1 << 16, count) || !Trim(countText).empty())
+        p.FailLine(3, PIXMO_MSG("pixmo::Core", "numero di colori non valido"));
     if (count > static_cast<int>(kMaxColors)) p.Fail(PIXMO_MSG("pixmo::Core", "più di 256 colori"));
     if (count == 0) p.Fail(PIXMO_MSG("pixmo::Core", "nessun colore"));
     if (lines.size() - 3 < static_cast<size_t>(count)) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
-    if (lines.size() - 3 > static_cast<size_t>(count)) p.Fail(PIXMO_MSG("pixmo::Core", "più colori di quanti dichiarati"));
+    if (lines.size() - 3 > static_cast<size_t>(count))
+        p.Fail(PIXMO_MSG("pixmo::Core", "più colori di quanti dichiarati"));
     TPaletteFile palette;
     for (int i = 0; i < count; ++i) {
         std::string_view line = lines[3 + static_cast<size_t>(i)];
         int rgb[3];
-        if (!TakeRgb(line, rgb) || !Trim(line).empty()) p.FailLine(4 + i, PIXMO_MSG("pixmo::Core", "colore non valido"));
+        if (!TakeRgb(line, rgb) || !Trim(line).empty())
+            p.FailLine(4 + i, PIXMO_MSG("pixmo::Core", "colore non valido"));
         p.Add(palette, rgb[0], rgb[1], rgb[2]);
     }
     return palette;
@@ -260,9 +266,11 @@ TPaletteFile ParsePaletteFile(std::span<const uint8_t> bytes, const std::string&
 
 TPaletteFile ReadPaletteSource(TByteSource& source, const std::string& fileName) {
     RequirePaletteName(PaletteFormForName(fileName), fileName);
-    if (source.Size() > kMaxPaletteFileBytes) TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "file troppo grande"));
+    if (source.Size() > kMaxPaletteFileBytes)
+        TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "file troppo grande"));
     std::vector<uint8_t> bytes(static_cast<size_t>(source.Size()));
-    if (!source.ReadAt(0, bytes.data(), bytes.size())) TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
+    if (!source.ReadAt(0, bytes.data(), bytes.size()))
+        TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
     return ParsePaletteFile(bytes, fileName);
 }
 

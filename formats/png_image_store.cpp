@@ -10,7 +10,8 @@ namespace pixmo {
 
 namespace {
 void CheckSize(int width, int height) {
-    if (width > kMaxDibSide || height > kMaxDibSide) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
+    if (width > kMaxDibSide || height > kMaxDibSide)
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
     if (width <= 0 || height <= 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), width, height));
 }
 }  // namespace

@@ -328,7 +328,8 @@ void TPngReader::SetUpImage() {
     s.PaletteSource = s.Palette;
 
     // Sizes before any allocation.
-    if (s.Width > kMaxDibSide || s.Height > kMaxDibSide) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
+    if (s.Width > kMaxDibSide || s.Height > kMaxDibSide)
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
     if (s.Width <= 0 || s.Height <= 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), s.Width, s.Height));
     uint64_t rawBytes = 0;
     for (int pass = 0; pass <= (s.InterlaceMethod == 1 ? 6 : 0); ++pass) {

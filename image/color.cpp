@@ -12,7 +12,8 @@ int ColorsOfDepth(int bitCount) {
         case 16:
         case 24:
         case 32: return 0;
-        default: RaiseError(Msg(PIXMO_MSG("pixmo::Core", "An illegal bit count:%1"), bitCount));
+        default:
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "An illegal bit count:%1"), bitCount));
     }
 }
 
@@ -25,13 +26,20 @@ int DepthForColors(int colors) {
 
 TMessage DepthDisplayText(int bitCount) {
     switch (bitCount) {
-        case 1: return Msg(PIXMO_MSG("pixmo::Core", "2色"));
-        case 4: return Msg(PIXMO_MSG("pixmo::Core", "16色"));
-        case 8: return Msg(PIXMO_MSG("pixmo::Core", "256色"));
-        case 16: return Msg(PIXMO_MSG("pixmo::Core", "16ﾋﾞｯﾄﾊｲｶﾗｰ"));
-        case 24: return Msg(PIXMO_MSG("pixmo::Core", "24ﾋﾞｯﾄﾌﾙｶﾗｰ"));
-        case 32: return Msg(PIXMO_MSG("pixmo::Core", "32ﾋﾞｯﾄﾌﾙｶﾗｰ"));
-        default: return Msg(PIXMO_MSG("pixmo::Core", "？？色"));
+        case 1:
+            return Msg(PIXMO_MSG("pixmo::Core", "2色"));
+        case 4:
+            return Msg(PIXMO_MSG("pixmo::Core", "16色"));
+        case 8:
+            return Msg(PIXMO_MSG("pixmo::Core", "256色"));
+        case 16:
+            return Msg(PIXMO_MSG("pixmo::Core", "16ﾋﾞｯﾄﾊｲｶﾗｰ"));
+        case 24:
+            return Msg(PIXMO_MSG("pixmo::Core", "24ﾋﾞｯﾄﾌﾙｶﾗｰ"));
+        case 32:
+            return Msg(PIXMO_MSG("pixmo::Core", "32ﾋﾞｯﾄﾌﾙｶﾗｰ"));
+        default:
+            return Msg(PIXMO_MSG("pixmo::Core", "？？色"));
     }
 }
 

@@ -25,7 +25,8 @@ TDib::TDib(TBitmapInfoHeader& header, std::span<const uint32_t> colorTable, cons
     if (header.Compression != 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "E' stato compresso!")));
     const int depth = header.BitCount;
     if (depth != 1 && depth != 4 && depth != 8 && depth != 24) RaiseError(DepthRefused(depth));
-    if (header.Width > kMaxDibSide || header.Height > kMaxDibSide) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
+    if (header.Width > kMaxDibSide || header.Height > kMaxDibSide)
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
     if (header.Width <= 0 || header.Height <= 0)
         RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), header.Width, header.Height));
 

@@ -86,7 +86,8 @@ void ReadRows(TDib& image, const TDibParts& parts, TByteSource& source) {
     std::vector<uint8_t> block(std::min<size_t>(rowsPerBlock, height) * line);
     for (int row = 0; row < height; row += rowsPerBlock) {
         const int count = std::min(rowsPerBlock, height - row);
-        if (!source.ReadAt(parts.BitsAt + row * line, block.data(), count * line)) RaiseError(CoreMessage(kMsgBitsShort));
+        if (!source.ReadAt(parts.BitsAt + row * line, block.data(), count * line))
+            RaiseError(CoreMessage(kMsgBitsShort));
         image.StoreRows(row, count, depth, parts.Table, block.data());
     }
 }

@@ -36,7 +36,9 @@ std::string MessageArg(N n) { return std::to_string(n); }
 
 inline TMessage InnerArg(const TMessage& m) { return m; }
 template <typename T>
-TMessage InnerArg(const T&) { return {}; }
+TMessage InnerArg(const T&) {
+    return {};
+}
 
 // A text of the core without arguments, kept in a constant marked PIXMO_TRANSLATE_NOOP("pixmo::Core", ..).
 inline TMessage CoreMessage(const char* source) { return TMessage{"pixmo::Core", source, {}, {}}; }

@@ -22,21 +22,35 @@ constexpr int kMaxLinkHops = 40;
 
 TMessage SystemReason(int err) {
     switch (err) {
-        case ENOENT: return Msg(PIXMO_MSG("pixmo::Core", "No such file or directory"));
-        case EACCES: return Msg(PIXMO_MSG("pixmo::Core", "Permission denied"));
-        case EPERM: return Msg(PIXMO_MSG("pixmo::Core", "Operation not permitted"));
-        case EROFS: return Msg(PIXMO_MSG("pixmo::Core", "Read-only file system"));
-        case ENOSPC: return Msg(PIXMO_MSG("pixmo::Core", "No space left on device"));
-        case EDQUOT: return Msg(PIXMO_MSG("pixmo::Core", "Disk quota exceeded"));
-        case EISDIR: return Msg(PIXMO_MSG("pixmo::Core", "Is a directory"));
-        case ENOTDIR: return Msg(PIXMO_MSG("pixmo::Core", "Not a directory"));
-        case ENAMETOOLONG: return Msg(PIXMO_MSG("pixmo::Core", "File name too long"));
-        case ELOOP: return Msg(PIXMO_MSG("pixmo::Core", "Too many levels of symbolic links"));
-        case EIO: return Msg(PIXMO_MSG("pixmo::Core", "Input/output error"));
-        case EBUSY: return Msg(PIXMO_MSG("pixmo::Core", "Device or resource busy"));
+        case ENOENT:
+            return Msg(PIXMO_MSG("pixmo::Core", "No such file or directory"));
+        case EACCES:
+            return Msg(PIXMO_MSG("pixmo::Core", "Permission denied"));
+        case EPERM:
+            return Msg(PIXMO_MSG("pixmo::Core", "Operation not permitted"));
+        case EROFS:
+            return Msg(PIXMO_MSG("pixmo::Core", "Read-only file system"));
+        case ENOSPC:
+            return Msg(PIXMO_MSG("pixmo::Core", "No space left on device"));
+        case EDQUOT:
+            return Msg(PIXMO_MSG("pixmo::Core", "Disk quota exceeded"));
+        case EISDIR:
+            return Msg(PIXMO_MSG("pixmo::Core", "Is a directory"));
+        case ENOTDIR:
+            return Msg(PIXMO_MSG("pixmo::Core", "Not a directory"));
+        case ENAMETOOLONG:
+            return Msg(PIXMO_MSG("pixmo::Core", "File name too long"));
+        case ELOOP:
+            return Msg(PIXMO_MSG("pixmo::Core", "Too many levels of symbolic links"));
+        case EIO:
+            return Msg(PIXMO_MSG("pixmo::Core", "Input/output error"));
+        case EBUSY:
+            return Msg(PIXMO_MSG("pixmo::Core", "Device or resource busy"));
         case EMFILE:
-        case ENFILE: return Msg(PIXMO_MSG("pixmo::Core", "Too many open files"));
-        default: return TMessage{"", std::strerror(err), {}, {}};
+        case ENFILE:
+            return Msg(PIXMO_MSG("pixmo::Core", "Too many open files"));
+        default:
+            return TMessage{"", std::strerror(err), {}, {}};
     }
 }
 

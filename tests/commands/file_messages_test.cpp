@@ -41,8 +41,9 @@ TEST_F(MainFormTest, FailedOpensAndSavesNameTheFileAndSayWhatToDo) {
     EXPECT_EQ(shown[1], icon + ": Icona non valida.");
     EXPECT_EQ(shown[2].find(q(many) + " ha più di 256 colori"), 0u) << shown[2];
     EXPECT_NE(shown[2].find("pixmo3-convert --palette PALETTE " + q(many) + " NUOVA.png"), std::string::npos);
-    EXPECT_EQ(shown[3], "Cannot create file " + q(ro) + ". Permission denied\nL'immagine è ancora aperta: si può "
-                        "salvarla in un'altra cartella con \"Salva con Nome...\".");
+    EXPECT_EQ(shown[3], "Cannot create file " + q(ro) +
+                            ". Permission denied\nL'immagine è ancora aperta: si può "
+                            "salvarla in un'altra cartella con \"Salva con Nome...\".");
 
     QTranslator* en = InstallCatalogue(*qApp, TLanguage::English);
     ASSERT_NE(en, nullptr);
@@ -54,8 +55,9 @@ TEST_F(MainFormTest, FailedOpensAndSavesNameTheFileAndSayWhatToDo) {
     EXPECT_EQ(shown[1], icon + ": not a valid icon (the file is damaged or is not an icon).");
     EXPECT_EQ(shown[2].find(q(many) + " has more than 256 colours"), 0u) << shown[2];
     EXPECT_NE(shown[2].find("pixmo3-convert --palette PALETTE " + q(many) + " NEW.png"), std::string::npos);
-    EXPECT_EQ(shown[3], "Cannot create the file " + q(ro) + ": permission denied.\nThe picture is still open: you can "
-                        "save it in another folder with \"Save As...\".");
+    EXPECT_EQ(shown[3], "Cannot create the file " + q(ro) +
+                            ": permission denied.\nThe picture is still open: you can "
+                            "save it in another folder with \"Save As...\".");
     EXPECT_EQ(Doc().FileName(), ro);
 }
 

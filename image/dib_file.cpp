@@ -54,7 +54,7 @@ TFileFormat BmpFileFormat() {
         [](const TDib& image, const std::string& fileName) { WriteFileAtomically(fileName, BuildBmpFile(image)); },
         nullptr,
         kFormatStill,
-        "File Bitmap (*.bmp)",
+        PIXMO_TRANSLATE_NOOP("pixmo::Core", "File Bitmap (*.bmp)"),
     };
 }
 

@@ -631,6 +631,66 @@
         <source>%1 番の色がそうです</source>
         <translation>Found at colour number %1</translation>
     </message>
+    <message>
+        <source>File Bitmap (*.bmp)</source>
+        <translation>Bitmap File (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*.*)</source>
+        <translation>All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>File Immagine</source>
+        <translation>Image Files</translation>
+    </message>
+    <message>
+        <source>File PNG (*.png)</source>
+        <translation>PNG File (*.png)</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icon (*.ico)</translation>
+    </message>
+    <message>
+        <source>Palette GIMP (*.gpl)</source>
+        <translation>GIMP Palette (*.gpl)</translation>
+    </message>
+    <message>
+        <source>Palette JASC (*.pal)</source>
+        <translation>JASC Palette (*.pal)</translation>
+    </message>
+    <message>
+        <source>Palette Lospec (*.hex)</source>
+        <translation>Lospec Palette (*.hex)</translation>
+    </message>
+    <message>
+        <source>Palette Adobe (*.act)</source>
+        <translation>Adobe Palette (*.act)</translation>
+    </message>
+    <message>
+        <source>File AVI</source>
+        <translation>AVI File</translation>
+    </message>
+    <message>
+        <source>GIF animata</source>
+        <translation>Animated GIF</translation>
+    </message>
+    <message>
+        <source>PNG animata (APNG)</source>
+        <translation>Animated PNG (APNG)</translation>
+    </message>
+    <message>
+        <source>Striscia di fotogrammi</source>
+        <translation>Strip of Frames</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TAnimationForm</name>

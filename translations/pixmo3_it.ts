@@ -631,6 +631,66 @@
         <source>%1 番の色がそうです</source>
         <translation>È il colore numero %1</translation>
     </message>
+    <message>
+        <source>File Bitmap (*.bmp)</source>
+        <translation>File Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Tutti i File (*.*)</source>
+        <translation>Tutti i File (*.*)</translation>
+    </message>
+    <message>
+        <source>File Immagine</source>
+        <translation>File Immagine</translation>
+    </message>
+    <message>
+        <source>File PNG (*.png)</source>
+        <translation>File PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Icona (*.ico)</source>
+        <translation>Icona (*.ico)</translation>
+    </message>
+    <message>
+        <source>Palette GIMP (*.gpl)</source>
+        <translation>Palette GIMP (*.gpl)</translation>
+    </message>
+    <message>
+        <source>Palette JASC (*.pal)</source>
+        <translation>Palette JASC (*.pal)</translation>
+    </message>
+    <message>
+        <source>Palette Lospec (*.hex)</source>
+        <translation>Palette Lospec (*.hex)</translation>
+    </message>
+    <message>
+        <source>Palette Adobe (*.act)</source>
+        <translation>Palette Adobe (*.act)</translation>
+    </message>
+    <message>
+        <source>File AVI</source>
+        <translation>File AVI</translation>
+    </message>
+    <message>
+        <source>GIF animata</source>
+        <translation>GIF animata</translation>
+    </message>
+    <message>
+        <source>PNG animata (APNG)</source>
+        <translation>PNG animata (APNG)</translation>
+    </message>
+    <message>
+        <source>Striscia di fotogrammi</source>
+        <translation>Striscia di fotogrammi</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::TAnimationForm</name>

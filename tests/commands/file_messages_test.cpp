@@ -1,9 +1,11 @@
 // The boxes of a failed open or save name the file and say what can be done, in the
-// reader's language: source texts without a catalogue, English with the English one.
+// reader's language: source texts without a catalogue, English with the English one; the
+// file dialog's labels too.
 #include <QCoreApplication>
 
 #include <fstream>
 
+#include "image/file_format.h"
 #include "image/file_io.h"
 #include "main_form_fixture.h"
 #include "uikit/qt_translation.h"
@@ -48,7 +50,11 @@ TEST_F(MainFormTest, FailedOpensAndSavesNameTheFileAndSayWhatToDo) {
     QTranslator* en = InstallCatalogue(*qApp, TLanguage::English);
     ASSERT_NE(en, nullptr);
     shown = boxes();
+    const QString filter = QtFilter(QString::fromStdString(ImageFileFilter()));
     QCoreApplication::removeTranslator(en);
+    EXPECT_TRUE(filter.startsWith("Image Files (*.bmp")) << filter.toStdString();
+    EXPECT_TRUE(filter.contains(";;PNG File (*.png) (*.png);;")) << filter.toStdString();
+    EXPECT_TRUE(filter.endsWith(";;All Files (*.*) (*.*)")) << filter.toStdString();
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0], "Cannot open " + q(cut) +
                             ".\nA PNG chunk runs past the end of the file: the file is truncated or damaged");

@@ -1144,9 +1144,9 @@ La si rende un&apos;immagine con palette riducendone i colori a 256 o meno, oppu
 pixmo3-convert --palette PALETTE &quot;%1&quot; NUOVA.png
 (PALETTE: un file .gpl, .pal, .hex o .act, o un&apos;immagine di cui prendere i colori).</source>
         <translation>&quot;%1&quot; has more than 256 colours: Pixmo3 edits palette images only, of 256 colours at most.
-Reducing its colours to 256 or fewer makes it a palette image, and so does
+To make it a palette image, reduce its colours to 256 or fewer, or run
 pixmo3-convert --palette PALETTE &quot;%1&quot; NEW.png
-(PALETTE: a .gpl, .pal, .hex or .act file, or a picture whose colours to take).</translation>
+(PALETTE: a .gpl, .pal, .hex or .act file, or a picture whose colours to use).</translation>
     </message>
     <message>
         <source>L&apos;immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.

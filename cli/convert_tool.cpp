@@ -209,7 +209,7 @@ int RunPalette(const std::vector<std::string>& args, const TSaveOptions& options
     std::string current = paletteName;
     return Reported(err, current, [&] {
         const auto palette = TDib::CreateFromFile(paletteName);
-        if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(palette->BitCount()));
+        if (palette->Colors() == 0) RaiseError(DepthRefused(palette->BitCount()));
         current = in;
         const auto image = TDib::CreateFromFile(in);
         const auto result = TDib::CreateOnPalette(*image, *palette);
@@ -263,7 +263,7 @@ int RunConvert(const std::vector<std::string>& given, std::ostream& out, std::os
         std::string current = transform->In;
         return Reported(err, current, [&] {
             const auto image = OpenImageFile(transform->In);
-            if (image->IsTrueColor()) RaiseError(DepthRefusedMessage(image->BitCount()));
+            if (image->IsTrueColor()) RaiseError(DepthRefused(image->BitCount()));
             const auto result = Transform(*image, *transform);
             current = transform->Out;
             result->SaveToFile(transform->Out, options);

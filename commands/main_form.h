@@ -133,6 +133,7 @@ private:
     void MakeBackup(const std::string& name);
     void InstallNewImage(std::unique_ptr<TDib> image, const std::string& undoCaption, const std::string& fileName);
     bool RefuseDeepImage(const TDib& image);
+    bool RefuseDeepImage(const TDib& image, const TMessage& message);
     std::optional<std::string> AskImageFileName(bool save);
     TMaxStringList FFileHistory{10};
 

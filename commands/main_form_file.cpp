@@ -18,6 +18,7 @@
 #include "image/errors.h"
 #include "image/file_format.h"
 #include "image/palette_reduce.h"
+#include "uikit/core_text.h"
 #include "uikit/dialog_hooks.h"
 #include "view/app_context.h"
 #include "view/paint_client.h"
@@ -30,6 +31,24 @@ constexpr TSourceText kMsgIconSizeOnly = PIXMO_MSG(
     "pixmo::TMainForm",
     "Un'icona è di 32 x 32 pixel: per salvare questa immagine come icona usare Modifica > Icona > Salva come "
     "Icona...");
+// Opening and saving name the file and say what can be done.
+constexpr TSourceText kMsgCannotOpen = PIXMO_MSG("pixmo::TMainForm", "Impossibile aprire \"%1\".\n%2");
+constexpr TSourceText kMsgCannotSave = PIXMO_MSG("pixmo::TMainForm", "Impossibile salvare \"%1\".\n%2");
+constexpr TSourceText kMsgSaveElsewhere =
+    PIXMO_MSG("pixmo::TMainForm",
+              "%1\nL'immagine è ancora aperta: si può salvarla in un'altra cartella con \"Salva con Nome...\".");
+constexpr TSourceText kMsgFileTooManyColours =
+    PIXMO_MSG("pixmo::TMainForm",
+              "\"%1\" ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.\n"
+              "La si rende un'immagine con palette riducendone i colori a 256 o meno, oppure con\n"
+              "pixmo3-convert --palette PALETTE \"%1\" NUOVA.png\n"
+              "(PALETTE: un file .gpl, .pal, .hex o .act, o un'immagine di cui prendere i colori).");
+constexpr TSourceText kMsgClipboardTooManyColours = PIXMO_MSG(
+    "pixmo::TMainForm",
+    "L'immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al "
+    "massimo.\nRiducendone i colori a 256 o meno prima di copiarla la si può incollare.");
+constexpr TSourceText kMsgNoBackupFolder =
+    PIXMO_MSG("pixmo::TMainForm", "Impossibile creare la cartella delle copie di riserva \"%1\". %2");
 
 // Clears the message panel however the command ends.
 class TMessageScope {
@@ -65,9 +84,11 @@ std::string BackupName(const std::string& fileName) {
     return p.string();
 }
 
-bool TMainForm::RefuseDeepImage(const TDib& image) {
+bool TMainForm::RefuseDeepImage(const TDib& image) { return RefuseDeepImage(image, DepthRefused(image.BitCount())); }
+
+bool TMainForm::RefuseDeepImage(const TDib& image, const TMessage& message) {
     if (image.BitCount() <= 8) return false;
-    ShowErrorBox(this, QString::fromStdString(DepthName(image.BitCount()) + " doesn't cope with a picture."));
+    ShowErrorBox(this, CoreText(message));
     return true;
 }
 
@@ -102,10 +123,15 @@ void TMainForm::OpenFile(const std::string& name) {
     std::unique_ptr<TDib> image;
     {
         TMessageScope message(*this, tr("Reading  : %1").arg(QString::fromStdString(name)));
-        image = OpenImageFile(name);
+        try {
+            image = OpenImageFile(name);
+        } catch (const EPixmoError& e) {
+            RaiseError(AboutFile(e, name, kMsgCannotOpen));
+        }
     }
-    if (RefuseDeepImage(*image)) return;
-    InstallNewImage(std::move(image), tr("Apri").toStdString(), name);
+    // A true-colour file of 256 colours or fewer has become a palette image by now.
+    if (RefuseDeepImage(*image, Msg(kMsgFileTooManyColours, name))) return;
+    InstallNewImage(std::move(image), PIXMO_TRANSLATE_NOOP("pixmo::Core", "Apri"), name);
 }
 
 void TMainForm::MIFileSaveClick() {
@@ -127,8 +153,12 @@ void TMainForm::SaveFile(const std::string& name) {
     if (side && image->GetSize() != TPoint{side, side}) RaiseError(Msg(kMsgIconSizeOnly));
     {
         TMessageScope message(*this, tr("Saving:%1").arg(QString::fromStdString(name)));
-        if (App().Settings().Backup) MakeBackup(name);
-        SaveImageFile(*image, name);
+        try {
+            if (App().Settings().Backup) MakeBackup(name);
+            SaveImageFile(*image, name);
+        } catch (const EPixmoError& e) {
+            RaiseError(Msg(kMsgSaveElsewhere, AboutFile(e, name, kMsgCannotSave)));
+        }
     }
     App().Edit().SetFileName(name);
     App().Edit().SetModified(false);
@@ -150,9 +180,7 @@ void TMainForm::MakeBackup(const std::string& name) {
                 this, TMessageRequest{TMsgKind::Question, TMsgButtons::YesCancel, QString(), text});
             if (answer != TMsgResult::Yes) throw EAbort();
             fs::create_directories(dir, ec);
-            if (ec)
-                RaiseError(Msg(PIXMO_MSG("pixmo::TMainForm", "Impossibile creare la cartella dei backup %1: %2"), dir,
-                               ec.message()));
+            if (ec) RaiseError(Msg(kMsgNoBackupFolder, dir, SystemReason(ec.value())));
         }
         backup = fs::path(dir) / backup.filename();
     }
@@ -189,8 +217,8 @@ void TMainForm::MIFileCreateFromClipboardClick() {
     std::optional<TPngPicture> clear = TransparentPictureFromClipboard(App().Clipboard());
     auto image = clear ? PaletteIfFew(std::move(clear->Dib), clear->Alpha)
                        : PaletteIfFew(TDib::CreateFromClipboard(App().Clipboard()));
-    if (RefuseDeepImage(*image)) return;
-    InstallNewImage(std::move(image), tr("Creato dagli Appunti").toStdString(), "");
+    if (RefuseDeepImage(*image, Msg(kMsgClipboardTooManyColours))) return;
+    InstallNewImage(std::move(image), PIXMO_TRANSLATE_NOOP("pixmo::Core", "Creato dagli Appunti"), "");
 }
 
 void TMainForm::MIFileToClipboardClick() {

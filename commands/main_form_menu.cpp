@@ -14,6 +14,7 @@
 #include "image/clipboard.h"
 #include "settings/main_keys.h"
 #include "tools/tool_items.h"
+#include "uikit/core_text.h"
 #include "uikit/shortcut_keys.h"
 #include "view/app_context.h"
 #include "view/drawing_aids_view.h"
@@ -235,17 +236,8 @@ void TMainForm::UpdateMenuStates(const std::string& menuName) {
     } else if (menuName == "MIEdit") {
         QAction* undo = Item("MIEditUndo");
         QAction* redo = Item("MIEditRedo");
-        // The history names the step after a fixed beginning; the step's caption is the core's.
-        auto step = [](const std::string& caption, const char* beginning) {
-            const std::string rest = caption.substr(std::min(caption.size(), std::strlen(beginning)));
-            if (rest.size() < 2) return QString();
-            const std::string inner = rest.substr(1, rest.size() - 2);
-            return QCoreApplication::translate("pixmo::Core", inner.c_str());
-        };
-        const QString undoStep = step(doc.Undo().GetUndoCaption(), kUndoCaption);
-        const QString redoStep = step(doc.Undo().GetRedoCaption(), kRedoCaption);
-        undo->setText(undoStep.isEmpty() ? tr("&Annulla") : tr("&Annulla (%1)").arg(undoStep));
-        redo->setText(redoStep.isEmpty() ? tr("&Ripeti") : tr("&Ripeti (%1)").arg(redoStep));
+        undo->setText(CoreText(doc.Undo().UndoMenuText()));
+        redo->setText(CoreText(doc.Undo().RedoMenuText()));
         enable("MIEditUndo", !busy && doc.Undo().CanUndo());
         enable("MIEditRedo", !busy && doc.Undo().CanRedo());
         UpdateEditMenuStates();

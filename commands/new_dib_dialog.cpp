@@ -118,7 +118,7 @@ bool TNewDibDialog::Confirm() {
             SBPalettes->AddRecent(EDPalette->text());
             const auto source = TDib::CreateFromFile(EDPalette->text().toStdString());
             if (source->Colors() == 0)
-                RaiseError(DepthRefusedMessage(24));
+                RaiseError(DepthRefused(24));
             TBitmapInfoHeader header = source->InfoHeader();
             header.Width = width;
             header.Height = height;

@@ -12,7 +12,7 @@ public:
     virtual ~TMainPanels() = default;
     // The message panel; the window ignores it while the panel is hidden.
     virtual void ShowMessage(const std::string& text) = 0;
-    // A core text for the message panel, which the window translates.
+    // A text of the core for the message panel, which the window shows in the reader's language.
     virtual void ShowCoreMessage(const TMessage& message) { ShowMessage(message.Text()); }
     // The selection rectangle in the message panel, in the window's own format.
     virtual void ShowRect(const TRect& rect) = 0;

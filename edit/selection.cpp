@@ -129,7 +129,7 @@ void TSelection::AddMask(const TMaskDib& m, const TRect& r) {
     if (!Image() || !FMask || r.IsEmpty()) return;
     const TRect u = UnionRect(FRect, r);
     if (u.Width() > kMaxDibSide || u.Height() > kMaxDibSide) {
-        FContext.Panels().ShowMessage(kMsgRangeTooBig);
+        FContext.Panels().ShowCoreMessage(CoreMessage(kMsgRangeTooBig));
         return;
     }
     FContext.Undo().Add(std::make_unique<TUndoAddSelection>(FContext));
@@ -371,7 +371,7 @@ void TSelection::DeleteColour(int index) {
 
 void TSelection::Refresh(const TRect& rect) {
     if (FRect.IsEmpty())
-        FContext.Panels().ShowMessage(kMsgNoSelectionStatus);
+        FContext.Panels().ShowCoreMessage(CoreMessage(kMsgNoSelectionStatus));
     else
         FContext.Panels().ShowRect(FRect);
     TEditView& client = FContext.View();

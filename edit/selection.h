@@ -17,8 +17,9 @@ namespace pixmo {
 
 class TEditContext;
 
-inline constexpr const char* kMsgNoSelectionStatus = "Pixmo 3 - Versione Italiana   ";
-inline constexpr const char* kMsgRangeTooBig = "Chosed range is too big ";
+inline constexpr const char* kMsgNoSelectionStatus =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "Pixmo 3 - Versione Italiana   ");
+inline constexpr const char* kMsgRangeTooBig = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Chosed range is too big ");
 
 class TSelection {
 public:

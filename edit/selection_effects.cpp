@@ -27,7 +27,7 @@ void TSelection::MakeMask() {
         auto mask = TMaskDib::CreateFromColor(*piece, true, image->GetColor(FContext.Color2Index()));
         result = ConvertToPalette(*mask, *image);
     }
-    ApplyEffect("Crea Maschera", std::move(result));
+    ApplyEffect(PIXMO_TRANSLATE_NOOP("pixmo::Core", "Crea Maschera"), std::move(result));
 }
 
 void TSelection::InvertColors() {
@@ -35,7 +35,7 @@ void TSelection::InvertColors() {
     if (!image) return;
     auto piece = CopySelected();
     auto inverted = pixmo::InvertColors(piece.get());
-    ApplyEffect("Inverti Colori", ConvertToPalette(*inverted, *image));
+    ApplyEffect(PIXMO_TRANSLATE_NOOP("pixmo::Core", "Inverti Colori"), ConvertToPalette(*inverted, *image));
 }
 
 void TSelection::DifferenceColors(int kind) {
@@ -43,7 +43,7 @@ void TSelection::DifferenceColors(int kind) {
     if (!image) return;
     auto piece = CopySelected();
     auto swapped = SwapChannelsExcept(piece.get(), kind, image->GetColor(FContext.Color2Index()));
-    ApplyEffect("Differenza Colori", ConvertToPalette(*swapped, *image));
+    ApplyEffect(PIXMO_TRANSLATE_NOOP("pixmo::Core", "Differenza Colori"), ConvertToPalette(*swapped, *image));
 }
 
 void TSelection::Shift(int dx, int dy) {
@@ -55,7 +55,7 @@ void TSelection::XShift() {
     if (!Image()) return;
     auto piece = CopySelected();
     const int dx = Div(piece->Width(), 2), dy = Div(piece->Height(), 2);
-    ShiftPiece("X Shift", std::move(piece), dx, dy);
+    ShiftPiece(PIXMO_TRANSLATE_NOOP("pixmo::Core", "X Shift"), std::move(piece), dx, dy);
 }
 
 namespace {

@@ -116,7 +116,7 @@ void Flip(TEditContext& context, bool horizontal, const char* caption) {
 }
 }  // namespace
 
-void TSelection::FlipHorizontal() { Flip(FContext, true, "Rifletti Orizzontale"); }
-void TSelection::FlipVertical() { Flip(FContext, false, "Rifletti Verticale"); }
+void TSelection::FlipHorizontal() { Flip(FContext, true, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Rifletti Orizzontale")); }
+void TSelection::FlipVertical() { Flip(FContext, false, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Rifletti Verticale")); }
 
 }  // namespace pixmo

@@ -13,10 +13,10 @@ namespace pixmo {
 
 class TEditContext;
 
-inline constexpr const char* kUndoStretchCaption = "Aumenta, Diminuisce";
-inline constexpr const char* kUndoRotateCaption = "Ruota";
-inline constexpr const char* kStretchProgressCaption = "Estendi... ";
-inline constexpr const char* kRotateProgressCaption = "Ruota ";
+inline constexpr const char* kUndoStretchCaption = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Aumenta, Diminuisce");
+inline constexpr const char* kUndoRotateCaption = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Ruota");
+inline constexpr const char* kStretchProgressCaption = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Estendi... ");
+inline constexpr const char* kRotateProgressCaption = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Ruota ");
 
 struct TTransformResult {
     // False when the user stopped the pass; Image and Mask are then null.

@@ -19,16 +19,19 @@ TUndo::~TUndo() {
     while (!FItems.empty()) FItems.pop_back();
 }
 
-std::string TUndo::GetUndoCaption() const {
-    std::string caption = kUndoCaption;
-    if (CanUndo()) caption += "(" + FItems[FPosition - 1]->GetCaption() + ")";
-    return caption;
+namespace {
+// A step's caption as the catalogues know it: the steps name themselves with source texts.
+TMessage CaptionOf(const TUndoObject& item) { return CoreMessage(item.GetCaption().c_str()); }
+}  // namespace
+
+TMessage TUndo::UndoMenuText() const {
+    if (!CanUndo()) return Msg(PIXMO_MSG("pixmo::Core", "&Annulla   "));
+    return Msg(PIXMO_MSG("pixmo::Core", "&Annulla   (%1)"), CaptionOf(*FItems[FPosition - 1]));
 }
 
-std::string TUndo::GetRedoCaption() const {
-    std::string caption = kRedoCaption;
-    if (CanRedo()) caption += "(" + FItems[FPosition]->GetCaption() + ")";
-    return caption;
+TMessage TUndo::RedoMenuText() const {
+    if (!CanRedo()) return Msg(PIXMO_MSG("pixmo::Core", "Ripeti "));
+    return Msg(PIXMO_MSG("pixmo::Core", "Ripeti (%1)"), CaptionOf(*FItems[FPosition]));
 }
 
 void TUndo::Undo() {
@@ -38,7 +41,7 @@ void TUndo::Undo() {
     Swap(item, &TUndoObject::Undo);
     SyncModified();
     UpdatePanel();
-    FContext.Panels().ShowMessage(item.GetCaption() + kUndoneSuffix);
+    FContext.Panels().ShowCoreMessage(Msg(PIXMO_MSG("pixmo::Core", "%1 Annullato  "), CaptionOf(item)));
     FContext.View().InvalidateAll();
 }
 
@@ -46,7 +49,7 @@ void TUndo::Redo() {
     if (FContext.View().IsBusy() || !CanRedo()) return;
     TUndoObject& item = *FItems[FPosition];
     Swap(item, &TUndoObject::Redo);
-    FContext.Panels().ShowMessage(item.GetCaption() + kRedoneSuffix);
+    FContext.Panels().ShowCoreMessage(Msg(PIXMO_MSG("pixmo::Core", "%1 Ripetuto     "), CaptionOf(item)));
     ++FPosition;
     SyncModified();
     UpdatePanel();

@@ -9,6 +9,7 @@
 
 #include "image/geometry.h"
 #include "image/color.h"
+#include "image/errors.h"
 
 namespace pixmo {
 
@@ -16,10 +17,6 @@ class TDib;
 class TEditContext;
 
 inline constexpr int kMaxUndoSteps = 999;
-inline constexpr const char* kUndoCaption = "&Annulla   ";
-inline constexpr const char* kRedoCaption = "Ripeti ";
-inline constexpr const char* kUndoneSuffix = " Annullato  ";
-inline constexpr const char* kRedoneSuffix = " Ripetuto     ";
 
 class TUndoObject {
 public:
@@ -62,8 +59,12 @@ public:
 
     bool CanUndo() const { return FPosition >= 1 && !FItems.empty(); }
     bool CanRedo() const { return FPosition < Count() && Count() > 0; }
-    std::string GetUndoCaption() const;
-    std::string GetRedoCaption() const;
+    // The Edit menu's items with the step they would take back or do again, for the
+    // catalogues, and their source text.
+    TMessage UndoMenuText() const;
+    TMessage RedoMenuText() const;
+    std::string GetUndoCaption() const { return UndoMenuText().Text(); }
+    std::string GetRedoCaption() const { return RedoMenuText().Text(); }
 
     void Undo();
     void Redo();

@@ -26,7 +26,7 @@ protected:
 class TUndoDibRect : public TUndoObject {
 public:
     TUndoDibRect(TEditContext& context, const TDib& image, const TRect& rect);
-    std::string GetCaption() const override { return "Draw"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Draw"); }
     void Exchange() override;
     const TRect& Rect() const { return FRect; }
 
@@ -38,7 +38,9 @@ private:
 class TUndoClearInside : public TUndoDibRect {
 public:
     using TUndoDibRect::TUndoDibRect;
-    std::string GetCaption() const override { return "Cancellata immagine della Selezione"; }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Cancellata immagine della Selezione");
+    }
 };
 
 // The selected content before an effect.

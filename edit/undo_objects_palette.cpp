@@ -54,7 +54,7 @@ TUndoPalettes::TUndoPalettes(TEditContext& context, int first, int count) : TUnd
 std::vector<TColorRef> TUndoPalettes::Collect(int count) const {
     const TDib* image = FContext.Dib();
     if (!image || FFirst < 0 || count < 0 || static_cast<int64_t>(FFirst) + count > image->Colors())
-        RaiseError(kMsgUndoError);
+        RaiseError(CoreMessage(kMsgUndoError));
     std::vector<TColorRef> colours(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) colours[i] = image->GetColor(FFirst + i);
     return colours;

@@ -5,16 +5,17 @@
 
 #include "edit/undo.h"
 #include "image/color.h"
+#include "image/translate_noop.h"
 
 namespace pixmo {
 
-inline constexpr const char* kMsgUndoError = "Errore Annulla";
+inline constexpr const char* kMsgUndoError = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Errore Annulla");
 
 // One entry's colour before an edit.
 class TUndoPalette : public TUndoObject {
 public:
     TUndoPalette(TEditContext& context, int index, TColorRef colour);
-    std::string GetCaption() const override { return "Palette Change"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette Change"); }
     void Exchange() override;
 
 private:
@@ -26,7 +27,7 @@ private:
 class TUndoPaletteAlpha : public TUndoObject {
 public:
     TUndoPaletteAlpha(TEditContext& context, int index, uint8_t alpha);
-    std::string GetCaption() const override { return "Trasparente"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Trasparente"); }
     void Exchange() override;
 
 private:
@@ -38,7 +39,9 @@ private:
 class TUndoExchangePalette : public TUndoObject {
 public:
     TUndoExchangePalette(TEditContext& context, int indexA, int indexB);
-    std::string GetCaption() const override { return "Il cambiamento della posizione della Palette"; }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Il cambiamento della posizione della Palette");
+    }
     void Exchange() override;
 
 private:
@@ -51,7 +54,7 @@ private:
 class TUndoPalettes : public TUndoObject {
 public:
     TUndoPalettes(TEditContext& context, int first, int count);
-    std::string GetCaption() const override { return "Palette gradation"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette gradation"); }
     void Exchange() override;
 
 private:

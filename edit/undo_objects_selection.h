@@ -21,7 +21,9 @@ protected:
 class TUndoNewSelection : public TUndoSelection {
 public:
     explicit TUndoNewSelection(TEditContext& context) : TUndoSelection(context, true) {}
-    std::string GetCaption() const override { return "Selezione di un nuovo campo"; }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione di un nuovo campo");
+    }
     void Undo() override;
     void Redo() override;
 };
@@ -29,45 +31,47 @@ public:
 class TUndoCancelSelection : public TUndoNewSelection {
 public:
     using TUndoNewSelection::TUndoNewSelection;
-    std::string GetCaption() const override { return "Selezione Annullata"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione Annullata"); }
 };
 
 class TUndoCancelFloatSelection : public TUndoNewSelection {
 public:
     using TUndoNewSelection::TUndoNewSelection;
-    std::string GetCaption() const override { return "Trascinamento Rilasciato"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Trascinamento Rilasciato"); }
 };
 
 class TUndoPaste : public TUndoNewSelection {
 public:
     using TUndoNewSelection::TUndoNewSelection;
-    std::string GetCaption() const override { return "Incolla "; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Incolla "); }
 };
 
 // A change of the mask that keeps the image: both directions swap the snapshot.
 class TUndoReplaceSelection : public TUndoSelection {
 public:
     explicit TUndoReplaceSelection(TEditContext& context) : TUndoSelection(context, false) {}
-    std::string GetCaption() const override { return "Selezione di un nuovo campo"; }
+    std::string GetCaption() const override {
+        return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione di un nuovo campo");
+    }
     void Exchange() override;
 };
 
 class TUndoAddSelection : public TUndoReplaceSelection {
 public:
     using TUndoReplaceSelection::TUndoReplaceSelection;
-    std::string GetCaption() const override { return "Addit.of choic"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Addit.of choic"); }
 };
 
 class TUndoDeleteSelection : public TUndoReplaceSelection {
 public:
     using TUndoReplaceSelection::TUndoReplaceSelection;
-    std::string GetCaption() const override { return "Part deletion of c"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Part deletion of c"); }
 };
 
 class TUndoAndSelection : public TUndoReplaceSelection {
 public:
     using TUndoReplaceSelection::TUndoReplaceSelection;
-    std::string GetCaption() const override { return "Common Part Ch"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Common Part Ch"); }
 };
 
 // The selection rectangle and what a clear takes away; raises EAbort (nothing recorded)
@@ -75,7 +79,7 @@ public:
 class TUndoClearSelection : public TUndoObject {
 public:
     explicit TUndoClearSelection(TEditContext& context);
-    std::string GetCaption() const override { return "Selezione Eliminata"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione Eliminata"); }
     void Exchange() override;
 
 private:
@@ -86,14 +90,14 @@ private:
 class TUndoCutSelection : public TUndoClearSelection {
 public:
     using TUndoClearSelection::TUndoClearSelection;
-    std::string GetCaption() const override { return "Selezione Tagliata"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione Tagliata"); }
 };
 
 // The rectangle of a floating piece before a move.
 class TUndoMoveSelection : public TUndoObject {
 public:
     explicit TUndoMoveSelection(TEditContext& context);
-    std::string GetCaption() const override { return "Selezione Spostata"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione Spostata"); }
     void Exchange() override;
     const TRect& Rect() const { return FRect; }
 
@@ -119,7 +123,7 @@ private:
 class TUndoDuplicate : public TUndoMoveSelection {
 public:
     explicit TUndoDuplicate(TEditContext& context);
-    std::string GetCaption() const override { return "Selezione Copiata"; }
+    std::string GetCaption() const override { return PIXMO_TRANSLATE_NOOP("pixmo::Core", "Selezione Copiata"); }
     void Undo() override;
     void Redo() override;
 

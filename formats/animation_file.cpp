@@ -24,13 +24,13 @@ void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int int
     WriteAnimationFrames(image, FramesWithDelay(frames, intervalMs), fileName, transparentIndex);
 }
 
-std::string WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
-                                 int transparentIndex) {
+TMessage WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                              int transparentIndex) {
     const auto form = AnimationFormForName(fileName);
-    if (!form) RaiseError(Format(kMsgNoAnimationForm, fileName.c_str()));
+    if (!form) RaiseError(Msg(kMsgNoAnimationForm, fileName));
     for (const TSheetFrame& f : frames)
         if (f.DelayMs < kMinFrameDelay || f.DelayMs > kMaxFrameDelay)
-            RaiseError(Format("Intervallo non valido: %d ms", f.DelayMs));
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Intervallo non valido: %1 ms"), f.DelayMs));
     switch (*form) {
         case TAnimationFileForm::Avi:
             return WriteAnimationAvi(image, frames, fileName);
@@ -49,7 +49,8 @@ std::string WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, 
 
 void ForEachFrame(const TDib& image, const std::vector<TRect>& frames,
                   const std::function<void(const TDib& frame, size_t number)>& take) {
-    if (frames.empty() || frames[0].IsEmpty()) RaiseError("Nessun fotogramma da salvare");
+    if (frames.empty() || frames[0].IsEmpty())
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Nessun fotogramma da salvare")));
     const auto current = TDib::CreateFromRect(image, frames[0]);
     const size_t bytes = static_cast<size_t>(current->PixelBytes());
     for (size_t n = 0; n < frames.size(); ++n) {
@@ -99,7 +100,7 @@ void WriteSpriteStrip(const TDib& image, const TSheetFrames& frames, const std::
     ForEachFrame(image, FrameRects(frames), [&](const TDib& frame, size_t n) {
         if (!strip) {
             const int64_t width = int64_t{frame.Width()} * static_cast<int64_t>(frames.size());
-            if (width > kMaxDibSide) RaiseError("L'immagine è troppo grande");
+            if (width > kMaxDibSide) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
             strip = TDib::CreateResized(frame, TPoint{static_cast<int>(width), frame.Height()});
         }
         const size_t rowBytes = static_cast<size_t>(frame.Width()) * static_cast<size_t>(frame.PixelBytes());

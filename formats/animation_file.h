@@ -13,6 +13,7 @@
 #include "image/file_format.h"
 #include "image/geometry.h"
 #include "image/sheet_frames.h"
+#include "image/errors.h"
 
 namespace pixmo {
 
@@ -29,8 +30,8 @@ void WriteAnimation(const TDib& image, const std::vector<TRect>& frames, int int
 
 // The same with each frame's own delay (1..65535 ms). Returns what the user should be told
 // about the file (an AVI that could not keep every delay), else empty.
-std::string WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
-                                 int transparentIndex = -1);
+TMessage WriteAnimationFrames(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
+                              int transparentIndex = -1);
 
 void WriteAnimationGif(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
                        int transparentIndex = -1);
@@ -40,8 +41,8 @@ void WriteAnimationApng(const TDib& image, const TSheetFrames& frames, const std
 void WriteSpriteStrip(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
                       int transparentIndex = -1);
 
-inline constexpr const char* kMsgNoAnimationForm =
-    "Le animazioni si salvano in file \".avi\", \".gif\", \".png\" (APNG) o \".strip.png\": %s";
+inline constexpr TSourceText kMsgNoAnimationForm = PIXMO_MSG(
+    "pixmo::Core", "Le animazioni si salvano in file \".avi\", \".gif\", \".png\" (APNG) o \".strip.png\": %1");
 
 // --- shared by the writers ---
 

@@ -20,7 +20,7 @@ size_t MaxSheetFrames(int width, int height) {
 }
 
 std::unique_ptr<TDib> BuildAnimationSheet(int width, int height, const std::vector<TCanvasFrame>& frames) {
-    if (frames.empty() || frames.size() > MaxSheetFrames(width, height)) RaiseError(kMsgTooManyFrames);
+    if (frames.empty() || frames.size() > MaxSheetFrames(width, height)) RaiseError(CoreMessage(kMsgTooManyFrames));
     std::unordered_map<uint32_t, uint8_t> index;
     std::vector<uint32_t> colors;
     int clearEntry = -1;
@@ -32,7 +32,7 @@ std::unique_ptr<TDib> BuildAnimationSheet(int width, int height, const std::vect
             if (key == kClear) clearEntry = static_cast<int>(colors.size());
             colors.push_back(key);
         }
-    if (colors.size() > 256) RaiseError(Format(kMsgTooManyColors, static_cast<int>(colors.size())));
+    if (colors.size() > 256) RaiseError(Msg(kMsgTooManyColors, colors.size()));
 
     const size_t perRow = std::min(FramesPerRow(width), frames.size());
     const size_t rows = (frames.size() + perRow - 1) / perRow;

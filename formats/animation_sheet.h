@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "image/translate_noop.h"
+
 namespace pixmo {
 
 class TDib;
@@ -25,8 +27,9 @@ size_t MaxSheetFrames(int width, int height);
 // 256 colours together raise kMsgTooManyColors with the count.
 std::unique_ptr<TDib> BuildAnimationSheet(int width, int height, const std::vector<TCanvasFrame>& frames);
 
-inline constexpr const char* kMsgTooManyColors =
-    "I fotogrammi hanno insieme %d colori: una tavolozza ne tiene al massimo 256";
-inline constexpr const char* kMsgTooManyFrames = "Troppi fotogrammi per un'immagine di 8000 x 8000 pixel";
+inline constexpr TSourceText kMsgTooManyColors =
+    PIXMO_MSG("pixmo::Core", "I fotogrammi hanno insieme %1 colori: una tavolozza ne tiene al massimo 256");
+inline constexpr const char* kMsgTooManyFrames =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "Troppi fotogrammi per un'immagine di 8000 x 8000 pixel");
 
 }  // namespace pixmo

@@ -21,7 +21,7 @@ namespace {
 constexpr uint32_t kChunkACTL = 0x6163544C;
 constexpr uint32_t kChunkFCTL = 0x6663544C;
 constexpr uint32_t kChunkFDAT = 0x66644154;
-constexpr const char* kMsgBadApng = "APNG non valida";
+constexpr const char* kMsgBadApng = PIXMO_TRANSLATE_NOOP("pixmo::Core", "APNG non valida");
 
 struct TApngFrame {
     uint32_t Width = 0, Height = 0, Left = 0, Top = 0;
@@ -31,7 +31,7 @@ struct TApngFrame {
 };
 
 TApngFrame FrameOf(const std::vector<uint8_t>& control, uint32_t width, uint32_t height) {
-    if (control.size() != 26) RaiseError(kMsgBadApng);
+    if (control.size() != 26) RaiseError(CoreMessage(kMsgBadApng));
     TApngFrame f;
     f.Width = ReadBE32(&control[4]);
     f.Height = ReadBE32(&control[8]);
@@ -39,7 +39,7 @@ TApngFrame FrameOf(const std::vector<uint8_t>& control, uint32_t width, uint32_t
     f.Top = ReadBE32(&control[16]);
     if (f.Width == 0 || f.Height == 0 || f.Left > width || f.Top > height || f.Width > width - f.Left ||
         f.Height > height - f.Top || control[24] > 2 || control[25] > 1)
-        RaiseError(kMsgBadApng);
+        RaiseError(CoreMessage(kMsgBadApng));
     const uint32_t num = ReadBE16(&control[20]), den = ReadBE16(&control[22]) ? ReadBE16(&control[22]) : 100;
     f.DelayMs = static_cast<int>(std::clamp<uint32_t>((num * 1000 + den / 2) / den, kMinFrameDelay, kMaxFrameDelay));
     f.Dispose = control[24];
@@ -92,10 +92,10 @@ std::unique_ptr<TDib> ReadApng(TByteSource& source) {
     const std::vector<TPngChunkPlace> chunks = ListPngChunks(source);
     if (std::none_of(chunks.begin(), chunks.end(), [](const TPngChunkPlace& c) { return c.Type == kChunkACTL; }))
         return nullptr;
-    if (chunks.empty() || chunks[0].Type != kChunkIHDR || chunks[0].Length != 13) RaiseError(kMsgBadApng);
+    if (chunks.empty() || chunks[0].Type != kChunkIHDR || chunks[0].Length != 13) RaiseError(CoreMessage(kMsgBadApng));
     const std::vector<uint8_t> ihdr = ReadChunkData(source, chunks[0]);
     const uint32_t width = ReadBE32(&ihdr[0]), height = ReadBE32(&ihdr[4]);
-    if (width < 1 || height < 1 || width > kMaxDibSide || height > kMaxDibSide) RaiseError(kMsgBadApng);
+    if (width < 1 || height < 1 || width > kMaxDibSide || height > kMaxDibSide) RaiseError(CoreMessage(kMsgBadApng));
     const size_t maxFrames = MaxSheetFrames(static_cast<int>(width), static_cast<int>(height));
 
     std::vector<std::vector<uint8_t>> head(2);  // PLTE, tRNS
@@ -105,7 +105,7 @@ std::unique_ptr<TDib> ReadApng(TByteSource& source) {
         if (c.Type == kChunkPLTE && !idatSeen) head[0] = ReadChunkData(source, c);
         if (c.Type == kChunkTRNS && !idatSeen) head[1] = ReadChunkData(source, c);
         if (c.Type == kChunkFCTL) {
-            if (frames.size() >= maxFrames) RaiseError(kMsgTooManyFrames);
+            if (frames.size() >= maxFrames) RaiseError(CoreMessage(kMsgTooManyFrames));
             frames.push_back(FrameOf(ReadChunkData(source, c), width, height));
         }
         // The default image is a frame only when a frame control stands before it.
@@ -114,14 +114,14 @@ std::unique_ptr<TDib> ReadApng(TByteSource& source) {
             if (!frames.empty()) frames.back().Data.push_back(ReadChunkData(source, c));
         }
         if (c.Type == kChunkFDAT && !frames.empty() && idatSeen) {
-            if (c.Length < 4) RaiseError(kMsgBadApng);
+            if (c.Length < 4) RaiseError(CoreMessage(kMsgBadApng));
             std::vector<uint8_t> data = ReadChunkData(source, c);
             frames.back().Data.emplace_back(data.begin() + 4, data.end());
         }
     }
     frames.erase(std::remove_if(frames.begin(), frames.end(), [](const TApngFrame& f) { return f.Data.empty(); }),
                  frames.end());
-    if (frames.empty()) RaiseError(kMsgBadApng);
+    if (frames.empty()) RaiseError(CoreMessage(kMsgBadApng));
 
     std::vector<uint32_t> canvas(static_cast<size_t>(width) * height, 0u);
     std::vector<TCanvasFrame> shown;

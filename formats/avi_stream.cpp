@@ -17,6 +17,8 @@ namespace pixmo {
 
 namespace {
 
+constexpr TSourceText kMsgAviNotCreated = PIXMO_MSG("pixmo::Core", "File %1 non può essere creato.");
+constexpr const char* kMsgAviWrite = PIXMO_TRANSLATE_NOOP("pixmo::Core", "AviStreamWrite error");
 constexpr uint32_t kAvifHasIndex = 0x10;
 constexpr uint32_t kAviifKeyFrame = 0x10;
 // The stream's name: the word for "video" in half-width katakana.
@@ -135,7 +137,9 @@ TAVIStream::TAVIStream(std::string fileName) : FFileName(std::move(fileName)) {}
 TAVIStream::~TAVIStream() = default;
 
 void TAVIStream::SetRate(int a, int b) {
-    if (a <= 0 || b <= 0) throw EAvi(Format("TAVIStream.SetRate Il valore trasmesso non è valido: (%d, %d)", a, b));
+    if (a <= 0 || b <= 0)
+        throw EAvi(
+            Msg(PIXMO_MSG("pixmo::Core", "TAVIStream.SetRate Il valore trasmesso non è valido: (%1, %2)"), a, b));
     FScale = static_cast<uint32_t>(b);
     FRate = ClampToPositive(uint64_t(a) * 1000);
 }
@@ -144,7 +148,7 @@ void TAVIStream::Open() {
     try {
         FFile = std::make_unique<TAtomicFile>(FFileName);
     } catch (const EPixmoError&) {
-        throw EAvi(Format("File %s non può essere creato.", FFileName.c_str()));
+        throw EAvi(Msg(kMsgAviNotCreated, FFileName));
     }
     FFrameBytes = static_cast<uint32_t>(FFrame->ImageSize());
     const std::vector<uint8_t> headers = BuildHeaders(*FFrame, FScale, FRate, 0, FFrameBytes, 0, 0);
@@ -154,13 +158,14 @@ void TAVIStream::Open() {
 
 void TAVIStream::WriteFrame(const TDib& frame) {
     if (!FFrame) {
-        if (frame.Width() <= 0 || frame.Height() <= 0) throw EAvi("AviStreamWrite error");
+        if (frame.Width() <= 0 || frame.Height() <= 0) throw EAvi(CoreMessage(kMsgAviWrite));
         FFrame = TDib::CreateClone(frame);
         Open();
     } else {
         DrawOnto(*FFrame, frame);
     }
-    if (FFile->Size() + 8 + FFrameBytes + 16 * (FIndex.size() + 1) + 8 > kMaxFileBytes) throw EAvi("AviStreamWrite error");
+    if (FFile->Size() + 8 + FFrameBytes + 16 * (FIndex.size() + 1) + 8 > kMaxFileBytes)
+        throw EAvi(CoreMessage(kMsgAviWrite));
     // Index offsets count from the "movi" code.
     FIndex.push_back(static_cast<uint32_t>(FFile->Size() - (FHeaderBytes - 4)));
     std::vector<uint8_t> bits(FFrameBytes);
@@ -171,13 +176,13 @@ void TAVIStream::WriteFrame(const TDib& frame) {
     chunk.Bytes(bits);
     try {
         FFile->Write(chunk.Data());
-    } catch (const EPixmoError&) {
-        throw EAvi("AviStreamWrite error");
+    } catch (const EPixmoError& e) {
+        throw EAvi(e.Message());
     }
 }
 
 void TAVIStream::Close() {
-    if (!FFile) throw EAvi(Format("File %s non può essere creato.", FFileName.c_str()));
+    if (!FFile) throw EAvi(Msg(kMsgAviNotCreated, FFileName));
     const uint32_t moviBytes = static_cast<uint32_t>(FFile->Size() - FHeaderBytes);
     TLEBuilder index;
     index.FourCC("idx1");
@@ -195,7 +200,7 @@ void TAVIStream::Close() {
                                        static_cast<uint32_t>(FFile->Size())));
         FFile->Commit();
     } catch (const EPixmoError& e) {
-        throw EAvi(e.what());
+        throw EAvi(e.Message());
     }
     FFile.reset();
 }
@@ -224,7 +229,7 @@ TAviTiming AviTiming(const TSheetFrames& frames) {
     return timing;
 }
 
-std::string WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, const std::string& fileName) {
+TMessage WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, const std::string& fileName) {
     const TAviTiming timing = AviTiming(frames);
     TAVIStream stream(fileName);
     stream.SetRate(1, std::max(timing.TickMs, 1));
@@ -234,7 +239,7 @@ std::string WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, con
         for (int i = 0; i < timing.Repeats[n]; ++i) stream.WriteFrame(*frame);
     }
     stream.Close();
-    return timing.OneDelay ? Format(kMsgAviOneDelay, timing.TickMs) : std::string();
+    return timing.OneDelay ? Msg(kMsgAviOneDelay, timing.TickMs) : TMessage{};
 }
 
 }  // namespace pixmo

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "image/errors.h"
 #include "image/geometry.h"
 #include "image/sheet_frames.h"
 
@@ -18,9 +19,9 @@ class TAtomicFile;
 class TDib;
 
 // The AVI writer's failures, with the message the user sees.
-class EAvi : public std::runtime_error {
+class EAvi : public EPixmoError {
 public:
-    using std::runtime_error::runtime_error;
+    using EPixmoError::EPixmoError;
 };
 
 class TAVIStream {
@@ -70,11 +71,11 @@ struct TAviTiming {
 };
 TAviTiming AviTiming(const TSheetFrames& frames);
 
-inline constexpr const char* kMsgAviOneDelay =
-    "Con i loro ritardi i fotogrammi sarebbero più di 10000: nell'AVI ognuno dura %d ms";
+inline constexpr TSourceText kMsgAviOneDelay =
+    PIXMO_MSG("pixmo::Core", "Con i loro ritardi i fotogrammi sarebbero più di 10000: nell'AVI ognuno dura %1 ms");
 
 // Each frame for its own delay as AviTiming says; returns kMsgAviOneDelay when it fell back
 // to one delay, else empty.
-std::string WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, const std::string& fileName);
+TMessage WriteAnimationAvi(const TDib& image, const TSheetFrames& frames, const std::string& fileName);
 
 }  // namespace pixmo

@@ -5,7 +5,7 @@
 namespace pixmo {
 
 namespace {
-constexpr const char* kMsgStreamRead = "Stream read error";
+constexpr const char* kMsgStreamRead = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Stream read error");
 }
 
 TByteReadStream::TByteReadStream(std::span<const uint8_t> bytes, std::string fileName)
@@ -15,8 +15,8 @@ TByteReadStream::TByteReadStream(TByteSource& source, std::string fileName)
     : FMemory({}), FSource(source), FFileName(std::move(fileName)), FSize(source.Size()) {}
 
 void TByteReadStream::RaiseReadError() const {
-    if (FFileName.empty()) RaiseError(kMsgStreamRead);
-    RaiseError(Format("%s: \"%s\"", kMsgStreamRead, FFileName.c_str()));
+    if (FFileName.empty()) RaiseError(CoreMessage(kMsgStreamRead));
+    RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Stream read error: \"%1\""), FFileName));
 }
 
 void TByteReadStream::ReadBuffer(void* buffer, size_t count) {

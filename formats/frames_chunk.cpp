@@ -52,7 +52,7 @@ std::vector<uint8_t> WithFramesChunk(std::vector<uint8_t> png, const TSheetFrame
         if (ReadBE32(&png[at + 4]) == kChunkIDAT) break;
         at += 12 + static_cast<size_t>(length);
     }
-    if (at + 12 > png.size()) RaiseError("PNG senza dati dell'immagine");
+    if (at + 12 > png.size()) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "PNG senza dati dell'immagine")));
     std::vector<uint8_t> chunk;
     AppendPngChunk(chunk, kChunkFrames, FramesChunkData(frames));
     png.insert(png.begin() + static_cast<ptrdiff_t>(at), chunk.begin(), chunk.end());
@@ -76,7 +76,8 @@ std::vector<TPngChunkPlace> ListPngChunks(TByteSource& source) {
 
 std::vector<uint8_t> ReadChunkData(TByteSource& source, const TPngChunkPlace& place) {
     std::vector<uint8_t> data(place.Length);
-    if (!source.ReadAt(place.Offset, data.data(), data.size())) RaiseError("PNG troncato");
+    if (!source.ReadAt(place.Offset, data.data(), data.size()))
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "PNG troncato")));
     return data;
 }
 

@@ -60,7 +60,7 @@ struct TGifReader {
         if (Input.Failure) std::rethrow_exception(Input.Failure);
         if (rc == GIF_ERROR) {
             const char* reason = GifErrorString(Gif->Error);
-            RaiseError(Format("Lettura GIF fallita: %s", reason ? reason : "?"));
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Lettura GIF fallita: %1"), reason ? reason : "?"));
         }
     }
 };
@@ -74,12 +74,12 @@ std::unique_ptr<TDib> ReadGif(TByteSource& source) {
     if (!gif) {
         if (input.Failure) std::rethrow_exception(input.Failure);
         const char* reason = GifErrorString(error);
-        RaiseError(Format("Lettura GIF fallita: %s", reason ? reason : "?"));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Lettura GIF fallita: %1"), reason ? reason : "?"));
     }
     const TGifReader reader{gif.get(), input};
     const int width = gif->SWidth, height = gif->SHeight;
     if (width < 1 || height < 1 || width > kMaxDibSide || height > kMaxDibSide)
-        RaiseError(Format("GIF di %d x %d pixel: i lati vanno da 1 a 8000", width, height));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "GIF di %1 x %2 pixel: i lati vanno da 1 a 8000"), width, height));
     const size_t maxFrames = MaxSheetFrames(width, height);
     const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
 
@@ -103,8 +103,8 @@ std::unique_ptr<TDib> ReadGif(TByteSource& source) {
         const GifImageDesc& desc = gif->Image;
         if (desc.Left < 0 || desc.Top < 0 || desc.Width < 1 || desc.Height < 1 || desc.Left + desc.Width > width ||
             desc.Top + desc.Height > height)
-            RaiseError("GIF non valida: un fotogramma esce dallo schermo");
-        if (frames.size() >= maxFrames) RaiseError(kMsgTooManyFrames);
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "GIF non valida: un fotogramma esce dallo schermo")));
+        if (frames.size() >= maxFrames) RaiseError(CoreMessage(kMsgTooManyFrames));
         const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
         const int clear = control.TransparentColor;
         if (frames.empty()) screen.assign(pixels, clear >= 0 ? 0u : Opaque(map, 0));
@@ -139,7 +139,7 @@ std::unique_ptr<TDib> ReadGif(TByteSource& source) {
         }
         control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     }
-    if (frames.empty()) RaiseError("GIF senza immagini");
+    if (frames.empty()) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "GIF senza immagini")));
     return BuildAnimationSheet(width, height, frames);
 }
 

@@ -47,14 +47,14 @@ int Centiseconds(int intervalMs) { return std::clamp((intervalMs + 5) / 10, 1, 6
 
 void WriteAnimationGif(const TDib& image, const TSheetFrames& frames, const std::string& fileName,
                        int transparentIndex) {
-    if (image.IsTrueColor()) RaiseError(DepthRefusedMessage(image.BitCount()));
+    if (image.IsTrueColor()) RaiseError(DepthRefused(image.BitCount()));
     TAtomicFile file(fileName);
     TGifOutput output{&file, nullptr};
     auto check = [&](int rc, int error) {
         if (output.Failure) std::rethrow_exception(output.Failure);
         if (rc == GIF_ERROR) {
             const char* reason = GifErrorString(error);
-            RaiseError(Format("Scrittura GIF fallita: %s", reason ? reason : "?"));
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Scrittura GIF fallita: %1"), reason ? reason : "?"));
         }
     };
 

@@ -28,7 +28,7 @@ constexpr size_t kIconEntryBytes = 16;
 // No icon image comes near this (256 × 256 at 32 bits with its mask is about 270 KB).
 constexpr uint64_t kMaxIconBlock = uint64_t{16} << 20;
 
-[[noreturn]] void BadIcon() { RaiseError(kMsgBadIcon); }
+[[noreturn]] void BadIcon() { RaiseError(CoreMessage(kMsgBadIcon)); }
 
 std::vector<uint8_t> ReadBytes(TByteSource& source, uint64_t offset, uint64_t count) {
     std::vector<uint8_t> bytes(count);
@@ -209,7 +209,7 @@ TIconPicture ReadFirstPicture(TByteSource& source, const std::string& fileName) 
     try {
         return ReadFirstPicture(source);
     } catch (const EPixmoError&) {
-        RaiseError(fileName + ": " + kMsgBadIcon);
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "%1: Icona non valida."), fileName));
     }
 }
 
@@ -336,8 +336,8 @@ uint8_t BlackEntry(TDib& color, uint32_t clear) {
 TDIIcon MakeIcon(const TDib& source, TColorRef transparent, int width, int height, bool colors256, bool dither,
                  int screenBits) {
     if (dither) {
-        if (screenBits > 8) RaiseError(kMsgIconDitherScreen);
-        if (colors256) RaiseError(kMsgIconDither256);
+        if (screenBits > 8) RaiseError(CoreMessage(kMsgIconDitherScreen));
+        if (colors256) RaiseError(CoreMessage(kMsgIconDither256));
     }
     auto stretched = TDib::Create(width, height, source.Colors());
     for (int i = 0; i < source.Colors(); ++i) stretched->SetColor(i, source.GetColor(i));

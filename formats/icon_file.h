@@ -12,12 +12,15 @@
 #include "image/color.h"
 #include "image/dib.h"
 #include "image/file_format.h"
+#include "image/translate_noop.h"
 
 namespace pixmo {
 
-inline constexpr const char* kMsgBadIcon = "Icona non valida.";
-inline constexpr const char* kMsgIconDitherScreen = "Un'icona non può ----- se lo schermo non è meno di 8 bit.";
-inline constexpr const char* kMsgIconDither256 = "256 Colori non possono ---- un icona.";
+inline constexpr const char* kMsgBadIcon = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Icona non valida.");
+inline constexpr const char* kMsgIconDitherScreen =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "Un'icona non può ----- se lo schermo non è meno di 8 bit.");
+inline constexpr const char* kMsgIconDither256 =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "256 Colori non possono ---- un icona.");
 
 struct TDIIcon {
     std::unique_ptr<TDib> Color;

@@ -88,7 +88,7 @@ std::unique_ptr<TDib> LoadPaletteFile(TByteSource& source, const std::string& fi
 }
 
 void SavePaletteOfImage(const TDib& image, const std::string& fileName) {
-    if (image.IsTrueColor()) RaiseError(DepthRefusedMessage(image.BitCount()));
+    if (image.IsTrueColor()) RaiseError(DepthRefused(image.BitCount()));
     WritePaletteFile(image.UsedColorTable(), fileName, image.TransparentEntry());
 }
 

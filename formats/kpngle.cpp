@@ -44,7 +44,7 @@ void TKPNGLE::CopyFrom(const TDib& source) {
                 std::memcpy(dst, src, static_cast<size_t>(w) * 3);
                 continue;
             }
-            RaiseError(Format("An illegal bit count:%d", depth));
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "An illegal bit count:%1"), depth));
         }
         switch (depth) {
             case 8:
@@ -88,7 +88,7 @@ std::unique_ptr<TDib> NewDibFor(int width, int height, int bitCount, std::span<c
 }
 
 std::unique_ptr<TDib> TKPNGLE::CreateDib() const {
-    if (!FBitmap) RaiseError("No image");
+    if (!FBitmap) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "No image")));
     const TPngImageStore& store = *FBitmap;
     auto dib = NewDibFor(store.Width(), store.Height(), store.BitCount(), store.Palette);
     dib->StoreRows(0, store.Height(), store.BitCount(), {}, store.Bits().data());

@@ -14,8 +14,8 @@ namespace pixmo {
 
 namespace {
 
-constexpr const char* kMsgBadPalette = "File di palette non valido: %s%s";
-constexpr const char* kMsgNotPaletteName = "Non è un nome di file di palette (.gpl, .pal, .hex, .act): %s";
+constexpr TSourceText kMsgNotPaletteName =
+    PIXMO_MSG("pixmo::Core", "Non è un nome di file di palette (.gpl, .pal, .hex, .act): %1");
 constexpr size_t kMaxColors = 256;
 // Generous for 256 named colours with comments; a larger file is no palette.
 constexpr uint64_t kMaxPaletteFileBytes = uint64_t{1} << 20;
@@ -27,19 +27,22 @@ class TPaletteParser {
 public:
     explicit TPaletteParser(const std::string& fileName) : FFileName(fileName) {}
 
-    [[noreturn]] void Fail(const std::string& reason) const {
-        const std::string prefix = FFileName.empty() ? "" : FFileName + ": ";
-        RaiseError(Format(kMsgBadPalette, prefix.c_str(), reason.c_str()));
+    [[noreturn]] void Fail(TSourceText reason) const { Fail(Msg(reason)); }
+    [[noreturn]] void Fail(const TMessage& reason) const {
+        if (FFileName.empty()) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "File di palette non valido: %1"), reason));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "File di palette non valido: %1: %2"), FFileName, reason));
     }
-    [[noreturn]] void FailLine(int line, const char* reason) const { Fail(Format("riga %d: %s", line, reason)); }
+    [[noreturn]] void FailLine(int line, TSourceText reason) const {
+        Fail(Msg(PIXMO_MSG("pixmo::Core", "riga %1: %2"), line, Msg(reason)));
+    }
 
     void Add(TPaletteFile& palette, int r, int g, int b) const {
-        if (palette.Colors.size() == kMaxColors) Fail("più di 256 colori");
+        if (palette.Colors.size() == kMaxColors) Fail(PIXMO_MSG("pixmo::Core", "più di 256 colori"));
         palette.Colors.push_back((static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
                                  static_cast<uint32_t>(b));
     }
     void RequireColors(const TPaletteFile& palette) const {
-        if (palette.Colors.empty()) Fail("nessun colore");
+        if (palette.Colors.empty()) Fail(PIXMO_MSG("pixmo::Core", "nessun colore"));
     }
 
 private:
@@ -90,7 +93,8 @@ bool TakeRgb(std::string_view& s, int rgb[3]) {
 // lines, separated by spaces or tabs.
 TPaletteFile ParseGpl(std::span<const uint8_t> bytes, const TPaletteParser& p) {
     const std::vector<std::string_view> lines = SplitLines(bytes);
-    if (lines.empty() || Trim(lines[0]) != "GIMP Palette") p.Fail("manca l'intestazione \"GIMP Palette\"");
+    if (lines.empty() || Trim(lines[0]) != "GIMP Palette")
+        p.Fail(PIXMO_MSG("pixmo::Core", "manca l'intestazione \"GIMP Palette\""));
     TPaletteFile palette;
     for (size_t i = 1; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i) + 1;
@@ -99,11 +103,12 @@ TPaletteFile ParseGpl(std::span<const uint8_t> bytes, const TPaletteParser& p) {
         if (line.starts_with("Columns:")) {
             line.remove_prefix(8);
             int columns = 0;
-            if (!TakeNumber(line, 256, columns) || !Trim(line).empty()) p.FailLine(lineNo, "numero di colonne non valido");
+            if (!TakeNumber(line, 256, columns) || !Trim(line).empty())
+                p.FailLine(lineNo, PIXMO_MSG("pixmo::Core", "numero di colonne non valido"));
             continue;
         }
         int rgb[3];
-        if (!TakeRgb(line, rgb)) p.FailLine(lineNo, "colore non valido");
+        if (!TakeRgb(line, rgb)) p.FailLine(lineNo, PIXMO_MSG("pixmo::Core", "colore non valido"));
         p.Add(palette, rgb[0], rgb[1], rgb[2]);
     }
     p.RequireColors(palette);
@@ -114,21 +119,25 @@ TPaletteFile ParseGpl(std::span<const uint8_t> bytes, const TPaletteParser& p) {
 TPaletteFile ParseJasc(std::span<const uint8_t> bytes, const TPaletteParser& p) {
     std::vector<std::string_view> lines = SplitLines(bytes);
     while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
-    if (lines.empty() || Trim(lines[0]) != "JASC-PAL") p.Fail("manca l'intestazione \"JASC-PAL\"");
-    if (lines.size() < 3) p.Fail("file troncato");
-    if (Trim(lines[1]) != "0100") p.Fail("versione non supportata");
+    if (lines.empty() || Trim(lines[0]) != "JASC-PAL")
+        p.Fail(PIXMO_MSG("pixmo::Core", "manca l'intestazione \"JASC-PAL\""));
+    if (lines.size() < 3) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
+    if (Trim(lines[1]) != "0100") p.Fail(PIXMO_MSG("pixmo::Core", "versione non supportata"));
     std::string_view countText = lines[2];
     int count = 0;
-    if (!TakeNumber(countText, 1 << 16, count) || !Trim(countText).empty()) p.FailLine(3, "numero di colori non valido");
-    if (count > static_cast<int>(kMaxColors)) p.Fail("più di 256 colori");
-    if (count == 0) p.Fail("nessun colore");
-    if (lines.size() - 3 < static_cast<size_t>(count)) p.Fail("file troncato");
-    if (lines.size() - 3 > static_cast<size_t>(count)) p.Fail("più colori di quanti dichiarati");
+    if (!TakeNumber(countText, 1 << 16, count) || !Trim(countText).empty())
+        p.FailLine(3, PIXMO_MSG("pixmo::Core", "numero di colori non valido"));
+    if (count > static_cast<int>(kMaxColors)) p.Fail(PIXMO_MSG("pixmo::Core", "più di 256 colori"));
+    if (count == 0) p.Fail(PIXMO_MSG("pixmo::Core", "nessun colore"));
+    if (lines.size() - 3 < static_cast<size_t>(count)) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
+    if (lines.size() - 3 > static_cast<size_t>(count))
+        p.Fail(PIXMO_MSG("pixmo::Core", "più colori di quanti dichiarati"));
     TPaletteFile palette;
     for (int i = 0; i < count; ++i) {
         std::string_view line = lines[3 + static_cast<size_t>(i)];
         int rgb[3];
-        if (!TakeRgb(line, rgb) || !Trim(line).empty()) p.FailLine(4 + i, "colore non valido");
+        if (!TakeRgb(line, rgb) || !Trim(line).empty())
+            p.FailLine(4 + i, PIXMO_MSG("pixmo::Core", "colore non valido"));
         p.Add(palette, rgb[0], rgb[1], rgb[2]);
     }
     return palette;
@@ -138,21 +147,21 @@ TPaletteFile ParseJasc(std::span<const uint8_t> bytes, const TPaletteParser& p) 
 // count and that many red, green, blue, flags entries.
 TPaletteFile ParseRiff(std::span<const uint8_t> bytes, const TPaletteParser& p) {
     if (bytes.size() < 12 || std::string_view(reinterpret_cast<const char*>(bytes.data()) + 8, 4) != "PAL ")
-        p.Fail("non è una palette RIFF");
+        p.Fail(PIXMO_MSG("pixmo::Core", "non è una palette RIFF"));
     const uint64_t riffEnd = uint64_t{ReadLE32(bytes.data() + 4)} + 8;
-    if (riffEnd > bytes.size()) p.Fail("file troncato");
+    if (riffEnd > bytes.size()) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
     uint64_t at = 12;
     while (at + 8 <= riffEnd) {
         const uint8_t* head = bytes.data() + at;
         const uint64_t size = ReadLE32(head + 4);
-        if (at + 8 + size > riffEnd) p.Fail("file troncato");
+        if (at + 8 + size > riffEnd) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
         if (std::string_view(reinterpret_cast<const char*>(head), 4) == "data") {
-            if (size < 4) p.Fail("file troncato");
-            if (ReadLE16(head + 8) != kRiffPaletteVersion) p.Fail("versione non supportata");
+            if (size < 4) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
+            if (ReadLE16(head + 8) != kRiffPaletteVersion) p.Fail(PIXMO_MSG("pixmo::Core", "versione non supportata"));
             const size_t count = ReadLE16(head + 10);
-            if (count > kMaxColors) p.Fail("più di 256 colori");
-            if (count == 0) p.Fail("nessun colore");
-            if (4 + 4 * count > size) p.Fail("file troncato");
+            if (count > kMaxColors) p.Fail(PIXMO_MSG("pixmo::Core", "più di 256 colori"));
+            if (count == 0) p.Fail(PIXMO_MSG("pixmo::Core", "nessun colore"));
+            if (4 + 4 * count > size) p.Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
             TPaletteFile palette;
             for (size_t i = 0; i < count; ++i) {
                 const uint8_t* e = head + 12 + 4 * i;
@@ -162,7 +171,7 @@ TPaletteFile ParseRiff(std::span<const uint8_t> bytes, const TPaletteParser& p) 
         }
         at += 8 + size + (size & 1);
     }
-    p.Fail("manca il blocco \"data\"");
+    p.Fail(PIXMO_MSG("pixmo::Core", "manca il blocco \"data\""));
 }
 
 // Lospec: one RRGGBB a line, "#" before it allowed.
@@ -176,7 +185,7 @@ TPaletteFile ParseHex(std::span<const uint8_t> bytes, const TPaletteParser& p) {
         uint32_t word = 0;
         const auto [ptr, ec] = std::from_chars(line.data(), line.data() + line.size(), word, 16);
         if (line.size() != 6 || ec != std::errc{} || ptr != line.data() + line.size())
-            p.FailLine(static_cast<int>(i) + 1, "colore non valido (RRGGBB)");
+            p.FailLine(static_cast<int>(i) + 1, PIXMO_MSG("pixmo::Core", "colore non valido (RRGGBB)"));
         p.Add(palette, static_cast<int>(word >> 16), static_cast<int>((word >> 8) & 0xFF), static_cast<int>(word & 0xFF));
     }
     p.RequireColors(palette);
@@ -187,17 +196,17 @@ TPaletteFile ParseHex(std::span<const uint8_t> bytes, const TPaletteParser& p) {
 // index (0xFFFF for none) after them.
 TPaletteFile ParseAct(std::span<const uint8_t> bytes, const TPaletteParser& p) {
     if (bytes.size() != kActColorBytes && bytes.size() != kActColorBytes + 4)
-        p.Fail(Format("%zu byte invece di 768 o 772", bytes.size()));
+        p.Fail(Msg(PIXMO_MSG("pixmo::Core", "%1 byte invece di 768 o 772"), bytes.size()));
     size_t count = kMaxColors;
     int transparent = -1;
     if (bytes.size() == kActColorBytes + 4) {
         const uint8_t* tail = bytes.data() + kActColorBytes;
         count = static_cast<size_t>(tail[0] << 8 | tail[1]);
         const int index = tail[2] << 8 | tail[3];
-        if (count == 0) p.Fail("nessun colore");
-        if (count > kMaxColors) p.Fail("più di 256 colori");
+        if (count == 0) p.Fail(PIXMO_MSG("pixmo::Core", "nessun colore"));
+        if (count > kMaxColors) p.Fail(PIXMO_MSG("pixmo::Core", "più di 256 colori"));
         if (index != 0xFFFF) {
-            if (index >= static_cast<int>(count)) p.Fail("indice trasparente oltre i colori");
+            if (index >= static_cast<int>(count)) p.Fail(PIXMO_MSG("pixmo::Core", "indice trasparente oltre i colori"));
             transparent = index;
         }
     }
@@ -212,7 +221,7 @@ bool StartsWith(std::span<const uint8_t> bytes, std::string_view text) {
 }
 
 void RequirePaletteName(TPaletteFileForm form, const std::string& fileName) {
-    if (form == TPaletteFileForm::None) RaiseError(Format(kMsgNotPaletteName, fileName.c_str()));
+    if (form == TPaletteFileForm::None) RaiseError(Msg(kMsgNotPaletteName, fileName));
 }
 
 uint8_t Red(uint32_t word) { return static_cast<uint8_t>(word >> 16); }
@@ -236,15 +245,15 @@ TPaletteFile ParsePaletteFile(std::span<const uint8_t> bytes, const std::string&
     const TPaletteFileForm form = PaletteFormForName(fileName);
     RequirePaletteName(form, fileName);
     const TPaletteParser p(fileName);
-    if (bytes.empty()) p.Fail("file vuoto");
-    if (bytes.size() > kMaxPaletteFileBytes) p.Fail("file troppo grande");
+    if (bytes.empty()) p.Fail(PIXMO_MSG("pixmo::Core", "file vuoto"));
+    if (bytes.size() > kMaxPaletteFileBytes) p.Fail(PIXMO_MSG("pixmo::Core", "file troppo grande"));
     switch (form) {
         case TPaletteFileForm::Gpl:
             return ParseGpl(bytes, p);
         case TPaletteFileForm::Pal:
             if (StartsWith(bytes, "RIFF")) return ParseRiff(bytes, p);
             if (StartsWith(bytes, "JASC-PAL")) return ParseJasc(bytes, p);
-            p.Fail("né JASC-PAL né RIFF");
+            p.Fail(PIXMO_MSG("pixmo::Core", "né JASC-PAL né RIFF"));
         case TPaletteFileForm::Hex:
             return ParseHex(bytes, p);
         case TPaletteFileForm::Act:
@@ -252,14 +261,16 @@ TPaletteFile ParsePaletteFile(std::span<const uint8_t> bytes, const std::string&
         case TPaletteFileForm::None:
             break;
     }
-    p.Fail("formato sconosciuto");
+    p.Fail(PIXMO_MSG("pixmo::Core", "formato sconosciuto"));
 }
 
 TPaletteFile ReadPaletteSource(TByteSource& source, const std::string& fileName) {
     RequirePaletteName(PaletteFormForName(fileName), fileName);
-    if (source.Size() > kMaxPaletteFileBytes) TPaletteParser(fileName).Fail("file troppo grande");
+    if (source.Size() > kMaxPaletteFileBytes)
+        TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "file troppo grande"));
     std::vector<uint8_t> bytes(static_cast<size_t>(source.Size()));
-    if (!source.ReadAt(0, bytes.data(), bytes.size())) TPaletteParser(fileName).Fail("file troncato");
+    if (!source.ReadAt(0, bytes.data(), bytes.size()))
+        TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "file troncato"));
     return ParsePaletteFile(bytes, fileName);
 }
 
@@ -273,8 +284,8 @@ std::vector<uint8_t> BuildPaletteFile(std::span<const uint32_t> colors, const st
                                       int transparentIndex) {
     const TPaletteFileForm form = PaletteFormForName(fileName);
     RequirePaletteName(form, fileName);
-    if (colors.empty()) TPaletteParser(fileName).Fail("nessun colore");
-    if (colors.size() > kMaxColors) TPaletteParser(fileName).Fail("più di 256 colori");
+    if (colors.empty()) TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "nessun colore"));
+    if (colors.size() > kMaxColors) TPaletteParser(fileName).Fail(PIXMO_MSG("pixmo::Core", "più di 256 colori"));
     std::string text;
     switch (form) {
         case TPaletteFileForm::Gpl:

@@ -16,9 +16,9 @@ namespace pixmo {
 
 namespace {
 
-constexpr const char* kMsgDeflateInit = "Zlib error";
-constexpr const char* kMsgDeflateRow = "ZLIB Error";
-constexpr const char* kMsgDeflateFinish = "ZLIB error";
+constexpr const char* kMsgDeflateInit = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Zlib error");
+constexpr const char* kMsgDeflateRow = PIXMO_TRANSLATE_NOOP("pixmo::Core", "ZLIB Error");
+constexpr const char* kMsgDeflateFinish = PIXMO_TRANSLATE_NOOP("pixmo::Core", "ZLIB error");
 
 constexpr int kAdaptive = 5;  // a filter chosen per row
 // Above this many filtered bytes Max ranks the filter choices with a quick pass first and
@@ -104,7 +104,7 @@ struct TDeflater {
         const int rc = deflateInit2_(&Zs, level, Z_DEFLATED, WindowBits(dataSize), memLevel, strategy,
                                      kZlibVersionAsked, static_cast<int>(sizeof(z_stream)));
         if (rc == Z_MEM_ERROR) throw std::bad_alloc();
-        if (rc != Z_OK) throw ETKPNGLE(kMsgDeflateInit);
+        if (rc != Z_OK) throw ETKPNGLE(CoreMessage(kMsgDeflateInit));
     }
     ~TDeflater() { deflateEnd(&Zs); }
     TDeflater(const TDeflater&) = delete;
@@ -136,14 +136,14 @@ std::vector<uint8_t> DeflateNormal(const TPngRows& rows) {
         d.Zs.next_in = const_cast<uint8_t*>(filtered);
         d.Zs.avail_in = static_cast<uInt>(n + 1);
         while (d.Zs.avail_in > 0) {
-            if (deflate(&d.Zs, Z_NO_FLUSH) < 0) throw ETKPNGLE(kMsgDeflateRow);
+            if (deflate(&d.Zs, Z_NO_FLUSH) < 0) throw ETKPNGLE(CoreMessage(kMsgDeflateRow));
             room();
         }
         std::memcpy(prior.data(), cur.data() + 1, n);
     }
     for (;;) {
         const int z = deflate(&d.Zs, Z_FINISH);
-        if (z < 0 && z != Z_BUF_ERROR) throw ETKPNGLE(kMsgDeflateFinish);
+        if (z < 0 && z != Z_BUF_ERROR) throw ETKPNGLE(CoreMessage(kMsgDeflateFinish));
         if (z == Z_STREAM_END) break;
         room();
     }
@@ -164,7 +164,7 @@ bool ZlibTrial(const std::vector<uint8_t>& data, int memLevel, int strategy, siz
         out.resize(d.Zs.total_out);
         return true;
     }
-    if (z < 0 && z != Z_BUF_ERROR) throw ETKPNGLE(kMsgDeflateFinish);
+    if (z < 0 && z != Z_BUF_ERROR) throw ETKPNGLE(CoreMessage(kMsgDeflateFinish));
     return false;  // ran out of room: larger than what is kept
 }
 

@@ -10,7 +10,8 @@ namespace pixmo {
 
 namespace {
 void CheckSize(int width, int height) {
-    if (width > kMaxDibSide || height > kMaxDibSide) RaiseError("L'immagine è troppo grande");
+    if (width > kMaxDibSide || height > kMaxDibSide)
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
     if (width <= 0 || height <= 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), width, height));
 }
 }  // namespace
@@ -18,7 +19,7 @@ void CheckSize(int width, int height) {
 std::unique_ptr<TPngImageStore> TPngImageStore::Create(int width, int height, int bitCount) {
     CheckSize(width, height);
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24)
-        RaiseError(Format("An illegal bit count:%d", bitCount));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "An illegal bit count:%1"), bitCount));
     std::unique_ptr<TPngImageStore> store(new TPngImageStore);
     store->FWidth = width;
     store->FHeight = height;

@@ -17,36 +17,36 @@ namespace pixmo {
 
 namespace {
 
-constexpr const char* kMsgNotPng = "Not PNG Image";
-constexpr const char* kMsgZlibInit = "ZLIB ERROR";
-constexpr const char* kMsgTwoIhdr = "appear two IHDR";
-constexpr const char* kMsgColorType = "Error ColorType";
-constexpr const char* kMsgGreyDepth = "Error Bitdepth";
-constexpr const char* kMsgGreyAlpha = "not Use AlphaChannel";
-constexpr const char* kMsgDepth = "Error BitDepth";
-constexpr const char* kMsgCompression = "not support Compression";
-constexpr const char* kMsgFilterMethod = "not supprt Filter";
-constexpr const char* kMsgInterlace = "not interlace type";
-constexpr const char* kMsgPlte = "Error PLTE";
-constexpr const char* kMsgPaletteSize = "palettesize error";
-constexpr const char* kMsgPaletteLength = "palette length over";
-constexpr const char* kMsgIendSize = "error IEND size";
-constexpr const char* kMsgTwoIdat = "appear two IDAT";
-constexpr const char* kMsgNextIdat = "not next IDAT Chunk";
-constexpr const char* kMsgInflate = "zlib error";
-constexpr const char* kMsgRowFilter = "not support Filter";
-constexpr const char* kMsgPaletteNone = "Palette None";
+constexpr const char* kMsgNotPng = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Not PNG Image");
+constexpr const char* kMsgZlibInit = PIXMO_TRANSLATE_NOOP("pixmo::Core", "ZLIB ERROR");
+constexpr const char* kMsgTwoIhdr = PIXMO_TRANSLATE_NOOP("pixmo::Core", "appear two IHDR");
+constexpr const char* kMsgColorType = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Error ColorType");
+constexpr const char* kMsgGreyDepth = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Error Bitdepth");
+constexpr const char* kMsgGreyAlpha = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not Use AlphaChannel");
+constexpr const char* kMsgDepth = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Error BitDepth");
+constexpr const char* kMsgCompression = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not support Compression");
+constexpr const char* kMsgFilterMethod = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not supprt Filter");
+constexpr const char* kMsgInterlace = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not interlace type");
+constexpr const char* kMsgPlte = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Error PLTE");
+constexpr const char* kMsgPaletteSize = PIXMO_TRANSLATE_NOOP("pixmo::Core", "palettesize error");
+constexpr const char* kMsgPaletteLength = PIXMO_TRANSLATE_NOOP("pixmo::Core", "palette length over");
+constexpr const char* kMsgIendSize = PIXMO_TRANSLATE_NOOP("pixmo::Core", "error IEND size");
+constexpr const char* kMsgTwoIdat = PIXMO_TRANSLATE_NOOP("pixmo::Core", "appear two IDAT");
+constexpr const char* kMsgNextIdat = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not next IDAT Chunk");
+constexpr const char* kMsgInflate = PIXMO_TRANSLATE_NOOP("pixmo::Core", "zlib error");
+constexpr const char* kMsgRowFilter = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not support Filter");
+constexpr const char* kMsgPaletteNone = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette None");
 // Refusals of damaged files that the table above does not cover.
-constexpr const char* kMsgChunkPastEnd = "PNG chunk runs past the end of the file";
-constexpr const char* kMsgNoImageData = "PNG file without image data";
-constexpr const char* kMsgIdatBeforeIhdr = "IDAT before IHDR";
-constexpr const char* kMsgDataShort = "PNG image data ends before the last row";
+constexpr const char* kMsgChunkPastEnd = PIXMO_TRANSLATE_NOOP("pixmo::Core", "PNG chunk runs past the end of the file");
+constexpr const char* kMsgNoImageData = PIXMO_TRANSLATE_NOOP("pixmo::Core", "PNG file without image data");
+constexpr const char* kMsgIdatBeforeIhdr = PIXMO_TRANSLATE_NOOP("pixmo::Core", "IDAT before IHDR");
+constexpr const char* kMsgDataShort = PIXMO_TRANSLATE_NOOP("pixmo::Core", "PNG image data ends before the last row");
 
 // Deflate cannot expand beyond about 1032:1; a file with less compressed data than this
 // allows for its rows is refused before the image is allocated.
 constexpr uint64_t kMaxInflateRatio = 1100;
 
-[[noreturn]] void Fail(const char* message) { throw ETKPNGLE(message); }
+[[noreturn]] void Fail(const char* message) { throw ETKPNGLE(CoreMessage(message)); }
 
 // Adam7: first column, column step, first row, row step.
 constexpr int kPassColumn[7] = {0, 4, 0, 2, 0, 1, 0};
@@ -328,7 +328,8 @@ void TPngReader::SetUpImage() {
     s.PaletteSource = s.Palette;
 
     // Sizes before any allocation.
-    if (s.Width > kMaxDibSide || s.Height > kMaxDibSide) RaiseError("L'immagine è troppo grande");
+    if (s.Width > kMaxDibSide || s.Height > kMaxDibSide)
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
     if (s.Width <= 0 || s.Height <= 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), s.Width, s.Height));
     uint64_t rawBytes = 0;
     for (int pass = 0; pass <= (s.InterlaceMethod == 1 ? 6 : 0); ++pass) {

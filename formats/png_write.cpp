@@ -15,13 +15,13 @@ namespace pixmo {
 
 namespace {
 
-constexpr const char* kMsgBitCount = "not support BitCount";
-constexpr const char* kMsgNoColorTable = "no colortable";
-constexpr const char* kMsgDeflateInit = "Zlib error";
-constexpr const char* kMsgDeflateRow = "ZLIB Error";
-constexpr const char* kMsgDeflateFinish = "ZLIB error";
+constexpr const char* kMsgBitCount = PIXMO_TRANSLATE_NOOP("pixmo::Core", "not support BitCount");
+constexpr const char* kMsgNoColorTable = PIXMO_TRANSLATE_NOOP("pixmo::Core", "no colortable");
+constexpr const char* kMsgDeflateInit = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Zlib error");
+constexpr const char* kMsgDeflateRow = PIXMO_TRANSLATE_NOOP("pixmo::Core", "ZLIB Error");
+constexpr const char* kMsgDeflateFinish = PIXMO_TRANSLATE_NOOP("pixmo::Core", "ZLIB error");
 
-[[noreturn]] void Fail(const char* message) { throw ETKPNGLE(message); }
+[[noreturn]] void Fail(const char* message) { throw ETKPNGLE(CoreMessage(message)); }
 
 struct TPngWriteState {
     const TKPNGLE* Owner = nullptr;

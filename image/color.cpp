@@ -12,7 +12,8 @@ int ColorsOfDepth(int bitCount) {
         case 16:
         case 24:
         case 32: return 0;
-        default: RaiseError(Format("An illegal bit count:%d", bitCount));
+        default:
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "An illegal bit count:%1"), bitCount));
     }
 }
 
@@ -23,20 +24,31 @@ int DepthForColors(int colors) {
     return 24;
 }
 
-std::string DepthDisplayName(int bitCount) {
+TMessage DepthDisplayText(int bitCount) {
     switch (bitCount) {
-        case 1: return "2色";
-        case 4: return "16色";
-        case 8: return "256色";
-        case 16: return "16ﾋﾞｯﾄﾊｲｶﾗｰ";
-        case 24: return "24ﾋﾞｯﾄﾌﾙｶﾗｰ";
-        case 32: return "32ﾋﾞｯﾄﾌﾙｶﾗｰ";
-        default: return "？？色";
+        case 1:
+            return Msg(PIXMO_MSG("pixmo::Core", "2色"));
+        case 4:
+            return Msg(PIXMO_MSG("pixmo::Core", "16色"));
+        case 8:
+            return Msg(PIXMO_MSG("pixmo::Core", "256色"));
+        case 16:
+            return Msg(PIXMO_MSG("pixmo::Core", "16ﾋﾞｯﾄﾊｲｶﾗｰ"));
+        case 24:
+            return Msg(PIXMO_MSG("pixmo::Core", "24ﾋﾞｯﾄﾌﾙｶﾗｰ"));
+        case 32:
+            return Msg(PIXMO_MSG("pixmo::Core", "32ﾋﾞｯﾄﾌﾙｶﾗｰ"));
+        default:
+            return Msg(PIXMO_MSG("pixmo::Core", "？？色"));
     }
 }
 
-std::string DepthRefusedMessage(int bitCount) {
-    return DepthDisplayName(bitCount) + " doesn't cope with a picture.";
+std::string DepthDisplayName(int bitCount) { return DepthDisplayText(bitCount).Text(); }
+
+TMessage DepthRefused(int bitCount) {
+    return Msg(PIXMO_MSG("pixmo::Core", "%1 doesn't cope with a picture."), DepthDisplayText(bitCount));
 }
+
+std::string DepthRefusedMessage(int bitCount) { return DepthRefused(bitCount).Text(); }
 
 }  // namespace pixmo

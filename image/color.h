@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "image/errors.h"
+
 namespace pixmo {
 
 using TColorRef = uint32_t;
@@ -37,10 +39,14 @@ int ColorsOfDepth(int bitCount);
 // Depth for a number of colours: 1..2 -> 1, 3..16 -> 4, 17..256 -> 8, 0 and above 256 -> 24.
 int DepthForColors(int colors);
 
-// Display name of a depth, as used in "%S doesn't cope with a picture.".
+// Display name of a depth, as used in "%1 doesn't cope with a picture.": the message for the
+// catalogues, and its source text.
+TMessage DepthDisplayText(int bitCount);
 std::string DepthDisplayName(int bitCount);
 
-// The message for a depth the program cannot hold or that a colour-table image needs.
+// The message for a depth the program cannot hold or that a colour-table image needs, and
+// its source text.
+TMessage DepthRefused(int bitCount);
 std::string DepthRefusedMessage(int bitCount);
 
 }  // namespace pixmo

@@ -22,10 +22,11 @@ std::vector<const TDib*>& RegistryList() {
 TDib::TDib(TBitmapInfoHeader& header, std::span<const uint32_t> colorTable, const uint8_t* bits,
            size_t bitsSize, bool forceTrueColor) {
     if (header.Planes != 1) RaiseError("");
-    if (header.Compression != 0) RaiseError("E' stato compresso!");
+    if (header.Compression != 0) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "E' stato compresso!")));
     const int depth = header.BitCount;
-    if (depth != 1 && depth != 4 && depth != 8 && depth != 24) RaiseError(DepthRefusedMessage(depth));
-    if (header.Width > kMaxDibSide || header.Height > kMaxDibSide) RaiseError("L'immagine è troppo grande");
+    if (depth != 1 && depth != 4 && depth != 8 && depth != 24) RaiseError(DepthRefused(depth));
+    if (header.Width > kMaxDibSide || header.Height > kMaxDibSide)
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "L'immagine è troppo grande")));
     if (header.Width <= 0 || header.Height <= 0)
         RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dimensioni non valide: %1 x %2"), header.Width, header.Height));
 
@@ -51,7 +52,7 @@ TDib::TDib(TBitmapInfoHeader& header, std::span<const uint32_t> colorTable, cons
     try {
         FBits.assign(static_cast<size_t>(FLineBytes) * static_cast<size_t>(FHeight), 0);
     } catch (const std::bad_alloc&) {
-        RaiseError("CreateDIBSection Fallito");
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "CreateDIBSection Fallito")));
     }
     if (bits) StoreBits(header, colorTable, bits, bitsSize);
     RegistryList().push_back(this);
@@ -70,7 +71,7 @@ const std::vector<const TDib*>& TDib::Registry() { return RegistryList(); }
 void TDib::StoreBits(const TBitmapInfoHeader& header, std::span<const uint32_t> colorTable,
                      const uint8_t* bits, size_t bitsSize) {
     if (static_cast<uint64_t>(RowBytes(header.BitCount, FWidth)) * static_cast<uint64_t>(FHeight) > bitsSize)
-        RaiseError("Dati dell'immagine incompleti");
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Dati dell'immagine incompleti")));
     StoreRows(0, FHeight, header.BitCount, colorTable, bits);
 }
 

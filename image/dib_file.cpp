@@ -13,14 +13,14 @@ namespace pixmo {
 namespace {
 
 // The original text lost its characters to a code page; this says what it meant.
-constexpr const char* kMsgNotBmp = "%s non è un file BMP";
+constexpr TSourceText kMsgNotBmp = PIXMO_MSG("pixmo::Core", "%1 non è un file BMP");
 
 void RefuseAboveColorTable(const TDib& image) {
-    if (image.BitCount() > 8) RaiseError(DepthRefusedMessage(image.BitCount()));
+    if (image.BitCount() > 8) RaiseError(DepthRefused(image.BitCount()));
 }
 
 [[noreturn]] void RaiseNotSupported(const TFileFormat& format) {
-    RaiseError(Format("%s non ancora supportato", format.Name.c_str()));
+    RaiseError(Msg(PIXMO_MSG("pixmo::Core", "%1 non ancora supportato"), format.Name));
 }
 
 }  // namespace
@@ -29,8 +29,8 @@ TDibParts LocateBmp(TByteSource& file, const std::string& fileName) {
     uint8_t head[kFileHeaderSize];
     const size_t present = static_cast<size_t>(std::min<uint64_t>(file.Size(), kFileHeaderSize));
     if (present < 2 || !file.ReadAt(0, head, present) || head[0] != 'B' || head[1] != 'M')
-        RaiseError(Format(kMsgNotBmp, fileName.c_str()));
-    if (present < kFileHeaderSize) RaiseError(kMsgBadInfoHeader);
+        RaiseError(Msg(kMsgNotBmp, fileName));
+    if (present < kFileHeaderSize) RaiseError(CoreMessage(kMsgBadInfoHeader));
     return LocateDibParts(file, kFileHeaderSize, static_cast<int64_t>(ReadLE32(head + 10)));
 }
 
@@ -54,7 +54,7 @@ TFileFormat BmpFileFormat() {
         [](const TDib& image, const std::string& fileName) { WriteFileAtomically(fileName, BuildBmpFile(image)); },
         nullptr,
         kFormatStill,
-        "File Bitmap (*.bmp)",
+        PIXMO_TRANSLATE_NOOP("pixmo::Core", "File Bitmap (*.bmp)"),
     };
 }
 

@@ -22,20 +22,20 @@ void RaiseIfRefused(const TBitmapInfoHeader& header) {
     if (accepted) return;
     TBitmapInfoHeader copy = header;
     TDib::CreateFromInfo(copy, {}, nullptr, 0);
-    RaiseError(kMsgBadInfoHeader);
+    RaiseError(CoreMessage(kMsgBadInfoHeader));
 }
 
 }  // namespace
 
 TDibParts LocateDibParts(TByteSource& source, uint64_t headerOffset, int64_t pixelOffset) {
     const uint64_t size = source.Size();
-    if (headerOffset > size || size - headerOffset < kInfoHeaderSize) RaiseError(kMsgBadInfoHeader);
+    if (headerOffset > size || size - headerOffset < kInfoHeaderSize) RaiseError(CoreMessage(kMsgBadInfoHeader));
     uint8_t header[kInfoHeaderSize];
-    if (!source.ReadAt(headerOffset, header, kInfoHeaderSize)) RaiseError(kMsgBadInfoHeader);
+    if (!source.ReadAt(headerOffset, header, kInfoHeaderSize)) RaiseError(CoreMessage(kMsgBadInfoHeader));
     TDibParts parts;
     parts.Header = ReadInfoHeader(header);
     const uint64_t headerSize = parts.Header.Size;
-    if (headerSize < kInfoHeaderSize || headerSize > size - headerOffset) RaiseError(kMsgBadInfoHeader);
+    if (headerSize < kInfoHeaderSize || headerSize > size - headerOffset) RaiseError(CoreMessage(kMsgBadInfoHeader));
     RaiseIfRefused(parts.Header);
 
     const int depth = parts.Header.BitCount;
@@ -44,24 +44,24 @@ TDibParts LocateDibParts(TByteSource& source, uint64_t headerOffset, int64_t pix
     const uint64_t declared = parts.Header.ClrUsed != 0 || depth > 8 ? parts.Header.ClrUsed : depthColors;
     const uint64_t used = std::min(declared, depthColors);
     const uint64_t tableAt = headerOffset + headerSize;
-    if (used * 4 > size - tableAt) RaiseError(kMsgColorTableShort);
+    if (used * 4 > size - tableAt) RaiseError(CoreMessage(kMsgColorTableShort));
     uint8_t table[256 * 4];
-    if (!source.ReadAt(tableAt, table, static_cast<size_t>(used * 4))) RaiseError(kMsgColorTableShort);
+    if (!source.ReadAt(tableAt, table, static_cast<size_t>(used * 4))) RaiseError(CoreMessage(kMsgColorTableShort));
     parts.Table.resize(static_cast<size_t>(used));
     for (size_t i = 0; i < parts.Table.size(); ++i) parts.Table[i] = ReadLE32(table + 4 * i) & 0x00FFFFFF;
 
     uint64_t bitsAt;
     if (pixelOffset < 0) {
-        if (declared * 4 > size - tableAt) RaiseError(kMsgColorTableShort);
+        if (declared * 4 > size - tableAt) RaiseError(CoreMessage(kMsgColorTableShort));
         bitsAt = tableAt + declared * 4;
     } else {
         bitsAt = static_cast<uint64_t>(pixelOffset);
-        if (bitsAt < tableAt || bitsAt > size) RaiseError(kMsgBadPixelOffset);
+        if (bitsAt < tableAt || bitsAt > size) RaiseError(CoreMessage(kMsgBadPixelOffset));
     }
     // Sides are 1..8000 here, so this cannot overflow.
     const uint64_t rows = static_cast<uint64_t>(RowBytes(depth, parts.Header.Width)) *
                           static_cast<uint64_t>(parts.Header.Height);
-    if (rows > size - bitsAt) RaiseError(kMsgBitsShort);
+    if (rows > size - bitsAt) RaiseError(CoreMessage(kMsgBitsShort));
     parts.BitsAt = bitsAt;
     return parts;
 }
@@ -75,7 +75,7 @@ void ReadRows(TDib& image, const TDibParts& parts, TByteSource& source) {
     // Rows stored as the file holds them go straight into the image; their padding is
     // cleared, as when they were copied pixel by pixel.
     if ((depth == 8 && !image.IsTrueColor()) || (depth == 24 && image.IsTrueColor())) {
-        if (!source.ReadAt(parts.BitsAt, image.Bits(), line * height)) RaiseError(kMsgBitsShort);
+        if (!source.ReadAt(parts.BitsAt, image.Bits(), line * height)) RaiseError(CoreMessage(kMsgBitsShort));
         const size_t used = static_cast<size_t>(image.Width()) * image.PixelBytes();
         if (used < line)
             for (int row = 0; row < height; ++row) std::memset(image.Bits() + row * line + used, 0, line - used);
@@ -86,7 +86,8 @@ void ReadRows(TDib& image, const TDibParts& parts, TByteSource& source) {
     std::vector<uint8_t> block(std::min<size_t>(rowsPerBlock, height) * line);
     for (int row = 0; row < height; row += rowsPerBlock) {
         const int count = std::min(rowsPerBlock, height - row);
-        if (!source.ReadAt(parts.BitsAt + row * line, block.data(), count * line)) RaiseError(kMsgBitsShort);
+        if (!source.ReadAt(parts.BitsAt + row * line, block.data(), count * line))
+            RaiseError(CoreMessage(kMsgBitsShort));
         image.StoreRows(row, count, depth, parts.Table, block.data());
     }
 }

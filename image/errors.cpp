@@ -39,6 +39,18 @@ std::string FillPlaceholders(const std::string& text, const std::vector<std::str
 
 std::string TMessage::Text() const { return FillPlaceholders(Source, Args); }
 
+TMessage MessageOf(const std::exception& e) {
+    if (auto* error = dynamic_cast<const EPixmoError*>(&e)) return error->Message();
+    return TMessage{"", e.what(), {}, {}};
+}
+
+TMessage AboutFile(const std::exception& e, const std::string& fileName, TSourceText wrapper) {
+    TMessage message = MessageOf(e);
+    for (const std::string& arg : message.Args)
+        if (arg == fileName) return message;
+    return Msg(wrapper, fileName, message);
+}
+
 void RaiseError(const std::string& message) { throw EPixmoError(message); }
 void RaiseError(TMessage message) { throw EPixmoError(std::move(message)); }
 

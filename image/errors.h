@@ -16,6 +16,9 @@ struct TMessage {
     const char* Context = "";
     std::string Source;
     std::vector<std::string> Args;
+    // Arguments that are messages of their own, translated with this one: by the index of their
+    // %n, an empty context where the argument is plain text. Args holds their source text filled in.
+    std::vector<TMessage> Inner;
 
     // The source text with its arguments in place: what the converter prints and what shows
     // with no catalogue loaded.
@@ -27,19 +30,32 @@ std::string FillPlaceholders(const std::string& text, const std::vector<std::str
 
 inline std::string MessageArg(const std::string& s) { return s; }
 inline std::string MessageArg(const char* s) { return s; }
+inline std::string MessageArg(const TMessage& m) { return m.Text(); }
 template <typename N, typename = std::enable_if_t<std::is_arithmetic_v<N>>>
 std::string MessageArg(N n) { return std::to_string(n); }
 
-// Msg(PIXMO_MSG("pixmo::Files", "Dimensioni non valide: %1 x %2"), w, h)
+inline TMessage InnerArg(const TMessage& m) { return m; }
+template <typename T>
+TMessage InnerArg(const T&) {
+    return {};
+}
+
+// A text of the core without arguments, kept in a constant marked PIXMO_TRANSLATE_NOOP("pixmo::Core", ..).
+inline TMessage CoreMessage(const char* source) { return TMessage{"pixmo::Core", source, {}, {}}; }
+
+// Msg(PIXMO_MSG("pixmo::Files", "Dimensioni non valide: %1 x %2"), w, h); an argument may be
+// a TMessage, which is translated in its place.
 template <typename... A>
 TMessage Msg(TSourceText text, const A&... args) {
-    return TMessage{text.Context, text.Text, {MessageArg(args)...}};
+    TMessage m{text.Context, text.Text, {MessageArg(args)...}, {}};
+    if constexpr ((std::is_same_v<A, TMessage> || ...)) m.Inner = {InnerArg(args)...};
+    return m;
 }
 
 class EPixmoError : public std::runtime_error {
 public:
     // A message that no catalogue knows (already composed, or not for people).
-    explicit EPixmoError(const std::string& text) : std::runtime_error(text), FMessage{"", text, {}} {}
+    explicit EPixmoError(const std::string& text) : std::runtime_error(text), FMessage{"", text, {}, {}} {}
     explicit EPixmoError(TMessage message) : std::runtime_error(message.Text()), FMessage(std::move(message)) {}
     const TMessage& Message() const { return FMessage; }
 
@@ -54,6 +70,13 @@ public:
 
 // printf-style formatting for texts nobody translates (settings values, debugging).
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// What an exception says as a message: a core message as it is, any other as plain text.
+TMessage MessageOf(const std::exception& e);
+
+// A failure about the file `fileName` that names it: the message itself when one of its
+// arguments is the name, else `wrapper` with the name as %1 and the message as %2.
+TMessage AboutFile(const std::exception& e, const std::string& fileName, TSourceText wrapper);
 
 [[noreturn]] void RaiseError(const std::string& message);
 [[noreturn]] void RaiseError(TMessage message);

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include "image/translate_noop.h"
+
 namespace pixmo {
 namespace {
 
-constexpr char kAllFiles[] = "Tutti i File (*.*)|*.*";
+// The labels are source texts: the file dialog shows them through the catalogues.
+constexpr char kAllFilesLabel[] = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Tutti i File (*.*)");
+constexpr char kImageFiles[] = PIXMO_TRANSLATE_NOOP("pixmo::Core", "File Immagine");
 
 // Whether the name ends in `extension` (lower-case), compared lower-cased ASCII; with
 // `needsStem`, a name must stand before it.
@@ -19,6 +23,8 @@ bool NameHasExtension(const std::string& fileName, const std::string& extension,
     }
     return !needsStem || (at > 0 && fileName[at - 1] != '/');
 }
+
+std::string AllFiles() { return std::string(kAllFilesLabel) + "|*.*"; }
 
 TFileFormat Entry(const char* name, std::vector<std::string> extensions, unsigned caps, const char* label, int form = 0,
                   int side = 0) {
@@ -37,16 +43,24 @@ std::vector<TFileFormat>& Formats() {
     using A = TAnimationFileForm;
     static std::vector<TFileFormat> formats = {
         BmpFileFormat(),
-        Entry("PNG", {".png"}, kFormatStill, "File PNG (*.png)"),
-        Entry("ICO", {".ico"}, kFormatStill | kFormatOptions, "Icona (*.ico)", 0, 32),
-        Entry("GPL", {".gpl"}, kFormatPalette, "Palette GIMP (*.gpl)", int(P::Gpl)),
-        Entry("PAL", {".pal"}, kFormatPalette, "Palette JASC (*.pal)", int(P::Pal)),
-        Entry("HEX", {".hex"}, kFormatPalette, "Palette Lospec (*.hex)", int(P::Hex)),
-        Entry("ACT", {".act"}, kFormatPalette, "Palette Adobe (*.act)", int(P::Act)),
-        Entry("AVI", {".avi"}, kFormatAnimation, "File AVI", int(A::Avi)),
-        Entry("GIF", {".gif"}, kFormatAnimation | kFormatStill, "GIF animata", int(A::Gif)),
-        Entry("APNG", {".png"}, kFormatAnimation, "PNG animata (APNG)", int(A::Apng)),
-        Entry("Strip", {".strip.png"}, kFormatAnimation, "Striscia di fotogrammi", int(A::Strip)),
+        Entry("PNG", {".png"}, kFormatStill, PIXMO_TRANSLATE_NOOP("pixmo::Core", "File PNG (*.png)")),
+        Entry("ICO", {".ico"}, kFormatStill | kFormatOptions, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Icona (*.ico)"), 0,
+              32),
+        Entry("GPL", {".gpl"}, kFormatPalette, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette GIMP (*.gpl)"),
+              int(P::Gpl)),
+        Entry("PAL", {".pal"}, kFormatPalette, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette JASC (*.pal)"),
+              int(P::Pal)),
+        Entry("HEX", {".hex"}, kFormatPalette, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette Lospec (*.hex)"),
+              int(P::Hex)),
+        Entry("ACT", {".act"}, kFormatPalette, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette Adobe (*.act)"),
+              int(P::Act)),
+        Entry("AVI", {".avi"}, kFormatAnimation, PIXMO_TRANSLATE_NOOP("pixmo::Core", "File AVI"), int(A::Avi)),
+        Entry("GIF", {".gif"}, kFormatAnimation | kFormatStill, PIXMO_TRANSLATE_NOOP("pixmo::Core", "GIF animata"),
+              int(A::Gif)),
+        Entry("APNG", {".png"}, kFormatAnimation, PIXMO_TRANSLATE_NOOP("pixmo::Core", "PNG animata (APNG)"),
+              int(A::Apng)),
+        Entry("Strip", {".strip.png"}, kFormatAnimation, PIXMO_TRANSLATE_NOOP("pixmo::Core", "Striscia di fotogrammi"),
+              int(A::Strip)),
     };
     return formats;
 }
@@ -130,21 +144,22 @@ const TFileFormat* AnimationFormatForName(const std::string& fileName) {
 
 std::string ImageFileFilter() {
     const auto rows = Select(With(kFormatStill));
-    return Together("File Immagine", rows, false) + Lines(rows) + kAllFiles;
+    return Together(kImageFiles, rows, false) + Lines(rows) + AllFiles();
 }
 
 std::string SelectionFileFilter() {
     const auto rows = Select(With(kFormatStill, kFormatOptions));
-    return Together("File Immagine", rows, false) + Lines(rows) + kAllFiles;
+    return Together(kImageFiles, rows, false) + Lines(rows) + AllFiles();
 }
 
-std::string PaletteFileFilter() { return Lines(Select(With(kFormatPalette))) + kAllFiles; }
+std::string PaletteFileFilter() { return Lines(Select(With(kFormatPalette))) + AllFiles(); }
 
 std::string PaletteSourceFilter() {
     const auto bitmaps = Select([](const TFileFormat& f) { return f.Name == "BMP"; });
-    return Together("Bitmap", bitmaps, true) + Together("Palette", Select(With(kFormatPalette)), true) + kAllFiles;
+    return Together(PIXMO_TRANSLATE_NOOP("pixmo::Core", "Bitmap"), bitmaps, true) +
+           Together(PIXMO_TRANSLATE_NOOP("pixmo::Core", "Palette"), Select(With(kFormatPalette)), true) + AllFiles();
 }
 
-std::string AnimationFileFilter() { return Lines(Select(With(kFormatAnimation))) + kAllFiles; }
+std::string AnimationFileFilter() { return Lines(Select(With(kFormatAnimation))) + AllFiles(); }
 
 }  // namespace pixmo

@@ -15,21 +15,67 @@
 namespace pixmo {
 namespace {
 
-constexpr const char* kNotRegular = "Not a regular file";
 // Symbolic links followed before a save gives up, as the kernel's own limit.
 constexpr int kMaxLinkHops = 40;
 
-[[noreturn]] void RaiseFileError(const char* what, const std::string& fileName, const char* reason) {
-    RaiseError(Format("%s \"%s\". %s", what, fileName.c_str(), reason));
+}  // namespace
+
+TMessage SystemReason(int err) {
+    switch (err) {
+        case ENOENT:
+            return Msg(PIXMO_MSG("pixmo::Core", "No such file or directory"));
+        case EACCES:
+            return Msg(PIXMO_MSG("pixmo::Core", "Permission denied"));
+        case EPERM:
+            return Msg(PIXMO_MSG("pixmo::Core", "Operation not permitted"));
+        case EROFS:
+            return Msg(PIXMO_MSG("pixmo::Core", "Read-only file system"));
+        case ENOSPC:
+            return Msg(PIXMO_MSG("pixmo::Core", "No space left on device"));
+        case EDQUOT:
+            return Msg(PIXMO_MSG("pixmo::Core", "Disk quota exceeded"));
+        case EISDIR:
+            return Msg(PIXMO_MSG("pixmo::Core", "Is a directory"));
+        case ENOTDIR:
+            return Msg(PIXMO_MSG("pixmo::Core", "Not a directory"));
+        case ENAMETOOLONG:
+            return Msg(PIXMO_MSG("pixmo::Core", "File name too long"));
+        case ELOOP:
+            return Msg(PIXMO_MSG("pixmo::Core", "Too many levels of symbolic links"));
+        case EIO:
+            return Msg(PIXMO_MSG("pixmo::Core", "Input/output error"));
+        case EBUSY:
+            return Msg(PIXMO_MSG("pixmo::Core", "Device or resource busy"));
+        case EMFILE:
+        case ENFILE:
+            return Msg(PIXMO_MSG("pixmo::Core", "Too many open files"));
+        default:
+            return TMessage{"", std::strerror(err), {}, {}};
+    }
 }
 
-[[noreturn]] void RaiseFileError(const char* what, const std::string& fileName, int err) {
-    RaiseFileError(what, fileName, std::strerror(err));
+namespace {
+
+enum TFileStep { kOpening, kReading, kCreating, kWriting };
+constexpr TSourceText kFileStepTexts[] = {
+    PIXMO_MSG("pixmo::Core", "Cannot open file \"%1\". %2"),
+    PIXMO_MSG("pixmo::Core", "Cannot read file \"%1\". %2"),
+    PIXMO_MSG("pixmo::Core", "Cannot create file \"%1\". %2"),
+    PIXMO_MSG("pixmo::Core", "Cannot write file \"%1\". %2"),
+};
+
+[[noreturn]] void RaiseFileError(TFileStep step, const std::string& fileName, const TMessage& reason) {
+    RaiseError(Msg(kFileStepTexts[step], fileName, reason));
+}
+
+[[noreturn]] void RaiseFileError(TFileStep step, const std::string& fileName, int err) {
+    RaiseFileError(step, fileName, SystemReason(err));
 }
 
 // A folder says so; a FIFO, device or socket is "Not a regular file".
-[[noreturn]] void RaiseNotRegular(const char* what, const std::string& fileName, mode_t mode) {
-    RaiseFileError(what, fileName, S_ISDIR(mode) ? std::strerror(EISDIR) : kNotRegular);
+[[noreturn]] void RaiseNotRegular(TFileStep step, const std::string& fileName, mode_t mode) {
+    if (S_ISDIR(mode)) RaiseFileError(step, fileName, EISDIR);
+    RaiseFileError(step, fileName, Msg(PIXMO_MSG("pixmo::Core", "Not a regular file")));
 }
 
 class TFd {
@@ -64,11 +110,11 @@ std::string ResolveLinks(const std::string& fileName) {
     for (int hops = 0;; ++hops) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        if (hops == kMaxLinkHops) RaiseFileError("Cannot create file", fileName, ELOOP);
+        if (hops == kMaxLinkHops) RaiseFileError(kCreating, fileName, ELOOP);
         char buf[PATH_MAX];
         const ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
-        if (n < 0) RaiseFileError("Cannot create file", fileName, errno);
-        if (n == static_cast<ssize_t>(sizeof buf)) RaiseFileError("Cannot create file", fileName, ENAMETOOLONG);
+        if (n < 0) RaiseFileError(kCreating, fileName, errno);
+        if (n == static_cast<ssize_t>(sizeof buf)) RaiseFileError(kCreating, fileName, ENAMETOOLONG);
         const std::string link(buf, static_cast<size_t>(n));
         path = link.starts_with('/') ? link : FolderOf(path) + "/" + link;
     }
@@ -103,7 +149,7 @@ int CreateExclusive(const std::string& prefix, std::string& name) {
 }
 
 [[noreturn]] void RaiseTooLarge(const std::string& fileName) {
-    RaiseError(Format("File troppo grande: \"%s\"", fileName.c_str()));
+    RaiseError(Msg(PIXMO_MSG("pixmo::Core", "File troppo grande: \"%1\""), fileName));
 }
 
 // Opens a regular file for reading and gives its size. The type is checked before the
@@ -111,12 +157,12 @@ int CreateExclusive(const std::string& prefix, std::string& name) {
 // cover a file swapped in between.
 int OpenForReading(const std::string& fileName, uint64_t& size) {
     struct stat st {};
-    if (::stat(fileName.c_str(), &st) != 0) RaiseFileError("Cannot open file", fileName, errno);
-    if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
+    if (::stat(fileName.c_str(), &st) != 0) RaiseFileError(kOpening, fileName, errno);
+    if (!S_ISREG(st.st_mode)) RaiseNotRegular(kOpening, fileName, st.st_mode);
     TFd fd(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.Get() < 0) RaiseFileError("Cannot open file", fileName, errno);
-    if (::fstat(fd.Get(), &st) != 0) RaiseFileError("Cannot read file", fileName, errno);
-    if (!S_ISREG(st.st_mode)) RaiseNotRegular("Cannot open file", fileName, st.st_mode);
+    if (fd.Get() < 0) RaiseFileError(kOpening, fileName, errno);
+    if (::fstat(fd.Get(), &st) != 0) RaiseFileError(kReading, fileName, errno);
+    if (!S_ISREG(st.st_mode)) RaiseNotRegular(kOpening, fileName, st.st_mode);
     const int flags = ::fcntl(fd.Get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
     if (st.st_size > kMaxReadFileSize) RaiseTooLarge(fileName);
@@ -138,7 +184,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName, int64_t maxSize)
         ssize_t n = ::read(fd.Get(), buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
-            RaiseFileError("Cannot read file", fileName, errno);
+            RaiseFileError(kReading, fileName, errno);
         }
         if (n == 0) break;
         if (static_cast<int64_t>(data.size()) + n > maxSize) RaiseTooLarge(fileName);
@@ -157,7 +203,7 @@ bool TFileSource::ReadAt(uint64_t offset, void* destination, size_t count) {
         const ssize_t n = ::pread(FFd, out, count, static_cast<off_t>(offset));
         if (n < 0) {
             if (errno == EINTR) continue;
-            RaiseFileError("Cannot read file", FFileName, errno);
+            RaiseFileError(kReading, FFileName, errno);
         }
         if (n == 0) return false;
         out += n;
@@ -170,10 +216,10 @@ bool TFileSource::ReadAt(uint64_t offset, void* destination, size_t count) {
 TAtomicFile::TAtomicFile(const std::string& fileName) : FFileName(fileName), FTarget(ResolveLinks(fileName)) {
     struct stat old {};
     FReplacing = ::lstat(FTarget.c_str(), &old) == 0;
-    if (!FReplacing && errno != ENOENT) RaiseFileError("Cannot create file", fileName, errno);
+    if (!FReplacing && errno != ENOENT) RaiseFileError(kCreating, fileName, errno);
     if (FReplacing) {
-        if (!S_ISREG(old.st_mode)) RaiseNotRegular("Cannot create file", fileName, old.st_mode);
-        if (!MayWrite(FTarget, old)) RaiseFileError("Cannot create file", fileName, errno);
+        if (!S_ISREG(old.st_mode)) RaiseNotRegular(kCreating, fileName, old.st_mode);
+        if (!MayWrite(FTarget, old)) RaiseFileError(kCreating, fileName, errno);
         FOldMode = old.st_mode;
         FOldUid = old.st_uid;
         FOldGid = old.st_gid;
@@ -183,7 +229,7 @@ TAtomicFile::TAtomicFile(const std::string& fileName) : FFileName(fileName), FTa
     const size_t slash = FTarget.find_last_of('/');
     const std::string base = slash == std::string::npos ? FTarget : FTarget.substr(slash + 1);
     FFd = CreateExclusive(FolderOf(FTarget) + "/" + (base.size() <= 200 ? base : std::string()) + ".~tmp", FTempName);
-    if (FFd < 0) RaiseFileError("Cannot create file", fileName, errno);
+    if (FFd < 0) RaiseFileError(kCreating, fileName, errno);
 }
 
 TAtomicFile::~TAtomicFile() {
@@ -197,7 +243,7 @@ void TAtomicFile::WriteAt(uint64_t offset, std::span<const uint8_t> bytes) {
         const ssize_t n = ::pwrite(FFd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
-            RaiseFileError("Cannot write file", FFileName, errno);
+            RaiseFileError(kWriting, FFileName, errno);
         }
         done += static_cast<size_t>(n);
     }
@@ -209,16 +255,16 @@ void TAtomicFile::Commit() {
     // becomes the saver's, as a new file would.
     if (FReplacing) {
         [[maybe_unused]] const int owned = ::fchown(FFd, FOldUid, FOldGid);
-        if (::fchmod(FFd, FOldMode & 07777) != 0) RaiseFileError("Cannot write file", FFileName, errno);
+        if (::fchmod(FFd, FOldMode & 07777) != 0) RaiseFileError(kWriting, FFileName, errno);
     }
     const int fd = FFd;
     FFd = -1;
     if (::fsync(fd) != 0) {
         ::close(fd);
-        RaiseFileError("Cannot write file", FFileName, errno);
+        RaiseFileError(kWriting, FFileName, errno);
     }
-    if (::close(fd) != 0) RaiseFileError("Cannot write file", FFileName, errno);
-    if (::rename(FTempName.c_str(), FTarget.c_str()) != 0) RaiseFileError("Cannot create file", FFileName, errno);
+    if (::close(fd) != 0) RaiseFileError(kWriting, FFileName, errno);
+    if (::rename(FTempName.c_str(), FTarget.c_str()) != 0) RaiseFileError(kCreating, FFileName, errno);
     FCommitted = true;
 }
 

@@ -6,8 +6,13 @@
 #include <vector>
 
 #include "image/byte_source.h"
+#include "image/errors.h"
 
 namespace pixmo {
+
+// The system's reason for a failure (an errno value) in words of our own, so that the
+// catalogues can translate it; an unusual one stays the system's.
+TMessage SystemReason(int err);
 
 // Files larger than this are refused before reading (no image the program holds needs more).
 constexpr int64_t kMaxReadFileSize = int64_t{1} << 30;

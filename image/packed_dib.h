@@ -11,14 +11,17 @@
 #include "image/bitmap_header.h"
 #include "image/byte_source.h"
 #include "image/dib.h"
+#include "image/translate_noop.h"
 
 namespace pixmo {
 
 // Messages for blocks that contradict themselves.
-inline constexpr const char* kMsgBadInfoHeader = "Intestazione dell'immagine non valida";
-inline constexpr const char* kMsgColorTableShort = "Tabella dei colori incompleta";
-inline constexpr const char* kMsgBadPixelOffset = "Posizione dei dati dell'immagine non valida";
-inline constexpr const char* kMsgBitsShort = "Dati dell'immagine incompleti";
+inline constexpr const char* kMsgBadInfoHeader =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "Intestazione dell'immagine non valida");
+inline constexpr const char* kMsgColorTableShort = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Tabella dei colori incompleta");
+inline constexpr const char* kMsgBadPixelOffset =
+    PIXMO_TRANSLATE_NOOP("pixmo::Core", "Posizione dei dati dell'immagine non valida");
+inline constexpr const char* kMsgBitsShort = PIXMO_TRANSLATE_NOOP("pixmo::Core", "Dati dell'immagine incompleti");
 
 // The parts of a packed DIB or BMP file, located and checked against the source's size.
 struct TDibParts {

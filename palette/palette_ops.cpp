@@ -166,7 +166,7 @@ std::unique_ptr<TDib> CreateWithColorCount(const TDib& image, int count) {
     return result;
 }
 
-std::string FindColorMessage(const TDib& image, TColorRef color) {
+TMessage FindColorMessage(const TDib& image, TColorRef color) {
     std::string list;
     bool cut = false;
     for (int i = 0; i < image.Colors(); ++i) {
@@ -178,9 +178,9 @@ std::string FindColorMessage(const TDib& image, TColorRef color) {
         }
         list += std::to_string(i) + ",";
     }
-    if (list.empty()) return "ありません";
+    if (list.empty()) return Msg(PIXMO_MSG("pixmo::Core", "ありません"));
     if (!cut) list.pop_back();
-    return list + " 番の色がそうです";
+    return Msg(PIXMO_MSG("pixmo::Core", "%1 番の色がそうです"), list);
 }
 
 }  // namespace pixmo

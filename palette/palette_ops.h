@@ -40,7 +40,7 @@ void TransformPalette(TDib& image, TPaletteTransform transform);
 std::unique_ptr<TDib> CreateWithColorCount(const TDib& image, int count);
 
 // The find-colour dialog's answer: the indices holding exactly `color` ("3,5,12",
-// "0,1,2,3,4,..." when cut) with " 番の色がそうです", or "ありません".
-std::string FindColorMessage(const TDib& image, TColorRef color);
+// "0,1,2,3,4,..." when cut) in "%1 番の色がそうです", or "ありません".
+TMessage FindColorMessage(const TDib& image, TColorRef color);
 
 }  // namespace pixmo

@@ -23,13 +23,13 @@ bool HasOuterBlank(std::string_view s) { return !s.empty() && (IsBlank(s.front()
 
 void CheckSectionName(std::string_view section) {
     if (section.find(']') != std::string_view::npos || HasLineBreak(section) || HasOuterBlank(section))
-        RaiseError(Format("Invalid settings section \"%.*s\"", static_cast<int>(section.size()), section.data()));
+        RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Invalid settings section \"%1\""), std::string(section)));
 }
 
 void CheckKeyName(std::string_view key) {
     bool bad = key.empty() || key.find('=') != std::string_view::npos || HasLineBreak(key) ||
                HasOuterBlank(key) || key.front() == '[' || key.front() == ';' || key.front() == '#';
-    if (bad) RaiseError(Format("Invalid settings key \"%.*s\"", static_cast<int>(key.size()), key.data()));
+    if (bad) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Invalid settings key \"%1\""), std::string(key)));
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ void TIniFile::Load(const TStamp& stamp) {
     if (!stamp.Exists) return;  // a missing file reads as empty
     try {
         if (stamp.Size > kMaxSettingsFileSize)
-            RaiseError(Format("Settings file too large: \"%s\"", FFileName.c_str()));
+            RaiseError(Msg(PIXMO_MSG("pixmo::Core", "Settings file too large: \"%1\""), FFileName));
         std::vector<uint8_t> bytes = ReadWholeFile(FFileName);
         FDocument.Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     } catch (const EPixmoError& e) {

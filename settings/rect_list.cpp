@@ -6,7 +6,7 @@ namespace pixmo {
 namespace {
 
 void CheckIndex(int index, int limit) {
-    if (index < 0 || index > limit) RaiseError(Format("List index out of bounds (%d)", index));
+    if (index < 0 || index > limit) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "List index out of bounds (%1)"), index));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 namespace pixmo {
 
 void TStringListEx::CheckIndex(int index, int limit) const {
-    if (index < 0 || index > limit) RaiseError(Format("List index out of bounds (%d)", index));
+    if (index < 0 || index > limit) RaiseError(Msg(PIXMO_MSG("pixmo::Core", "List index out of bounds (%1)"), index));
 }
 
 const std::string& TStringListEx::operator[](int index) const {

@@ -6,14 +6,14 @@ namespace pixmo {
 
 std::string CoreTextBytes(const TMessage& message) {
     if (!*message.Context) return message.Text();
-    return FillPlaceholders(QCoreApplication::translate(message.Context, message.Source.c_str()).toStdString(),
-                            message.Args);
+    // Arguments that are messages themselves are translated in their place.
+    std::vector<std::string> args = message.Args;
+    for (size_t n = 0; n < message.Inner.size() && n < args.size(); ++n)
+        if (*message.Inner[n].Context) args[n] = CoreTextBytes(message.Inner[n]);
+    return FillPlaceholders(QCoreApplication::translate(message.Context, message.Source.c_str()).toStdString(), args);
 }
 
-std::string ErrorTextBytes(const std::exception& e) {
-    if (auto* error = dynamic_cast<const EPixmoError*>(&e)) return CoreTextBytes(error->Message());
-    return e.what();
-}
+std::string ErrorTextBytes(const std::exception& e) { return CoreTextBytes(MessageOf(e)); }
 
 QString CoreText(const TMessage& message) { return QString::fromStdString(CoreTextBytes(message)); }
 

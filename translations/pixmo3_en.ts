@@ -116,11 +116,11 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
     <message>
         <source>File Bitmap (*.bmp)</source>
-        <translation>Bitmap Files (*.bmp)</translation>
+        <translation>Bitmap File (*.bmp)</translation>
     </message>
     <message>
         <source>File PNG (*.png)</source>
-        <translation>PNG Files (*.png)</translation>
+        <translation>PNG File (*.png)</translation>
     </message>
     <message>
         <source>Icona (*.ico)</source>
@@ -153,6 +153,662 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     <message>
         <source>Cant do it any more </source>
         <translation>No more points can be added </translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>An illegal bit count:%1</source>
+        <translation>Invalid colour depth: %1 bits</translation>
+    </message>
+    <message>
+        <source>2色</source>
+        <translation>2 colours</translation>
+    </message>
+    <message>
+        <source>16色</source>
+        <translation>16 colours</translation>
+    </message>
+    <message>
+        <source>256色</source>
+        <translation>256 colours</translation>
+    </message>
+    <message>
+        <source>16ﾋﾞｯﾄﾊｲｶﾗｰ</source>
+        <translation>16-bit high colour</translation>
+    </message>
+    <message>
+        <source>24ﾋﾞｯﾄﾌﾙｶﾗｰ</source>
+        <translation>24-bit full colour</translation>
+    </message>
+    <message>
+        <source>32ﾋﾞｯﾄﾌﾙｶﾗｰ</source>
+        <translation>32-bit full colour</translation>
+    </message>
+    <message>
+        <source>？？色</source>
+        <translation>?? colours</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t cope with a picture.</source>
+        <translation>Pictures of %1 are not supported.</translation>
+    </message>
+    <message>
+        <source>E&apos; stato compresso!</source>
+        <translation>It is a compressed BMP: only uncompressed BMP files can be opened</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine è troppo grande</source>
+        <translation>The picture is too large: the sides must be 1 to 8000 pixels</translation>
+    </message>
+    <message>
+        <source>CreateDIBSection Fallito</source>
+        <translation>Could not create the image</translation>
+    </message>
+    <message>
+        <source>Dati dell&apos;immagine incompleti</source>
+        <translation>The image data is incomplete: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>%1 non è un file BMP</source>
+        <translation>%1 is not a BMP file</translation>
+    </message>
+    <message>
+        <source>%1 non ancora supportato</source>
+        <translation>%1 is not supported yet</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>device or resource busy</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Cannot open the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Cannot read the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Cannot create the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Cannot write the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>File troppo grande: &quot;%1&quot;</source>
+        <translation>File too large: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Intestazione dell&apos;immagine non valida</source>
+        <translation>Invalid image header: the file is damaged</translation>
+    </message>
+    <message>
+        <source>Tabella dei colori incompleta</source>
+        <translation>Incomplete colour table: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>Posizione dei dati dell&apos;immagine non valida</source>
+        <translation>Invalid position of the image data: the file is damaged</translation>
+    </message>
+    <message>
+        <source>Intervallo non valido: %1 ms</source>
+        <translation>Invalid delay: %1 ms</translation>
+    </message>
+    <message>
+        <source>Nessun fotogramma da salvare</source>
+        <translation>No frame to save</translation>
+    </message>
+    <message>
+        <source>Le animazioni si salvano in file &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; (APNG) o &quot;.strip.png&quot;: %1</source>
+        <translation>Animations are saved as &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; (APNG) or &quot;.strip.png&quot; files: %1</translation>
+    </message>
+    <message>
+        <source>I fotogrammi hanno insieme %1 colori: una tavolozza ne tiene al massimo 256</source>
+        <translation>The frames have %1 colours together: a palette holds at most 256</translation>
+    </message>
+    <message>
+        <source>Troppi fotogrammi per un&apos;immagine di 8000 x 8000 pixel</source>
+        <translation>Too many frames for a picture of 8000 x 8000 pixels</translation>
+    </message>
+    <message>
+        <source>APNG non valida</source>
+        <translation>Invalid APNG: the file is damaged</translation>
+    </message>
+    <message>
+        <source>File %1 non può essere creato.</source>
+        <translation>The file %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>AviStreamWrite error</source>
+        <translation>Error writing the AVI</translation>
+    </message>
+    <message>
+        <source>TAVIStream.SetRate Il valore trasmesso non è valido: (%1, %2)</source>
+        <translation>TAVIStream.SetRate: invalid value (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Con i loro ritardi i fotogrammi sarebbero più di 10000: nell&apos;AVI ognuno dura %1 ms</source>
+        <translation>With their delays there would be more than 10000 frames: in the AVI each one lasts %1 ms</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Read error: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>Stream read error: &quot;%1&quot;</source>
+        <translation>Read error in &quot;%1&quot;: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>PNG senza dati dell&apos;immagine</source>
+        <translation>PNG without image data</translation>
+    </message>
+    <message>
+        <source>PNG troncato</source>
+        <translation>Truncated PNG</translation>
+    </message>
+    <message>
+        <source>Lettura GIF fallita: %1</source>
+        <translation>Reading the GIF failed: %1</translation>
+    </message>
+    <message>
+        <source>GIF di %1 x %2 pixel: i lati vanno da 1 a 8000</source>
+        <translation>GIF of %1 x %2 pixels: the sides must be 1 to 8000</translation>
+    </message>
+    <message>
+        <source>GIF non valida: un fotogramma esce dallo schermo</source>
+        <translation>Invalid GIF: a frame lies outside the screen</translation>
+    </message>
+    <message>
+        <source>GIF senza immagini</source>
+        <translation>GIF without images</translation>
+    </message>
+    <message>
+        <source>Scrittura GIF fallita: %1</source>
+        <translation>Writing the GIF failed: %1</translation>
+    </message>
+    <message>
+        <source>%1: Icona non valida.</source>
+        <translation>%1: not a valid icon (the file is damaged or is not an icon).</translation>
+    </message>
+    <message>
+        <source>Icona non valida.</source>
+        <translation>Not a valid icon: the file is damaged or is not an icon.</translation>
+    </message>
+    <message>
+        <source>Un&apos;icona non può ----- se lo schermo non è meno di 8 bit.</source>
+        <translation>An icon can only be dithered when the screen has 8 bits or fewer.</translation>
+    </message>
+    <message>
+        <source>256 Colori non possono ---- un icona.</source>
+        <translation>A 256-colour icon cannot be dithered.</translation>
+    </message>
+    <message>
+        <source>No image</source>
+        <translation>No image</translation>
+    </message>
+    <message>
+        <source>Non è un nome di file di palette (.gpl, .pal, .hex, .act): %1</source>
+        <translation>Not a palette file name (.gpl, .pal, .hex, .act): %1</translation>
+    </message>
+    <message>
+        <source>File di palette non valido: %1</source>
+        <translation>Invalid palette file: %1</translation>
+    </message>
+    <message>
+        <source>File di palette non valido: %1: %2</source>
+        <translation>Invalid palette file: %1: %2</translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>più di 256 colori</source>
+        <translation>more than 256 colours</translation>
+    </message>
+    <message>
+        <source>nessun colore</source>
+        <translation>no colours</translation>
+    </message>
+    <message>
+        <source>manca l&apos;intestazione &quot;GIMP Palette&quot;</source>
+        <translation>the &quot;GIMP Palette&quot; header is missing</translation>
+    </message>
+    <message>
+        <source>numero di colonne non valido</source>
+        <translation>invalid column count</translation>
+    </message>
+    <message>
+        <source>colore non valido</source>
+        <translation>invalid colour</translation>
+    </message>
+    <message>
+        <source>manca l&apos;intestazione &quot;JASC-PAL&quot;</source>
+        <translation>the &quot;JASC-PAL&quot; header is missing</translation>
+    </message>
+    <message>
+        <source>file troncato</source>
+        <translation>truncated file</translation>
+    </message>
+    <message>
+        <source>versione non supportata</source>
+        <translation>unsupported version</translation>
+    </message>
+    <message>
+        <source>numero di colori non valido</source>
+        <translation>invalid colour count</translation>
+    </message>
+    <message>
+        <source>più colori di quanti dichiarati</source>
+        <translation>more colours than declared</translation>
+    </message>
+    <message>
+        <source>non è una palette RIFF</source>
+        <translation>not a RIFF palette</translation>
+    </message>
+    <message>
+        <source>manca il blocco &quot;data&quot;</source>
+        <translation>the &quot;data&quot; chunk is missing</translation>
+    </message>
+    <message>
+        <source>colore non valido (RRGGBB)</source>
+        <translation>invalid colour (RRGGBB)</translation>
+    </message>
+    <message>
+        <source>%1 byte invece di 768 o 772</source>
+        <translation>%1 bytes instead of 768 or 772</translation>
+    </message>
+    <message>
+        <source>indice trasparente oltre i colori</source>
+        <translation>transparent index beyond the colours</translation>
+    </message>
+    <message>
+        <source>file vuoto</source>
+        <translation>empty file</translation>
+    </message>
+    <message>
+        <source>file troppo grande</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>né JASC-PAL né RIFF</source>
+        <translation>neither JASC-PAL nor RIFF</translation>
+    </message>
+    <message>
+        <source>formato sconosciuto</source>
+        <translation>unknown format</translation>
+    </message>
+    <message>
+        <source>Zlib error</source>
+        <translation>zlib error preparing the PNG</translation>
+    </message>
+    <message>
+        <source>ZLIB Error</source>
+        <translation>zlib error compressing the PNG</translation>
+    </message>
+    <message>
+        <source>ZLIB error</source>
+        <translation>zlib error finishing the PNG</translation>
+    </message>
+    <message>
+        <source>Not PNG Image</source>
+        <translation>Not a PNG image</translation>
+    </message>
+    <message>
+        <source>ZLIB ERROR</source>
+        <translation>zlib error opening the PNG</translation>
+    </message>
+    <message>
+        <source>appear two IHDR</source>
+        <translation>PNG with two headers (IHDR): the file is damaged</translation>
+    </message>
+    <message>
+        <source>Error ColorType</source>
+        <translation>PNG with an invalid colour type</translation>
+    </message>
+    <message>
+        <source>Error Bitdepth</source>
+        <translation>Greyscale PNG with an invalid bit depth</translation>
+    </message>
+    <message>
+        <source>not Use AlphaChannel</source>
+        <translation>Greyscale PNG with alpha below 8 bits: not valid</translation>
+    </message>
+    <message>
+        <source>Error BitDepth</source>
+        <translation>PNG with an invalid bit depth</translation>
+    </message>
+    <message>
+        <source>not support Compression</source>
+        <translation>PNG with an unknown compression method</translation>
+    </message>
+    <message>
+        <source>not supprt Filter</source>
+        <translation>PNG with an unknown filter method</translation>
+    </message>
+    <message>
+        <source>not interlace type</source>
+        <translation>PNG with an unknown interlace method</translation>
+    </message>
+    <message>
+        <source>Error PLTE</source>
+        <translation>PNG with a misplaced PLTE chunk</translation>
+    </message>
+    <message>
+        <source>palettesize error</source>
+        <translation>PNG with a palette of invalid length</translation>
+    </message>
+    <message>
+        <source>palette length over</source>
+        <translation>PNG with more than 256 palette colours</translation>
+    </message>
+    <message>
+        <source>error IEND size</source>
+        <translation>PNG with an invalid IEND chunk</translation>
+    </message>
+    <message>
+        <source>appear two IDAT</source>
+        <translation>PNG with broken-up image data (two runs of IDAT): the file is damaged</translation>
+    </message>
+    <message>
+        <source>not next IDAT Chunk</source>
+        <translation>PNG with broken-up image data: the file is damaged</translation>
+    </message>
+    <message>
+        <source>zlib error</source>
+        <translation>The PNG&apos;s compressed data is damaged</translation>
+    </message>
+    <message>
+        <source>not support Filter</source>
+        <translation>PNG with an unknown row filter: the file is damaged</translation>
+    </message>
+    <message>
+        <source>Palette None</source>
+        <translation>Palette PNG without a palette (no PLTE chunk)</translation>
+    </message>
+    <message>
+        <source>PNG chunk runs past the end of the file</source>
+        <translation>A PNG chunk runs past the end of the file: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>PNG file without image data</source>
+        <translation>PNG file without image data: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>IDAT before IHDR</source>
+        <translation>PNG with image data before its header (IDAT before IHDR)</translation>
+    </message>
+    <message>
+        <source>PNG image data ends before the last row</source>
+        <translation>The PNG image data ends before the last row: the file is truncated or damaged</translation>
+    </message>
+    <message>
+        <source>not support BitCount</source>
+        <translation>Colour depth not supported for PNG</translation>
+    </message>
+    <message>
+        <source>no colortable</source>
+        <translation>The picture has no colour table</translation>
+    </message>
+    <message>
+        <source>Invalid settings section &quot;%1&quot;</source>
+        <translation>Invalid settings section &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid settings key &quot;%1&quot;</source>
+        <translation>Invalid settings key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Settings file too large: &quot;%1&quot;</source>
+        <translation>Settings file too large: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>List index out of bounds (%1)</translation>
+    </message>
+    <message>
+        <source>Pixmo 3 - Versione Italiana   </source>
+        <translation>Pixmo 3 - English Version</translation>
+    </message>
+    <message>
+        <source>Chosed range is too big </source>
+        <translation>The chosen area is too big</translation>
+    </message>
+    <message>
+        <source>Crea Maschera</source>
+        <translation>Make Mask</translation>
+    </message>
+    <message>
+        <source>Inverti Colori</source>
+        <translation>Invert Colours</translation>
+    </message>
+    <message>
+        <source>Differenza Colori</source>
+        <translation>Colour Difference</translation>
+    </message>
+    <message>
+        <source>X Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Rifletti Orizzontale</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message>
+        <source>Rifletti Verticale</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message>
+        <source>Aumenta, Diminuisce</source>
+        <translation>Enlarge, Reduce</translation>
+    </message>
+    <message>
+        <source>Ruota</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Estendi... </source>
+        <translation>Stretching...</translation>
+    </message>
+    <message>
+        <source>Ruota </source>
+        <translation>Rotating</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla   </source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla   (%1)</source>
+        <translation>&amp;Undo (%1)</translation>
+    </message>
+    <message>
+        <source>Ripeti </source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripeti (%1)</source>
+        <translation>Redo (%1)</translation>
+    </message>
+    <message>
+        <source>%1 Annullato  </source>
+        <translation>%1 undone</translation>
+    </message>
+    <message>
+        <source>%1 Ripetuto     </source>
+        <translation>%1 redone</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Cancellata immagine della Selezione</source>
+        <translation>Selection Image Cleared</translation>
+    </message>
+    <message>
+        <source>Errore Annulla</source>
+        <translation>Undo error</translation>
+    </message>
+    <message>
+        <source>Palette Change</source>
+        <translation>Palette Change</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Il cambiamento della posizione della Palette</source>
+        <translation>Palette Order Change</translation>
+    </message>
+    <message>
+        <source>Palette gradation</source>
+        <translation>Palette Gradation</translation>
+    </message>
+    <message>
+        <source>Selezione di un nuovo campo</source>
+        <translation>New Selection</translation>
+    </message>
+    <message>
+        <source>Selezione Annullata</source>
+        <translation>Selection Cancelled</translation>
+    </message>
+    <message>
+        <source>Trascinamento Rilasciato</source>
+        <translation>Drag Released</translation>
+    </message>
+    <message>
+        <source>Incolla </source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Addit.of choic</source>
+        <translation>Add to Selection</translation>
+    </message>
+    <message>
+        <source>Part deletion of c</source>
+        <translation>Subtract from Selection</translation>
+    </message>
+    <message>
+        <source>Common Part Ch</source>
+        <translation>Intersect with Selection</translation>
+    </message>
+    <message>
+        <source>Selezione Eliminata</source>
+        <translation>Selection Deleted</translation>
+    </message>
+    <message>
+        <source>Selezione Tagliata</source>
+        <translation>Selection Cut</translation>
+    </message>
+    <message>
+        <source>Selezione Spostata</source>
+        <translation>Selection Moved</translation>
+    </message>
+    <message>
+        <source>Selezione Copiata</source>
+        <translation>Selection Copied</translation>
+    </message>
+    <message>
+        <source>ありません</source>
+        <translation>No colour matches</translation>
+    </message>
+    <message>
+        <source>%1 番の色がそうです</source>
+        <translation>Found at colour number %1</translation>
+    </message>
+    <message>
+        <source>Palette GIMP (*.gpl)</source>
+        <translation>GIMP Palette (*.gpl)</translation>
+    </message>
+    <message>
+        <source>Palette JASC (*.pal)</source>
+        <translation>JASC Palette (*.pal)</translation>
+    </message>
+    <message>
+        <source>Palette Lospec (*.hex)</source>
+        <translation>Lospec Palette (*.hex)</translation>
+    </message>
+    <message>
+        <source>Palette Adobe (*.act)</source>
+        <translation>Adobe Palette (*.act)</translation>
+    </message>
+    <message>
+        <source>File AVI</source>
+        <translation>AVI File</translation>
+    </message>
+    <message>
+        <source>PNG animata (APNG)</source>
+        <translation>Animated PNG (APNG)</translation>
+    </message>
+    <message>
+        <source>Striscia di fotogrammi</source>
+        <translation>Strip of Frames</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
     </message>
 </context>
 <context>
@@ -918,10 +1574,6 @@ colours it has keep their entry, the others take the nearest colour.</translatio
         <translation>Reading: %1</translation>
     </message>
     <message>
-        <source>Apri</source>
-        <translation>Open</translation>
-    </message>
-    <message>
         <source>Saving:%1</source>
         <translation>Saving: %1</translation>
     </message>
@@ -932,10 +1584,6 @@ colours it has keep their entry, the others take the nearest colour.</translatio
 Do you want to create it?</translation>
     </message>
     <message>
-        <source>Impossibile creare la cartella dei backup %1: %2</source>
-        <translation>Cannot create the backup folder %1: %2</translation>
-    </message>
-    <message>
         <source>None</source>
         <translation>Untitled</translation>
     </message>
@@ -944,18 +1592,6 @@ Do you want to create it?</translation>
 Vuoi salvare? </source>
         <translation>%1 has changed.
 Do you want to save it?</translation>
-    </message>
-    <message>
-        <source>Creato dagli Appunti</source>
-        <translation>Created from Clipboard</translation>
-    </message>
-    <message>
-        <source>&amp;Annulla (%1)</source>
-        <translation>&amp;Undo (%1)</translation>
-    </message>
-    <message>
-        <source>&amp;Ripeti (%1)</source>
-        <translation>&amp;Redo (%1)</translation>
     </message>
     <message>
         <source>Elimina Selezione</source>
@@ -1012,6 +1648,44 @@ Do you want to save it?</translation>
     <message>
         <source>Griglia Disattivato</source>
         <translation>Grid off</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire &quot;%1&quot;.
+%2</source>
+        <translation>Cannot open &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare &quot;%1&quot;.
+%2</source>
+        <translation>Cannot save &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+L&apos;immagine è ancora aperta: si può salvarla in un&apos;altra cartella con &quot;Salva con Nome...&quot;.</source>
+        <translation>%1
+The picture is still open: you can save it in another folder with &quot;Save As...&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.
+La si rende un&apos;immagine con palette riducendone i colori a 256 o meno, oppure con
+pixmo3-convert --palette PALETTE &quot;%1&quot; NUOVA.png
+(PALETTE: un file .gpl, .pal, .hex o .act, o un&apos;immagine di cui prendere i colori).</source>
+        <translation>&quot;%1&quot; has more than 256 colours: Pixmo3 edits palette images only, of 256 colours at most.
+To make it a palette image, reduce its colours to 256 or fewer, or run
+pixmo3-convert --palette PALETTE &quot;%1&quot; NEW.png
+(PALETTE: a .gpl, .pal, .hex or .act file, or a picture whose colours to use).</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.
+Riducendone i colori a 256 o meno prima di copiarla la si può incollare.</source>
+        <translation>The picture on the clipboard has more than 256 colours: Pixmo3 edits palette images only, of 256 colours at most.
+Reduce its colours to 256 or fewer before copying it, and it can be pasted.</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella delle copie di riserva &quot;%1&quot;. %2</source>
+        <translation>Cannot create the backup folder &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>

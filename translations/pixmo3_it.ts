@@ -154,6 +154,662 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
         <source>Cant do it any more </source>
         <translation>Non si possono aggiungere altri punti </translation>
     </message>
+    <message>
+        <source>Apri</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>An illegal bit count:%1</source>
+        <translation>Profondità di colore non valida: %1 bit</translation>
+    </message>
+    <message>
+        <source>2色</source>
+        <translation>2 colori</translation>
+    </message>
+    <message>
+        <source>16色</source>
+        <translation>16 colori</translation>
+    </message>
+    <message>
+        <source>256色</source>
+        <translation>256 colori</translation>
+    </message>
+    <message>
+        <source>16ﾋﾞｯﾄﾊｲｶﾗｰ</source>
+        <translation>16 bit (high color)</translation>
+    </message>
+    <message>
+        <source>24ﾋﾞｯﾄﾌﾙｶﾗｰ</source>
+        <translation>24 bit (colori reali)</translation>
+    </message>
+    <message>
+        <source>32ﾋﾞｯﾄﾌﾙｶﾗｰ</source>
+        <translation>32 bit (colori reali)</translation>
+    </message>
+    <message>
+        <source>？？色</source>
+        <translation>?? colori</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t cope with a picture.</source>
+        <translation>Le immagini a %1 non sono gestite.</translation>
+    </message>
+    <message>
+        <source>E&apos; stato compresso!</source>
+        <translation>È un BMP compresso: solo i BMP non compressi si possono aprire</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine è troppo grande</source>
+        <translation>L&apos;immagine è troppo grande: i lati vanno da 1 a 8000 pixel</translation>
+    </message>
+    <message>
+        <source>CreateDIBSection Fallito</source>
+        <translation>Creazione dell&apos;immagine fallita</translation>
+    </message>
+    <message>
+        <source>Dati dell&apos;immagine incompleti</source>
+        <translation>Dati dell&apos;immagine incompleti: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 non è un file BMP</source>
+        <translation>%1 non è un file BMP</translation>
+    </message>
+    <message>
+        <source>%1 non ancora supportato</source>
+        <translation>%1 non ancora supportato</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>il file o la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>operazione non permessa</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>spazio esaurito sul disco</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>quota del disco superata</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>nome del file troppo lungo</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>troppi collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>errore di input/output</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>dispositivo o risorsa occupati</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>troppi file aperti</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Impossibile leggere il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossibile creare il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Impossibile scrivere il file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>File troppo grande: &quot;%1&quot;</source>
+        <translation>File troppo grande: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Intestazione dell&apos;immagine non valida</source>
+        <translation>Intestazione dell&apos;immagine non valida: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Tabella dei colori incompleta</source>
+        <translation>Tabella dei colori incompleta: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>Posizione dei dati dell&apos;immagine non valida</source>
+        <translation>Posizione dei dati dell&apos;immagine non valida: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Intervallo non valido: %1 ms</source>
+        <translation>Intervallo non valido: %1 ms</translation>
+    </message>
+    <message>
+        <source>Nessun fotogramma da salvare</source>
+        <translation>Nessun fotogramma da salvare</translation>
+    </message>
+    <message>
+        <source>Le animazioni si salvano in file &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; (APNG) o &quot;.strip.png&quot;: %1</source>
+        <translation>Le animazioni si salvano in file &quot;.avi&quot;, &quot;.gif&quot;, &quot;.png&quot; (APNG) o &quot;.strip.png&quot;: %1</translation>
+    </message>
+    <message>
+        <source>I fotogrammi hanno insieme %1 colori: una tavolozza ne tiene al massimo 256</source>
+        <translation>I fotogrammi hanno insieme %1 colori: una palette ne tiene al massimo 256</translation>
+    </message>
+    <message>
+        <source>Troppi fotogrammi per un&apos;immagine di 8000 x 8000 pixel</source>
+        <translation>Troppi fotogrammi per un&apos;immagine di 8000 x 8000 pixel</translation>
+    </message>
+    <message>
+        <source>APNG non valida</source>
+        <translation>APNG non valida: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>File %1 non può essere creato.</source>
+        <translation>Il file %1 non può essere creato.</translation>
+    </message>
+    <message>
+        <source>AviStreamWrite error</source>
+        <translation>Errore di scrittura dell&apos;AVI</translation>
+    </message>
+    <message>
+        <source>TAVIStream.SetRate Il valore trasmesso non è valido: (%1, %2)</source>
+        <translation>TAVIStream.SetRate Il valore trasmesso non è valido: (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Con i loro ritardi i fotogrammi sarebbero più di 10000: nell&apos;AVI ognuno dura %1 ms</source>
+        <translation>Con i loro ritardi i fotogrammi sarebbero più di 10000: nell&apos;AVI ognuno dura %1 ms</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Errore di lettura: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>Stream read error: &quot;%1&quot;</source>
+        <translation>Errore di lettura in &quot;%1&quot;: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>PNG senza dati dell&apos;immagine</source>
+        <translation>PNG senza dati dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>PNG troncato</source>
+        <translation>PNG troncato</translation>
+    </message>
+    <message>
+        <source>Lettura GIF fallita: %1</source>
+        <translation>Lettura GIF fallita: %1</translation>
+    </message>
+    <message>
+        <source>GIF di %1 x %2 pixel: i lati vanno da 1 a 8000</source>
+        <translation>GIF di %1 x %2 pixel: i lati vanno da 1 a 8000</translation>
+    </message>
+    <message>
+        <source>GIF non valida: un fotogramma esce dallo schermo</source>
+        <translation>GIF non valida: un fotogramma esce dallo schermo</translation>
+    </message>
+    <message>
+        <source>GIF senza immagini</source>
+        <translation>GIF senza immagini</translation>
+    </message>
+    <message>
+        <source>Scrittura GIF fallita: %1</source>
+        <translation>Scrittura GIF fallita: %1</translation>
+    </message>
+    <message>
+        <source>%1: Icona non valida.</source>
+        <translation>%1: icona non valida (il file è danneggiato o non è un&apos;icona).</translation>
+    </message>
+    <message>
+        <source>Icona non valida.</source>
+        <translation>Icona non valida: il file è danneggiato o non è un&apos;icona.</translation>
+    </message>
+    <message>
+        <source>Un&apos;icona non può ----- se lo schermo non è meno di 8 bit.</source>
+        <translation>Un&apos;icona si può retinare solo se lo schermo ha 8 bit o meno.</translation>
+    </message>
+    <message>
+        <source>256 Colori non possono ---- un icona.</source>
+        <translation>Un&apos;icona a 256 colori non può essere retinata.</translation>
+    </message>
+    <message>
+        <source>No image</source>
+        <translation>Nessuna immagine</translation>
+    </message>
+    <message>
+        <source>Non è un nome di file di palette (.gpl, .pal, .hex, .act): %1</source>
+        <translation>Non è un nome di file di palette (.gpl, .pal, .hex, .act): %1</translation>
+    </message>
+    <message>
+        <source>File di palette non valido: %1</source>
+        <translation>File di palette non valido: %1</translation>
+    </message>
+    <message>
+        <source>File di palette non valido: %1: %2</source>
+        <translation>File di palette non valido: %1: %2</translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>più di 256 colori</source>
+        <translation>più di 256 colori</translation>
+    </message>
+    <message>
+        <source>nessun colore</source>
+        <translation>nessun colore</translation>
+    </message>
+    <message>
+        <source>manca l&apos;intestazione &quot;GIMP Palette&quot;</source>
+        <translation>manca l&apos;intestazione &quot;GIMP Palette&quot;</translation>
+    </message>
+    <message>
+        <source>numero di colonne non valido</source>
+        <translation>numero di colonne non valido</translation>
+    </message>
+    <message>
+        <source>colore non valido</source>
+        <translation>colore non valido</translation>
+    </message>
+    <message>
+        <source>manca l&apos;intestazione &quot;JASC-PAL&quot;</source>
+        <translation>manca l&apos;intestazione &quot;JASC-PAL&quot;</translation>
+    </message>
+    <message>
+        <source>file troncato</source>
+        <translation>file troncato</translation>
+    </message>
+    <message>
+        <source>versione non supportata</source>
+        <translation>versione non supportata</translation>
+    </message>
+    <message>
+        <source>numero di colori non valido</source>
+        <translation>numero di colori non valido</translation>
+    </message>
+    <message>
+        <source>più colori di quanti dichiarati</source>
+        <translation>più colori di quanti dichiarati</translation>
+    </message>
+    <message>
+        <source>non è una palette RIFF</source>
+        <translation>non è una palette RIFF</translation>
+    </message>
+    <message>
+        <source>manca il blocco &quot;data&quot;</source>
+        <translation>manca il blocco &quot;data&quot;</translation>
+    </message>
+    <message>
+        <source>colore non valido (RRGGBB)</source>
+        <translation>colore non valido (RRGGBB)</translation>
+    </message>
+    <message>
+        <source>%1 byte invece di 768 o 772</source>
+        <translation>%1 byte invece di 768 o 772</translation>
+    </message>
+    <message>
+        <source>indice trasparente oltre i colori</source>
+        <translation>indice trasparente oltre i colori</translation>
+    </message>
+    <message>
+        <source>file vuoto</source>
+        <translation>file vuoto</translation>
+    </message>
+    <message>
+        <source>file troppo grande</source>
+        <translation>file troppo grande</translation>
+    </message>
+    <message>
+        <source>né JASC-PAL né RIFF</source>
+        <translation>né JASC-PAL né RIFF</translation>
+    </message>
+    <message>
+        <source>formato sconosciuto</source>
+        <translation>formato sconosciuto</translation>
+    </message>
+    <message>
+        <source>Zlib error</source>
+        <translation>Errore di zlib nel preparare il PNG</translation>
+    </message>
+    <message>
+        <source>ZLIB Error</source>
+        <translation>Errore di zlib nel comprimere il PNG</translation>
+    </message>
+    <message>
+        <source>ZLIB error</source>
+        <translation>Errore di zlib nel chiudere il PNG</translation>
+    </message>
+    <message>
+        <source>Not PNG Image</source>
+        <translation>Non è un&apos;immagine PNG</translation>
+    </message>
+    <message>
+        <source>ZLIB ERROR</source>
+        <translation>Errore di zlib nell&apos;aprire il PNG</translation>
+    </message>
+    <message>
+        <source>appear two IHDR</source>
+        <translation>PNG con due intestazioni (IHDR): il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Error ColorType</source>
+        <translation>PNG con un tipo di colore non valido</translation>
+    </message>
+    <message>
+        <source>Error Bitdepth</source>
+        <translation>PNG in grigi con una profondità di bit non valida</translation>
+    </message>
+    <message>
+        <source>not Use AlphaChannel</source>
+        <translation>PNG in grigi con trasparenza a meno di 8 bit: non valido</translation>
+    </message>
+    <message>
+        <source>Error BitDepth</source>
+        <translation>PNG con una profondità di bit non valida</translation>
+    </message>
+    <message>
+        <source>not support Compression</source>
+        <translation>PNG con un metodo di compressione sconosciuto</translation>
+    </message>
+    <message>
+        <source>not supprt Filter</source>
+        <translation>PNG con un metodo di filtro sconosciuto</translation>
+    </message>
+    <message>
+        <source>not interlace type</source>
+        <translation>PNG con un tipo di interlacciamento sconosciuto</translation>
+    </message>
+    <message>
+        <source>Error PLTE</source>
+        <translation>PNG con un blocco PLTE fuori posto</translation>
+    </message>
+    <message>
+        <source>palettesize error</source>
+        <translation>PNG con una palette di lunghezza non valida</translation>
+    </message>
+    <message>
+        <source>palette length over</source>
+        <translation>PNG con più di 256 colori nella palette</translation>
+    </message>
+    <message>
+        <source>error IEND size</source>
+        <translation>PNG con un blocco IEND non valido</translation>
+    </message>
+    <message>
+        <source>appear two IDAT</source>
+        <translation>PNG con i dati dell&apos;immagine interrotti (due serie di IDAT): il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>not next IDAT Chunk</source>
+        <translation>PNG con i dati dell&apos;immagine interrotti: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>zlib error</source>
+        <translation>Dati compressi del PNG danneggiati</translation>
+    </message>
+    <message>
+        <source>not support Filter</source>
+        <translation>PNG con un filtro di riga sconosciuto: il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>Palette None</source>
+        <translation>PNG a palette senza palette (manca il blocco PLTE)</translation>
+    </message>
+    <message>
+        <source>PNG chunk runs past the end of the file</source>
+        <translation>Un blocco del PNG va oltre la fine del file: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>PNG file without image data</source>
+        <translation>File PNG senza dati dell&apos;immagine: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>IDAT before IHDR</source>
+        <translation>PNG con i dati dell&apos;immagine prima dell&apos;intestazione (IDAT prima di IHDR)</translation>
+    </message>
+    <message>
+        <source>PNG image data ends before the last row</source>
+        <translation>I dati dell&apos;immagine PNG finiscono prima dell&apos;ultima riga: il file è troncato o danneggiato</translation>
+    </message>
+    <message>
+        <source>not support BitCount</source>
+        <translation>Profondità di colore non gestita dal PNG</translation>
+    </message>
+    <message>
+        <source>no colortable</source>
+        <translation>L&apos;immagine non ha una tabella dei colori</translation>
+    </message>
+    <message>
+        <source>Invalid settings section &quot;%1&quot;</source>
+        <translation>Sezione delle impostazioni non valida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Invalid settings key &quot;%1&quot;</source>
+        <translation>Chiave delle impostazioni non valida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Settings file too large: &quot;%1&quot;</source>
+        <translation>File delle impostazioni troppo grande: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Indice della lista fuori dai limiti (%1)</translation>
+    </message>
+    <message>
+        <source>Pixmo 3 - Versione Italiana   </source>
+        <translation>Pixmo 3 - Versione Italiana</translation>
+    </message>
+    <message>
+        <source>Chosed range is too big </source>
+        <translation>L&apos;area scelta è troppo grande</translation>
+    </message>
+    <message>
+        <source>Crea Maschera</source>
+        <translation>Crea Maschera</translation>
+    </message>
+    <message>
+        <source>Inverti Colori</source>
+        <translation>Inverti Colori</translation>
+    </message>
+    <message>
+        <source>Differenza Colori</source>
+        <translation>Differenza Colori</translation>
+    </message>
+    <message>
+        <source>X Shift</source>
+        <translation>Scorrimento</translation>
+    </message>
+    <message>
+        <source>Rifletti Orizzontale</source>
+        <translation>Rifletti Orizzontale</translation>
+    </message>
+    <message>
+        <source>Rifletti Verticale</source>
+        <translation>Rifletti Verticale</translation>
+    </message>
+    <message>
+        <source>Aumenta, Diminuisce</source>
+        <translation>Aumenta, Diminuisce</translation>
+    </message>
+    <message>
+        <source>Ruota</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Estendi... </source>
+        <translation>Estendi...</translation>
+    </message>
+    <message>
+        <source>Ruota </source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla   </source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla   (%1)</source>
+        <translation>&amp;Annulla (%1)</translation>
+    </message>
+    <message>
+        <source>Ripeti </source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Ripeti (%1)</source>
+        <translation>Ripeti (%1)</translation>
+    </message>
+    <message>
+        <source>%1 Annullato  </source>
+        <translation>%1 annullato</translation>
+    </message>
+    <message>
+        <source>%1 Ripetuto     </source>
+        <translation>%1 ripetuto</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Disegno</translation>
+    </message>
+    <message>
+        <source>Cancellata immagine della Selezione</source>
+        <translation>Cancellata immagine della Selezione</translation>
+    </message>
+    <message>
+        <source>Errore Annulla</source>
+        <translation>Errore nell&apos;annullare</translation>
+    </message>
+    <message>
+        <source>Palette Change</source>
+        <translation>Cambio della Palette</translation>
+    </message>
+    <message>
+        <source>Trasparente</source>
+        <translation>Trasparente</translation>
+    </message>
+    <message>
+        <source>Il cambiamento della posizione della Palette</source>
+        <translation>Il cambiamento della posizione della Palette</translation>
+    </message>
+    <message>
+        <source>Palette gradation</source>
+        <translation>Sfumatura della Palette</translation>
+    </message>
+    <message>
+        <source>Selezione di un nuovo campo</source>
+        <translation>Selezione di un nuovo campo</translation>
+    </message>
+    <message>
+        <source>Selezione Annullata</source>
+        <translation>Selezione Annullata</translation>
+    </message>
+    <message>
+        <source>Trascinamento Rilasciato</source>
+        <translation>Trascinamento Rilasciato</translation>
+    </message>
+    <message>
+        <source>Incolla </source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Addit.of choic</source>
+        <translation>Aggiunta alla selezione</translation>
+    </message>
+    <message>
+        <source>Part deletion of c</source>
+        <translation>Sottrazione dalla selezione</translation>
+    </message>
+    <message>
+        <source>Common Part Ch</source>
+        <translation>Intersezione con la selezione</translation>
+    </message>
+    <message>
+        <source>Selezione Eliminata</source>
+        <translation>Selezione Eliminata</translation>
+    </message>
+    <message>
+        <source>Selezione Tagliata</source>
+        <translation>Selezione Tagliata</translation>
+    </message>
+    <message>
+        <source>Selezione Spostata</source>
+        <translation>Selezione Spostata</translation>
+    </message>
+    <message>
+        <source>Selezione Copiata</source>
+        <translation>Selezione Copiata</translation>
+    </message>
+    <message>
+        <source>ありません</source>
+        <translation>Nessun colore corrisponde</translation>
+    </message>
+    <message>
+        <source>%1 番の色がそうです</source>
+        <translation>È il colore numero %1</translation>
+    </message>
+    <message>
+        <source>Palette GIMP (*.gpl)</source>
+        <translation>Palette GIMP (*.gpl)</translation>
+    </message>
+    <message>
+        <source>Palette JASC (*.pal)</source>
+        <translation>Palette JASC (*.pal)</translation>
+    </message>
+    <message>
+        <source>Palette Lospec (*.hex)</source>
+        <translation>Palette Lospec (*.hex)</translation>
+    </message>
+    <message>
+        <source>Palette Adobe (*.act)</source>
+        <translation>Palette Adobe (*.act)</translation>
+    </message>
+    <message>
+        <source>File AVI</source>
+        <translation>File AVI</translation>
+    </message>
+    <message>
+        <source>PNG animata (APNG)</source>
+        <translation>PNG animata (APNG)</translation>
+    </message>
+    <message>
+        <source>Striscia di fotogrammi</source>
+        <translation>Striscia di fotogrammi</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
 </context>
 <context>
     <name>pixmo::OkCancel</name>
@@ -918,10 +1574,6 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
         <translation>Lettura: %1</translation>
     </message>
     <message>
-        <source>Apri</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
         <source>Saving:%1</source>
         <translation>Salvataggio: %1</translation>
     </message>
@@ -932,10 +1584,6 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
 Vuoi crearla?</translation>
     </message>
     <message>
-        <source>Impossibile creare la cartella dei backup %1: %2</source>
-        <translation>Impossibile creare la cartella dei backup %1: %2</translation>
-    </message>
-    <message>
         <source>None</source>
         <translation>Senza nome</translation>
     </message>
@@ -944,18 +1592,6 @@ Vuoi crearla?</translation>
 Vuoi salvare? </source>
         <translation>%1 è stato modificato.
 Vuoi salvarlo?</translation>
-    </message>
-    <message>
-        <source>Creato dagli Appunti</source>
-        <translation>Creato dagli Appunti</translation>
-    </message>
-    <message>
-        <source>&amp;Annulla (%1)</source>
-        <translation>&amp;Annulla (%1)</translation>
-    </message>
-    <message>
-        <source>&amp;Ripeti (%1)</source>
-        <translation>&amp;Ripeti (%1)</translation>
     </message>
     <message>
         <source>Elimina Selezione</source>
@@ -1012,6 +1648,44 @@ Vuoi salvarlo?</translation>
     <message>
         <source>Griglia Disattivato</source>
         <translation>Griglia disattivata</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire &quot;%1&quot;.
+%2</source>
+        <translation>Impossibile aprire &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare &quot;%1&quot;.
+%2</source>
+        <translation>Impossibile salvare &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+L&apos;immagine è ancora aperta: si può salvarla in un&apos;altra cartella con &quot;Salva con Nome...&quot;.</source>
+        <translation>%1
+L&apos;immagine è ancora aperta: si può salvarla in un&apos;altra cartella con &quot;Salva con Nome...&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.
+La si rende un&apos;immagine con palette riducendone i colori a 256 o meno, oppure con
+pixmo3-convert --palette PALETTE &quot;%1&quot; NUOVA.png
+(PALETTE: un file .gpl, .pal, .hex o .act, o un&apos;immagine di cui prendere i colori).</source>
+        <translation>&quot;%1&quot; ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.
+La si rende un&apos;immagine con palette riducendone i colori a 256 o meno, oppure con
+pixmo3-convert --palette PALETTE &quot;%1&quot; NUOVA.png
+(PALETTE: un file .gpl, .pal, .hex o .act, o un&apos;immagine di cui prendere i colori).</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.
+Riducendone i colori a 256 o meno prima di copiarla la si può incollare.</source>
+        <translation>L&apos;immagine negli Appunti ha più di 256 colori: Pixmo3 modifica solo immagini con palette, di 256 colori al massimo.
+Riducendone i colori a 256 o meno prima di copiarla la si può incollare.</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella delle copie di riserva &quot;%1&quot;. %2</source>
+        <translation>Impossibile creare la cartella delle copie di riserva &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>

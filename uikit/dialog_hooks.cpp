@@ -76,13 +76,21 @@ void ReportErrors(QWidget* parent, const std::function<void()>& action) {
     }
 }
 
+// The core's labels are source texts; one that lists its patterns is translated without them.
+QString FilterLabel(const QString& label) {
+    const QString text = QCoreApplication::translate("pixmo::Core", label.toUtf8().constData());
+    const qsizetype open = label.lastIndexOf(" (");
+    if (text != label || open < 0) return text;
+    return QCoreApplication::translate("pixmo::Core", label.left(open).toUtf8().constData()) + label.mid(open);
+}
+
 QString QtFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        out << parts[i] + " (" + patterns + ")";
+        out << FilterLabel(parts[i]) + " (" + patterns + ")";
     }
     return out.join(";;");
 }

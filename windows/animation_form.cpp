@@ -357,13 +357,13 @@ void TAnimationForm::MISaveAviClick() {
     const auto name = AskFileName(this, request);
     if (!name) return;
     try {
-        std::string notice;
+        TMessage notice;
         {
             TBusyCursor busy(App().Edit().Busy());
             notice = WriteAnimationFrames(*image, SheetFrames(), WithDefaultExt(*name, "avi").toStdString(),
                                           image->TransparentEntry());
         }
-        if (!notice.empty()) ShowNotice(TMessage{"", notice, {}});
+        if (!notice.Source.empty()) ShowNotice(notice);
     } catch (const EAbort&) {
     } catch (const std::exception& e) {
         ShowErrorBox(this, ErrorText(e));

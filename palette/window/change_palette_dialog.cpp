@@ -8,6 +8,7 @@
 #include "image/dib.h"
 #include "image/errors.h"
 #include "palette/palette_ops.h"
+#include "uikit/core_text.h"
 #include "view/app_context.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/ok_cancel.h"
@@ -52,7 +53,7 @@ void TChangePaletteDialog::Confirm() {
     TEditContext& doc = FApp.Edit();
     const TDib* image = doc.Dib();
     if (image && image->BitCount() > 8) {
-        ReportErrors(this, [&] { RaiseError(DepthRefusedMessage(image->BitCount())); });
+        ShowErrorBox(this, CoreText(DepthRefused(image->BitCount())));
         reject();
         return;
     }

@@ -73,7 +73,7 @@ bool TCreateFromPaletteDialog::Confirm() {
     std::unique_ptr<TDib> image;
     try {
         const auto palette = TDib::CreateFromFile(file.toStdString());
-        if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(24));
+        if (palette->Colors() == 0) RaiseError(DepthRefused(24));
         image = TDib::CreateFromClipboardOnPalette(clipboard, *palette);
     } catch (const EAbort&) {
         return false;

@@ -6,6 +6,7 @@
 
 #include "image/dib.h"
 #include "palette/palette_ops.h"
+#include "uikit/core_text.h"
 #include "uikit/number_edit.h"
 #include "uikit/ok_cancel.h"
 
@@ -87,7 +88,7 @@ void TFindColorDialog::BarChanged(QScrollBar* bar, TNumberEdit* edit) {
 }
 
 void TFindColorDialog::UpdateMessage() {
-    LBMessage->setText(QString::fromStdString(FindColorMessage(FImage, Colour())));
+    LBMessage->setText(CoreText(FindColorMessage(FImage, Colour())));
 }
 
 int TFindColorDialog::Run(TFindColorDialog& dialog) { return Hook() ? Hook()(dialog) : dialog.exec(); }

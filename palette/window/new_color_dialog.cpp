@@ -35,7 +35,7 @@ bool TNewColorDialog::Confirm() {
         if (RBPalette->isChecked()) {
             SBPalettes->AddRecent(EDPalette->text());
             const auto palette = TDib::CreateFromFile(EDPalette->text().toStdString());
-            if (palette->Colors() == 0) RaiseError(DepthRefusedMessage(24));
+            if (palette->Colors() == 0) RaiseError(DepthRefused(24));
             result = TDib::CreateOnPalette(*image, *palette);
         } else {
             const int count = ColorCount();

@@ -354,7 +354,7 @@ TEST_F(Oracle, GifsicleReadsOurDelaysAndFfmpegPlaysTheAviFramesRepeated) {
         EXPECT_EQ(delays, "0.10s 0.10s 0.30s 0.10s ");
     }
     if (!Has("ffprobe") || !Has("ffmpeg")) GTEST_SKIP() << "ffprobe/ffmpeg are not installed (ffmpeg)";
-    ASSERT_EQ(WriteAnimationFrames(*sheet, frames, Path("d.avi")), "");
+    ASSERT_EQ(WriteAnimationFrames(*sheet, frames, Path("d.avi")).Text(), "");
     EXPECT_EQ(Shell("ffprobe -v error -count_frames -select_streams v:0 -show_entries stream=r_frame_rate,nb_read_frames "
                     "-of csv=p=0 '" + Path("d.avi") + "'"),
               "10/1,6\n");

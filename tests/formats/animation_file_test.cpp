@@ -163,7 +163,7 @@ TEST_F(AnimationFile, TheNameChoosesTheFormAndBadRequestsWriteNothing) {
         }
         return "written";
     };
-    EXPECT_EQ(message("a.bmp", cells, 100), Format(kMsgNoAnimationForm, Path("a.bmp").c_str()));
+    EXPECT_EQ(message("a.bmp", cells, 100), Msg(kMsgNoAnimationForm, Path("a.bmp")).Text());
     EXPECT_EQ(message("a.gif", cells, 0), "Intervallo non valido: 0 ms");
     EXPECT_EQ(message("a.png", {}, 100), "Nessun fotogramma da salvare");
     EXPECT_EQ(message("a.gif", {TRect{2, 2, 2, 2}}, 100), "Nessun fotogramma da salvare");

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(AnimationOpen, GifAndApngWrittenThenOpenedGiveTheSheetFramesAndDelays) {
     for (const std::string name : {"a.gif", "a.png"}) {
-        EXPECT_EQ(WriteAnimationFrames(*sheet, frames, Path(name), 2), "");
+        EXPECT_EQ(WriteAnimationFrames(*sheet, frames, Path(name), 2).Text(), "");
         const auto opened = OpenImageFile(Path(name));
         EXPECT_EQ(opened->Frames(), frames) << name;
         EXPECT_EQ(Colours(*opened, opened->GetRect()), Colours(*sheet, sheet->GetRect())) << name;
@@ -128,9 +128,9 @@ TEST_F(AnimationOpen, AviRepeatsFramesAtTheDelaysCommonDivisorUpTo10000Frames) {
     const TAviTiming capped = AviTiming(slow);
     EXPECT_EQ(capped.TickMs, 20000);
     EXPECT_EQ(capped.Repeats, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(WriteAnimationFrames(*sheet, slow, Path("slow.avi")),
+    EXPECT_EQ(WriteAnimationFrames(*sheet, slow, Path("slow.avi")).Text(),
               "Con i loro ritardi i fotogrammi sarebbero più di 10000: nell'AVI ognuno dura 20000 ms");
-    EXPECT_EQ(WriteAnimationFrames(*sheet, frames, Path("a.avi")), "");
+    EXPECT_EQ(WriteAnimationFrames(*sheet, frames, Path("a.avi")).Text(), "");
     const std::vector<uint8_t> avi = test::ReadFileBytes(Path("a.avi"));
     EXPECT_EQ(ReadLE32(&avi[48]), 5u);   // total frames: 1 + 3 + 1
     EXPECT_EQ(ReadLE32(&avi[128]), 100u);  // scale: one tick of 100 ms

@@ -88,13 +88,13 @@ TEST(PaletteOps, ColorCountKeepsIndicesAndMapsTheOnesBeyond) {
 TEST(PaletteOps, FindColorListsIndicesAsWritten) {
     auto image = TDib::Create(1, 1, 256);
     for (int i = 0; i < 256; ++i) image->SetColor(i, RGB(i, 1, 1));
-    EXPECT_EQ(FindColorMessage(*image, RGB(0, 0, 0)), "ありません");
+    EXPECT_EQ(FindColorMessage(*image, RGB(0, 0, 0)).Text(), "ありません");
     image->SetColor(3, RGB(9, 9, 9));
     image->SetColor(5, RGB(9, 9, 9));
-    EXPECT_EQ(FindColorMessage(*image, RGB(9, 9, 9)), "3,5 番の色がそうです");
+    EXPECT_EQ(FindColorMessage(*image, RGB(9, 9, 9)).Text(), "3,5 番の色がそうです");
     for (int i : {10, 11, 12, 13}) image->SetColor(i, RGB(9, 9, 9));
     // "3,5,10,11," is longer than nine characters: the fifth index is cut.
-    EXPECT_EQ(FindColorMessage(*image, RGB(9, 9, 9)), "3,5,10,11,... 番の色がそうです");
+    EXPECT_EQ(FindColorMessage(*image, RGB(9, 9, 9)).Text(), "3,5,10,11,... 番の色がそうです");
 }
 
 }  // namespace pixmo::test

@@ -680,11 +680,11 @@ colours it has keep their entry, the others take the nearest colour.</translatio
     </message>
     <message>
         <source>Ripeti </source>
-        <translation>Redo</translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>Ripeti (%1)</source>
-        <translation>Redo (%1)</translation>
+        <translation>&amp;Redo (%1)</translation>
     </message>
     <message>
         <source>%1 Annullato  </source>

@@ -680,11 +680,11 @@ i colori presenti restano, gli altri prendono il colore più vicino.</translatio
     </message>
     <message>
         <source>Ripeti </source>
-        <translation>Ripeti</translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>Ripeti (%1)</source>
-        <translation>Ripeti (%1)</translation>
+        <translation>&amp;Ripeti (%1)</translation>
     </message>
     <message>
         <source>%1 Annullato  </source>

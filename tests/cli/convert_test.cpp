@@ -189,10 +189,10 @@ TEST_F(Convert, OnlyRegularFilesAreReadAndNothingBlocks) {
     ASSERT_EQ(::mkfifo(Path("fifo.png").c_str(), 0600), 0);
     fs::create_directory(Path("dir.bmp"));
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {Path("fifo.png"), "Not a regular file"}, {"/dev/zero", "Not a regular file"}, {Path("dir.bmp"), "Is a directory"}};
+        {Path("fifo.png"), "non è un file normale"}, {"/dev/zero", "non è un file normale"}, {Path("dir.bmp"), "è una cartella"}};
     for (const auto& [in, reason] : cases) {
         EXPECT_EQ(Run({in, Path("out.bmp")}), 1) << in;
-        EXPECT_EQ(err, "Cannot open file \"" + in + "\". " + reason + "\n");
+        EXPECT_EQ(err, "Impossibile aprire il file \"" + in + "\": " + reason + ".\n");
     }
     EXPECT_FALSE(fs::exists(Path("out.bmp")));
 }
@@ -203,7 +203,7 @@ TEST_F(Convert, TruncatedPngIsReportedWithItsName) {
     const std::string png = Slurp(Path("a.png"));
     WriteBytes("cut.png", std::vector<uint8_t>(png.begin(), png.end() - 6));
     EXPECT_EQ(Run({Path("cut.png"), Path("out.bmp")}), 1);
-    EXPECT_EQ(err, "Stream read error: \"" + Path("cut.png") + "\"\n");
+    EXPECT_EQ(err, "Errore di lettura in \"" + Path("cut.png") + "\": il file è troncato o danneggiato\n");
 }
 
 TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
@@ -220,7 +220,7 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     WriteInfoHeader(&file[14], rle);
     WriteBytes("rle.bmp", file);
     EXPECT_EQ(Run({Path("rle.bmp"), Path("out.bmp")}), 1);
-    EXPECT_EQ(err, "E' stato compresso!\n");
+    EXPECT_EQ(err, "È un BMP compresso: solo i BMP non compressi si possono aprire\n");
     EXPECT_EQ(out, "");
     EXPECT_FALSE(fs::exists(Path("out.bmp")));
 
@@ -241,7 +241,7 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     std::string good = Slurp(Path("good.bmp"));
     WriteBytes("cut.bmp", std::vector<uint8_t>(good.begin(), good.end() - 1));
     EXPECT_EQ(Run({Path("cut.bmp"), Path("out.bmp")}), 1);
-    EXPECT_EQ(err, "Dati dell'immagine incompleti\n");
+    EXPECT_EQ(err, "Dati dell'immagine incompleti: il file è troncato o danneggiato\n");
     EXPECT_EQ(Run({Path("missing.bmp"), Path("out.bmp")}), 1);
     EXPECT_NE(err, "");
     EXPECT_FALSE(fs::exists(Path("out.bmp")));
@@ -279,7 +279,7 @@ TEST_F(Convert, TransformFailuresReportAndWriteNothing) {
     test::FromGrid({"12", "34"}, 16)->SaveToFile(Path("in.bmp"));
     test::ManyColours(17, 16)->SaveToFile(Path("rgb.bmp"));
     EXPECT_EQ(Run({"--stretch", "9000", "2", Path("in.bmp"), Path("out.bmp")}), 1);
-    EXPECT_EQ(err, "L'immagine è troppo grande\n");
+    EXPECT_EQ(err, "L'immagine è troppo grande: i lati vanno da 1 a 8000 pixel\n");
     EXPECT_EQ(Run({"--stretch", "0", "2", Path("in.bmp"), Path("out.bmp")}), 1);
     EXPECT_EQ(err, "Dimensioni non valide: 0 x 2\n");
     EXPECT_EQ(Run({"--rotate", "361", Path("in.bmp"), Path("out.bmp")}), 1);
@@ -323,7 +323,7 @@ TEST_F(Convert, PaletteMapsExactColoursAndTakesTheNearestForTheRest) {
     EXPECT_EQ(err, "File di palette non valido: " + Path("bad.hex") + ": riga 2: colore non valido (RRGGBB)\n");
     TTrueDib::Create(2, 2)->SaveToFile(Path("rgb.bmp"));
     EXPECT_EQ(Run({"--palette", Path("rgb.bmp"), Path("in.bmp"), Path("x.bmp")}), 1);
-    EXPECT_NE(err.find("doesn't cope with a picture."), std::string::npos);
+    EXPECT_NE(err.find("non sono gestite"), std::string::npos);
     EXPECT_FALSE(fs::exists(Path("x.bmp")));
     EXPECT_EQ(Run({"--palette", Path("p.gpl"), Path("in.bmp")}), 2);
 }

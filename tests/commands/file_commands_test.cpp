@@ -333,7 +333,7 @@ TEST_F(MainFormTest, FileCommandTextsReadInEnglish) {
     EXPECT_EQ(form.Item("MIEditRedo")->text(), "&Redo");
     form.Item("MIFileOpen")->trigger();  // cancelled
     ASSERT_EQ(FFileRequests.size(), 1u);
-    EXPECT_TRUE(FFileRequests[0].Filter.startsWith("Image Files|*.bmp;*.png;*.ico;*.gif|Bitmap Files (*.bmp)|*.bmp|"));
+    EXPECT_TRUE(FFileRequests[0].Filter.startsWith("Image Files|*.bmp;*.png;*.ico;*.gif|Bitmap File (*.bmp)|*.bmp|"));
     EXPECT_TRUE(FFileRequests[0].Filter.endsWith("|All Files (*.*)|*.*"));
 
     Touch(Doc());

@@ -19,6 +19,7 @@ enum class TNotice : int {
     Pen2Changed = 1253,       // the secondary pen width changed
     AnimationZoom = 1254,     // the animation window's zoom changed
     DrawingAids = 1255,       // an ink, mirror or pixel-perfect option or a mirror axis changed
+    ShowTransparency = 1256,  // the checkerboard under transparent pixels was switched on or off
 };
 
 constexpr int NoticeNumber(TNotice notice) { return static_cast<int>(notice); }

@@ -18,9 +18,6 @@ namespace pixmo {
 
 namespace {
 
-constexpr uint32_t kChunkACTL = 0x6163544C;
-constexpr uint32_t kChunkFCTL = 0x6663544C;
-constexpr uint32_t kChunkFDAT = 0x66644154;
 constexpr const char* kMsgBadApng = PIXMO_TRANSLATE_NOOP("pixmo::Core", "APNG non valida");
 
 struct TApngFrame {
@@ -64,6 +61,7 @@ std::vector<uint32_t> DecodeFrame(const TApngFrame& f, const std::vector<uint8_t
     TByteReadStream stream(png);
     const TPngPicture picture = TKPNGLE::ReadPicture(stream);
     const TDib& dib = *picture.Dib;
+    if (dib.Width() != static_cast<int>(f.Width) || dib.Height() != static_cast<int>(f.Height)) RaiseError(CoreMessage(kMsgBadApng));
     std::vector<uint32_t> pixels(static_cast<size_t>(f.Width) * f.Height);
     const std::vector<uint8_t>& entryAlpha = dib.Alphas();
     for (int y = 0; y < dib.Height(); ++y)
@@ -96,7 +94,8 @@ std::unique_ptr<TDib> ReadApng(TByteSource& source) {
     const std::vector<uint8_t> ihdr = ReadChunkData(source, chunks[0]);
     const uint32_t width = ReadBE32(&ihdr[0]), height = ReadBE32(&ihdr[4]);
     if (width < 1 || height < 1 || width > kMaxDibSide || height > kMaxDibSide) RaiseError(CoreMessage(kMsgBadApng));
-    const size_t maxFrames = MaxSheetFrames(static_cast<int>(width), static_cast<int>(height));
+    // No more frames than the frames chunk of a saved sheet can give back.
+    const size_t maxFrames = std::min(MaxSheetFrames(static_cast<int>(width), static_cast<int>(height)), kMaxSheetFrames);
 
     std::vector<std::vector<uint8_t>> head(2);  // PLTE, tRNS
     std::vector<TApngFrame> frames;

@@ -15,9 +15,6 @@ namespace pixmo {
 
 namespace {
 
-constexpr uint32_t kChunkACTL = 0x6163544C;
-constexpr uint32_t kChunkFCTL = 0x6663544C;
-constexpr uint32_t kChunkFDAT = 0x66644154;
 constexpr uint8_t kDisposeNone = 0;
 constexpr uint8_t kBlendSource = 0;
 

@@ -12,6 +12,7 @@
 #include <exception>
 
 #include "formats/animation_sheet.h"
+#include "formats/frames_chunk.h"
 #include "image/bitmap_header.h"
 #include "image/dib.h"
 #include "image/errors.h"
@@ -80,7 +81,8 @@ std::unique_ptr<TDib> ReadGif(TByteSource& source) {
     const int width = gif->SWidth, height = gif->SHeight;
     if (width < 1 || height < 1 || width > kMaxDibSide || height > kMaxDibSide)
         RaiseError(Msg(PIXMO_MSG("pixmo::Core", "GIF di %1 x %2 pixel: i lati vanno da 1 a 8000"), width, height));
-    const size_t maxFrames = MaxSheetFrames(width, height);
+    // No more frames than the frames chunk of a saved sheet can give back.
+    const size_t maxFrames = std::min(MaxSheetFrames(width, height), kMaxSheetFrames);
     const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
 
     std::vector<TCanvasFrame> frames;

@@ -15,6 +15,10 @@ constexpr uint32_t kChunkPLTE = 0x504C5445;
 constexpr uint32_t kChunkIDAT = 0x49444154;
 constexpr uint32_t kChunkIEND = 0x49454E44;
 constexpr uint32_t kChunkTRNS = 0x74524E53;
+// Animated PNG's.
+constexpr uint32_t kChunkACTL = 0x6163544C;
+constexpr uint32_t kChunkFCTL = 0x6663544C;
+constexpr uint32_t kChunkFDAT = 0x66644154;
 
 // Compressed data moves through one buffer of this size in each direction; IDAT chunks
 // are written at this size but the last.

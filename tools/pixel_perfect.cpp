@@ -62,16 +62,18 @@ void TDrawDotMouse::MouseMove(TPoint p) {
         LineDDA(p.X, p.Y, Last.X, Last.Y, [&pixels](int x, int y) { pixels.push_back(TPoint{x, y}); });
         std::reverse(pixels.begin(), pixels.end());
     }
+    // One repaint for the whole move: each one is synchronous.
+    TRect changed;
     for (const TPoint q : pixels) {
         const std::optional<TPoint> corner = FPerfect.Add(q);
         canvas->PaintPixels({&q, 1});
-        TRect changed = PixelRect(q);
+        changed = IncludePoint(changed, q);
         if (corner && !FPerfect.Holds(*corner)) {
             Internal->RestoreRect(PixelRect(*corner));
             changed = IncludePoint(changed, *corner);
         }
-        UpdateRect(changed);
     }
+    if (!changed.IsEmpty()) UpdateRect(changed);
     Bounds = IncludePoint(Bounds, p);
     Last = p;
 }

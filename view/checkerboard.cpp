@@ -159,8 +159,9 @@ void ApplyShowTransparency(TAppContext& app, bool show) {
     if (app.Settings().ShowTransparency == show) return;
     app.Settings().ShowTransparency = show;
     if (TPaintClient* client = app.PaintClient()) client->SetShowTransparency(show);
-    // The palette window repaints its cells as for any change of the entries.
-    app.Broadcast(TNotice::PaletteChanged);
+    // Only the views repaint: the entries did not change, so the tools keep their copies.
+    app.Broadcast(TNotice::ShowTransparency);
+    app.Broadcast(TNotice::NavigatorRepaint);
 }
 
 }  // namespace pixmo

@@ -105,10 +105,10 @@ void BlendGhost(const TPaintClient& client, const QImage* under, QImage& screen,
                 const TRect& frame, const TRect& ghost, double opacity) {
     const int w = std::min(frame.Width(), ghost.Width()), h = std::min(frame.Height(), ghost.Height());
     const TRect source = IntersectRect(TRect{ghost.Left, ghost.Top, ghost.Left + w, ghost.Top + h}, dib.GetRect());
-    if (source.IsEmpty()) return;
     const TRect target{frame.Left, frame.Top, frame.Left + source.Width(), frame.Top + source.Height()};
     const TRect c = client.ImageRectToClient(target);
-    const QRect part = QRect(c.Left, c.Top, c.Width(), c.Height()).intersected(area);
+    // Empty for a ghost outside the image; `screen` must still get what `under` shows.
+    const QRect part = source.IsEmpty() ? QRect() : QRect(c.Left, c.Top, c.Width(), c.Height()).intersected(area);
     if (under && part != area) {
         // The ghost leaves some of the area as it is: take it all first, then blend in place.
         const size_t rowBytes = static_cast<size_t>(area.width()) * sizeof(QRgb);

@@ -379,6 +379,7 @@ void TAnimationForm::HandleMessage(TNotice notice) {
             break;
         case TNotice::Color2Changed:
         case TNotice::PaletteChanged:
+        case TNotice::ShowTransparency:
         case TNotice::AnimationZoom:
             Client->viewport()->update();
             break;

@@ -343,6 +343,7 @@ void TPaletteForm::HandleMessage(TNotice notice) {
             if (!Image()) return;
             ColoursChanged();
             break;
+        case TNotice::ShowTransparency:
         case TNotice::PaletteChanged:
             if (!Image()) return;
             PBColor1->update();
@@ -548,6 +549,8 @@ void TPaletteForm::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     const TDib* dib = Image();
     FMenuCell = dib ? GDColors->CellAt(GDColors->mapFrom(this, event->pos())) : -1;
+    // Only a cell that shows an entry of a palette image has one to make transparent.
+    if (FMenuCell >= 0 && (dib->IsTrueColor() || FMenuCell >= dib->Colors() || CellHidden(FMenuCell))) FMenuCell = -1;
     MITransparent->setEnabled(FMenuCell >= 0);
     MITransparent->setChecked(FMenuCell >= 0 && dib->Alpha(FMenuCell) == 0);
     menu.addAction(MITransparent);

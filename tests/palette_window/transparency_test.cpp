@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "image/clipboard.h"
 #include "image/file_format.h"
 #include "palette/window/palette_form.h"
+#include "windows/option_form.h"
 #include "support/test_support.h"
 #include "uikit/dialog_hooks.h"
 #include "uikit/grid.h"
@@ -148,10 +150,15 @@ TEST_F(TransparencyTest, CheckerboardShowsExactlyOnTransparentPixelsInEveryView)
     EXPECT_EQ(Cell(0), kCheckerLight);
     EXPECT_EQ(Cell(1), kRed);
 
-    // Turned off, each entry shows its colour again, everywhere.
+    // Turned off, each entry shows its colour again, everywhere; the blend rate chosen stays.
+    Main->Item("MIShowOption")->trigger();
+    QScrollBar* rate = Main->findChild<TOptionForm*>("OptionForm")->SBTransRate;
+    rate->setValue(40);
+    emit rate->sliderReleased();
     ApplyShowTransparency(*App, false);
     EXPECT_EQ(Shot(client->viewport()).pixel(4, 4), kGreen);
     EXPECT_EQ(Cell(0), kGreen);
+    EXPECT_EQ(rate->value(), 40);
 }
 
 TEST_F(TransparencyTest, TrasparenteTogglesOneEntryAsOneStepThatUndoesAndRedoes) {

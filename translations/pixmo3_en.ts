@@ -1703,7 +1703,7 @@ Reduce its colours to 256 or fewer before copying it, and it can be pasted.</tra
     <name>pixmo::TNewDibDialog</name>
     <message>
         <source>Nuova Pagina</source>
-        <translation>New Picture</translation>
+        <translation>New Image</translation>
     </message>
     <message>
         <source>Larghezza</source>

@@ -195,7 +195,7 @@ int RunCells(const TCellArgs& c, std::ostream& err) {
     return Reported(err, current, [&] {
         const auto image = OpenImageFile(c.In);
         const std::vector<TRect> cells = CutCells(*image, c.Width, c.Height);
-        if (cells.empty()) RaiseError(TMessage{kContext, kMsgNoCell, {}});
+        if (cells.empty()) RaiseError(TMessage{kContext, kMsgNoCell, {}, {}});
         current = c.Out;
         WriteAnimation(*image, cells, c.Delay, c.Out, image->TransparentEntry());
     });

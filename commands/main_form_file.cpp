@@ -63,18 +63,10 @@ private:
 
 std::string DepthName(int bitCount) { return DepthDisplayName(bitCount); }
 
-// The descriptions of the picture filters, as the format table writes them.
-[[maybe_unused]] constexpr const char* kFilterTexts[] = {
-    QT_TRANSLATE_NOOP("pixmo::Core", "File Immagine"),      QT_TRANSLATE_NOOP("pixmo::Core", "File Bitmap (*.bmp)"),
-    QT_TRANSLATE_NOOP("pixmo::Core", "File PNG (*.png)"),   QT_TRANSLATE_NOOP("pixmo::Core", "Icona (*.ico)"),
-    QT_TRANSLATE_NOOP("pixmo::Core", "GIF animata"),        QT_TRANSLATE_NOOP("pixmo::Core", "Tutti i File (*.*)"),
-};
-
 QString ShownFilter(const std::string& filter) {
-    // The descriptions come from the format table; the patterns between them stay as they are.
+    // The descriptions come from the format table (marked there); the patterns between them stay.
     QStringList parts = QString::fromStdString(filter).split('|');
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        parts[i] = QCoreApplication::translate("pixmo::Core", parts[i].toUtf8().constData());
+    for (qsizetype i = 0; i < parts.size(); i += 2) parts[i] = FilterLabel(parts[i]);
     return parts.join('|');
 }
 

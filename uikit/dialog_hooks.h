@@ -47,7 +47,9 @@ std::optional<QString> AskFileName(QWidget* parent, const TFileRequest& request)
 // Runs the action; a failure is shown in the error box, a silent abort shows nothing.
 void ReportErrors(QWidget* parent, const std::function<void()>& action);
 
-// "File Immagine|*.bmp;*.png|..." as Qt's "File Immagine (*.bmp *.png);;...".
+// A filter description of the core's in the reader's language.
+QString FilterLabel(const QString& label);
+// "File Immagine|*.bmp;*.png|..." as Qt's "File Immagine (*.bmp *.png);;...", the descriptions translated.
 QString QtFilter(const QString& filter);
 // The extension of a Qt filter's first pattern ("GIF (*.gif)" gives "gif", "(*.strip.png)"
 // "strip.png"), or `fallback` when the pattern takes any extension.

@@ -54,6 +54,15 @@ protected:
     void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
         test::WriteFileBytes(Path(name), bytes);
     }
+    // A BMP of 16 pixel bytes with `header`: file header, info header, no colour table.
+    void WriteHeaderBmp(const std::string& name, const TBitmapInfoHeader& header) {
+        std::vector<uint8_t> file(14 + 40 + 16, 0);
+        file[0] = 'B';
+        file[1] = 'M';
+        WriteLE32(&file[10], 54);
+        WriteInfoHeader(&file[14], header);
+        WriteBytes(name, file);
+    }
 
     std::string dir, out, err;
 };
@@ -77,12 +86,7 @@ TEST_F(Convert, SpeaksTheLanguageOfTheLocale) {
     TBitmapInfoHeader header;
     header.Height = 2;
     header.BitCount = 8;
-    std::vector<uint8_t> file(14 + 40 + 16, 0);
-    file[0] = 'B';
-    file[1] = 'M';
-    WriteLE32(&file[10], 54);
-    WriteInfoHeader(&file[14], header);
-    WriteBytes("zero.bmp", file);
+    WriteHeaderBmp("zero.bmp", header);
     test::FromGrid({"#.", ".#"})->SaveToFile(Path("two.bmp"));
     struct TCase {
         std::string Lang, Usage, Reads, Angle, NoCell, Size;
@@ -213,12 +217,7 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     rle.Height = 2;
     rle.BitCount = 8;
     rle.Compression = 1;
-    std::vector<uint8_t> file(14 + 40 + 16, 0);
-    file[0] = 'B';
-    file[1] = 'M';
-    WriteLE32(&file[10], 54);
-    WriteInfoHeader(&file[14], rle);
-    WriteBytes("rle.bmp", file);
+    WriteHeaderBmp("rle.bmp", rle);
     EXPECT_EQ(Run({Path("rle.bmp"), Path("out.bmp")}), 1);
     EXPECT_EQ(err, "È un BMP compresso: solo i BMP non compressi si possono aprire\n");
     EXPECT_EQ(out, "");
@@ -227,8 +226,7 @@ TEST_F(Convert, FailuresReportTheMessageAndWriteNothing) {
     // Planes 2: the image model's message is empty, so the tool names the file.
     rle.Compression = 0;
     rle.Planes = 2;
-    WriteInfoHeader(&file[14], rle);
-    WriteBytes("planes.bmp", file);
+    WriteHeaderBmp("planes.bmp", rle);
     EXPECT_EQ(Run({"--info", Path("planes.bmp")}), 1);
     EXPECT_EQ(err, "pixmo3-convert: " + Path("planes.bmp") + ": errore\n");
     EXPECT_EQ(out, "");
